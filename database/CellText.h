@@ -1,0 +1,39 @@
+// The texts the lists show for records: made here once, without any widget
+// code, for the main form, Favorite Group Edit and the command-line tool.
+#pragma once
+
+#include "ImageFormat.h"
+
+#include <string>
+#include <vector>
+
+class CChannelDatabase;
+
+namespace Cells {
+
+inline constexpr const char* kAllSatellites = "'All Satellite'";
+inline constexpr const char* kAllTransponders = "'All Transponder'";
+
+enum class Align { Left, Center };
+struct Column {
+    const char* heading;
+    Align align;
+    int width;  // pixels
+};
+// Columns of a channel list; the radio list has no "V-PID" column.
+const std::vector<Column>& ChannelColumns(int kind);
+
+std::string SatelliteText(const SatelliteRecord& satellite);
+// "%-5d %-5d (%c)": whole MHz, symbol rate, H or V.
+std::string TransponderText(const TransponderRecord& transponder);
+
+std::string ScrambleText(const ChannelRecord& channel);
+std::string AudioText(const ChannelRecord& channel);
+// "NoGroup", or the lowest group's name, with "..." when there are more.
+std::string FavoriteText(const CChannelDatabase& db, std::uint8_t favoriteMask);
+std::string BouquetText(const CChannelDatabase& db, int slot, int kind);
+
+// Every cell of row `row` (slot `slot`) in column order.
+std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, int kind);
+
+}  // namespace Cells

@@ -1,0 +1,463 @@
+// Buffers, image conversions, record access, counting scans and views.
+#include "ChannelDatabase.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+std::uint16_t ReadU16(const std::uint8_t* p)
+{
+    std::uint16_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// A record index as the operations take it: an unsigned 16-bit value.
+unsigned Slot(int index)
+{
+    return std::uint16_t(index);
+}
+
+template <class Record>
+bool ReadSlot(const std::uint8_t* table, unsigned slots, int index, Record& record)
+{
+    if (Slot(index) >= slots)
+        return false;
+    std::memcpy(&record, table + std::size_t(Slot(index)) * sizeof(Record), sizeof(Record));
+    return true;
+}
+
+template <class Record>
+void WriteSlot(std::uint8_t* table, unsigned slots, int index, const Record& record)
+{
+    if (Slot(index) < slots)
+        std::memcpy(table + std::size_t(Slot(index)) * sizeof(Record), &record, sizeof(Record));
+}
+
+std::unique_ptr<std::uint8_t[]> Buffer(std::size_t size)
+{
+    return std::make_unique<std::uint8_t[]>(size);
+}
+
+}  // namespace
+
+CChannelDatabase::CChannelDatabase()
+    : m_pRawImage(Buffer(Image::kLargeSize)),
+      m_pWorkImage(Buffer(Image::kLargeSize)),
+      m_pTvTable(Buffer(Image::kTvSize)),
+      m_pRadioTable(Buffer(Image::kRadioSize)),
+      m_pTransponderTable(Buffer(Image::kTransponderSize)),
+      m_pSatelliteTable(Buffer(Image::kSatelliteSize)),
+      m_pBouquetTable(Buffer(Image::kBouquetSize)),
+      m_pLeadingRegion(Buffer(Image::kLeadingSize)),
+      m_pSystemBlock(Buffer(Image::kSystemSize))
+{
+    ClearChannelView(kTv);
+    ClearChannelView(kRadio);
+    ClearTransponderView();
+    ClearGroupView();
+}
+
+CChannelDatabase::~CChannelDatabase() = default;
+
+// --- Buffers and conversions -----------------------------------------------
+
+const std::uint8_t* CChannelDatabase::GetChannelTable(int kind) const
+{
+    return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
+}
+
+std::uint8_t* CChannelDatabase::ChannelTable(int kind)
+{
+    return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
+}
+
+void CChannelDatabase::ImageToTables(int variant)
+{
+    using namespace Image;
+    const std::uint8_t* raw = m_pRawImage.get();
+    if (variant == 1) {
+        std::memcpy(m_pTvTable.get(), raw + kTvOffset - kSmallShift, kTvSize);
+        std::memcpy(m_pRadioTable.get(), raw + kRadioOffset - kSmallShift, kRadioSize);
+        std::memcpy(m_pTransponderTable.get(), raw + kTransponderOffset - kSmallShift,
+                    kTransponderSize);
+        std::memcpy(m_pSatelliteTable.get(), raw + kSatelliteOffset - kSmallShift, kSatelliteSize);
+        std::memcpy(m_pSystemBlock.get(), raw + kSystemOffset - kSmallShift, kSystemSize);
+        std::memset(m_pBouquetTable.get(), 0, kBouquetSize);
+        std::memset(m_pLeadingRegion.get(), 0xFF, kLeadingSize);
+        TablesToWorkImage();
+        return;
+    }
+    std::memcpy(m_pWorkImage.get(), raw, kLargeSize);
+    std::memcpy(m_pLeadingRegion.get(), raw + kLeadingOffset, kLeadingSize);
+    std::memcpy(m_pBouquetTable.get(), raw + kBouquetOffset, kBouquetSize);
+    std::memcpy(m_pTvTable.get(), raw + kTvOffset, kTvSize);
+    std::memcpy(m_pRadioTable.get(), raw + kRadioOffset, kRadioSize);
+    std::memcpy(m_pTransponderTable.get(), raw + kTransponderOffset, kTransponderSize);
+    std::memcpy(m_pSatelliteTable.get(), raw + kSatelliteOffset, kSatelliteSize);
+    std::memcpy(m_pSystemBlock.get(), raw + kSystemOffset, kSystemSize);
+}
+
+void CChannelDatabase::TablesToWorkImage()
+{
+    using namespace Image;
+    std::uint8_t* work = m_pWorkImage.get();
+    std::memset(work, 0xFF, kLargeSize);
+    std::memcpy(work + kLeadingOffset, m_pLeadingRegion.get(), kLeadingSize);
+    std::memcpy(work + kBouquetOffset, m_pBouquetTable.get(), kBouquetSize);
+    std::memcpy(work + kTvOffset, m_pTvTable.get(), kTvSize);
+    std::memcpy(work + kRadioOffset, m_pRadioTable.get(), kRadioSize);
+    std::memcpy(work + kTransponderOffset, m_pTransponderTable.get(), kTransponderSize);
+    std::memcpy(work + kSatelliteOffset, m_pSatelliteTable.get(), kSatelliteSize);
+    std::memcpy(work + kSystemOffset, m_pSystemBlock.get(), kSystemSize);
+}
+
+void CChannelDatabase::WorkImageToRaw()
+{
+    std::memset(m_pRawImage.get(), 0xFF, Image::kLargeSize);
+    std::memcpy(m_pRawImage.get(), m_pWorkImage.get(), Image::kLargeSize);
+}
+
+void CChannelDatabase::ClearBouquetTable()
+{
+    std::memset(m_pBouquetTable.get(), 0, Image::kBouquetSize);
+}
+
+// --- Record access -----------------------------------------------------------
+
+void CChannelDatabase::GetSatellite(SatelliteRecord& record, int index) const
+{
+    if (!ReadSlot(m_pSatelliteTable.get(), Image::kSatelliteSlots, index, record))
+        MakeEmptySatellite(record);
+}
+
+void CChannelDatabase::SetSatellite(const SatelliteRecord& record, int index)
+{
+    WriteSlot(m_pSatelliteTable.get(), Image::kSatelliteSlots, index, record);
+}
+
+void CChannelDatabase::ClearSatellite(int index)
+{
+    const SatelliteRecord zero{};
+    SetSatellite(zero, index);
+}
+
+void CChannelDatabase::GetTransponder(TransponderRecord& record, int index) const
+{
+    if (!ReadSlot(m_pTransponderTable.get(), Image::kTransponderSlots, index, record))
+        MakeEmptyTransponder(record);
+}
+
+void CChannelDatabase::SetTransponder(const TransponderRecord& record, int index)
+{
+    WriteSlot(m_pTransponderTable.get(), Image::kTransponderSlots, index, record);
+}
+
+void CChannelDatabase::GetChannel(ChannelRecord& record, int index, int kind) const
+{
+    if (!ReadSlot(GetChannelTable(kind), unsigned(ChannelCapacity(kind)), index, record))
+        MakeEmptyChannel(record);
+}
+
+void CChannelDatabase::SetChannel(const ChannelRecord& record, int index, int kind)
+{
+    WriteSlot(ChannelTable(kind), unsigned(ChannelCapacity(kind)), index, record);
+}
+
+void CChannelDatabase::ClearChannel(int index, int kind)
+{
+    if (Slot(index) < unsigned(ChannelCapacity(kind)))
+        std::memset(ChannelTable(kind) + std::size_t(Slot(index)) * sizeof(ChannelRecord), 0,
+                    kChannelRecordProper);
+}
+
+const std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, int kind) const
+{
+    if (Slot(index) >= unsigned(ChannelCapacity(kind)))
+        return nullptr;
+    const std::size_t part = kind == kRadio ? Image::kRadioBouquetStart : 0;
+    return m_pBouquetTable.get() + part + std::size_t(Slot(index)) * Image::kBouquetEntrySize;
+}
+
+std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, int kind)
+{
+    return const_cast<std::uint8_t*>(std::as_const(*this).BouquetEntryAt(index, kind));
+}
+
+int CChannelDatabase::GetBouquet(char* text, int index, int kind) const
+{
+    const std::uint8_t* entry = BouquetEntryAt(index, kind);
+    std::size_t n = 0;
+    while (entry && n < Image::kBouquetEntrySize - 1 && entry[n] != 0) {
+        text[n] = char(entry[n]);
+        ++n;
+    }
+    text[n] = '\0';
+    return int(n) + 1;
+}
+
+void CChannelDatabase::SetBouquet(const char* text, int index, int kind)
+{
+    std::uint8_t* entry = BouquetEntryAt(index, kind);
+    if (!entry)
+        return;
+    std::memset(entry, 0, Image::kBouquetEntrySize);
+    for (std::size_t n = 0; n < Image::kBouquetEntrySize - 1 && text[n] != '\0'; ++n)
+        entry[n] = std::uint8_t(text[n]);
+}
+
+void CChannelDatabase::MarkBouquetDeleted(int index, int kind)
+{
+    if (std::uint8_t* entry = BouquetEntryAt(index, kind))
+        std::memset(entry, Image::kBouquetDeleted, Image::kBouquetEntrySize);
+}
+
+void CChannelDatabase::GetGroup(FavoriteGroupRecord& record, int slot) const
+{
+    if (slot < 0 || slot >= Image::kGroupCount) {
+        record = FavoriteGroupRecord{};
+        return;
+    }
+    std::memcpy(&record, m_pSystemBlock.get() + Image::kGroupTableOffset + 16 * std::size_t(slot),
+                sizeof record);
+}
+
+void CChannelDatabase::SetGroup(const FavoriteGroupRecord& record, int slot)
+{
+    if (slot >= 0 && slot < Image::kGroupCount)
+        std::memcpy(m_pSystemBlock.get() + Image::kGroupTableOffset + 16 * std::size_t(slot),
+                    &record, sizeof record);
+}
+
+void CChannelDatabase::GetSystemInfo(SystemInfo& info) const
+{
+    std::memcpy(&info, m_pSystemBlock.get(), sizeof info);
+}
+
+void CChannelDatabase::SetSystemInfo(const SystemInfo& info)
+{
+    std::memcpy(m_pSystemBlock.get(), &info, sizeof info);
+}
+
+// --- Counts ------------------------------------------------------------------
+
+int CChannelDatabase::GetSatelliteCount() const
+{
+    const std::uint8_t* table = m_pSatelliteTable.get();
+    int n = 0;
+    while (n < Image::kMaxSatellites &&
+           ReadU16(table + std::size_t(n) * sizeof(SatelliteRecord) + 16) != Image::kSatelliteEnd)
+        ++n;
+    return n;
+}
+
+int CChannelDatabase::GetTransponderCount() const
+{
+    const std::uint8_t* table = m_pTransponderTable.get();
+    int n = 0;
+    while (n < Image::kMaxTransponders &&
+           ReadU16(table + std::size_t(n) * sizeof(TransponderRecord)) != Image::kTransponderEnd)
+        ++n;
+    return n;
+}
+
+int CChannelDatabase::GetTransponderCountOf(int sat) const
+{
+    const std::uint8_t* table = m_pTransponderTable.get();
+    const int count = GetTransponderCount();
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        if (ReadU16(table + std::size_t(i) * sizeof(TransponderRecord)) == Slot(sat))
+            ++n;
+    }
+    return n;
+}
+
+int CChannelDatabase::GetChannelCount(int kind) const
+{
+    const std::uint8_t* table = GetChannelTable(kind);
+    const int capacity = ChannelCapacity(kind);
+    int n = 0;
+    while (n < capacity && ReadU16(table + std::size_t(n) * sizeof(ChannelRecord)) != Image::kChannelEnd)
+        ++n;
+    return n;
+}
+
+int CChannelDatabase::GetGroupChannelCount(int group, int kind) const
+{
+    if (group < 0 || group >= Image::kGroupCount)
+        return 0;
+    const std::uint8_t* table = GetChannelTable(kind);
+    const int count = GetChannelCount(kind);
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        if (table[std::size_t(i) * sizeof(ChannelRecord) + offsetof(ChannelRecord, favoriteMask)] &
+            GroupBit(group))
+            ++n;
+    }
+    return n;
+}
+
+int CChannelDatabase::SatelliteOfChannel(const ChannelRecord& channel, int transponderCount,
+                                         int satelliteCount) const
+{
+    if (channel.transponderIndex >= transponderCount)
+        return -1;
+    TransponderRecord transponder;
+    GetTransponder(transponder, channel.transponderIndex);
+    return transponder.satelliteIndex < satelliteCount ? transponder.satelliteIndex : -1;
+}
+
+int CChannelDatabase::GetSatelliteChannelCount(int sat, int kind) const
+{
+    const int transponders = GetTransponderCount();
+    const int satellites = GetSatelliteCount();
+    const int count = GetChannelCount(kind);
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        ChannelRecord channel;
+        GetChannel(channel, i, kind);
+        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        if (owner >= 0 && unsigned(owner) == Slot(sat))
+            ++n;
+    }
+    return n;
+}
+
+// --- Views -------------------------------------------------------------------
+
+void CChannelDatabase::ClearTransponderView()
+{
+    m_transponderView.fill(-1);
+}
+
+int CChannelDatabase::ShowAllTransponders()
+{
+    ClearTransponderView();
+    const int count = GetTransponderCount();
+    for (int i = 0; i < count; ++i)
+        m_transponderView[std::size_t(i)] = i;
+    return count;
+}
+
+void CChannelDatabase::ShowTranspondersOf(int sat)
+{
+    ClearTransponderView();
+    const std::uint8_t* table = m_pTransponderTable.get();
+    const int count = GetTransponderCount();
+    std::size_t n = 0;
+    for (int i = 0; i < count; ++i) {
+        if (ReadU16(table + std::size_t(i) * sizeof(TransponderRecord)) == Slot(sat))
+            m_transponderView[n++] = i;
+    }
+}
+
+int CChannelDatabase::GetTransponderViewEntry(int row) const
+{
+    if (row < 0 || std::size_t(row) >= m_transponderView.size())
+        return -1;
+    return m_transponderView[std::size_t(row)];
+}
+
+int CChannelDatabase::GetTransponderViewLength() const
+{
+    const auto end = std::find(m_transponderView.begin(), m_transponderView.end(), -1);
+    return int(end - m_transponderView.begin());
+}
+
+std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(int kind)
+{
+    return kind == kRadio ? m_radioView : m_tvView;
+}
+
+const std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(int kind) const
+{
+    return kind == kRadio ? m_radioView : m_tvView;
+}
+
+void CChannelDatabase::ClearChannelView(int kind)
+{
+    ChannelView(kind).fill(-1);
+}
+
+int CChannelDatabase::ShowAllChannels(int kind)
+{
+    ClearChannelView(kind);
+    auto& view = ChannelView(kind);
+    const int count = GetChannelCount(kind);
+    for (int i = 0; i < count; ++i)
+        view[std::size_t(i)] = i;
+    return count;
+}
+
+void CChannelDatabase::ShowChannelsOfTransponder(int tp, int kind)
+{
+    ClearChannelView(kind);
+    // A transponder that does not exist owns no channel, whatever they hold.
+    if (Slot(tp) >= unsigned(GetTransponderCount()))
+        return;
+    auto& view = ChannelView(kind);
+    const std::uint8_t* table = GetChannelTable(kind);
+    const int count = GetChannelCount(kind);
+    std::size_t n = 0;
+    for (int i = 0; i < count; ++i) {
+        if (ReadU16(table + std::size_t(i) * sizeof(ChannelRecord)) == Slot(tp))
+            view[n++] = i;
+    }
+}
+
+void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
+{
+    ClearChannelView(kind);
+    auto& view = ChannelView(kind);
+    const int transponders = GetTransponderCount();
+    const int satellites = GetSatelliteCount();
+    const int count = GetChannelCount(kind);
+    std::size_t n = 0;
+    for (int i = 0; i < count; ++i) {
+        ChannelRecord channel;
+        GetChannel(channel, i, kind);
+        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        if (owner >= 0 && unsigned(owner) == Slot(sat))
+            view[n++] = i;
+    }
+}
+
+int CChannelDatabase::GetChannelViewLength(int kind) const
+{
+    const auto& view = ChannelView(kind);
+    const auto end = std::find(view.begin(), view.end(), -1);
+    return int(end - view.begin());
+}
+
+int CChannelDatabase::GetChannelViewEntry(int row, int kind) const
+{
+    if (row < 0 || row > ChannelCapacity(kind))
+        return -1;
+    return ChannelView(kind)[std::size_t(row)];
+}
+
+void CChannelDatabase::ClearGroupView()
+{
+    m_groupView.fill(-1);
+}
+
+void CChannelDatabase::ShowGroupsInUse()
+{
+    SystemInfo info;
+    GetSystemInfo(info);
+    std::size_t n = 0;
+    for (int g = 0; g < Image::kGroupCount; ++g) {
+        if (info.groupsInUse & GroupBit(g))
+            m_groupView[n++] = g;
+    }
+}
+
+int CChannelDatabase::GetGroupViewEntry(int i) const
+{
+    if (i < 0 || std::size_t(i) >= m_groupView.size())
+        return -1;
+    return m_groupView[std::size_t(i)];
+}

@@ -1,0 +1,163 @@
+// The in-memory form of one receiver image: raw and working images, one
+// buffer per table, and the index lists (views) behind the form's lists.
+//
+// Record indexes are taken as unsigned 16-bit values. Every access is bounded
+// by its buffer: a read past a table's room yields that table's empty record
+// and a write there is ignored, whatever an image holds.
+#pragma once
+
+#include "ImageFormat.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CChannelDatabase {
+public:
+    CChannelDatabase();
+    virtual ~CChannelDatabase();
+    CChannelDatabase(const CChannelDatabase&) = delete;
+    CChannelDatabase& operator=(const CChannelDatabase&) = delete;
+
+    // Variant of the data in hand: 0 none yet, 1 small, 2 large. Written by
+    // the document's load and by the upload worker (while no one else looks).
+    int m_nVariant = 0;
+
+    // --- Buffers and conversions -----------------------------------------
+    std::uint8_t* GetRawImage() { return m_pRawImage.get(); }
+    const std::uint8_t* GetRawImage() const { return m_pRawImage.get(); }
+    const std::uint8_t* GetWorkImage() const { return m_pWorkImage.get(); }
+    const std::uint8_t* GetSystemBlock() const { return m_pSystemBlock.get(); }
+    const std::uint8_t* GetSatelliteTable() const { return m_pSatelliteTable.get(); }
+    const std::uint8_t* GetTransponderTable() const { return m_pTransponderTable.get(); }
+    const std::uint8_t* GetChannelTable(int kind) const;
+    const std::uint8_t* GetBouquetTable() const { return m_pBouquetTable.get(); }
+
+    // Splits the raw image into the tables (1: small layout, else large) and
+    // rebuilds the working image.
+    void ImageToTables(int variant);
+    // Builds the working image from the tables.
+    void TablesToWorkImage();
+    // Raw image = 0xFF, then the whole working image over it.
+    void WorkImageToRaw();
+    void ClearBouquetTable();
+
+    // --- Record access ---------------------------------------------------
+    void GetSatellite(SatelliteRecord& record, int index) const;
+    void SetSatellite(const SatelliteRecord& record, int index);
+    void ClearSatellite(int index);
+    void GetTransponder(TransponderRecord& record, int index) const;
+    void SetTransponder(const TransponderRecord& record, int index);
+    void GetChannel(ChannelRecord& record, int index, int kind) const;
+    void SetChannel(const ChannelRecord& record, int index, int kind);
+    void ClearChannel(int index, int kind);
+    // Copies the entry's text (at most 19 characters, read only up to the
+    // entry's end) and its NUL into text[20]; returns its length plus 1.
+    int GetBouquet(char* text, int index, int kind) const;
+    void SetBouquet(const char* text, int index, int kind);
+    void MarkBouquetDeleted(int index, int kind);
+    void GetGroup(FavoriteGroupRecord& record, int slot) const;
+    void SetGroup(const FavoriteGroupRecord& record, int slot);
+    void GetSystemInfo(SystemInfo& info) const;
+    void SetSystemInfo(const SystemInfo& info);
+
+    // --- Counts ----------------------------------------------------------
+    // The satellite and transponder scans also stop at the editor's limits
+    // (300 and 4000), so an image that lacks its end record stays bounded.
+    int GetSatelliteCount() const;
+    int GetTransponderCount() const;
+    int GetTransponderCountOf(int sat) const;
+    int GetChannelCount(int kind) const;
+    int GetGroupChannelCount(int group, int kind) const;
+    int GetSatelliteChannelCount(int sat, int kind) const;
+
+    // Satellite a channel belongs to through its transponder, or -1 when its
+    // transponder or that transponder's satellite does not exist.
+    int SatelliteOfChannel(const ChannelRecord& channel, int transponderCount,
+                           int satelliteCount) const;
+
+    // --- Views -----------------------------------------------------------
+    void ClearTransponderView();
+    int ShowAllTransponders();
+    void ShowTranspondersOf(int sat);
+    int GetTransponderViewEntry(int row) const;
+    int GetTransponderViewLength() const;
+
+    void ClearChannelView(int kind);
+    int ShowAllChannels(int kind);
+    void ShowChannelsOfTransponder(int tp, int kind);
+    void ShowChannelsOfSatellite(int sat, int kind);
+    int GetChannelViewLength(int kind) const;
+    int GetChannelViewEntry(int row, int kind) const;
+
+    void ClearGroupView();
+    void ShowGroupsInUse();
+    int GetGroupViewEntry(int i) const;
+
+    // --- Adding, deleting, compacting, moving -----------------------------
+    static void MakeEmptySatellite(SatelliteRecord& record);
+    static void MakeEmptyTransponder(TransponderRecord& record);
+    static void MakeEmptyChannel(ChannelRecord& record);
+
+    void DeleteTransponder(int tp);
+    void DeleteSatelliteContents(int sat);
+    int CompactChannels(int kind);
+    int CompactTransponders();
+    int CompactSatellites();
+    void CompactBouquets(int kind);
+    void ClearBouquetTails();
+    void LowerSatelliteReferences(int sat);
+    // Exchanges slots a and b with their bouquet entries.
+    void SwapChannels(int a, int b, int kind);
+    // Reinserts n whole slots (with their bouquet entries, when given) taken
+    // out of the table before position (-1: after the last channel).
+    void MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n,
+                          int position, int kind);
+
+    // Composite operations: the whole sequence one user command performs.
+    void AddSatellite(SatelliteRecord& record);
+    void AddTransponder(int sat, const TransponderRecord& record);
+    void AddChannel(const ChannelRecord& record, const char* bouquet, int kind);
+    void DeleteSatellites(const std::vector<int>& ascending);
+    void DeleteTransponders(const std::vector<int>& ascending);
+    void DeleteChannels(const std::vector<int>& list, int kind);
+    void MoveChannels(const std::vector<int>& list, int position, int kind);
+
+    // --- System block upkeep ---------------------------------------------
+    void UpdateListContext();
+    void RecountGroups();
+    void UpdateSatellitePositions();
+    void UpdateSatelliteCounts();
+    int FirstChannelSatellite() const;
+
+private:
+    std::uint8_t* ChannelTable(int kind);
+    std::uint8_t* BouquetEntryAt(int index, int kind);
+    const std::uint8_t* BouquetEntryAt(int index, int kind) const;
+    std::array<int, Image::kMaxTvChannels + 1>& ChannelView(int kind);
+    const std::array<int, Image::kMaxTvChannels + 1>& ChannelView(int kind) const;
+    // Removes every channel slot whose first 40 bytes are zero, and its
+    // bouquet entry, in one pass; returns the number removed.
+    int CompactChannelsAndBouquets(int kind);
+    // Deletes the transponders of a sorted, duplicate-free index set with
+    // their channels and closes all gaps in one pass.
+    void RemoveTransponderSet(const std::vector<int>& sortedOriginal);
+
+    std::unique_ptr<std::uint8_t[]> m_pRawImage;
+    std::unique_ptr<std::uint8_t[]> m_pWorkImage;
+    std::unique_ptr<std::uint8_t[]> m_pTvTable;
+    std::unique_ptr<std::uint8_t[]> m_pRadioTable;
+    std::unique_ptr<std::uint8_t[]> m_pTransponderTable;
+    std::unique_ptr<std::uint8_t[]> m_pSatelliteTable;
+    std::unique_ptr<std::uint8_t[]> m_pBouquetTable;
+    std::unique_ptr<std::uint8_t[]> m_pLeadingRegion;
+    std::unique_ptr<std::uint8_t[]> m_pSystemBlock;
+
+    std::array<int, Image::kMaxTransponders + 1> m_transponderView;
+    // Both channel views have the TV view's room so one accessor serves both;
+    // the radio view only ever uses its first 1490 entries.
+    std::array<int, Image::kMaxTvChannels + 1> m_tvView;
+    std::array<int, Image::kMaxTvChannels + 1> m_radioView;
+    std::array<int, Image::kGroupCount + 1> m_groupView;
+};

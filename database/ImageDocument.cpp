@@ -1,0 +1,78 @@
+#include "ImageDocument.h"
+
+#include "ImageFile.h"
+
+#include <cstring>
+#include <vector>
+
+void CImageDocument::NewDocument()
+{
+    m_bNoData = true;
+    m_szFilePath.clear();
+}
+
+CImageDocument::Load CImageDocument::LoadFile(const std::string& path, std::string& error)
+{
+    std::vector<std::uint8_t> bytes;
+    switch (ImageFile::ReadImage(path, bytes, error)) {
+    case ImageFile::Read::Error:
+        return Load::Error;
+    case ImageFile::Read::WrongLength:
+        return Load::NotAnImage;
+    case ImageFile::Read::Ok:
+        break;
+    }
+    const int variant = bytes.size() == Image::kLargeSize ? 2 : 1;
+    const std::size_t marker = variant == 2 ? Image::kLargeMarkerOffset : Image::kSmallMarkerOffset;
+    if (bytes[marker] != Image::kMarker)
+        return Load::NotAnImage;
+
+    m_database.m_nVariant = variant;
+    std::memcpy(m_database.GetRawImage(), bytes.data(), bytes.size());
+    m_szFilePath = path;
+    m_database.ImageToTables(variant);
+    // Bouquet names are never taken from a file, whichever variant it is.
+    m_database.ClearBouquetTable();
+    m_bNoData = false;
+    m_bSaved = true;
+    ShowEverything();
+    return Load::Loaded;
+}
+
+bool CImageDocument::SaveFile(const std::string& path, std::string& error)
+{
+    m_database.TablesToWorkImage();
+    m_database.WorkImageToRaw();
+    if (!ImageFile::WriteAtomically(path, m_database.GetWorkImage(), Image::kLargeSize, error))
+        return false;
+    m_szFilePath = path;
+    m_bSaved = true;
+    m_bNoData = false;
+    return true;
+}
+
+bool CImageDocument::WriteImageFile(std::string& error)
+{
+    return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize,
+                                      error);
+}
+
+bool CImageDocument::AcceptUpload()
+{
+    const int variant = m_database.m_nVariant;
+    m_database.ImageToTables(variant);
+    const bool small = variant == 1;
+    if (small)
+        m_database.ClearBouquetTable();
+    ShowEverything();
+    m_bNoData = false;
+    m_bSaved = false;
+    return small;
+}
+
+void CImageDocument::ShowEverything()
+{
+    m_database.ShowAllChannels(kTv);
+    m_database.ShowAllChannels(kRadio);
+    m_database.ShowAllTransponders();
+}

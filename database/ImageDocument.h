@@ -1,0 +1,48 @@
+// The document's load and save logic: one database, the file it came from,
+// and the two flags the rest of the program consults. The editor's window
+// document wraps this class; the command-line tool uses it directly.
+#pragma once
+
+#include "ChannelDatabase.h"
+
+#include <string>
+
+class CImageDocument {
+public:
+    enum class Load { Loaded, NotAnImage, Error };
+
+    CImageDocument() = default;
+
+    CChannelDatabase m_database;
+    std::string m_szFilePath;  // last file loaded or saved; empty when none
+    bool m_bNoData = true;     // no image loaded, saved or uploaded yet
+    bool m_bSaved = true;      // the data in hand equals what was last loaded or saved
+
+    // New document: no data and no path; tables, views and m_bSaved stay.
+    void NewDocument();
+
+    // Opens an image file. NotAnImage (wrong length or marker; the message is
+    // Text::kNotAnImage) and Error (with `error`) leave everything as it was.
+    // On success the views list everything; the caller refreshes its lists.
+    Load LoadFile(const std::string& path, std::string& error);
+
+    // File > Save: tables to working image to raw image, then the working
+    // image's 0xA0800 bytes written safely. On failure the flags and the path
+    // keep their values and `error` says why.
+    bool SaveFile(const std::string& path, std::string& error);
+
+    // The close handler's write: the raw image, as the caller last built it,
+    // to m_szFilePath. Flags are not changed.
+    bool WriteImageFile(std::string& error);
+
+    // Accepts an uploaded image that lies in the raw buffer in the layout of
+    // m_nVariant: tables, bouquet clearing for a small image, views, flags.
+    // Returns true when the bouquet table was cleared (a small image).
+    bool AcceptUpload();
+
+    // Copies the working image into the raw buffer before a download.
+    void PrepareDownload() { m_database.WorkImageToRaw(); }
+
+private:
+    void ShowEverything();
+};

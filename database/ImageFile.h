@@ -1,0 +1,23 @@
+// Reading and writing whole image files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ImageFile {
+
+enum class Read { Ok, WrongLength, Error };
+
+// Reads the file when its length is one of the two image sizes; any other
+// length is WrongLength without reading it. `error` explains an Error.
+Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
+
+// Writes the bytes to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`, so a failed or interrupted write never destroys the
+// previous file. Returns false with `error` set when anything failed.
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                     std::string& error);
+
+}  // namespace ImageFile

@@ -1,0 +1,40 @@
+// The one seam through which the editor asks the user something: message
+// boxes, confirmations and file dialogs. Tests install scripted answers.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class IUserPrompts {
+public:
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Icon { None, Exclamation };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~IUserPrompts() = default;
+    virtual Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
+                       Icon icon) = 0;
+    // Empty when the user cancels.
+    virtual QString OpenFileName(QWidget* owner, const QString& caption) = 0;
+    // Asks before an existing file is overwritten; empty when the user cancels.
+    virtual QString SaveFileName(QWidget* owner, const QString& caption,
+                                 const QString& proposedPath) = 0;
+};
+
+namespace Prompts {
+
+// The prompts in use; the platform's own until a test installs others.
+IUserPrompts& Current();
+// Installs `prompts` (not owned); nullptr restores the platform's.
+void Install(IUserPrompts* prompts);
+
+// A message with the caption "Volmaren" and an OK button.
+void Message(QWidget* owner, const QString& text,
+             IUserPrompts::Icon icon = IUserPrompts::Icon::None);
+// A confirmation with the caption "WARNING : Volmaren"; true on Yes.
+bool Confirm(QWidget* owner, const QString& text);
+// A Yes/No question with the caption "Volmaren"; true on Yes.
+bool AskYesNo(QWidget* owner, const QString& text);
+
+}  // namespace Prompts

@@ -1,0 +1,64 @@
+// Test double for the prompts seam: records every question and answers from
+// a script. An unscripted question is answered with the first button's
+// negative (Ok for messages, No or Cancel for questions) and recorded.
+#pragma once
+
+#include "UserPrompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ScriptedPrompts final : public IUserPrompts {
+public:
+    struct Asked {
+        QString text;
+        QString caption;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    ScriptedPrompts() { Prompts::Install(this); }
+    ~ScriptedPrompts() override { Prompts::Install(nullptr); }
+
+    // Answers for the next questions, in order.
+    void Answer(IUserPrompts::Answer answer) { m_answers.append(answer); }
+    void OpenFile(const QString& path) { m_openNames.append(path); }
+    void SaveFile(const QString& path) { m_saveNames.append(path); }
+
+    QList<Asked> asked;
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Asked& a : asked)
+            all.append(a.text);
+        return all;
+    }
+    int fileDialogs = 0;
+
+    IUserPrompts::Answer Ask(QWidget*, const QString& text, const QString& caption, Buttons buttons,
+                             Icon icon) override
+    {
+        asked.append({text, caption, buttons, icon});
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return buttons == Buttons::Ok ? IUserPrompts::Answer::Ok
+               : buttons == Buttons::YesNo ? IUserPrompts::Answer::No
+                                           : IUserPrompts::Answer::Cancel;
+    }
+    QString OpenFileName(QWidget*, const QString&) override
+    {
+        ++fileDialogs;
+        return m_openNames.isEmpty() ? QString() : m_openNames.takeFirst();
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override
+    {
+        ++fileDialogs;
+        return m_saveNames.isEmpty() ? QString() : m_saveNames.takeFirst();
+    }
+
+private:
+    QList<IUserPrompts::Answer> m_answers;
+    QStringList m_openNames;
+    QStringList m_saveNames;
+};

@@ -1,0 +1,31 @@
+# Shared by ./run and ./test: installs what a fresh Debian machine lacks and
+# configures and builds one build tree.
+
+VOLMAREN_PACKAGES=(
+    cmake ninja-build g++ clang libclang-rt-14-dev
+    googletest libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+    xvfb xauth fonts-dejavu-core
+)
+
+volmaren_install() {
+    local missing=()
+    for package in "${VOLMAREN_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# volmaren_build DIR [cmake options...]
+volmaren_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}
