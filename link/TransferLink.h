@@ -1,0 +1,118 @@
+// The receiver link: the serial port, the flags through which the form and a
+// worker talk, the byte primitives of the protocols, and the start, stop and
+// completion of the two transfers. One instance lives as long as the form.
+//
+// Threads: every public method except the byte primitives belongs to the
+// thread that owns the link (the form's). The byte primitives belong to the
+// worker. At most one worker runs at a time.
+#pragma once
+
+#include "SerialPortInterface.h"
+#include "TransferParams.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class IPortMessages;
+class ITransferView;
+
+enum class TransferEnd {
+    Completed,
+    Stopped,  // by Stop, Abort, or a port that hung up
+};
+
+class CTransferLink {
+public:
+    // Uses the platform's serial port.
+    CTransferLink(ITransferView& view, IPortMessages& messages);
+    CTransferLink(ITransferView& view, IPortMessages& messages, std::unique_ptr<ISerialPort> port);
+    // Aborts a running transfer and waits for its worker.
+    ~CTransferLink();
+    CTransferLink(const CTransferLink&) = delete;
+    CTransferLink& operator=(const CTransferLink&) = delete;
+
+    // --- Set-up ----------------------------------------------------------
+    // The raw image buffer (0xA0800 bytes) and where an upload writes the
+    // receiver's variant. Both must outlive every transfer.
+    void SetImageBuffer(std::uint8_t* image, int* variant);
+
+    // --- Port ------------------------------------------------------------
+    // Reopen the port as "COMn" or as a device path. Failures reach the user
+    // through the messages interface only. Refused (false, nothing done)
+    // while a worker exists: a port is never reopened under a transfer.
+    bool OpenPort(int n);
+    bool OpenDevice(const std::string& path);
+    bool ClosePort();
+
+    // --- Transfers -------------------------------------------------------
+    // Start a worker that uses `code` in its handshake. False, with nothing
+    // started, when a worker exists or no image buffer was set.
+    bool StartUpload(std::uint16_t code);
+    bool StartDownload(std::uint16_t code);
+    // The STOP button: asks the transfer to stop, unless a download is locked.
+    void Stop();
+    // Closing the main window: stops any transfer, even a locked download,
+    // and waits for the worker. Its notice may still arrive afterwards; the
+    // matching Finish method then reports it as stopped.
+    void Abort();
+
+    // Completion, on the owner's thread after the matching notice. Each
+    // joins the worker, resets the progress, sets the final status text and
+    // clears the flags. After FinishUpload returns Completed the buffer holds
+    // the image in the layout of the variant written through SetImageBuffer;
+    // the caller converts it.
+    TransferEnd FinishUpload();
+    TransferEnd FinishDownload();
+    // After PostCodeRefused; the caller shows Text::kInvalidSystemCode.
+    void FinishRefused();
+
+    // The port hung up or failed during the last transfer.
+    bool PortLost() const { return m_bPortLost; }
+    // Bytes received since the link was made; lets a caller notice silence.
+    std::uint64_t ReceivedCount() const { return m_nReceived; }
+
+    // --- Shared flags (0 or 1), read and written by form and worker ----------
+    std::atomic<int> m_bRun{0};          // a worker runs and no stop was asked for
+    std::atomic<int> m_bConnected{0};    // no operation sets it
+    std::atomic<int> m_bAborted{0};      // the last worker ended without finishing
+    std::atomic<int> m_bDownloadLock{0}; // STOP is ignored: the receiver is being written
+
+    // --- Byte primitives, for the workers ----------------------------------
+    bool Running() const { return m_bRun == 1; }
+    void SendByte(std::uint8_t byte);
+    void SendBytes(const std::uint8_t* bytes, int count);
+    // Drops received bytes until `expected` arrives or the run is stopped.
+    void WaitForByte(std::uint8_t expected);
+    // Drops received bytes until one of `a`, `b`, `c` arrives (returned) or
+    // the run is stopped (0).
+    std::uint8_t WaitForAnyOf(std::uint8_t a, std::uint8_t b, std::uint8_t c);
+    // Takes one received byte when one waits; otherwise waits briefly on the
+    // port so that the caller sees a stop request soon, and returns false.
+    // A port that hangs up ends the run.
+    bool PollByte(std::uint8_t& byte);
+    // Sets m_bDownloadLock; a concurrent Stop either lands before it or is
+    // ignored.
+    void LockDownload();
+
+private:
+    bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot,
+               std::uint16_t code);
+    bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
+    void JoinWorkers();
+
+    std::uint8_t* m_pImage = nullptr;
+    int* m_pVariant = nullptr;
+    ITransferView& m_view;
+    IPortMessages& m_messages;
+    std::unique_ptr<ISerialPort> m_port;
+    std::mutex m_stopMutex;  // orders Stop against LockDownload
+    std::atomic<bool> m_bPortLost{false};
+    std::atomic<std::uint64_t> m_nReceived{0};
+    // Declared last: a worker ends before the port and the view it uses.
+    std::unique_ptr<std::jthread> m_pUploadThread;
+    std::unique_ptr<std::jthread> m_pDownloadThread;
+};
