@@ -1,0 +1,39 @@
+// The receiver's side of the upload and download protocols.
+#pragma once
+
+#include "DownloadFraming.h"
+#include "SimLine.h"
+#include "SimOptions.h"
+
+#include <cstdint>
+#include <vector>
+
+class CSimReceiver {
+public:
+    enum class Outcome { Uploaded, Downloaded, Refused, Faulty, Abandoned };
+
+    // `image` is what an upload sends (may be empty); its size is the
+    // receiver's variant.
+    CSimReceiver(CSimLine& line, const SimOptions& options, std::vector<std::uint8_t> image);
+
+    // One transfer, from the receiver's reset to its last byte.
+    Outcome ServeOne();
+
+private:
+    void AwaitHello();
+    Outcome ServeUpload();
+    Outcome ServeDownload();
+    // Receives one region into `target`; false when the editor went silent.
+    bool ReceiveRegion(const Framing::Region& region, std::uint8_t blockType, const char* name,
+                       std::uint8_t* target);
+    void CheckHeader(const std::uint8_t* bytes, const Framing::Region& region, const char* name);
+    void CheckBlock(const std::uint8_t* bytes, std::uint8_t blockType, std::uint32_t number,
+                    const char* name);
+    void Fault(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    CSimLine& m_line;
+    const SimOptions& m_options;
+    std::vector<std::uint8_t> m_image;
+    int m_nVariant;
+    int m_nFaults = 0;
+};
