@@ -10,7 +10,7 @@
 namespace {
 
 // The button maps these three greys to the system's shadow, face and light
-// colours when it loads a strip, so the normal and pressed frames blend into
+// colours when it loads a strip, so that the normal frame blends into
 // whatever face colour the form has.
 const QColor kShadowGrey(128, 128, 128);
 const QColor kFaceGrey(192, 192, 192);
@@ -24,6 +24,11 @@ const QColor kHoverFace(226, 238, 252);
 const QColor kHoverShadow(150, 180, 222);
 const QColor kHoverOutline(0, 102, 204);
 const QColor kHoverCaption(0, 52, 132);
+
+const QColor kPressedFace(200, 221, 246);
+const QColor kPressedShade(140, 164, 198);
+const QColor kPressedHalfShade(172, 194, 224);
+const QColor kPressedOutline(0, 78, 160);
 
 constexpr qreal kCornerRadius = 3.0;
 constexpr int kCaptionMargin = 4;
@@ -52,7 +57,9 @@ void StripPainter::PaintFrame(QImage& strip, Frame frame) const
     const int w = m_frameSize.width();
     const int h = m_frameSize.height();
     const int left = w * static_cast<int>(frame);
-    const bool hover = frame == Frame::Hover;
+    const QColor face[] = {kFaceGrey, kPressedFace, kHoverFace};
+    const QColor outlineColor[] = {kOutline, kPressedOutline, kHoverOutline};
+    const int index = static_cast<int>(frame);
 
     QPainter painter(&strip);
     painter.translate(left, 0);
@@ -60,7 +67,7 @@ void StripPainter::PaintFrame(QImage& strip, Frame frame) const
     QPainterPath outline;
     outline.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), kCornerRadius, kCornerRadius);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillPath(outline, hover ? kHoverFace : kFaceGrey);
+    painter.fillPath(outline, face[index]);
 
     // Bevel lines stay crisp: they sit one pixel inside the outline, clear of
     // the rounded corners.
@@ -73,16 +80,15 @@ void StripPainter::PaintFrame(QImage& strip, Frame frame) const
     case Frame::Normal:
         painter.fillRect(top, kHighlight);
         painter.fillRect(leftEdge, kHighlight);
-        painter.fillRect(bottom.translated(0, -1), kLightGrey.darker(110));
+        painter.fillRect(top.translated(0, 1), kLightGrey);
         painter.fillRect(bottom, kShadowGrey);
         painter.fillRect(rightEdge, kShadowGrey);
         break;
     case Frame::Pressed:
-        painter.fillRect(top, kShadowGrey);
-        painter.fillRect(top.translated(0, 1), kShadowGrey.lighter(130));
-        painter.fillRect(leftEdge, kShadowGrey);
-        painter.fillRect(bottom, kLightGrey);
-        painter.fillRect(rightEdge, kLightGrey);
+        painter.fillRect(top, kPressedShade);
+        painter.fillRect(leftEdge, kPressedShade);
+        painter.fillRect(top.translated(0, 1), kPressedHalfShade);
+        painter.fillRect(leftEdge.translated(1, 0), kPressedHalfShade);
         break;
     case Frame::Hover:
         painter.fillRect(top, kHighlight);
@@ -93,7 +99,7 @@ void StripPainter::PaintFrame(QImage& strip, Frame frame) const
     }
 
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(hover ? kHoverOutline : kOutline, 1.0));
+    painter.setPen(QPen(outlineColor[index], 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(outline);
 
@@ -112,7 +118,7 @@ void StripPainter::PaintCaption(QPainter& painter, const QRect& area, Frame fram
     const QStringList lines = CaptionLines(font);
 
     painter.setFont(font);
-    painter.setPen(frame == Frame::Hover ? kHoverCaption : kCaption);
+    painter.setPen(frame == Frame::Normal ? kCaption : kHoverCaption);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.drawText(area, Qt::AlignCenter, lines.join(QLatin1Char('\n')));
 }
