@@ -317,8 +317,8 @@ void CGradientProgressCtrl::PaintGradient(QPainter& painter, const QRect& inner,
     }
 }
 
-// Flat steps rather than a smooth gradient: one step per colour level, so the
-// bar looks the same at any size and a given point keeps its colour.
+// Flat steps, at most one per colour level and one per pixel, placed along the
+// whole segment: a partly filled bar shows exactly the steps of a full one.
 void CGradientProgressCtrl::PaintGradientSegment(QPainter& painter, const QRect& inner, Span segment,
                                                  Span filled, QColor from, QColor to) const
 {

@@ -32,13 +32,13 @@ QString FormatProgressText(const QString& format, qint64 value)
         const qsizetype widthStart = j;
         while (j < size && format[j].isDigit() && j - widthStart < kMaxWidthDigits)
             ++j;
-        const bool conversion = j < size && (format[j] == u'd' || format[j] == u'i');
-        if (!conversion) {
+        const bool integer = j < size && (format[j] == u'd' || format[j] == u'i');
+        if (!integer) {
             result += format[i++];
             continue;
         }
-        const QString spec = QLatin1Char('%') + format.mid(i + 1, j - i - 1) + QStringLiteral("lld");
-        result += QString::asprintf(spec.toLatin1().constData(), static_cast<long long>(value));
+        const QString conversion = QLatin1Char('%') + format.mid(i + 1, j - i - 1) + QStringLiteral("lld");
+        result += QString::asprintf(conversion.toLatin1().constData(), static_cast<long long>(value));
         i = j + 1;
     }
     return result;

@@ -11,7 +11,7 @@
 
 namespace {
 
-struct StripSpec
+struct StripEntry
 {
     int resourceId;
     QSize frameSize;
@@ -21,7 +21,7 @@ struct StripSpec
 const QSize kSmall(64, 32);
 const QSize kLarge(120, 40);
 
-const StripSpec kStrips[] = {
+const StripEntry kStrips[] = {
     {143, kSmall, "Add"},
     {144, kSmall, "Edit"},
     {146, kSmall, "Delete"},
@@ -60,9 +60,9 @@ int main(int argc, char** argv)
     if (resolved.family() != QStringLiteral("DejaVu Sans"))
         err << "warning: DejaVu Sans is not installed, captions use " << resolved.family() << '\n';
 
-    for (const StripSpec& spec : kStrips) {
-        const QString path = outDir.filePath(QStringLiteral("%1.png").arg(spec.resourceId));
-        const QImage strip = StripPainter(spec.frameSize, QString::fromLatin1(spec.caption)).Paint();
+    for (const StripEntry& entry : kStrips) {
+        const QString path = outDir.filePath(QStringLiteral("%1.png").arg(entry.resourceId));
+        const QImage strip = StripPainter(entry.frameSize, QString::fromLatin1(entry.caption)).Paint();
         if (!strip.save(path, "PNG")) {
             err << "cannot write " << path << '\n';
             return 1;
