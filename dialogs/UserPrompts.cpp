@@ -3,6 +3,7 @@
 #include "SystemTexts.h"
 
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -41,6 +42,15 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
+    }
+
+    int PopupMenu(QWidget* owner, const QStringList& items, const QPoint& globalPos) override
+    {
+        QMenu menu(owner);
+        QList<QAction*> actions;
+        for (const QString& item : items)
+            actions.append(item.isEmpty() ? menu.addSeparator() : menu.addAction(item));
+        return int(actions.indexOf(menu.exec(globalPos)));
     }
 
 private:

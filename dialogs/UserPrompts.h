@@ -2,7 +2,9 @@
 // boxes, confirmations and file dialogs. Tests install scripted answers.
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -20,6 +22,9 @@ public:
     // Asks before an existing file is overwritten; empty when the user cancels.
     virtual QString SaveFileName(QWidget* owner, const QString& caption,
                                  const QString& proposedPath) = 0;
+    // A pop-up menu at a screen position; an empty item is a separator.
+    // Returns the chosen item's index in `items`, or -1 when none was chosen.
+    virtual int PopupMenu(QWidget* owner, const QStringList& items, const QPoint& globalPos) = 0;
 };
 
 namespace Prompts {

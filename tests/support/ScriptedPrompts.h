@@ -25,6 +25,8 @@ public:
     void Answer(IUserPrompts::Answer answer) { m_answers.append(answer); }
     void OpenFile(const QString& path) { m_openNames.append(path); }
     void SaveFile(const QString& path) { m_saveNames.append(path); }
+    // The item to choose from the next pop-up menu, by its text.
+    void ChooseMenuItem(const QString& text) { m_menuChoices.append(text); }
 
     QList<Asked> asked;
     QStringList texts() const
@@ -35,6 +37,7 @@ public:
         return all;
     }
     int fileDialogs = 0;
+    QList<QStringList> menus;  // the items of every pop-up menu shown
 
     IUserPrompts::Answer Ask(QWidget*, const QString& text, const QString& caption, Buttons buttons,
                              Icon icon) override
@@ -57,8 +60,15 @@ public:
         return m_saveNames.isEmpty() ? QString() : m_saveNames.takeFirst();
     }
 
+    int PopupMenu(QWidget*, const QStringList& items, const QPoint&) override
+    {
+        menus.append(items);
+        return m_menuChoices.isEmpty() ? -1 : int(items.indexOf(m_menuChoices.takeFirst()));
+    }
+
 private:
     QList<IUserPrompts::Answer> m_answers;
+    QStringList m_menuChoices;
     QStringList m_openNames;
     QStringList m_saveNames;
 };

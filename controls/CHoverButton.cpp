@@ -1,0 +1,134 @@
+#include "CHoverButton.h"
+
+#include <QEnterEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The strips are drawn in three fixed greys that stand for the system's
+// shadow, face and light colours, so that the buttons match the form's
+// palette; the other colours are kept as drawn.
+QImage MapSystemColors(QImage image, const QPalette& palette)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb shadow = palette.color(QPalette::Active, QPalette::Dark).rgb();
+    const QRgb face = palette.color(QPalette::Active, QPalette::Button).rgb();
+    const QRgb light = palette.color(QPalette::Active, QPalette::Midlight).rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb opaque = line[x] | 0xFF000000u;
+            const QRgb alpha = line[x] & 0xFF000000u;
+            if (opaque == qRgb(128, 128, 128))
+                line[x] = alpha | (shadow & 0x00FFFFFFu);
+            else if (opaque == qRgb(192, 192, 192))
+                line[x] = alpha | (face & 0x00FFFFFFu);
+            else if (opaque == qRgb(223, 223, 223))
+                line[x] = alpha | (light & 0x00FFFFFFu);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+CHoverButton::CHoverButton(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    // Mouse moves without a button held are needed to notice the mouse
+    // resting on a button that was enabled again under it.
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+bool CHoverButton::LoadBitmaps(int resourceId)
+{
+    const QImage strip(QStringLiteral(":/buttons/%1.png").arg(resourceId));
+    if (strip.isNull() || strip.width() < 3)
+        return false;
+
+    m_strip = QPixmap::fromImage(MapSystemColors(strip, palette()));
+    m_frameSize = QSize(strip.width() / 3, strip.height());
+    updateGeometry();
+    resize(m_frameSize);
+    raise();
+    update();
+    return true;
+}
+
+int CHoverButton::CurrentFrame() const
+{
+    if (isDown())
+        return kPressedFrame;
+    if (m_bHover)
+        return kHoverFrame;
+    return kNormalFrame;
+}
+
+QSize CHoverButton::FrameSize() const
+{
+    return m_frameSize;
+}
+
+bool CHoverButton::IsHovered() const
+{
+    return m_bHover;
+}
+
+QSize CHoverButton::sizeHint() const
+{
+    return m_frameSize;
+}
+
+QSize CHoverButton::minimumSizeHint() const
+{
+    return m_frameSize;
+}
+
+void CHoverButton::paintEvent(QPaintEvent*)
+{
+    if (m_strip.isNull())
+        return;
+    QPainter painter(this);
+    const QRect source(QPoint(CurrentFrame() * m_frameSize.width(), 0), m_frameSize);
+    painter.drawPixmap(QPoint(0, 0), m_strip, source);
+}
+
+void CHoverButton::enterEvent(QEnterEvent* event)
+{
+    if (isEnabled())
+        SetHovered(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void CHoverButton::leaveEvent(QEvent* event)
+{
+    SetHovered(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void CHoverButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bHover && rect().contains(event->position().toPoint()))
+        SetHovered(true);
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+// A disabled button looks like a normal one, also when the mouse rests on it
+// (the transfer buttons are disabled right under the mouse that clicked them).
+void CHoverButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        SetHovered(false);
+    QAbstractButton::changeEvent(event);
+}
+
+void CHoverButton::SetHovered(bool hovered)
+{
+    if (m_bHover == hovered)
+        return;
+    m_bHover = hovered;
+    update();
+}

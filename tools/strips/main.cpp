@@ -1,0 +1,72 @@
+// volmaren-strips OUTDIR: writes the hover-button strips, one PNG per bitmap
+// resource id, into OUTDIR.
+#include "StripPainter.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+struct StripEntry
+{
+    int resourceId;
+    QSize frameSize;
+    const char* caption;
+};
+
+const QSize kSmall(64, 32);
+const QSize kLarge(120, 40);
+
+const StripEntry kStrips[] = {
+    {143, kSmall, "Add"},
+    {144, kSmall, "Edit"},
+    {146, kSmall, "Delete"},
+    {147, kSmall, "STOP"},
+    {149, kSmall, "OK"},
+    {151, kLarge, "Fav-Group"},
+    {152, kLarge, "System"},
+    {153, kLarge, "Channel Down"},
+    {154, kLarge, "Channel UP"},
+    {155, kLarge, "DOWNLOAD (PC -> STB)"},
+    {156, kLarge, "UPLOAD (STB -> PC)"},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // It only draws into images, so it must run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QTextStream err(stderr);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 2) {
+        err << "usage: volmaren-strips OUTDIR\n";
+        return 2;
+    }
+    const QDir outDir(args[1]);
+    if (!outDir.exists() && !QDir().mkpath(outDir.path())) {
+        err << "cannot create " << outDir.path() << '\n';
+        return 1;
+    }
+
+    const QFontInfo resolved(QFont(QStringLiteral("DejaVu Sans")));
+    if (resolved.family() != QStringLiteral("DejaVu Sans"))
+        err << "warning: DejaVu Sans is not installed, captions use " << resolved.family() << '\n';
+
+    for (const StripEntry& entry : kStrips) {
+        const QString path = outDir.filePath(QStringLiteral("%1.png").arg(entry.resourceId));
+        const QImage strip = StripPainter(entry.frameSize, QString::fromLatin1(entry.caption)).Paint();
+        if (!strip.save(path, "PNG")) {
+            err << "cannot write " << path << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
