@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -134,9 +135,31 @@ bool CSimLine::Read(std::uint8_t* bytes, std::size_t count, std::chrono::millise
 
 void CSimLine::WaitUntilTaken(std::chrono::milliseconds patience)
 {
+    // Bytes written here reach the editor's input queue a moment later, so
+    // an empty queue counts only once it has stayed empty for a while.
+    constexpr auto kSettled = std::chrono::milliseconds(100);
     const auto end = Clock::now() + patience;
     std::this_thread::sleep_until(std::max(Clock::now(), m_sendFreeAt));
-    int waiting = 1;
-    while (Clock::now() < end && ioctl(m_slave, FIONREAD, &waiting) == 0 && waiting > 0)
+    auto emptySince = Clock::now();
+    int waiting = 0;
+    while (Clock::now() < end && ioctl(m_slave, FIONREAD, &waiting) == 0) {
+        if (waiting > 0)
+            emptySince = Clock::now();
+        else if (Clock::now() - emptySince >= kSettled)
+            return;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void CSimLine::WaitForRelease(std::chrono::milliseconds patience)
+{
+    // The editor holds a lock on its end while the port is open.
+    const auto end = Clock::now() + patience;
+    while (Clock::now() < end) {
+        if (flock(m_slave, LOCK_EX | LOCK_NB) == 0) {
+            flock(m_slave, LOCK_UN);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }

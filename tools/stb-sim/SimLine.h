@@ -34,6 +34,9 @@ public:
     bool Read(std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds patience);
     // Waits until the editor has read everything sent, at most `patience`.
     void WaitUntilTaken(std::chrono::milliseconds patience = std::chrono::seconds(10));
+    // Waits until the editor has closed its end, at most `patience`: closing
+    // the line under it would throw away what it has not read yet.
+    void WaitForRelease(std::chrono::milliseconds patience);
 
 private:
     // Bytes that fit into one pacing step of about a millisecond.

@@ -57,6 +57,7 @@ int main(int argc, char** argv)
     do {
         outcome = receiver.ServeOne();
     } while (options.repeat);
+    line.WaitForRelease(std::chrono::seconds(2));
     return outcome == CSimReceiver::Outcome::Faulty || outcome == CSimReceiver::Outcome::Abandoned ? 1
                                                                                                    : 0;
 }
