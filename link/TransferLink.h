@@ -47,6 +47,7 @@ public:
     bool OpenPort(int n);
     bool OpenDevice(const std::string& path);
     bool ClosePort();
+    bool PortIsOpen() const { return m_port->IsOpen(); }
 
     // --- Transfers -------------------------------------------------------
     // Start a worker that uses `code` in its handshake. False, with nothing

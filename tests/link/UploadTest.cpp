@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UploadCase{false, Image::kSmallSize, 1, "(3953 / 395264) 1%",
                                  "(395264 / 395264) 100%"},
                       UploadCase{true, Image::kLargeSize, 2, "(6575 / 657408) 1%",
-                                 "(657408 / 657408) 100%"}));
+                                 "(657408 / 657408) 100%"}),
+    [](const auto& upload) { return std::string(upload.param.large ? "Large" : "Small"); });
 
 TEST_F(UploadTest, DropsStrayBytesBeforeSyncAndBeforeTheLargeAck)
 {
@@ -170,10 +171,18 @@ TEST_P(UploadStopTest, StopEndsTheWorkerPromptlyAndKeepsTheData)
     }
 }
 
+std::string PhaseName(const ::testing::TestParamInfo<Phase>& info)
+{
+    static const char* const kNames[] = {"BeforeSync",      "AfterHello",   "AfterCode",
+                                         "AfterLargeReply", "AfterCommand", "InImage"};
+    return kNames[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryPhase, UploadStopTest,
                          ::testing::Values(Phase::BeforeSync, Phase::AfterHello, Phase::AfterCode,
                                            Phase::AfterLargeReply, Phase::AfterCommand,
-                                           Phase::InImage));
+                                           Phase::InImage),
+                         PhaseName);
 
 TEST_F(UploadTest, HangUpInTheImageEndsTheTransferAsStopped)
 {

@@ -1,0 +1,148 @@
+// Time and processor use of a large transfer through stb-sim. The data phase
+// is timed from the worker's first data status text to its notice, so the
+// receiver's start-up does not count; the processor time is this process's
+// (the editor's side) over the whole transfer.
+#include "ImageFile.h"
+#include "ImageFormat.h"
+#include "PortMessages.h"
+#include "SimProcess.h"
+#include "TransferLink.h"
+#include "TransferTexts.h"
+#include "TransferView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <condition_variable>
+#include <cstdio>
+#include <ctime>
+#include <mutex>
+
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class CTimingView final : public ITransferView, public IPortMessages {
+public:
+    void SetProgress(int) override {}
+    void SetStatusText(const std::string& text) override
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_bDataStarted && (text == Text::kReceiving || text == Text::kSending)) {
+            m_bDataStarted = true;
+            m_dataStart = Clock::now();
+        }
+    }
+    void PostUploadDone() override { Post(); }
+    void PostDownloadDone() override { Post(); }
+    void PostCodeRefused() override { Post(); }
+    void ShowPortMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+
+    // Seconds of the data phase, once the notice came.
+    double WaitForEnd()
+    {
+        std::unique_lock lock(m_mutex);
+        m_posted.wait(lock, [this] { return m_bDone; });
+        return std::chrono::duration<double>(Clock::now() - m_dataStart).count();
+    }
+
+private:
+    void Post()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_bDone = true;
+        m_posted.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_posted;
+    bool m_bDataStarted = false;
+    bool m_bDone = false;
+    Clock::time_point m_dataStart{};
+};
+
+double ProcessCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+std::string LargeImageFile()
+{
+    static const std::string path = [] {
+        std::vector<std::uint8_t> image(Image::kLargeSize);
+        std::uint32_t seed = 12345;
+        for (auto& byte : image) {
+            seed = seed * 1664525u + 1013904223u;
+            byte = static_cast<std::uint8_t>(seed >> 24);
+        }
+        image[Image::kLargeMarkerOffset] = Image::kMarker;
+        const std::string file = "/tmp/volmaren-bench-" + std::to_string(getpid()) + ".dat";
+        std::string error;
+        ImageFile::WriteAtomically(file, image.data(), image.size(), error);
+        return file;
+    }();
+    return path;
+}
+
+void BM_LargeTransfer(benchmark::State& state, bool upload)
+{
+    const long rate = static_cast<long>(state.range(0));
+    std::vector<std::uint8_t> buffer(Image::kLargeSize, 0x5A);
+    int variant = 0;
+    double cpu = 0, wall = 0, dataPhase = 0;
+    for (auto _ : state) {
+        std::vector<std::string> args{"--image", LargeImageFile()};
+        if (rate > 0)
+            args.insert(args.end(), {"--rate", std::to_string(rate)});
+        CSimProcess sim(STB_SIM_PATH, args);
+        CTimingView view;
+        CTransferLink link(view, view);
+        link.SetImageBuffer(buffer.data(), &variant);
+        link.OpenDevice(sim.DevicePath());
+
+        const double cpuStart = ProcessCpuSeconds();
+        const Clock::time_point wallStart = Clock::now();
+        upload ? link.StartUpload(0) : link.StartDownload(0);
+        const double data = view.WaitForEnd();
+        const bool completed = (upload ? link.FinishUpload() : link.FinishDownload()) ==
+                               TransferEnd::Completed;
+        cpu += ProcessCpuSeconds() - cpuStart;
+        wall += std::chrono::duration<double>(Clock::now() - wallStart).count();
+        state.SetIterationTime(data);
+        dataPhase += data;
+        link.ClosePort();
+        sim.Wait(std::chrono::seconds(10));
+        if (!completed)
+            state.SkipWithError("the transfer did not complete");
+    }
+    const double n = double(state.iterations());
+    state.counters["cpu_s"] = cpu / n;
+    state.counters["cpu_pct_of_core"] = 100 * cpu / wall;
+    state.counters["MB_per_s"] = double(Image::kLargeSize) * n / 1e6 / dataPhase;
+    if (rate > 0)
+        state.counters["line_limit_s"] = double(Image::kLargeSize) / double(rate);
+}
+
+void BM_UploadLarge(benchmark::State& state)
+{
+    BM_LargeTransfer(state, true);
+}
+
+void BM_DownloadLarge(benchmark::State& state)
+{
+    BM_LargeTransfer(state, false);
+}
+
+}  // namespace
+
+// Argument: the simulator's rate in bytes per second; 0 is unlimited, 11520 a
+// 115200-baud line.
+BENCHMARK(BM_UploadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DownloadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UploadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_DownloadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+BENCHMARK_MAIN();
