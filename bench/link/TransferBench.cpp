@@ -5,7 +5,7 @@
 #include "ImageFile.h"
 #include "ImageFormat.h"
 #include "PortMessages.h"
-#include "SimProcess.h"
+#include "ChildProcess.h"
 #include "TransferLink.h"
 #include "TransferTexts.h"
 #include "TransferView.h"
@@ -97,7 +97,7 @@ void BM_LargeTransfer(benchmark::State& state, bool upload)
         std::vector<std::string> args{"--image", LargeImageFile()};
         if (rate > 0)
             args.insert(args.end(), {"--rate", std::to_string(rate)});
-        CSimProcess sim(STB_SIM_PATH, args);
+        CSimProcess sim(args);
         CTimingView view;
         CTransferLink link(view, view);
         link.SetImageBuffer(buffer.data(), &variant);

@@ -3,7 +3,7 @@
 #include "ImageFile.h"
 #include "LinkFixture.h"
 #include "SerialPort.h"
-#include "SimProcess.h"
+#include "ChildProcess.h"
 
 #include <filesystem>
 
@@ -46,7 +46,7 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
     const std::string receivedPath = (folder / "received.dat").string();
 
     {
-        CSimProcess sim(STB_SIM_PATH, {"--image", imagePath, "--code", "2580", "--noise"});
+        CSimProcess sim({"--image", imagePath, "--code", "2580", "--noise"});
         ASSERT_FALSE(sim.DevicePath().empty());
         link.OpenDevice(sim.DevicePath());
         ASSERT_TRUE(link.StartUpload(0x2580));
@@ -61,7 +61,7 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
     // Back in the large layout the small image lies from 0x40000 on.
     std::fill(buffer.begin(), buffer.end(), 0xFF);
     std::copy(image.begin(), image.end(), buffer.begin() + Image::kSmallShift);
-    CSimProcess sim(STB_SIM_PATH, {"--image", imagePath, "--received", receivedPath, "--noise"});
+    CSimProcess sim({"--image", imagePath, "--received", receivedPath, "--noise"});
     link.OpenDevice(sim.DevicePath());
     ASSERT_TRUE(link.StartDownload(0x0000));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
@@ -76,7 +76,7 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
 
 TEST_F(SimulatorTest, WrongCodeIsRefused)
 {
-    CSimProcess sim(STB_SIM_PATH, {"--code", "2580"});
+    CSimProcess sim({"--code", "2580"});
     link.OpenDevice(sim.DevicePath());
     ASSERT_TRUE(link.StartDownload(0x1111));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::CodeRefused);
@@ -127,7 +127,7 @@ private:
 TEST_F(SimulatorTest, SimulatorReportsWhatADownloadGotWrong)
 {
     auto image = PatternImage(Image::kSmallSize, 1);
-    CSimProcess sim(STB_SIM_PATH, {"--image", WriteImage(image)});
+    CSimProcess sim({"--image", WriteImage(image)});
     CFaultyEditor editor(sim.DevicePath());
     ASSERT_TRUE(editor.Await(SYNC));
     editor.Send(&ACK, 1);

@@ -63,11 +63,21 @@ std::size_t CSimLine::StepBytes() const
     return std::max<std::size_t>(1, static_cast<std::size_t>(m_nRate / 1000));
 }
 
+CSimLine::Clock::time_point CSimLine::LineStart(Clock::time_point freeAt) const
+{
+    // The line stands for hardware that keeps its pace; this process may be
+    // scheduled late on a busy machine, and then catches up on the time
+    // lost. Only a longer pause is the line falling idle.
+    constexpr auto kCatchUp = std::chrono::milliseconds(100);
+    const Clock::time_point now = Clock::now();
+    return now - freeAt > kCatchUp ? now : freeAt;
+}
+
 void CSimLine::Pace(Clock::time_point& freeAt, std::size_t count)
 {
     if (m_nRate <= 0)
         return;
-    const Clock::time_point start = std::max(Clock::now(), freeAt);
+    const Clock::time_point start = LineStart(freeAt);
     std::this_thread::sleep_until(start);
     freeAt = start + Duration(count);
 }
@@ -110,12 +120,11 @@ bool CSimLine::Read(std::uint8_t* bytes, std::size_t count, std::chrono::millise
     std::size_t got = 0;
     while (got < count) {
         const std::size_t want = m_nRate > 0 ? std::min(StepBytes(), count - got) : count - got;
-        const Clock::time_point ready = std::max(Clock::now(), m_readFreeAt);
-        std::this_thread::sleep_until(ready);
+        Clock::time_point lineStart = LineStart(m_readFreeAt);
+        std::this_thread::sleep_until(lineStart);
         pollfd entry{m_master, POLLIN, 0};
         // Bytes already there came in while the line was busy; bytes waited
         // for start the line anew when they arrive.
-        Clock::time_point lineStart = ready;
         if (poll(&entry, 1, 0) == 0) {
             if (poll(&entry, 1, Milliseconds(patience)) <= 0)
                 return false;

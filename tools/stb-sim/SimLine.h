@@ -43,6 +43,8 @@ private:
     std::size_t StepBytes() const;
     // How long the line takes to carry `count` bytes.
     Clock::duration Duration(std::size_t count) const;
+    // When the line can carry the next bytes, given when it is free again.
+    Clock::time_point LineStart(Clock::time_point freeAt) const;
     // Waits until the line may carry `count` more bytes, and books them.
     void Pace(Clock::time_point& freeAt, std::size_t count);
 

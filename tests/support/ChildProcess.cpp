@@ -1,9 +1,8 @@
-#include "SimProcess.h"
+#include "ChildProcess.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <thread>
 
 #include <fcntl.h>
@@ -15,9 +14,9 @@
 
 extern char** environ;
 
-CSimProcess::CSimProcess(const std::string& program, const std::vector<std::string>& args)
+CChildProcess::CChildProcess(const std::string& program, const std::vector<std::string>& args)
 {
-    char pattern[] = "/tmp/volmaren-sim-XXXXXX";
+    char pattern[] = "/tmp/volmaren-child-XXXXXX";
     const int errorFd = mkstemp(pattern);
     m_errorFile = pattern;
     int out[2];
@@ -31,35 +30,42 @@ CSimProcess::CSimProcess(const std::string& program, const std::vector<std::stri
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+        m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     close(errorFd);
-    if (spawned != 0) {
-        m_pid = -1;
-        close(out[0]);
-        return;
-    }
-    std::string line;
-    char c = 0;
-    pollfd entry{out[0], POLLIN, 0};
-    while (poll(&entry, 1, 10000) > 0 && read(out[0], &c, 1) == 1 && c != '\n')
-        line += c;
-    close(out[0]);
-    if (c == '\n')
-        m_devicePath = line;
+    m_output = out[0];
 }
 
-CSimProcess::~CSimProcess()
+CChildProcess::~CChildProcess()
 {
     if (m_pid > 0 && Wait(std::chrono::milliseconds(0)) == -1) {
-        kill(m_pid, SIGTERM);
+        kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
+    if (m_output >= 0)
+        close(m_output);
     std::remove(m_errorFile.c_str());
 }
 
-int CSimProcess::Wait(std::chrono::milliseconds timeout)
+std::string CChildProcess::FirstLine()
+{
+    std::string line;
+    char c = 0;
+    pollfd entry{m_output, POLLIN, 0};
+    while (poll(&entry, 1, 10000) > 0 && read(m_output, &c, 1) == 1 && c != '\n')
+        line += c;
+    return c == '\n' ? line : std::string();
+}
+
+void CChildProcess::Signal(int signal)
+{
+    if (m_pid > 0)
+        kill(m_pid, signal);
+}
+
+int CChildProcess::Wait(std::chrono::milliseconds timeout)
 {
     if (m_pid <= 0)
         return -1;
@@ -76,8 +82,13 @@ int CSimProcess::Wait(std::chrono::milliseconds timeout)
     }
 }
 
-std::string CSimProcess::Errors() const
+std::string CChildProcess::Errors() const
 {
     std::ifstream in(m_errorFile);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+CSimProcess::CSimProcess(const std::vector<std::string>& args)
+    : CChildProcess(STB_SIM_PATH, args), m_devicePath(FirstLine())
+{
 }
