@@ -72,6 +72,7 @@ void CSerialPort::Open(const std::string& device, IPortMessages& messages)
     tcflush(fd, TCIOFLUSH);
     m_fd = fd;
     m_bLost = false;
+    m_bDrained = false;
     MakeTransparent(tio);
     if (tcsetattr(fd, TCSANOW, &tio) != 0)
         messages.ShowPortMessage(Text::kSetComStateFailed);
@@ -142,8 +143,10 @@ PortWait CSerialPort::Wait(int timeoutMs)
         return PortWait::Idle;
     if (entry.revents & POLLOUT)
         PushOutput();
-    if (entry.revents & POLLIN)
+    if (entry.revents & POLLIN) {
+        m_bDrained = false;
         return PortWait::Readable;
+    }
     if (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) {
         MarkLost();
         return PortWait::Lost;
@@ -161,10 +164,13 @@ void CSerialPort::DiscardOutput()
 
 void CSerialPort::FillInput()
 {
-    if (InputCount() > 0 || m_fd < 0 || m_bLost)
+    if (InputCount() > 0 || m_fd < 0 || m_bLost || m_bDrained)
         return;
     m_inputNext = m_inputEnd = 0;
     const ssize_t count = read(m_fd, m_input.data(), m_input.size());
+    // After a short read the device is empty until poll says otherwise:
+    // asking again would only cost a call that finds nothing.
+    m_bDrained = count >= 0 && static_cast<std::size_t>(count) < m_input.size();
     if (count > 0)
         m_inputEnd = static_cast<std::size_t>(count);
     else if (count == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))

@@ -37,6 +37,7 @@ private:
 
     int m_fd = -1;
     bool m_bLost = false;
+    bool m_bDrained = false;  // the last read found the device empty
     std::array<std::uint8_t, 4096> m_input{};
     std::size_t m_inputNext = 0;
     std::size_t m_inputEnd = 0;
