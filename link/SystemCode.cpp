@@ -1,5 +1,7 @@
 #include "SystemCode.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -98,6 +100,13 @@ std::uint16_t CSystemCode::ParseText(const std::string& fourChars)
     for (char c : fourChars.substr(0, 4))
         value = value * 16 + DigitValue(c);
     return static_cast<std::uint16_t>(value);
+}
+
+bool CSystemCode::IsTypedCode(const std::string& text)
+{
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) {
+               return std::isdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
 std::string CSystemCode::Text() const

@@ -26,6 +26,8 @@ public:
     // Four characters read as hex digits, each by the receiver's own rule:
     // typed decimal digits "1234" give 0x1234.
     static std::uint16_t ParseText(const std::string& fourChars);
+    // What the CODE box lets a user type in full: exactly four digits.
+    static bool IsTypedCode(const std::string& text);
 
 private:
     void Save() const;

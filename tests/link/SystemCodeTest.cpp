@@ -96,6 +96,14 @@ TEST(SystemCodeText, CharactersFollowTheReceiversDigitRule)
               static_cast<std::uint16_t>((-1 - 0x30) * 4096));
 }
 
+TEST(SystemCodeText, OnlyFourDigitsCountAsATypedCode)
+{
+    EXPECT_TRUE(CSystemCode::IsTypedCode("0912"));
+    EXPECT_FALSE(CSystemCode::IsTypedCode("091"));
+    EXPECT_FALSE(CSystemCode::IsTypedCode("09123"));
+    EXPECT_FALSE(CSystemCode::IsTypedCode("09a2"));
+}
+
 TEST_F(SystemCodeTest, PathComesFromTheEnvironment)
 {
     const auto saved = [](const char* name) {

@@ -2,7 +2,6 @@
 
 #include "SystemCode.h"
 
-#include <cctype>
 #include <cstdlib>
 
 const char* const kSimUsage =
@@ -16,20 +15,6 @@ const char* const kSimUsage =
     "  --received FILE  where a downloaded image is stored, in the receiver's layout\n"
     "  --noise          stray bytes before SYNC and between REPLY_LARGE and ACK\n"
     "  --repeat         serve one transfer after another until killed\n";
-
-namespace {
-
-bool IsFourDigits(const std::string& text)
-{
-    if (text.size() != 4)
-        return false;
-    for (char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    return true;
-}
-
-}  // namespace
 
 bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error)
 {
@@ -46,7 +31,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             options.receivedPath = argv[++i];
         } else if (arg == "--code" && hasValue) {
             const std::string code = argv[++i];
-            if (!IsFourDigits(code)) {
+            if (!CSystemCode::IsTypedCode(code)) {
                 error = "--code takes four digits";
                 return false;
             }
