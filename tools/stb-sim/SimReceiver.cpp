@@ -101,21 +101,24 @@ CSimReceiver::Outcome CSimReceiver::ServeDownload()
     const Framing::DownloadPlan plan = Framing::PlanFor(m_nVariant);
     const std::size_t mainLength = plan.main.blockCount * Framing::kBlockSize;
     std::vector<std::uint8_t> received(m_nVariant == 1 ? Image::kSmallSize : Image::kLargeSize);
-    if (!ReceiveRegion(plan.main, BLOCK_MAIN, "main", received.data()) ||
-        !ReceiveRegion(plan.tail, BLOCK_TAIL, "tail", received.data() + mainLength))
+    if (!ReceiveRegion(plan.main, BLOCK_MAIN, "main", received.data(), true) ||
+        !ReceiveRegion(plan.tail, BLOCK_TAIL, "tail", received.data() + mainLength, false))
         return Outcome::Abandoned;
-    m_line.WaitUntilTaken();
-    std::fprintf(stderr, "stb-sim: download of %zu bytes received, %d fault(s)\n", received.size(),
-                 m_nFaults);
+    // Stored before the last ACK, as a receiver writes its memory before it
+    // says it is done: whoever waits for the editor finds the file complete.
     std::string error;
     if (!m_options.receivedPath.empty() &&
         !ImageFile::WriteAtomically(m_options.receivedPath, received.data(), received.size(), error))
         Fault("cannot store the received image: %s", error.c_str());
+    std::fprintf(stderr, "stb-sim: download of %zu bytes received, %d fault(s)\n", received.size(),
+                 m_nFaults);
+    m_line.Send(ACK);
+    m_line.WaitUntilTaken();
     return m_nFaults == 0 ? Outcome::Downloaded : Outcome::Faulty;
 }
 
 bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blockType,
-                                 const char* name, std::uint8_t* target)
+                                 const char* name, std::uint8_t* target, bool ackLastBlock)
 {
     std::uint8_t header[Framing::kHeaderSize];
     if (!m_line.Read(header, sizeof header, kPatience)) {
@@ -132,7 +135,8 @@ bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blo
         }
         CheckBlock(block, blockType, j, name);
         std::memcpy(target + j * Framing::kBlockSize, block + 1, Framing::kBlockSize);
-        m_line.Send(ACK);
+        if (j + 1 < region.blockCount || ackLastBlock)
+            m_line.Send(ACK);
     }
     return true;
 }

@@ -23,9 +23,10 @@ private:
     void AwaitHello();
     Outcome ServeUpload();
     Outcome ServeDownload();
-    // Receives one region into `target`; false when the editor went silent.
+    // Receives one region into `target`, acknowledging every block but, with
+    // `ackLastBlock` false, the last; false when the editor went silent.
     bool ReceiveRegion(const Framing::Region& region, std::uint8_t blockType, const char* name,
-                       std::uint8_t* target);
+                       std::uint8_t* target, bool ackLastBlock);
     void CheckHeader(const std::uint8_t* bytes, const Framing::Region& region, const char* name);
     void CheckBlock(const std::uint8_t* bytes, std::uint8_t blockType, std::uint32_t number,
                     const char* name);
