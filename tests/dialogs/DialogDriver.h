@@ -66,7 +66,7 @@ inline void Choose(const QWidget* dialog, int id, int index)
         QTest::keyClick(list, Qt::Key_Down);
 }
 
-inline QStringList Entries(const QWidget* dialog, int id)
+inline QStringList ListEntries(const QWidget* dialog, int id)
 {
     QStringList entries;
     const QComboBox* list = List(dialog, id);

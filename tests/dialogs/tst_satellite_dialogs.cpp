@@ -56,11 +56,11 @@ void SatelliteDialogs::addProposesDefaultsAndWritesEveryField()
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Satellite Add"));
     QCOMPARE(Edit(&dialog, kName)->text(), QStringLiteral("SAT_4"));
-    QCOMPARE(Entries(&dialog, kLnb), kLnbEntries);
-    QCOMPARE(Entries(&dialog, kPower), (QStringList{"ON", "OFF"}));
-    QCOMPARE(Entries(&dialog, kVoltage), (QStringList{"AUTO", "13V", "18V", "OFF"}));
-    QCOMPARE(Entries(&dialog, kTone), (QStringList{"AUTO", "ON", "OFF"}));
-    QCOMPARE(Entries(&dialog, kDiseqc),
+    QCOMPARE(ListEntries(&dialog, kLnb), kLnbEntries);
+    QCOMPARE(ListEntries(&dialog, kPower), (QStringList{"ON", "OFF"}));
+    QCOMPARE(ListEntries(&dialog, kVoltage), (QStringList{"AUTO", "13V", "18V", "OFF"}));
+    QCOMPARE(ListEntries(&dialog, kTone), (QStringList{"AUTO", "ON", "OFF"}));
+    QCOMPARE(ListEntries(&dialog, kDiseqc),
              (QStringList{"LNB1", "LNB2", "LNB3", "LNB4", "TONE A", "TONE B", "OFF"}));
     QCOMPARE(List(&dialog, kLnb)->currentText(), QStringLiteral("Standard Universal"));
     QCOMPARE(List(&dialog, kPower)->currentText(), QStringLiteral("OFF"));
@@ -138,7 +138,7 @@ void SatelliteDialogs::editSelectsTheStoredSettingsAndWritesThemBackUnchanged()
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Satellite Edit"));
     QCOMPARE(Edit(&dialog, kName)->text(), QStringLiteral("ASTRA 19.2E"));
-    QCOMPARE(Entries(&dialog, kPower), (QStringList{"OFF", "ON"}));
+    QCOMPARE(ListEntries(&dialog, kPower), (QStringList{"OFF", "ON"}));
     QCOMPARE(List(&dialog, kLnb)->currentText(), QStringLiteral("10600"));
     QCOMPARE(List(&dialog, kPower)->currentText(), QStringLiteral("ON"));
     QCOMPARE(List(&dialog, kVoltage)->currentText(), QStringLiteral("18V"));

@@ -65,7 +65,7 @@ void TransponderDialogs::addShowsTheSatelliteAndZeros()
     QVERIFY(Edit(&dialog, kSatelliteName)->isReadOnly());
     QCOMPARE(Edit(&dialog, kFrequency)->text(), QStringLiteral("0"));
     QCOMPARE(Edit(&dialog, kSymbolRate)->text(), QStringLiteral("0"));
-    QCOMPARE(Entries(&dialog, kPolarization), (QStringList{"Vertical", "Horizontal"}));
+    QCOMPARE(ListEntries(&dialog, kPolarization), (QStringList{"Vertical", "Horizontal"}));
     QCOMPARE(List(&dialog, kPolarization)->currentIndex(), 0);
 
     Ok(&dialog);
