@@ -64,6 +64,22 @@ void ExpectRefusalAt(const ScriptedPrompts& prompts, const QDialog& dialog, cons
     QCOMPARE(Edit(&dialog, id)->selectedText(), Edit(&dialog, id)->text());
 }
 
+// Empties the three PID fields and presses OK once for each: every OK is
+// refused at the next field of `order`, which is then filled in.
+void ExpectPidOrder(const QDialog& dialog, std::initializer_list<int> order)
+{
+    for (int id : {kVideo, kAudioPid, kPcr})
+        Retype(&dialog, id, QString());
+    for (int id : order) {
+        ScriptedPrompts prompts;
+        Ok(&dialog);
+        ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", id);
+        if (QTest::currentTestFailed())
+            return;
+        Retype(&dialog, id, QStringLiteral("1"));
+    }
+}
+
 }  // namespace
 
 class ChannelDialogs : public QObject {
@@ -205,23 +221,11 @@ void ChannelDialogs::addRadioTakesNoVideoPid()
 
 void ChannelDialogs::addTakesPcrBeforeVideoBeforeAudio()
 {
-    ScriptedPrompts prompts;
     ChannelRecord record{};
     BouquetEntry bouquet{};
     CChannelAddDlg dialog(record, bouquet, kTv, 0);
     QVERIFY(Open(dialog));
-    for (int id : {kVideo, kAudioPid, kPcr})
-        Retype(&dialog, id, QString());
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kPcr);
-    prompts.asked.clear();
-    Retype(&dialog, kPcr, QStringLiteral("1"));
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kVideo);
-    prompts.asked.clear();
-    Retype(&dialog, kVideo, QStringLiteral("1"));
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kAudioPid);
+    ExpectPidOrder(dialog, {kPcr, kVideo, kAudioPid});
     QVERIFY(SameBytes(record, ChannelRecord{}));
 }
 
@@ -349,24 +353,12 @@ void ChannelDialogs::editOfARadioChannelKeepsItsVideoPid()
 
 void ChannelDialogs::editTakesVideoBeforePcrBeforeAudio()
 {
-    ScriptedPrompts prompts;
     ChannelRecord record = StoredChannel();
     const ChannelRecord before = record;
     BouquetEntry bouquet = StoredBouquet();
     CChannelEditDlg dialog(record, bouquet, kTv);
     QVERIFY(Open(dialog));
-    for (int id : {kVideo, kAudioPid, kPcr})
-        Retype(&dialog, id, QString());
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kVideo);
-    prompts.asked.clear();
-    Retype(&dialog, kVideo, QStringLiteral("1"));
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kPcr);
-    prompts.asked.clear();
-    Retype(&dialog, kPcr, QStringLiteral("1"));
-    Ok(&dialog);
-    ExpectRefusalAt(prompts, dialog, "Please enter a positive integer.", kAudioPid);
+    ExpectPidOrder(dialog, {kVideo, kPcr, kAudioPid});
     QVERIFY(SameBytes(record, before));
 }
 
