@@ -268,7 +268,7 @@ void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelCh
         r.flags |= kScrambled;
         r.caSystemId = Entries::kCaSystems[std::size_t(c.scramble)].id;
     }
-    WriteBouquet(bouquet, c.bouquet);
+    CopyNameWithNul(bouquet.text, c.bouquet);
 }
 
 }  // namespace Rules

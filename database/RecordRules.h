@@ -84,8 +84,9 @@ bool HasRequiredChannelValues(const ChannelChoices& choices, int kind);
 // Channel Add's OK: the first 40 bytes of a zero-filled slot, and the bouquet.
 void WriteAddedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
                        std::uint16_t transponder, int kind);
-// Channel Edit's OK. A scrambled channel whose id matched no entry and whose
-// Scramble list was left without a selection keeps its id and scramble bit.
+// Channel Edit's OK. Like the name, the bouquet gets its text and NUL only.
+// A scrambled channel whose id matched no entry and whose Scramble list was
+// left without a selection keeps its id and scramble bit.
 void WriteEditedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
                         int kind);
 

@@ -1,0 +1,41 @@
+#include "CChannelEditDlg.h"
+
+#include "ChannelFields.h"
+#include "SystemTexts.h"
+#include "UserPrompts.h"
+#include "ui_CChannelEditDlg.h"
+
+CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
+                                 QWidget* parent)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelEditDlg>()), m_record(record),
+      m_bouquet(bouquet), m_nKind(kind)
+{
+    m_ui->setupUi(this);
+    ClearDefaultButtons();
+    ShowChannelChoices(*m_ui, Rules::ChannelEditChoices(record, bouquet.text, kind), kind);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CChannelEditDlg::OnOk);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+CChannelEditDlg::~CChannelEditDlg() = default;
+
+bool CChannelEditDlg::TakeFields(Rules::ChannelChoices& choices)
+{
+    TakeChannelTexts(*m_ui, choices);
+    return TakeNumber(m_ui->videoPidEdit, Rules::kWordMax, choices.videoPid)
+           && TakeNumber(m_ui->pcrPidEdit, Rules::kWordMax, choices.pcrPid)
+           && TakeNumber(m_ui->audioPidEdit, Rules::kWordMax, choices.audioPid);
+}
+
+void CChannelEditDlg::OnOk()
+{
+    Rules::ChannelChoices choices;
+    if (!TakeFields(choices))
+        return;
+    if (!Rules::HasRequiredChannelValues(choices, m_nKind)) {
+        Prompts::Message(this, QString::fromLatin1(Text::kChannelEmptyEdit));
+        return;
+    }
+    Rules::WriteEditedChannel(m_record, m_bouquet, choices, m_nKind);
+    accept();
+}

@@ -1,0 +1,31 @@
+// Chooses the serial port, COM1 or COM2, before a transfer. Unlike the edit
+// dialogs it keeps the standard keys: Enter presses the focused button (OK
+// when it opens) and Escape cancels.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class CConnectDlg;
+}
+
+class CConnectDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // `port` becomes 0 at once, then 1 or 2 as a port is clicked. OK ends the
+    // dialog only once a port is chosen; Cancel sets `port` to 0 again, while
+    // Escape and the close box leave it as it is.
+    explicit CConnectDlg(int& port, QWidget* parent = nullptr);
+    ~CConnectDlg() override;
+
+private Q_SLOTS:
+    void OnOk();
+    void OnCancel();
+
+private:
+    std::unique_ptr<Ui::CConnectDlg> m_ui;
+    int& m_nPort;
+};

@@ -1,0 +1,115 @@
+// Drives a dialog the way a person does: clicks, typing and arrow keys on
+// the controls found by their template ids.
+#pragma once
+
+#include "TemplateIds.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+
+namespace Drive {
+
+inline QLineEdit* Edit(const QWidget* dialog, int id)
+{
+    return FindByTemplateId<QLineEdit>(dialog, id);
+}
+
+inline QComboBox* List(const QWidget* dialog, int id)
+{
+    return FindByTemplateId<QComboBox>(dialog, id);
+}
+
+inline QAbstractButton* Button(const QWidget* dialog, int id)
+{
+    return FindByTemplateId<QAbstractButton>(dialog, id);
+}
+
+inline void Click(const QWidget* dialog, int id)
+{
+    QTest::mouseClick(Button(dialog, id), Qt::LeftButton);
+}
+
+inline void Ok(const QWidget* dialog)
+{
+    Click(dialog, 1016);
+}
+
+inline void Cancel(const QWidget* dialog)
+{
+    Click(dialog, 1017);
+}
+
+// Clicks into the field, selects everything and types over it.
+inline void Retype(const QWidget* dialog, int id, const QString& text)
+{
+    QLineEdit* edit = Edit(dialog, id);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+// Chooses an entry with the keyboard: Home, then Down `index` times.
+inline void Choose(const QWidget* dialog, int id, int index)
+{
+    QComboBox* list = List(dialog, id);
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+}
+
+inline QStringList ListEntries(const QWidget* dialog, int id)
+{
+    QStringList entries;
+    const QComboBox* list = List(dialog, id);
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->itemText(i));
+    return entries;
+}
+
+// Opens the dialog as the user would see it, active and focused.
+inline bool Open(QDialog& dialog)
+{
+    dialog.open();
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+inline bool IsOpen(const QDialog& dialog)
+{
+    return dialog.isVisible();
+}
+
+// Runs `step` on the modal dialog that the next nested exec() opens.
+template <class Step>
+void OnNextModal(Step step)
+{
+    QTimer::singleShot(0, [step] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(modal);
+        step(*modal);
+    });
+}
+
+template <class Record>
+bool SameBytes(const Record& a, const Record& b)
+{
+    return std::memcmp(&a, &b, sizeof(Record)) == 0;
+}
+
+template <class Record>
+Record Filled(unsigned char byte)
+{
+    Record record;
+    std::memset(&record, byte, sizeof record);
+    return record;
+}
+
+}  // namespace Drive

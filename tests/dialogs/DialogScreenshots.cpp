@@ -1,0 +1,90 @@
+// Renders every dialog into a PNG file, so their look can be checked by eye,
+// and fails when one renders empty.
+#include "CChannelAddDlg.h"
+#include "CChannelEditDlg.h"
+#include "CConnectDlg.h"
+#include "CFavoriteGroupDlg.h"
+#include "CGroupAddDlg.h"
+#include "CGroupEditDlg.h"
+#include "CSatelliteAddDlg.h"
+#include "CSatelliteEditDlg.h"
+#include "CSystemInfoDlg.h"
+#include "CTransponderAddDlg.h"
+#include "CTransponderEditDlg.h"
+#include "SampleDatabase.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(QDialog& dialog, const QDir& folder, const char* name)
+{
+    dialog.show();
+    QApplication::processEvents();
+    const QPixmap picture = dialog.grab();
+    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    const bool saved = !picture.isNull() && picture.save(path);
+    std::printf("%s %dx%d %s\n", name, picture.width(), picture.height(), saved ? "ok" : "FAILED");
+    dialog.hide();
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    folder.mkpath(QStringLiteral("."));
+
+    CChannelDatabase db;
+    Sample::Fill(db, 3, 6, 40, 10);
+    Sample::AddGroup(db, 0, "News");
+    Sample::AddGroup(db, 2, "Sport");
+    Sample::SetMask(db, 1, kTv, 0x80);
+
+    SatelliteRecord satellite{};
+    TransponderRecord transponder{};
+    db.GetSatellite(satellite, 0);
+    db.GetTransponder(transponder, 0);
+    ChannelRecord channel{};
+    db.GetChannel(channel, 0, kTv);
+    BouquetEntry bouquet{};
+    FavoriteGroupRecord group{};
+    db.GetGroup(group, 0);
+    SystemInfo info{};
+    int port = 0;
+
+    bool ok = true;
+    SatelliteRecord newSatellite{};
+    CSatelliteAddDlg satelliteAdd(newSatellite, 3);
+    ok &= Save(satelliteAdd, folder, "satellite-add");
+    CSatelliteEditDlg satelliteEdit(satellite);
+    ok &= Save(satelliteEdit, folder, "satellite-edit");
+    TransponderRecord newTransponder{};
+    CTransponderAddDlg transponderAdd(newTransponder, QStringLiteral("SAT_1"));
+    ok &= Save(transponderAdd, folder, "transponder-add");
+    CTransponderEditDlg transponderEdit(transponder);
+    ok &= Save(transponderEdit, folder, "transponder-edit");
+    ChannelRecord newChannel{};
+    CChannelAddDlg channelAdd(newChannel, bouquet, kTv, 0);
+    ok &= Save(channelAdd, folder, "channel-add");
+    CChannelEditDlg channelEdit(channel, bouquet, kRadio);
+    ok &= Save(channelEdit, folder, "channel-edit-radio");
+    CFavoriteGroupDlg favorites(db);
+    ok &= Save(favorites, folder, "favorite-group-edit");
+    FavoriteGroupRecord newGroup{};
+    CGroupAddDlg groupAdd(newGroup, 1);
+    ok &= Save(groupAdd, folder, "group-add");
+    CGroupEditDlg groupEdit(group);
+    ok &= Save(groupEdit, folder, "group-edit");
+    CSystemInfoDlg systemInfo(info);
+    ok &= Save(systemInfo, folder, "system-information-edit");
+    CConnectDlg connectPort(port);
+    ok &= Save(connectPort, folder, "connect");
+    return ok ? 0 : 1;
+}
