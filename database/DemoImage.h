@@ -1,0 +1,19 @@
+// A realistic, valid image to show and to measure the editor with. It is
+// built through the database's own operations, the way a user would build it
+// with the dialogs, and is the same to the byte every time.
+#pragma once
+
+class CChannelDatabase;
+
+namespace Demo {
+
+enum class Size {
+    Normal,  // a few real satellites with a few hundred channels
+    Full,    // every table filled to its limit
+};
+
+// Replaces whatever the database holds with the demo image (variant 2), with
+// every derived figure as UpdateListContext leaves it.
+void Build(CChannelDatabase& db, Size size);
+
+}  // namespace Demo
