@@ -18,14 +18,14 @@ void RandomizeRegion(std::mt19937& rng, std::uint8_t* raw, std::size_t offset, s
 }
 
 // Values that are boundaries somewhere in the format, more often than chance.
-void SprinkleBoundaries(std::mt19937& rng, std::uint8_t* raw, int count)
+void SprinkleBoundaries(std::mt19937& rng, std::uint8_t* region, std::size_t size, int count)
 {
     constexpr std::uint16_t kValues[] = {0, 1, 299, 300, 301, 3999, 4000, 4001, 4466, 4467, 0xFFFF};
     for (int n = 0; n < count; ++n) {
-        const std::size_t at = rng() % (Image::kLargeSize - 1);
+        const std::size_t at = rng() % (size - 1);
         const std::uint16_t v = kValues[rng() % std::size(kValues)];
-        raw[at] = std::uint8_t(v);
-        raw[at + 1] = std::uint8_t(v >> 8);
+        region[at] = std::uint8_t(v);
+        region[at + 1] = std::uint8_t(v >> 8);
     }
 }
 
@@ -82,7 +82,7 @@ TEST(CorruptedImages, RandomBytesInEveryTable)
     for (std::uint32_t seed = 0; seed < 12; ++seed) {
         std::mt19937 rng(seed);
         RandomizeRegion(rng, db.GetRawImage(), 0, Image::kLargeSize);
-        SprinkleBoundaries(rng, db.GetRawImage(), 2000);
+        SprinkleBoundaries(rng, db.GetRawImage(), Image::kLargeSize, 2000);
         db.ImageToTables(int(seed % 2) + 1);
         ExerciseEverything(db, rng);
     }
@@ -96,7 +96,8 @@ TEST(CorruptedImages, ValidImagesWithAFewBytesChanged)
         FillRandomDatabase(db, rng, RandomTableSizes(rng));
         const auto image = ImageBytes(db);
         std::copy(image.begin(), image.end(), db.GetRawImage());
-        SprinkleBoundaries(rng, db.GetRawImage() + Image::kTvOffset, 40);
+        SprinkleBoundaries(rng, db.GetRawImage() + Image::kTvOffset,
+                           Image::kSystemOffset - Image::kTvOffset, 40);
         db.ImageToTables(2);
         ExerciseEverything(db, rng);
     }

@@ -153,14 +153,18 @@ void RunScript(CChannelDatabase& db, FuzzScript& script, bool valid)
         const int channels = db.GetChannelCount(kind);
         const char* operation = nullptr;
         switch (script.Byte() % 11) {
-        case 0:
-            db.DeleteSatellites(AscendingUnique(List(script, db.GetSatelliteCount()), db.GetSatelliteCount()));
+        case 0: {
+            const int satellites = db.GetSatelliteCount();
+            db.DeleteSatellites(AscendingUnique(List(script, satellites), satellites));
             operation = "DeleteSatellites";
             break;
-        case 1:
-            db.DeleteTransponders(AscendingUnique(List(script, db.GetTransponderCount()), db.GetTransponderCount()));
+        }
+        case 1: {
+            const int transponders = db.GetTransponderCount();
+            db.DeleteTransponders(AscendingUnique(List(script, transponders), transponders));
             operation = "DeleteTransponders";
             break;
+        }
         case 2:
             db.DeleteChannels(List(script, channels), kind);
             operation = "DeleteChannels";
@@ -200,33 +204,51 @@ void RunScript(CChannelDatabase& db, FuzzScript& script, bool valid)
     }
 }
 
+// Splits an input into the image to load and the script that follows it.
+struct DecodedInput {
+    std::vector<std::uint8_t> patched;  // the demo image with pokes applied
+    const std::uint8_t* given = nullptr;
+    std::size_t imageSize = 0;
+    std::size_t scriptStart = 0;
+
+    const std::uint8_t* Image() const { return patched.empty() ? given : patched.data(); }
+};
+
+DecodedInput Decode(const std::uint8_t* data, std::size_t size)
+{
+    DecodedInput input;
+    if (size >= Image::kSmallSize) {
+        input.given = data;
+        input.imageSize = size >= Image::kLargeSize ? Image::kLargeSize : Image::kSmallSize;
+        input.scriptStart = input.imageSize;
+        return input;
+    }
+    input.given = DemoBytes().data();
+    input.imageSize = DemoBytes().size();
+    const int pokes = size > 0 && data[0] >= 0xF0 ? data[0] & 0x0F : 0;
+    if (pokes == 0)
+        return input;
+    input.patched = DemoBytes();
+    input.scriptStart = 1;
+    for (int p = 0; p < pokes && input.scriptStart + 4 <= size; ++p, input.scriptStart += 4) {
+        const std::uint8_t* poke = data + input.scriptStart;
+        const std::size_t at = (std::size_t(poke[0]) | std::size_t(poke[1]) << 8 |
+                                std::size_t(poke[2]) << 16) % input.patched.size();
+        input.patched[at] = poke[3];
+    }
+    return input;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static CImageDocument document;
-    std::vector<std::uint8_t> patched;
-    const std::uint8_t* image = data;
-    std::size_t imageSize = size >= Image::kLargeSize ? Image::kLargeSize
-                            : size >= Image::kSmallSize ? Image::kSmallSize
-                                                        : 0;
-    std::size_t scriptStart = imageSize;
-    if (imageSize == 0) {
-        patched = DemoBytes();
-        const int pokes = size > 0 && data[0] >= 0xF0 ? data[0] & 0x0F : 0;
-        scriptStart = pokes > 0 ? 1 : 0;
-        for (int p = 0; p < pokes && scriptStart + 4 <= size; ++p, scriptStart += 4) {
-            const std::size_t at = (std::size_t(data[scriptStart]) | std::size_t(data[scriptStart + 1]) << 8 |
-                                    std::size_t(data[scriptStart + 2]) << 16) % patched.size();
-            patched[at] = data[scriptStart + 3];
-        }
-        image = patched.data();
-        imageSize = patched.size();
-    }
-    if (document.LoadBytes(image, imageSize, "fuzz") != CImageDocument::Load::Loaded)
+    const DecodedInput input = Decode(data, size);
+    if (document.LoadBytes(input.Image(), input.imageSize, "fuzz") != CImageDocument::Load::Loaded)
         return 0;
     const bool valid = InvariantViolation(document.m_database).empty();
-    FuzzScript script(data + scriptStart, size - scriptStart, SampledHash(data, size));
+    FuzzScript script(data + input.scriptStart, size - input.scriptStart, SampledHash(data, size));
     RunScript(document.m_database, script, valid);
     return 0;
 }
