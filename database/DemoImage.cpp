@@ -208,4 +208,12 @@ void Build(CChannelDatabase& db, Size size)
     db.UpdateListContext();
 }
 
+std::vector<std::uint8_t> ImageBytes(Size size)
+{
+    CChannelDatabase db;
+    Build(db, size);
+    db.TablesToWorkImage();
+    return std::vector<std::uint8_t>(db.GetWorkImage(), db.GetWorkImage() + Image::kLargeSize);
+}
+
 }  // namespace Demo

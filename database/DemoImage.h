@@ -3,6 +3,9 @@
 // with the dialogs, and is the same to the byte every time.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 class CChannelDatabase;
 
 namespace Demo {
@@ -15,5 +18,8 @@ enum class Size {
 // Replaces whatever the database holds with the demo image (variant 2), with
 // every derived figure as UpdateListContext leaves it.
 void Build(CChannelDatabase& db, Size size);
+
+// The demo image's 0xA0800 bytes, as File > Save would write them.
+std::vector<std::uint8_t> ImageBytes(Size size);
 
 }  // namespace Demo

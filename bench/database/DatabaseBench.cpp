@@ -13,12 +13,7 @@ namespace {
 
 const std::vector<std::uint8_t>& FullImage()
 {
-    static const std::vector<std::uint8_t> image = [] {
-        CChannelDatabase db;
-        Demo::Build(db, Demo::Size::Full);
-        db.TablesToWorkImage();
-        return std::vector<std::uint8_t>(db.GetWorkImage(), db.GetWorkImage() + Image::kLargeSize);
-    }();
+    static const std::vector<std::uint8_t> image = Demo::ImageBytes(Demo::Size::Full);
     return image;
 }
 

@@ -105,10 +105,7 @@ TEST(CorruptedImages, ValidImagesWithAFewBytesChanged)
 
 TEST(CorruptedImages, MovingPastADeletedSlotLeftInTheImageDuplicatesNothing)
 {
-    TableSpec spec;
-    spec.satellites = 1;
-    spec.transponderSatellites = {0};
-    spec.tvTransponders.assign(10, 0);
+    const TableSpec spec = ChannelsOnOneTransponder(10);
     CChannelDatabase db;
     BuildTables(db, spec);
     db.ClearChannel(3, kTv);

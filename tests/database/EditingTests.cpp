@@ -157,10 +157,7 @@ TEST(CompactChannels, WithoutMarkedSlotsChangesNothing)
 
 TEST(MoveChannels, InsertsTheBlockBeforeAPositionOrAtTheEnd)
 {
-    TableSpec spec;
-    spec.satellites = 1;
-    spec.transponderSatellites = {0};
-    spec.tvTransponders.assign(10, 0);
+    const TableSpec spec = ChannelsOnOneTransponder(10);
     CChannelDatabase db;
 
     BuildTables(db, spec);

@@ -219,8 +219,9 @@ void ReferenceTables::LowerSatelliteReferences(int sat)
     }
 }
 
-void ReferenceTables::DeleteTransponders(const std::vector<int>& ascending)
+void ReferenceTables::DeleteTransponderList(const std::vector<int>& ascending)
 {
+    // Every deletion moves the later transponders down by one.
     for (std::size_t k = 0; k < ascending.size(); ++k) {
         DeleteTransponder(ascending[k] - int(k));
         CompactTransponders();
@@ -232,6 +233,11 @@ void ReferenceTables::DeleteTransponders(const std::vector<int>& ascending)
     ClearBouquetTails();
 }
 
+void ReferenceTables::DeleteTransponders(const std::vector<int>& ascending)
+{
+    DeleteTransponderList(ascending);
+}
+
 void ReferenceTables::DeleteSatelliteContents(int sat)
 {
     std::vector<int> owned;
@@ -239,15 +245,7 @@ void ReferenceTables::DeleteSatelliteContents(int sat)
         if (U16(Transponder(i)) == sat)
             owned.push_back(i);
     }
-    for (std::size_t k = 0; k < owned.size(); ++k) {
-        DeleteTransponder(owned[k] - int(k));
-        CompactTransponders();
-        CompactChannels(0);
-        CompactChannels(1);
-        CompactBouquets(0);
-        CompactBouquets(1);
-    }
-    ClearBouquetTails();
+    DeleteTransponderList(owned);
     LowerSatelliteReferences(sat);
 }
 

@@ -33,6 +33,7 @@ private:
     int SatelliteCount();
 
     void DeleteTransponder(int tp);
+    void DeleteTransponderList(const std::vector<int>& ascending);
     void DeleteSatelliteContents(int sat);
     void CompactChannels(int kind);
     void CompactTransponders();

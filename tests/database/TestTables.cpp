@@ -5,6 +5,15 @@
 #include <cstdio>
 #include <cstring>
 
+TableSpec ChannelsOnOneTransponder(int tv)
+{
+    TableSpec spec;
+    spec.satellites = 1;
+    spec.transponderSatellites = {0};
+    spec.tvTransponders.assign(std::size_t(tv), 0);
+    return spec;
+}
+
 void BuildTables(CChannelDatabase& db, const TableSpec& spec)
 {
     BlankImage::Load(db);

@@ -15,6 +15,9 @@ struct TableSpec {
     std::vector<int> radioTransponders;      // per radio channel, its transponder
 };
 
+// One satellite with one transponder carrying `tv` TV channels.
+TableSpec ChannelsOnOneTransponder(int tv);
+
 // Replaces the database's content by a blank image holding these tables.
 void BuildTables(CChannelDatabase& db, const TableSpec& spec);
 

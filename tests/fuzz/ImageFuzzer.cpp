@@ -23,12 +23,7 @@ namespace {
 
 const std::vector<std::uint8_t>& DemoBytes()
 {
-    static const std::vector<std::uint8_t> bytes = [] {
-        CChannelDatabase db;
-        Demo::Build(db, Demo::Size::Normal);
-        db.TablesToWorkImage();
-        return std::vector<std::uint8_t>(db.GetWorkImage(), db.GetWorkImage() + Image::kLargeSize);
-    }();
+    static const std::vector<std::uint8_t> bytes = Demo::ImageBytes(Demo::Size::Normal);
     return bytes;
 }
 
