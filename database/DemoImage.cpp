@@ -6,6 +6,7 @@
 #include "EntryLists.h"
 #include "RecordRules.h"
 
+#include <cstdio>
 #include <string>
 
 namespace Demo {

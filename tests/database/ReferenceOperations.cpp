@@ -117,10 +117,12 @@ int ReferenceTables::ChannelCount(int kind)
     return n;
 }
 
+// The editor's scans have no bound here; the region's room stops a test
+// whose tables lost their end record.
 int ReferenceTables::TransponderCount()
 {
     int n = 0;
-    while (U16(Transponder(n)) != 300)
+    while (n < 4096 && U16(Transponder(n)) != 300)
         ++n;
     return n;
 }
@@ -128,7 +130,7 @@ int ReferenceTables::TransponderCount()
 int ReferenceTables::SatelliteCount()
 {
     int n = 0;
-    while (U16(Satellite(n) + 16) != 300)
+    while (n < 1489 && U16(Satellite(n) + 16) != 300)
         ++n;
     return n;
 }
@@ -188,7 +190,8 @@ void ReferenceTables::CompactSatellites()
     }
     CopyBack(Satellite(0), kept);
     EmptySatellite(Satellite(int(kept.size() / kSatellite)));
-    for (int j = 0; U16(Satellite(j) + 16) != 300; ++j)
+    const int renumbered = SatelliteCount();
+    for (int j = 0; j < renumbered; ++j)
         SetU16(Satellite(j) + 16, unsigned(j));
 }
 
@@ -213,7 +216,8 @@ void ReferenceTables::ClearBouquetTails()
 
 void ReferenceTables::LowerSatelliteReferences(int sat)
 {
-    for (int i = 0; U16(Transponder(i)) != 300; ++i) {
+    const int count = TransponderCount();
+    for (int i = 0; i < count; ++i) {
         if (U16(Transponder(i)) > sat)
             SetU16(Transponder(i), U16(Transponder(i)) - 1u);
     }
@@ -241,7 +245,8 @@ void ReferenceTables::DeleteTransponders(const std::vector<int>& ascending)
 void ReferenceTables::DeleteSatelliteContents(int sat)
 {
     std::vector<int> owned;
-    for (int i = 0; U16(Transponder(i)) != 300; ++i) {
+    const int count = TransponderCount();
+    for (int i = 0; i < count; ++i) {
         if (U16(Transponder(i)) == sat)
             owned.push_back(i);
     }
