@@ -6,7 +6,7 @@ namespace Demo {
 
 namespace {
 
-constexpr TransponderSpec kAstra19[] = {
+constexpr TransponderPlan kAstra19[] = {
     {10744, 22000, 'H'}, {10773, 22000, 'H'}, {10788, 22000, 'V'}, {10832, 22000, 'H'},
     {10847, 22000, 'V'}, {10862, 22000, 'H'}, {10921, 22000, 'H'}, {10979, 22000, 'V'},
     {11038, 22000, 'V'}, {11067, 22000, 'V'}, {11097, 22000, 'V'}, {11244, 22000, 'H'},
@@ -17,7 +17,7 @@ constexpr TransponderSpec kAstra19[] = {
     {12266, 27500, 'H'}, {12480, 27500, 'V'}, {12544, 22000, 'H'}, {12603, 22000, 'V'},
 };
 
-constexpr TransponderSpec kHotbird13[] = {
+constexpr TransponderPlan kHotbird13[] = {
     {10719, 27500, 'V'}, {10775, 29900, 'H'}, {10873, 27500, 'V'}, {10992, 27500, 'V'},
     {11013, 29900, 'H'}, {11034, 27500, 'V'}, {11137, 27500, 'H'}, {11200, 27500, 'V'},
     {11240, 27500, 'V'}, {11334, 27500, 'H'}, {11355, 27500, 'V'}, {11373, 27500, 'H'},
@@ -27,21 +27,21 @@ constexpr TransponderSpec kHotbird13[] = {
     {12476, 29900, 'H'}, {12520, 27500, 'V'}, {12597, 27500, 'V'},
 };
 
-constexpr TransponderSpec kAstra28[] = {
+constexpr TransponderPlan kAstra28[] = {
     {10714, 22000, 'H'}, {10729, 22000, 'V'}, {10758, 22000, 'V'}, {10788, 22000, 'V'},
     {10818, 22000, 'V'}, {10847, 23000, 'V'}, {10876, 22000, 'V'}, {10906, 22000, 'V'},
     {10936, 22000, 'V'}, {11426, 27500, 'H'}, {11464, 22000, 'H'}, {11954, 27500, 'H'},
     {12304, 27500, 'H'}, {12344, 27500, 'H'}, {12402, 27500, 'V'}, {12441, 27500, 'V'},
 };
 
-constexpr TransponderSpec kTurksat42[] = {
+constexpr TransponderPlan kTurksat42[] = {
     {10962, 16666, 'H'}, {11012, 30000, 'V'}, {11053, 30000, 'H'}, {11096, 30000, 'H'},
     {11473, 5600, 'V'},  {11594, 4800, 'H'},  {11746, 17000, 'H'}, {11794, 30000, 'V'},
     {11916, 30000, 'V'}, {11958, 27500, 'V'}, {12015, 27500, 'V'}, {12130, 27500, 'V'},
     {12170, 27500, 'H'}, {12207, 27500, 'V'}, {12524, 30000, 'V'}, {12605, 30000, 'V'},
 };
 
-constexpr TransponderSpec kNilesat7W[] = {
+constexpr TransponderPlan kNilesat7W[] = {
     {10719, 27500, 'V'}, {10758, 27500, 'V'}, {10796, 27500, 'V'}, {10853, 27500, 'H'},
     {10892, 27500, 'H'}, {10971, 27500, 'H'}, {11013, 27500, 'H'}, {11219, 27500, 'H'},
     {11373, 27500, 'H'}, {11411, 27500, 'H'}, {11565, 27500, 'H'}, {11603, 27500, 'H'},
@@ -49,19 +49,19 @@ constexpr TransponderSpec kNilesat7W[] = {
     {12111, 27500, 'V'}, {12226, 27500, 'V'}, {12303, 27500, 'V'},
 };
 
-constexpr TransponderSpec kThor1W[] = {
+constexpr TransponderPlan kThor1W[] = {
     {10778, 25000, 'V'}, {10872, 25000, 'H'}, {11216, 24500, 'V'}, {11247, 24500, 'V'},
     {11278, 24500, 'V'}, {11325, 24500, 'H'}, {11421, 24500, 'H'}, {12015, 28000, 'H'},
     {12207, 28000, 'V'}, {12284, 28000, 'V'}, {12380, 28000, 'H'}, {12418, 28000, 'V'},
 };
 
-constexpr TransponderSpec kEutelsat16[] = {
+constexpr TransponderPlan kEutelsat16[] = {
     {10721, 27500, 'H'}, {10804, 30000, 'H'}, {10845, 30000, 'V'}, {11221, 27500, 'V'},
     {11262, 30000, 'H'}, {11596, 30000, 'V'}, {11678, 30000, 'H'}, {12520, 27500, 'V'},
 };
 
 // C band, received with a 5150 MHz oscillator.
-constexpr TransponderSpec kAsiasat105[] = {
+constexpr TransponderPlan kAsiasat105[] = {
     {3760, 26000, 'H'}, {3840, 4340, 'V'},   {3960, 27500, 'H'},
     {4000, 26000, 'H'}, {4091, 13240, 'V'},  {4148, 14400, 'H'},
 };
@@ -69,7 +69,7 @@ constexpr TransponderSpec kAsiasat105[] = {
 constexpr int kUniversal = Entries::kLnbStandardUniversal;
 constexpr int kCBand = 0;  // "5150"
 
-constexpr SatelliteSpec kSatellites[] = {
+constexpr SatellitePlan kSatellites[] = {
     {"ASTRA 19.2E", kUniversal, "ASTRA", kAstra19},
     {"HOTBIRD 13E", kUniversal, "HOTBIRD", kHotbird13},
     {"ASTRA 28.2E", kUniversal, "ASTRA 2", kAstra28},
@@ -111,7 +111,7 @@ constexpr const char* kGroupNames[] = {
 
 }  // namespace
 
-std::span<const SatelliteSpec> RealSatellites()
+std::span<const SatellitePlan> RealSatellites()
 {
     return kSatellites;
 }

@@ -7,20 +7,20 @@
 
 namespace Demo {
 
-struct TransponderSpec {
+struct TransponderPlan {
     std::uint16_t mhz;
     std::uint16_t symbolRate;
     char polarization;  // 'H' or 'V'
 };
 
-struct SatelliteSpec {
+struct SatellitePlan {
     const char* name;
     int lnb;  // entry of the LNB list
     const char* bouquet;
-    std::span<const TransponderSpec> transponders;
+    std::span<const TransponderPlan> transponders;
 };
 
-std::span<const SatelliteSpec> RealSatellites();
+std::span<const SatellitePlan> RealSatellites();
 std::span<const char* const> TvNames();
 std::span<const char* const> RadioNames();
 // Eight group names; the normal demo uses the first three.

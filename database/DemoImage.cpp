@@ -32,15 +32,15 @@ void AddSatellite(CChannelDatabase& db, const std::string& name, int lnb, int di
     db.AddSatellite(record);
 }
 
-void AddTransponder(CChannelDatabase& db, int sat, const TransponderSpec& spec)
+void AddTransponder(CChannelDatabase& db, int sat, const TransponderPlan& plan)
 {
     TransponderRecord record = Rules::NewTransponderFor(sat);
-    Rules::WriteTransponder(record, {spec.mhz, spec.symbolRate, spec.polarization == 'H' ? 1 : 0});
+    Rules::WriteTransponder(record, {plan.mhz, plan.symbolRate, plan.polarization == 'H' ? 1 : 0});
     db.AddTransponder(sat, record);
 }
 
 // A synthetic Ku-band transponder: the k-th of its satellite.
-TransponderSpec SyntheticTransponder(int k)
+TransponderPlan SyntheticTransponder(int k)
 {
     constexpr std::uint16_t kRates[] = {27500, 22000, 30000, 29900};
     return {std::uint16_t(10700 + (k * 23) % 2050), kRates[k % 4], k % 2 ? 'H' : 'V'};
@@ -101,10 +101,10 @@ void AddRealSatellites(CChannelDatabase& db)
 {
     const auto satellites = RealSatellites();
     for (std::size_t s = 0; s < satellites.size(); ++s) {
-        const SatelliteSpec& spec = satellites[s];
+        const SatellitePlan& plan = satellites[s];
         const int diseqc = s < 4 ? int(s) : 6;  // the first four on a DiSEqC switch
-        AddSatellite(db, spec.name, spec.lnb, diseqc);
-        for (const TransponderSpec& transponder : spec.transponders)
+        AddSatellite(db, plan.name, plan.lnb, diseqc);
+        for (const TransponderPlan& transponder : plan.transponders)
             AddTransponder(db, int(s), transponder);
     }
 }

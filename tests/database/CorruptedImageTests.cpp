@@ -105,9 +105,9 @@ TEST(CorruptedImages, ValidImagesWithAFewBytesChanged)
 
 TEST(CorruptedImages, MovingPastADeletedSlotLeftInTheImageDuplicatesNothing)
 {
-    const TableSpec spec = ChannelsOnOneTransponder(10);
+    const TableLayout layout = ChannelsOnOneTransponder(10);
     CChannelDatabase db;
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     db.ClearChannel(3, kTv);
     db.MoveChannels({5}, -1, kTv);
 

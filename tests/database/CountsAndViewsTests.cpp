@@ -89,13 +89,13 @@ TEST(Counts, GroupAndBouquetEdges)
 
 TEST(Views, FilterBySatelliteAndTransponder)
 {
-    TableSpec spec;
-    spec.satellites = 261;
-    spec.transponderSatellites = {260, 3, 260, 5};
-    spec.tvTransponders = {1, 0, 3, 2, 0, 1};
-    spec.radioTransponders = {2, 1};
+    TableLayout layout;
+    layout.satellites = 261;
+    layout.transponderSatellites = {260, 3, 260, 5};
+    layout.tvTransponders = {1, 0, 3, 2, 0, 1};
+    layout.radioTransponders = {2, 1};
     CChannelDatabase db;
-    BuildTables(db, spec);
+    BuildTables(db, layout);
 
     db.ShowChannelsOfSatellite(260, kTv);
     EXPECT_EQ(ChannelView(db, kTv), (std::vector<int>{1, 3, 4}));
@@ -113,12 +113,12 @@ TEST(Views, FilterBySatelliteAndTransponder)
 
 TEST(Views, DanglingReferencesBelongToNoSatellite)
 {
-    TableSpec spec;
-    spec.satellites = 2;
-    spec.transponderSatellites = {0, 7, 1};  // transponder 1 names no satellite
-    spec.tvTransponders = {0, 1, 9, 2};      // channel 2 names no transponder
+    TableLayout layout;
+    layout.satellites = 2;
+    layout.transponderSatellites = {0, 7, 1};  // transponder 1 names no satellite
+    layout.tvTransponders = {0, 1, 9, 2};      // channel 2 names no transponder
     CChannelDatabase db;
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     const auto before = ImageBytes(db);
     db.UpdateListContext();
 
@@ -145,12 +145,12 @@ TEST(Views, DanglingReferencesBelongToNoSatellite)
 
 TEST(Views, DeletionsDoNotTurnDanglingReferencesIntoEndMarkers)
 {
-    TableSpec spec;
-    spec.satellites = 3;
-    spec.transponderSatellites = {0, 1, 2, 301};
-    spec.tvTransponders = {0, 4001, 3};
+    TableLayout layout;
+    layout.satellites = 3;
+    layout.transponderSatellites = {0, 1, 2, 301};
+    layout.tvTransponders = {0, 4001, 3};
     CChannelDatabase db;
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     db.DeleteTransponders({0});
     EXPECT_EQ(db.GetChannelCount(kTv), 2);
     EXPECT_EQ(TransponderIndexes(db, kTv), (std::vector<int>{4001, 2}));

@@ -15,14 +15,14 @@ namespace {
 
 // Ten transponders on two satellites; channel i of either kind is on
 // transponder i.
-TableSpec TenTransponders()
+TableLayout TenTransponders()
 {
-    TableSpec spec;
-    spec.satellites = 2;
-    spec.transponderSatellites = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1};
-    spec.tvTransponders = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 3};
-    spec.radioTransponders = {3, 4, 5};
-    return spec;
+    TableLayout layout;
+    layout.satellites = 2;
+    layout.transponderSatellites = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1};
+    layout.tvTransponders = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 3};
+    layout.radioTransponders = {3, 4, 5};
+    return layout;
 }
 
 void ExpectBouquetsFollowNames(const CChannelDatabase& db)
@@ -69,12 +69,12 @@ TEST(DeleteTransponders, SeveralInOneCommandRemoveExactlyTheirChannels)
 TEST(DeleteSatellites, RenumbersSatellitesAndTheirTransponders)
 {
     CChannelDatabase db;
-    TableSpec spec;
-    spec.satellites = 5;
-    spec.transponderSatellites = {0, 1, 2, 3, 4, 4, 2};
-    spec.tvTransponders = {0, 1, 2, 3, 4, 5, 6};
-    spec.radioTransponders = {1, 3, 6};
-    BuildTables(db, spec);
+    TableLayout layout;
+    layout.satellites = 5;
+    layout.transponderSatellites = {0, 1, 2, 3, 4, 4, 2};
+    layout.tvTransponders = {0, 1, 2, 3, 4, 5, 6};
+    layout.radioTransponders = {1, 3, 6};
+    BuildTables(db, layout);
     db.DeleteSatellites({1, 3});
 
     ASSERT_EQ(db.GetSatelliteCount(), 3);
@@ -157,15 +157,15 @@ TEST(CompactChannels, WithoutMarkedSlotsChangesNothing)
 
 TEST(MoveChannels, InsertsTheBlockBeforeAPositionOrAtTheEnd)
 {
-    const TableSpec spec = ChannelsOnOneTransponder(10);
+    const TableLayout layout = ChannelsOnOneTransponder(10);
     CChannelDatabase db;
 
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     db.MoveChannels({5, 6}, -1, kTv);
     EXPECT_EQ(ChannelNames(db, kTv), (Names{"TV0", "TV1", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9", "TV5", "TV6"}));
     ExpectBouquetsFollowNames(db);
 
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     db.MoveChannels({6, 5}, 2, kTv);
     EXPECT_EQ(ChannelNames(db, kTv), (Names{"TV0", "TV1", "TV6", "TV5", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9"}));
     ExpectBouquetsFollowNames(db);
@@ -177,9 +177,9 @@ TEST(MoveChannels, InsertsTheBlockBeforeAPositionOrAtTheEnd)
 
 TEST(MoveChannels, IgnoresSlotsThatHoldNoChannelAndRepeatedSlots)
 {
-    TableSpec spec = TenTransponders();
+    TableLayout layout = TenTransponders();
     CChannelDatabase db;
-    BuildTables(db, spec);
+    BuildTables(db, layout);
     db.MoveChannels({2, 2, 11, 4000, -3}, 0, kTv);
     EXPECT_EQ(ChannelNames(db, kTv)[0], "TV2");
     EXPECT_EQ(db.GetChannelCount(kTv), 11);

@@ -5,31 +5,31 @@
 #include <cstdio>
 #include <cstring>
 
-TableSpec ChannelsOnOneTransponder(int tv)
+TableLayout ChannelsOnOneTransponder(int tv)
 {
-    TableSpec spec;
-    spec.satellites = 1;
-    spec.transponderSatellites = {0};
-    spec.tvTransponders.assign(std::size_t(tv), 0);
-    return spec;
+    TableLayout layout;
+    layout.satellites = 1;
+    layout.transponderSatellites = {0};
+    layout.tvTransponders.assign(std::size_t(tv), 0);
+    return layout;
 }
 
-void BuildTables(CChannelDatabase& db, const TableSpec& spec)
+void BuildTables(CChannelDatabase& db, const TableLayout& layout)
 {
     BlankImage::Load(db);
-    for (int s = 0; s < spec.satellites; ++s) {
+    for (int s = 0; s < layout.satellites; ++s) {
         SatelliteRecord satellite{};
         std::snprintf(satellite.name, sizeof satellite.name, "S%d", s);
         db.AddSatellite(satellite);
     }
-    for (std::size_t t = 0; t < spec.transponderSatellites.size(); ++t) {
+    for (std::size_t t = 0; t < layout.transponderSatellites.size(); ++t) {
         TransponderRecord transponder{};
         transponder.frequency = std::uint32_t(1000 * (t + 1));
         transponder.symbolRate = 27500;
-        db.AddTransponder(spec.transponderSatellites[t], transponder);
+        db.AddTransponder(layout.transponderSatellites[t], transponder);
     }
     for (int kind : {int(kTv), int(kRadio)}) {
-        const auto& transponders = kind == kTv ? spec.tvTransponders : spec.radioTransponders;
+        const auto& transponders = kind == kTv ? layout.tvTransponders : layout.radioTransponders;
         for (std::size_t i = 0; i < transponders.size(); ++i) {
             ChannelRecord channel{};
             channel.transponderIndex = std::uint16_t(transponders[i]);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-struct TableSpec {
+struct TableLayout {
     int satellites = 0;
     std::vector<int> transponderSatellites;  // per transponder, its satellite
     std::vector<int> tvTransponders;         // per TV channel, its transponder
@@ -16,10 +16,10 @@ struct TableSpec {
 };
 
 // One satellite with one transponder carrying `tv` TV channels.
-TableSpec ChannelsOnOneTransponder(int tv);
+TableLayout ChannelsOnOneTransponder(int tv);
 
 // Replaces the database's content by a blank image holding these tables.
-void BuildTables(CChannelDatabase& db, const TableSpec& spec);
+void BuildTables(CChannelDatabase& db, const TableLayout& layout);
 
 // "TV3", "R0": the name a channel was made with; its bouquet is "B" + name.
 std::string MadeName(int slot, int kind);

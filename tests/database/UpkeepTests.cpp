@@ -41,14 +41,14 @@ std::pair<int, int> PositionPair(const CChannelDatabase& db, int sat)
 }
 
 // Satellite 0: TV on transponder 0; satellite 1: radio only; satellite 2: none.
-TableSpec ThreeSatellites()
+TableLayout ThreeSatellites()
 {
-    TableSpec spec;
-    spec.satellites = 3;
-    spec.transponderSatellites = {0, 1, 2};
-    spec.tvTransponders = {0, 0};
-    spec.radioTransponders = {1};
-    return spec;
+    TableLayout layout;
+    layout.satellites = 3;
+    layout.transponderSatellites = {0, 1, 2};
+    layout.tvTransponders = {0, 0};
+    layout.radioTransponders = {1};
+    return layout;
 }
 
 }  // namespace
