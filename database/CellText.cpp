@@ -4,6 +4,7 @@
 #include "EntryLists.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace Cells {
 
@@ -94,9 +95,13 @@ std::string FavoriteText(const CChannelDatabase& db, std::uint8_t favoriteMask)
 
 std::string BouquetText(const CChannelDatabase& db, int slot, int kind)
 {
-    char text[Image::kBouquetEntrySize];
-    db.GetBouquet(text, slot, kind);
-    return text;
+    // All 20 bytes may be text: an uploaded image keeps its bouquet table.
+    if (slot < 0 || slot >= ChannelCapacity(kind))
+        return {};
+    const std::size_t part = kind == kRadio ? Image::kRadioBouquetStart : 0;
+    BouquetEntry entry;
+    std::memcpy(&entry, db.GetBouquetTable() + part + std::size_t(slot) * sizeof entry, sizeof entry);
+    return FieldText(entry.text);
 }
 
 std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, int kind)

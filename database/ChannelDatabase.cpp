@@ -265,6 +265,8 @@ int CChannelDatabase::GetTransponderCount() const
 
 int CChannelDatabase::GetTransponderCountOf(int sat) const
 {
+    if (Slot(sat) >= unsigned(GetSatelliteCount()))
+        return 0;
     const std::uint8_t* table = m_pTransponderTable.get();
     const int count = GetTransponderCount();
     int n = 0;
@@ -345,6 +347,9 @@ int CChannelDatabase::ShowAllTransponders()
 void CChannelDatabase::ShowTranspondersOf(int sat)
 {
     ClearTransponderView();
+    // A satellite that does not exist owns no transponder, whatever they hold.
+    if (Slot(sat) >= unsigned(GetSatelliteCount()))
+        return;
     const std::uint8_t* table = m_pTransponderTable.get();
     const int count = GetTransponderCount();
     std::size_t n = 0;

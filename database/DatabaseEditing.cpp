@@ -47,6 +47,13 @@ bool Contains(const std::vector<int>& sorted, int v)
     return std::binary_search(sorted.begin(), sorted.end(), v);
 }
 
+// A reference above its table's end value names nothing whatever is deleted;
+// lowering it could turn it into the end value and cut the table short.
+bool NamesARecord(std::uint16_t reference, std::uint16_t endValue)
+{
+    return reference < endValue;
+}
+
 // Moves the records that `keep` accepts to the front in their order and
 // writes `empty` over every slot they left; returns the number removed.
 template <class Record, class Keep>
@@ -115,7 +122,7 @@ void CChannelDatabase::DeleteTransponder(int tp)
             if (t == deleted) {
                 ClearChannel(i, kind);
                 MarkBouquetDeleted(i, kind);
-            } else if (t > deleted) {
+            } else if (t > deleted && NamesARecord(t, Image::kChannelEnd)) {
                 WriteU16(slot, std::uint16_t(t - 1));
             }
         }
@@ -194,6 +201,36 @@ void CChannelDatabase::CompactBouquets(int kind)
     });
 }
 
+int CChannelDatabase::CompactChannelsAndBouquets(int kind)
+{
+    // Entries go with their slots rather than by their first byte, so a
+    // bouquet name that starts with the deletion byte is never taken for a
+    // deleted entry.
+    ChannelRecord empty;
+    MakeEmptyChannel(empty);
+    const BouquetEntry none{};
+    std::uint8_t* slots = ChannelTable(kind);
+    std::uint8_t* entries = BouquetEntryAt(0, kind);
+    const int count = GetChannelCount(kind);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        std::uint8_t* slot = slots + std::size_t(i) * sizeof(ChannelRecord);
+        if (AllZero(slot, kChannelRecordProper))
+            continue;
+        if (kept != i) {
+            std::memcpy(slots + std::size_t(kept) * sizeof(ChannelRecord), slot, sizeof(ChannelRecord));
+            std::memcpy(entries + std::size_t(kept) * sizeof(BouquetEntry),
+                        entries + std::size_t(i) * sizeof(BouquetEntry), sizeof(BouquetEntry));
+        }
+        ++kept;
+    }
+    for (int i = kept; i < count; ++i) {
+        std::memcpy(slots + std::size_t(i) * sizeof(ChannelRecord), &empty, sizeof empty);
+        std::memcpy(entries + std::size_t(i) * sizeof(BouquetEntry), &none, sizeof none);
+    }
+    return count - kept;
+}
+
 void CChannelDatabase::ClearBouquetTails()
 {
     for (int kind : {int(kTv), int(kRadio)}) {
@@ -212,7 +249,7 @@ void CChannelDatabase::LowerSatelliteReferences(int sat)
         const std::uint16_t s = ReadU16(record);
         if (s == Image::kTransponderEnd)
             break;
-        if (s > std::uint16_t(sat))
+        if (s > std::uint16_t(sat) && NamesARecord(s, Image::kTransponderEnd))
             WriteU16(record, std::uint16_t(s - 1));
     }
 }
@@ -260,13 +297,17 @@ void CChannelDatabase::MoveChannelBlock(const ChannelRecord* records, const Bouq
     }
     takeRemaining(insertAt, count);
 
-    // The block's slots were cleared in place, so the sequence has exactly
-    // `count` records; a table that held other cleared slots is never written
-    // past its count.
-    const std::size_t written = std::min(slots.size(), std::size_t(count));
-    for (std::size_t i = 0; i < written; ++i) {
-        SetChannel(slots[i], int(i), kind);
-        std::memcpy(BouquetEntryAt(int(i), kind), &entries[i], sizeof(BouquetEntry));
+    // The block's slots were cleared in place, so the sequence has `count`
+    // records. An image that already held deleted slots gives fewer: the
+    // table then closes up behind them, as a compaction would, rather than
+    // keep stale copies of moved channels.
+    ChannelRecord empty;
+    MakeEmptyChannel(empty);
+    slots.resize(std::size_t(count), empty);
+    entries.resize(std::size_t(count), BouquetEntry{});
+    for (int i = 0; i < count; ++i) {
+        SetChannel(slots[std::size_t(i)], i, kind);
+        std::memcpy(BouquetEntryAt(i, kind), &entries[std::size_t(i)], sizeof(BouquetEntry));
     }
 }
 
@@ -319,16 +360,14 @@ void CChannelDatabase::RemoveTransponderSet(const std::vector<int>& sorted)
             if (Contains(sorted, t)) {
                 ClearChannel(i, kind);
                 MarkBouquetDeleted(i, kind);
-            } else {
+            } else if (NamesARecord(t, Image::kChannelEnd)) {
                 WriteU16(slot, std::uint16_t(t - CountBelow(sorted, t)));
             }
         }
     }
     CompactTransponders();
-    CompactChannels(kTv);
-    CompactChannels(kRadio);
-    CompactBouquets(kTv);
-    CompactBouquets(kRadio);
+    CompactChannelsAndBouquets(kTv);
+    CompactChannelsAndBouquets(kRadio);
 }
 
 void CChannelDatabase::DeleteSatelliteContents(int sat)
@@ -378,7 +417,8 @@ void CChannelDatabase::DeleteSatellites(const std::vector<int>& ascending)
             const std::uint16_t s = ReadU16(record);
             if (s == Image::kTransponderEnd)
                 break;
-            WriteU16(record, std::uint16_t(s - CountBelow(satellites, s)));
+            if (NamesARecord(s, Image::kTransponderEnd))
+                WriteU16(record, std::uint16_t(s - CountBelow(satellites, s)));
         }
     }
     UpdateListContext();
@@ -394,8 +434,7 @@ void CChannelDatabase::DeleteChannels(const std::vector<int>& list, int kind)
         ClearChannel(i, kind);
         MarkBouquetDeleted(i, kind);
     }
-    CompactChannels(kind);
-    CompactBouquets(kind);
+    CompactChannelsAndBouquets(kind);
     ClearBouquetTails();
     UpdateListContext();
 }

@@ -22,13 +22,21 @@ CImageDocument::Load CImageDocument::LoadFile(const std::string& path, std::stri
     case ImageFile::Read::Ok:
         break;
     }
-    const int variant = bytes.size() == Image::kLargeSize ? 2 : 1;
+    return LoadBytes(bytes.data(), bytes.size(), path);
+}
+
+CImageDocument::Load CImageDocument::LoadBytes(const std::uint8_t* bytes, std::size_t size,
+                                               const std::string& path)
+{
+    if (size != Image::kLargeSize && size != Image::kSmallSize)
+        return Load::NotAnImage;
+    const int variant = size == Image::kLargeSize ? 2 : 1;
     const std::size_t marker = variant == 2 ? Image::kLargeMarkerOffset : Image::kSmallMarkerOffset;
     if (bytes[marker] != Image::kMarker)
         return Load::NotAnImage;
 
     m_database.m_nVariant = variant;
-    std::memcpy(m_database.GetRawImage(), bytes.data(), bytes.size());
+    std::memcpy(m_database.GetRawImage(), bytes, size);
     m_szFilePath = path;
     m_database.ImageToTables(variant);
     // Bouquet names are never taken from a file, whichever variant it is.

@@ -25,6 +25,8 @@ public:
     // Text::kNotAnImage) and Error (with `error`) leave everything as it was.
     // On success the views list everything; the caller refreshes its lists.
     Load LoadFile(const std::string& path, std::string& error);
+    // The same for bytes already read from the file at `path`.
+    Load LoadBytes(const std::uint8_t* bytes, std::size_t size, const std::string& path);
 
     // File > Save: tables to working image to raw image, then the working
     // image's 0xA0800 bytes written safely. On failure the flags and the path

@@ -1,0 +1,154 @@
+// The database's operations on the full demo image: every table at its
+// limit. The composite operations should each take well under 10 ms.
+#include "DemoImage.h"
+#include "ImageDocument.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <numeric>
+
+namespace {
+
+const std::vector<std::uint8_t>& FullImage()
+{
+    static const std::vector<std::uint8_t> image = Demo::ImageBytes(Demo::Size::Full);
+    return image;
+}
+
+void LoadFull(CChannelDatabase& db)
+{
+    std::memcpy(db.GetRawImage(), FullImage().data(), Image::kLargeSize);
+    db.ImageToTables(2);
+}
+
+// The satellite that owns the most transponders (500 in the full image).
+int CrowdedSatellite(const CChannelDatabase& db)
+{
+    int best = 0;
+    for (int s = 1; s < db.GetSatelliteCount(); ++s) {
+        if (db.GetTransponderCountOf(s) > db.GetTransponderCountOf(best))
+            best = s;
+    }
+    return best;
+}
+
+std::vector<int> EveryNth(int count, int n, int first = 0)
+{
+    std::vector<int> list;
+    for (int i = first; i < count; i += n)
+        list.push_back(i);
+    return list;
+}
+
+// Runs `operation` on a fresh full database in every iteration; only the
+// operation is timed.
+template <class Operation>
+void OnFreshDatabase(benchmark::State& state, Operation operation)
+{
+    CChannelDatabase db;
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadFull(db);
+        state.ResumeTiming();
+        operation(db);
+        benchmark::ClobberMemory();
+    }
+}
+
+void LoadAndSave(benchmark::State& state)
+{
+    const std::string in = (std::filesystem::temp_directory_path() / "volmaren-bench-in.dat").string();
+    const std::string out = (std::filesystem::temp_directory_path() / "volmaren-bench-out.dat").string();
+    CImageDocument writer;
+    LoadFull(writer.m_database);
+    std::string error;
+    writer.SaveFile(in, error);
+    CImageDocument document;
+    for (auto _ : state) {
+        document.LoadFile(in, error);
+        document.SaveFile(out, error);
+    }
+    std::filesystem::remove(in);
+    std::filesystem::remove(out);
+}
+BENCHMARK(LoadAndSave)->Unit(benchmark::kMillisecond);
+
+void UpdateListContext(benchmark::State& state)
+{
+    CChannelDatabase db;
+    LoadFull(db);
+    for (auto _ : state)
+        db.UpdateListContext();
+}
+BENCHMARK(UpdateListContext)->Unit(benchmark::kMillisecond);
+
+void Filters(benchmark::State& state)
+{
+    CChannelDatabase db;
+    LoadFull(db);
+    const int sat = CrowdedSatellite(db);
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            db.ShowAllTransponders();
+            break;
+        case 1:
+            db.ShowTranspondersOf(sat);
+            break;
+        case 2:
+            db.ShowAllChannels(kTv);
+            break;
+        case 3:
+            db.ShowChannelsOfSatellite(sat, kTv);
+            break;
+        default:
+            db.ShowChannelsOfTransponder(2000, kTv);
+            break;
+        }
+    }
+}
+BENCHMARK(Filters)
+    ->ArgName("all-tp/tp-of-sat/all-tv/tv-of-sat/tv-of-tp")
+    ->DenseRange(0, 4)
+    ->Unit(benchmark::kMicrosecond);
+
+void DeleteOneTransponder(benchmark::State& state)
+{
+    OnFreshDatabase(state, [](CChannelDatabase& db) { db.DeleteTransponders({1000}); });
+}
+BENCHMARK(DeleteOneTransponder)->Unit(benchmark::kMillisecond);
+
+void DeleteEveryTransponder(benchmark::State& state)
+{
+    std::vector<int> all(Image::kMaxTransponders);
+    std::iota(all.begin(), all.end(), 0);
+    OnFreshDatabase(state, [&all](CChannelDatabase& db) { db.DeleteTransponders(all); });
+}
+BENCHMARK(DeleteEveryTransponder)->Unit(benchmark::kMillisecond);
+
+void DeleteSatelliteWith500Transponders(benchmark::State& state)
+{
+    CChannelDatabase full;
+    LoadFull(full);
+    const int crowded = CrowdedSatellite(full);
+    OnFreshDatabase(state, [crowded](CChannelDatabase& db) { db.DeleteSatellites({crowded}); });
+}
+BENCHMARK(DeleteSatelliteWith500Transponders)->Unit(benchmark::kMillisecond);
+
+void Delete1000TvChannels(benchmark::State& state)
+{
+    const std::vector<int> list = EveryNth(4000, 4);
+    OnFreshDatabase(state, [&list](CChannelDatabase& db) { db.DeleteChannels(list, kTv); });
+}
+BENCHMARK(Delete1000TvChannels)->Unit(benchmark::kMillisecond);
+
+void Move500Channels(benchmark::State& state)
+{
+    const std::vector<int> list = EveryNth(4000, 8, 3);
+    OnFreshDatabase(state, [&list](CChannelDatabase& db) { db.MoveChannels(list, 100, kTv); });
+}
+BENCHMARK(Move500Channels)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,281 @@
+// volmaren-cli end to end: exit statuses, messages, files left alone on a
+// refusal, round trips, and a realistic edit script.
+#include "CliRunner.h"
+#include "DatabaseInvariants.h"
+#include "ImageDocument.h"
+#include "RecordRules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines SplitLines(const std::string& text)
+{
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+        lines.push_back(text.substr(start, nl - start));
+    return lines;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_demo = m_cli.Path("demo.dat");
+        ASSERT_EQ(m_cli.Run({"demo", m_demo}).status, 0);
+    }
+
+    // Runs an edit of the demo image into out.dat.
+    CliResult Edit(const std::vector<std::string>& operations)
+    {
+        std::vector<std::string> args{"edit", m_demo, Out()};
+        args.insert(args.end(), operations.begin(), operations.end());
+        return m_cli.Run(args);
+    }
+
+    std::string Out() const { return m_cli.Path("out.dat"); }
+    bool OutWritten() const { return std::filesystem::exists(Out()); }
+
+    void ExpectRefused(const std::vector<std::string>& operations, const std::string& message)
+    {
+        const CliResult result = Edit(operations);
+        EXPECT_EQ(result.status, 1) << operations[0];
+        EXPECT_EQ(result.err, message + "\n");
+        EXPECT_FALSE(OutWritten());
+    }
+
+    void ExpectUsageError(const std::vector<std::string>& operations)
+    {
+        const CliResult result = Edit(operations);
+        EXPECT_EQ(result.status, 2) << operations[0];
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_FALSE(OutWritten());
+    }
+
+    CliRunner m_cli;
+    std::string m_demo;
+};
+
+}  // namespace
+
+TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
+{
+    const CliResult help = m_cli.Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"info", "list", "convert", "edit", "demo", "--full", "delete-satellites",
+                             "delete-transponders", "delete-channels", "move-channels",
+                             "swap-channels", "add-satellite", "add-transponder", "add-channel",
+                             "update-context", "--satellite", "--transponder", "Exit status"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+
+    EXPECT_EQ(m_cli.Run({}).status, 2);
+    EXPECT_EQ(m_cli.Run({"frobnicate"}).status, 2);
+    EXPECT_EQ(m_cli.Run({"info"}).status, 2);
+    EXPECT_EQ(m_cli.Run({"list", "bananas", m_demo}).status, 2);
+    EXPECT_EQ(m_cli.Run({"list", "transponders", m_demo, "--transponder", "0"}).status, 2);
+    EXPECT_EQ(m_cli.Run({"list", "tv", m_demo, "--satellite", "0", "--transponder", "0"}).status, 2);
+    EXPECT_EQ(m_cli.Run({"demo", Out(), "--fill"}).status, 2);
+}
+
+TEST_F(Cli, InfoPrintsTheSummaryInItsOrder)
+{
+    const CliResult info = m_cli.Run({"info", m_demo});
+    ASSERT_EQ(info.status, 0) << info.err;
+    Lines keys;
+    for (const std::string& line : SplitLines(info.out))
+        keys.push_back(line.substr(0, line.find(':')));
+    EXPECT_EQ(keys, (Lines{"variant", "satellites", "transponders", "tv", "radio", "groups",
+                           "menu-language", "list-mode", "current-satellite", "current-group",
+                           "service-type"}));
+    EXPECT_NE(info.out.find("variant: 2\n"), std::string::npos);
+    EXPECT_NE(info.out.find("groups: News,Movies,Music\n"), std::string::npos);
+    EXPECT_NE(info.out.find("menu-language: English\n"), std::string::npos);
+
+    const CliResult full = m_cli.Run({"demo", Out(), "--full"});
+    ASSERT_EQ(full.status, 0);
+    const CliResult fullInfo = m_cli.Run({"info", Out()});
+    for (const char* line : {"satellites: 300\n", "transponders: 4000\n", "tv: 4467\n", "radio: 1489\n"})
+        EXPECT_NE(fullInfo.out.find(line), std::string::npos) << line;
+}
+
+TEST_F(Cli, FilesThatAreNoImagesAreRefusedAndMissingFilesAreIoErrors)
+{
+    CliRunner::Write(Out(), std::vector<std::uint8_t>(0xA0801, 0x5A));
+    const CliResult wrongLength = m_cli.Run({"info", Out()});
+    EXPECT_EQ(wrongLength.status, 1);
+    EXPECT_EQ(wrongLength.err, "File is not STB Data image.\n");
+
+    std::vector<std::uint8_t> unmarked = CliRunner::Read(m_demo);
+    unmarked[0xA0000] = 0;
+    CliRunner::Write(Out(), unmarked);
+    EXPECT_EQ(m_cli.Run({"list", "tv", Out()}).status, 1);
+
+    const CliResult missing = m_cli.Run({"info", m_cli.Path("missing.dat")});
+    EXPECT_EQ(missing.status, 4);
+    EXPECT_NE(missing.err.find("missing.dat"), std::string::npos);
+    EXPECT_EQ(m_cli.Run({"convert", m_demo, m_cli.Path("no-such-folder/out.dat")}).status, 4);
+}
+
+TEST_F(Cli, ConvertWritesWhatOpenAndSaveMake)
+{
+    ASSERT_EQ(m_cli.Run({"convert", m_demo, Out()}).status, 0);
+    const auto once = CliRunner::Read(Out());
+    auto expected = CliRunner::Read(m_demo);
+    std::fill(expected.begin() + 0x10000, expected.begin() + 0x30000, 0);  // bouquets are not read
+    EXPECT_EQ(once, expected);
+
+    std::vector<std::uint8_t> small(once.begin() + 0x40000, once.end());
+    CliRunner::Write(m_cli.Path("small.dat"), small);
+    ASSERT_EQ(m_cli.Run({"convert", m_cli.Path("small.dat"), m_cli.Path("again.dat")}).status, 0);
+    EXPECT_EQ(m_cli.Run({"info", m_cli.Path("small.dat")}).out.substr(0, 11), "variant: 1\n");
+    auto fromSmall = CliRunner::Read(m_cli.Path("again.dat"));
+    std::fill(fromSmall.begin(), fromSmall.begin() + 0x10000, 0xFF);
+    auto onceWithErasedLead = once;
+    std::fill(onceWithErasedLead.begin(), onceWithErasedLead.begin() + 0x10000, 0xFF);
+    EXPECT_EQ(fromSmall, onceWithErasedLead);
+}
+
+TEST_F(Cli, ListShowsTheFormsRows)
+{
+    const Lines satellites = SplitLines(m_cli.Run({"list", "satellites", m_demo}).out);
+    ASSERT_GE(satellites.size(), 5u);
+    EXPECT_EQ(satellites[0], "ASTRA 19.2E");
+
+    const Lines transponders = SplitLines(m_cli.Run({"list", "transponders", m_demo, "--satellite", "7"}).out);
+    ASSERT_GE(transponders.size(), 2u);
+    EXPECT_EQ(transponders[1], "3840  4340  (V)");
+
+    const Lines channels = SplitLines(m_cli.Run({"list", "tv", m_demo, "--satellite", "1"}).out);
+    ASSERT_FALSE(channels.empty());
+    EXPECT_EQ(channels[0].substr(0, 2), "1\t");
+    EXPECT_EQ(std::count(channels[0].begin(), channels[0].end(), '\t'), 10);
+    const Lines radio = SplitLines(m_cli.Run({"list", "radio", m_demo, "--transponder", "0"}).out);
+    for (const std::string& row : radio)
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 9);
+
+    EXPECT_EQ(SplitLines(m_cli.Run({"list", "groups", m_demo}).out)[1].substr(0, 9), "1\tMovies\t");
+    EXPECT_EQ(m_cli.Run({"list", "tv", m_demo, "--satellite", "8"}).status, 2);
+    EXPECT_EQ(m_cli.Run({"list", "tv", m_demo, "--transponder", "x"}).status, 2);
+}
+
+TEST_F(Cli, RefusedOrWrongOperationsWriteNothing)
+{
+    ExpectRefused({"add-satellite", ""}, "Satellite name is empty.");
+    ExpectRefused({"add-transponder", "0", "11000", "0", "H"}, "Transponder information is empty");
+    ExpectRefused({"add-transponder", "0", "11000", "65536", "H"}, "Please enter a number from 0 to 65535.");
+    ExpectRefused({"add-transponder", "0", "", "27500", "V"}, "Please enter a positive integer.");
+    ExpectRefused({"add-channel", "tv", "0", "News", "0", "102", "101"}, "Channel Information is empty.");
+    ExpectRefused({"add-channel", "tv", "0", "News", "101", "x", "101"}, "Please enter a positive integer.");
+    ExpectRefused({"add-channel", "radio", "0", "News", "0", "102", "70000"},
+                  "Please enter a number from 0 to 65535.");
+    // The first operation succeeds; the refusal of the second still keeps OUT unwritten.
+    ExpectRefused({"update-context", "add-satellite", ""}, "Satellite name is empty.");
+
+    ExpectUsageError({"delete-satellites", "0,8"});
+    ExpectUsageError({"delete-transponders", "1,,2"});
+    ExpectUsageError({"delete-channels", "tv", "320"});
+    ExpectUsageError({"delete-channels", "cable", "1"});
+    ExpectUsageError({"move-channels", "tv", "320", "1"});
+    ExpectUsageError({"move-channels", "tv", "-1", "3,3"});
+    ExpectUsageError({"swap-channels", "radio", "0", "96"});
+    ExpectUsageError({"add-transponder", "8", "11000", "27500", "H"});
+    ExpectUsageError({"add-transponder", "0", "11000", "27500", "L"});
+    ExpectUsageError({"add-channel", "tv", "136", "News", "1", "2", "3"});
+    ExpectUsageError({"add-channel", "tv", "0", "ThirteenChars", "1", "2", "3"});
+    ExpectUsageError({"add-satellite"});
+    ExpectUsageError({"launch-rocket"});
+
+    CliRunner::Write(Out(), {1, 2, 3});
+    EXPECT_EQ(Edit({"delete-satellites", "99"}).status, 2);
+    EXPECT_EQ(CliRunner::Read(Out()), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST_F(Cli, LimitsAreRefusedWithTheEditorsMessages)
+{
+    const std::string full = m_cli.Path("full.dat");
+    ASSERT_EQ(m_cli.Run({"demo", full, "--full"}).status, 0);
+    const auto refused = [&](std::vector<std::string> operations, const std::string& message) {
+        operations.insert(operations.begin(), {"edit", full, Out()});
+        const CliResult result = m_cli.Run(operations);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, message + "\n");
+    };
+    refused({"add-satellite", "ONE MORE"}, "Satellite Count is full.");
+    refused({"add-transponder", "0", "11000", "27500", "H"},
+            "Maximum number of 4000 Transponders can be Saved.");
+    refused({"add-channel", "tv", "0", "One more", "1", "2", "3"}, "TV Channel is full");
+    refused({"add-channel", "radio", "0", "One more", "0", "2", "3"}, "Radio Channel is full");
+    EXPECT_FALSE(OutWritten());
+
+    ASSERT_EQ(m_cli.Run({"edit", full, Out(), "delete-channels", "tv", "0", "add-channel", "tv", "0",
+                         "Last", "1", "2", "3", "Bq"}).status, 0);
+    EXPECT_NE(m_cli.Run({"info", Out()}).out.find("tv: 4467\n"), std::string::npos);
+}
+
+TEST_F(Cli, AnEditScriptMakesTheBytesTheEditorWould)
+{
+    const CliResult result = Edit({
+        "add-satellite", "EUTELSAT 9E",
+        "add-transponder", "8", "11727", "27500", "V",
+        "add-transponder", "8", "11747", "27500", "H",
+        "add-channel", "tv", "136", "Nova Cinema", "1001", "1002", "1001", "My Bouquet",
+        "add-channel", "radio", "137", "Radio Nine", "0", "2002", "2002",
+        "add-channel", "tv", "137", "Second", "1011", "1012", "1011",
+        "move-channels", "tv", "0", "320,321",
+        "swap-channels", "tv", "0", "1",
+        "delete-channels", "tv", "5,2,2",
+        "delete-transponders", "0,136",
+        "delete-satellites", "3",
+        "update-context",
+    });
+    ASSERT_EQ(result.status, 0) << result.err;
+
+    CImageDocument document;
+    std::string error;
+    ASSERT_EQ(document.LoadFile(Out(), error), CImageDocument::Load::Loaded);
+    const CChannelDatabase& db = document.m_database;
+    EXPECT_EQ(InvariantViolation(db), "");
+    EXPECT_EQ(db.GetSatelliteCount(), 8);
+    SatelliteRecord added;
+    db.GetSatellite(added, 7);
+    EXPECT_STREQ(added.name, "EUTELSAT 9E");
+    EXPECT_EQ(added.index, 7);
+
+    // Moved to the top, then swapped; transponder 136 (with "Nova Cinema") is gone.
+    ChannelRecord first;
+    db.GetChannel(first, 0, kTv);
+    EXPECT_STREQ(first.name, "Second");
+    Rules::ChannelChoices choices;
+    choices.name = "Second";
+    choices.videoPid = 1011;
+    choices.audioPid = 1012;
+    choices.pcrPid = 1011;
+    ChannelRecord expected{};
+    BouquetEntry bouquet{};
+    TransponderRecord transponder;
+    db.GetTransponder(transponder, first.transponderIndex);
+    EXPECT_EQ(transponder.frequency, 11747000u);
+    Rules::WriteAddedChannel(expected, bouquet, choices, first.transponderIndex, kTv);
+    expected.favoriteMask = first.favoriteMask;
+    EXPECT_EQ(std::memcmp(&expected, &first, sizeof first), 0);
+
+    const CliResult list = m_cli.Run({"list", "tv", Out(), "--satellite", "7"});
+    ASSERT_EQ(list.status, 0);
+    EXPECT_EQ(list.out.substr(0, 9), "1\tSecond\t");
+    const CliResult radio = m_cli.Run({"list", "radio", Out(), "--satellite", "7"});
+    EXPECT_EQ(radio.out.substr(0, 13), "1\tRadio Nine\t");
+}
+
+TEST_F(Cli, DemoImagesAreDeterministic)
+{
+    ASSERT_EQ(m_cli.Run({"demo", Out()}).status, 0);
+    EXPECT_EQ(CliRunner::Read(Out()), CliRunner::Read(m_demo));
+    EXPECT_EQ(CliRunner::Read(Out()).size(), 0xA0800u);
+}

@@ -1,0 +1,249 @@
+// Loads arbitrary bytes as an image, as File > Open does, and applies a
+// sequence of the editor's operations to it. Memory errors are found by the
+// sanitizers; when the loaded image is valid, every composite operation must
+// leave it valid.
+//
+// Input: an image of either size followed by the operation script; or, when
+// the input is shorter than the small image, the script alone, applied to the
+// demo image (a first byte of 0xF0 or more first changes the demo image at
+// up to 15 places given as 3-byte offsets and a value).
+#include "CellText.h"
+#include "DatabaseInvariants.h"
+#include "DemoImage.h"
+#include "FuzzScript.h"
+#include "ImageDocument.h"
+#include "RecordRules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const std::vector<std::uint8_t>& DemoBytes()
+{
+    static const std::vector<std::uint8_t> bytes = Demo::ImageBytes(Demo::Size::Normal);
+    return bytes;
+}
+
+std::uint64_t SampledHash(const std::uint8_t* data, std::size_t size)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (std::size_t i = 0; i < size; i += 61)
+        hash = (hash ^ data[i]) * 1099511628211ull;
+    return hash ^ size;
+}
+
+void CheckInvariants(const CChannelDatabase& db, const char* after)
+{
+    const std::string violation = InvariantViolation(db);
+    if (violation.empty())
+        return;
+    std::fprintf(stderr, "invariant broken by %s: %s\n", after, violation.c_str());
+    std::abort();
+}
+
+std::vector<int> List(FuzzScript& script, int count)
+{
+    std::vector<int> list(std::size_t(1 + script.Byte() % 6));
+    for (int& index : list)
+        index = script.Below(count + 2);
+    return list;
+}
+
+std::vector<int> AscendingUnique(std::vector<int> list, int count)
+{
+    std::erase_if(list, [count](int i) { return i >= count; });
+    std::sort(list.begin(), list.end());
+    list.erase(std::unique(list.begin(), list.end()), list.end());
+    return list;
+}
+
+std::string Text(FuzzScript& script, std::size_t maxLength)
+{
+    std::string text(script.Byte() % (maxLength + 1), ' ');
+    for (char& c : text)
+        c = char(script.Byte() | 1);
+    return text;
+}
+
+// The additions, with the checks the Add commands and dialogs make first.
+void Add(CChannelDatabase& db, FuzzScript& script, int what)
+{
+    if (what == 0 && !Rules::SatelliteAddRefusal(db)) {
+        const int n = db.GetSatelliteCount();
+        Rules::SatelliteChoices choices = Rules::SatelliteAddDefaults(n);
+        choices.lnb = script.Below(12) - 1;
+        SatelliteRecord record{};
+        Rules::WriteAddedSatellite(record, choices, n);
+        db.AddSatellite(record);
+    } else if (what == 1 && !Rules::TransponderAddRefusal(db) && db.GetSatelliteCount() > 0) {
+        const int sat = script.Below(db.GetSatelliteCount());
+        TransponderRecord record = Rules::NewTransponderFor(sat);
+        const Rules::TransponderChoices choices{script.Word(), script.Word(), script.Byte() % 2};
+        if (!Rules::WriteTransponder(record, choices))
+            db.AddTransponder(sat, record);
+    } else if (what == 2 && db.GetTransponderCount() > 0) {
+        const int kind = script.Byte() % 2;
+        if (Rules::ChannelAddRefusal(db, kind))
+            return;
+        Rules::ChannelChoices choices;
+        choices.name = Text(script, 12);
+        choices.bouquet = Text(script, 19);
+        choices.videoPid = script.Word();
+        choices.audioPid = script.Word();
+        choices.pcrPid = script.Word();
+        choices.scramble = script.Below(38) - 1;
+        choices.audio = script.Below(4) - 1;
+        if (!Rules::HasRequiredChannelValues(choices, kind))
+            return;
+        const int tp = script.Below(db.GetTransponderCount());
+        ChannelRecord record{};
+        BouquetEntry bouquet{};
+        Rules::WriteAddedChannel(record, bouquet, choices, std::uint16_t(tp), kind);
+        db.AddChannel(record, bouquet.text, kind);
+    }
+}
+
+// What the form reads to fill its lists.
+void ReadViews(CChannelDatabase& db, FuzzScript& script)
+{
+    const int kind = script.Byte() % 2;
+    db.ShowChannelsOfSatellite(script.Below(db.GetSatelliteCount() + 2), kind);
+    for (int r = 0; r < db.GetChannelViewLength(kind); ++r)
+        Cells::ChannelRow(db, r, db.GetChannelViewEntry(r, kind), kind);
+    db.ShowTranspondersOf(script.Below(db.GetSatelliteCount() + 2));
+    for (int r = 0; db.GetTransponderViewEntry(r) != -1; ++r) {
+        TransponderRecord transponder;
+        db.GetTransponder(transponder, db.GetTransponderViewEntry(r));
+        Cells::TransponderText(transponder);
+    }
+}
+
+// Favorite Group Edit: memberships and names, then the recount.
+void EditGroups(CChannelDatabase& db, FuzzScript& script)
+{
+    const int kind = script.Byte() % 2;
+    const int count = db.GetChannelCount(kind);
+    for (int n = script.Byte() % 8; n > 0 && count > 0; --n) {
+        ChannelRecord channel;
+        const int slot = script.Below(count);
+        db.GetChannel(channel, slot, kind);
+        channel.favoriteMask = script.Byte();
+        db.SetChannel(channel, slot, kind);
+    }
+    FavoriteGroupRecord group{};
+    const std::string name = Text(script, 7);
+    std::copy(name.begin(), name.end(), group.name);
+    db.SetGroup(group, script.Byte() % 8);
+    db.RecountGroups();
+    db.UpdateListContext();
+}
+
+void RunScript(CChannelDatabase& db, FuzzScript& script, bool valid)
+{
+    for (int steps = 0; steps < 64 && !script.AtEnd(); ++steps) {
+        const int kind = script.Byte() % 2;
+        const int channels = db.GetChannelCount(kind);
+        const char* operation = nullptr;
+        switch (script.Byte() % 11) {
+        case 0: {
+            const int satellites = db.GetSatelliteCount();
+            db.DeleteSatellites(AscendingUnique(List(script, satellites), satellites));
+            operation = "DeleteSatellites";
+            break;
+        }
+        case 1: {
+            const int transponders = db.GetTransponderCount();
+            db.DeleteTransponders(AscendingUnique(List(script, transponders), transponders));
+            operation = "DeleteTransponders";
+            break;
+        }
+        case 2:
+            db.DeleteChannels(List(script, channels), kind);
+            operation = "DeleteChannels";
+            break;
+        case 3: {
+            const std::vector<int> block = List(script, channels);
+            db.MoveChannels(block, script.Below(channels + 2) - 1, kind);
+            operation = "MoveChannels";
+            break;
+        }
+        case 4: {
+            const int a = script.Below(channels);
+            db.SwapChannels(a, script.Below(channels), kind);
+            operation = "SwapChannels";
+            break;
+        }
+        case 5:
+        case 6:
+        case 7:
+            Add(db, script, script.Byte() % 3);
+            operation = "an addition";
+            break;
+        case 8:
+            db.UpdateListContext();
+            operation = "UpdateListContext";
+            break;
+        case 9:
+            EditGroups(db, script);
+            operation = "the group edit";
+            break;
+        default:
+            ReadViews(db, script);
+            break;
+        }
+        if (valid && operation)
+            CheckInvariants(db, operation);
+    }
+}
+
+// Splits an input into the image to load and the script that follows it.
+struct DecodedInput {
+    std::vector<std::uint8_t> patched;  // the demo image with pokes applied
+    const std::uint8_t* given = nullptr;
+    std::size_t imageSize = 0;
+    std::size_t scriptStart = 0;
+
+    const std::uint8_t* Image() const { return patched.empty() ? given : patched.data(); }
+};
+
+DecodedInput Decode(const std::uint8_t* data, std::size_t size)
+{
+    DecodedInput input;
+    if (size >= Image::kSmallSize) {
+        input.given = data;
+        input.imageSize = size >= Image::kLargeSize ? Image::kLargeSize : Image::kSmallSize;
+        input.scriptStart = input.imageSize;
+        return input;
+    }
+    input.given = DemoBytes().data();
+    input.imageSize = DemoBytes().size();
+    const int pokes = size > 0 && data[0] >= 0xF0 ? data[0] & 0x0F : 0;
+    if (pokes == 0)
+        return input;
+    input.patched = DemoBytes();
+    input.scriptStart = 1;
+    for (int p = 0; p < pokes && input.scriptStart + 4 <= size; ++p, input.scriptStart += 4) {
+        const std::uint8_t* poke = data + input.scriptStart;
+        const std::size_t at = (std::size_t(poke[0]) | std::size_t(poke[1]) << 8 |
+                                std::size_t(poke[2]) << 16) % input.patched.size();
+        input.patched[at] = poke[3];
+    }
+    return input;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static CImageDocument document;
+    const DecodedInput input = Decode(data, size);
+    if (document.LoadBytes(input.Image(), input.imageSize, "fuzz") != CImageDocument::Load::Loaded)
+        return 0;
+    const bool valid = InvariantViolation(document.m_database).empty();
+    FuzzScript script(data + input.scriptStart, size - input.scriptStart, SampledHash(data, size));
+    RunScript(document.m_database, script, valid);
+    return 0;
+}

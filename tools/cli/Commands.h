@@ -1,0 +1,14 @@
+// One function per command group; main() dispatches to them by name. Each
+// takes the arguments after the command's name and returns the exit status.
+#pragma once
+
+#include "CommandLine.h"
+
+int RunInfo(Arguments args);
+int RunList(Arguments args);
+int RunConvert(Arguments args);
+int RunEdit(Arguments args);
+int RunDemo(Arguments args);
+
+// The --help text: every command, operation and exit status.
+void PrintUsage();

@@ -1,0 +1,162 @@
+// volmaren-cli list satellites|transponders|tv|radio|groups IMAGE
+//                  [--satellite S | --transponder T]
+#include "CellText.h"
+#include "Commands.h"
+#include "ImageDocument.h"
+#include "ImageIo.h"
+
+#include <bit>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kSynopsis =
+    "list satellites|transponders|tv|radio|groups IMAGE [--satellite S | --transponder T]";
+
+struct ListRequest {
+    std::string table;
+    std::string image;
+    std::string satellite;    // empty: no --satellite
+    std::string transponder;  // empty: no --transponder
+};
+
+Outcome ParseRequest(Arguments args, ListRequest& request)
+{
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string* option = args[i] == "--satellite"     ? &request.satellite
+                              : args[i] == "--transponder" ? &request.transponder
+                                                           : nullptr;
+        if (!option) {
+            positional.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 == args.size() || !option->empty())
+            return UsageError(std::string("usage: volmaren-cli ") + kSynopsis);
+        *option = args[++i];
+    }
+    if (positional.size() != 2 || (!request.satellite.empty() && !request.transponder.empty()))
+        return UsageError(std::string("usage: volmaren-cli ") + kSynopsis);
+    request.table = positional[0];
+    request.image = positional[1];
+
+    const bool channels = request.table == "tv" || request.table == "radio";
+    const bool known = channels || request.table == "satellites" ||
+                       request.table == "transponders" || request.table == "groups";
+    if (!known)
+        return UsageError("no list named '" + request.table + "'");
+    if (!request.transponder.empty() && !channels)
+        return UsageError("--transponder narrows only the tv and radio lists");
+    if (!request.satellite.empty() && !channels && request.table != "transponders")
+        return UsageError("--satellite narrows only the transponder, tv and radio lists");
+    return Succeeded();
+}
+
+void PrintSatellites(const CChannelDatabase& db)
+{
+    const int count = db.GetSatelliteCount();
+    for (int sat = 0; sat < count; ++sat) {
+        SatelliteRecord satellite;
+        db.GetSatellite(satellite, sat);
+        std::cout << Cells::SatelliteText(satellite) << '\n';
+    }
+}
+
+void PrintTransponderView(const CChannelDatabase& db)
+{
+    for (int row = 0; db.GetTransponderViewEntry(row) != -1; ++row) {
+        TransponderRecord transponder;
+        db.GetTransponder(transponder, db.GetTransponderViewEntry(row));
+        std::cout << Cells::TransponderText(transponder) << '\n';
+    }
+}
+
+void PrintChannelView(const CChannelDatabase& db, int kind)
+{
+    const int rows = db.GetChannelViewLength(kind);
+    for (int row = 0; row < rows; ++row) {
+        const std::vector<std::string> cells =
+            Cells::ChannelRow(db, row, db.GetChannelViewEntry(row, kind), kind);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            std::cout << (c ? "\t" : "") << cells[c];
+        std::cout << '\n';
+    }
+}
+
+void PrintGroups(CChannelDatabase& db)
+{
+    SystemInfo info;
+    db.GetSystemInfo(info);
+    db.ShowGroupsInUse();
+    const int inUse = std::popcount(info.groupsInUse);
+    for (int i = 0; i < inUse; ++i) {
+        const int slot = db.GetGroupViewEntry(i);
+        FavoriteGroupRecord group;
+        db.GetGroup(group, slot);
+        std::cout << slot << '\t' << std::string(group.name, FieldTextLength(group.name)) << '\t'
+                  << group.tvCount << '\t' << group.radioCount << '\n';
+    }
+}
+
+// Narrows the view of the requested list as a click in the form would.
+Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
+{
+    int index = 0;
+    if (request.table == "transponders") {
+        if (request.satellite.empty()) {
+            db.ShowAllTransponders();
+            return Succeeded();
+        }
+        Outcome parsed = ParseIndex(request.satellite, db.GetSatelliteCount(), "satellite", index);
+        if (parsed.status == Exit::kOk)
+            db.ShowTranspondersOf(index);
+        return parsed;
+    }
+    int kind = kTv;
+    ParseKind(request.table, kind);
+    if (!request.satellite.empty()) {
+        Outcome parsed = ParseIndex(request.satellite, db.GetSatelliteCount(), "satellite", index);
+        if (parsed.status == Exit::kOk)
+            db.ShowChannelsOfSatellite(index, kind);
+        return parsed;
+    }
+    if (!request.transponder.empty()) {
+        Outcome parsed =
+            ParseIndex(request.transponder, db.GetTransponderCount(), "transponder", index);
+        if (parsed.status == Exit::kOk)
+            db.ShowChannelsOfTransponder(index, kind);
+        return parsed;
+    }
+    db.ShowAllChannels(kind);
+    return Succeeded();
+}
+
+}  // namespace
+
+int RunList(Arguments args)
+{
+    ListRequest request;
+    if (Outcome parsed = ParseRequest(args, request); parsed.status != Exit::kOk)
+        return Report(parsed);
+    CImageDocument document;
+    if (Outcome opened = OpenImage(document, request.image); opened.status != Exit::kOk)
+        return Report(opened);
+
+    CChannelDatabase& db = document.m_database;
+    if (request.table == "satellites") {
+        PrintSatellites(db);
+        return Exit::kOk;
+    }
+    if (request.table == "groups") {
+        PrintGroups(db);
+        return Exit::kOk;
+    }
+    if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
+        return Report(shown);
+    int kind = kTv;
+    if (ParseKind(request.table, kind))
+        PrintChannelView(db, kind);
+    else
+        PrintTransponderView(db);
+    return Exit::kOk;
+}

@@ -1,0 +1,55 @@
+#include "Commands.h"
+#include "EditOperations.h"
+
+#include <iostream>
+
+void PrintUsage()
+{
+    std::cout << R"(usage: volmaren-cli COMMAND ARGS...
+
+Opens, lists, edits, converts and saves receiver data images (STB.dat). An
+image is opened as File > Open does (0x60800 or 0xA0800 bytes with the marker
+0x5A; bouquet names are not taken from files) and saved as File > Save does
+(always 0xA0800 bytes, written to a temporary file and renamed, so a failed
+save leaves the previous file intact). Indexes are 0-based table indexes.
+
+Commands:
+  info IMAGE
+      key: value lines: variant, satellites, transponders, tv, radio, groups
+      (names of the groups in use), menu-language, list-mode,
+      current-satellite, current-group, service-type.
+  list satellites|transponders|tv|radio|groups IMAGE [--satellite S | --transponder T]
+      The rows the editor's list shows, one line each: satellite names,
+      transponder texts, every channel cell joined by TABs, or for groups
+      the slot, name, TV count and radio count of each group in use.
+      --satellite S lists the transponders or channels of satellite S,
+      --transponder T the channels of transponder T.
+  convert IN OUT
+      Opens IN and saves it as OUT.
+  edit IN OUT OP...
+      Opens IN, applies the operations in order with the editor's own
+      checks and messages, and saves OUT. Nothing is written when an
+      operation is refused or wrong. LIST is comma-separated indexes;
+      deletions take them ascending without duplicates, a move keeps LIST's
+      order. POSITION is the slot to insert before, or -1 for the end.
+      Operations:
+)";
+    for (const EditOperation& operation : EditOperations())
+        std::cout << "        " << operation.synopsis << '\n';
+    std::cout << R"(      add-satellite uses Satellite Add's defaults; add-transponder takes the
+      frequency in MHz; add-channel uses Channel Add's defaults (FTA, stereo,
+      not locked, not skipped) and ignores VPID for a radio channel.
+  demo OUT [--full]
+      Writes the demo image; --full fills every table to its limit (300
+      satellites, 4000 transponders, 4467 TV and 1489 radio channels, 8
+      groups).
+  --help
+      This text.
+
+Exit status:
+  0  success
+  1  refused: the editor's own message is printed, e.g. "File is not STB Data image."
+  2  usage error, or an index that names no record; nothing is written
+  4  a file could not be read or written
+)";
+}
