@@ -9,6 +9,8 @@ int RunList(Arguments args);
 int RunConvert(Arguments args);
 int RunEdit(Arguments args);
 int RunDemo(Arguments args);
+int RunUpload(Arguments args);
+int RunDownload(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

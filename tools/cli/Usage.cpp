@@ -43,6 +43,22 @@ Commands:
       Writes the demo image; --full fills every table to its limit (300
       satellites, 4000 transponders, 4467 TV and 1489 radio channels, 8
       groups).
+  upload --port DEV [--code DDDD] [--timeout SEC] OUT
+      Uploads the receiver's image as the UPLOAD button does and saves it
+      as OUT; OUT is written only after a completed upload. A small image
+      gets the bouquet notice.
+  download --port DEV [--code DDDD] [--timeout SEC] IN
+      Opens IN and downloads it into the receiver as the DOWNLOAD button
+      does right after that open.
+      DEV is COM1, COM2 (/dev/ttyS0 and /dev/ttyS1 unless VOLMAREN_COM1 and
+      VOLMAREN_COM2 name other devices) or a device path. --code is the
+      system code as typed in the editor's CODE box (four digits); without
+      it the code kept in $VOLMAREN_CODE_FILE, else in kestrune.tmp in
+      $XDG_CONFIG_HOME/volmaren or ~/.config/volmaren, is used. The status
+      texts go to stderr, with a progress bar when it is a terminal. A
+      transfer stops when no byte came for --timeout seconds (default 60,
+      0 waits for ever) and on Ctrl-C, which ends even a download the
+      receiver has locked.
   --help
       This text.
 
@@ -50,6 +66,7 @@ Exit status:
   0  success
   1  refused: the editor's own message is printed, e.g. "File is not STB Data image."
   2  usage error, or an index that names no record; nothing is written
-  4  a file could not be read or written
+  3  a transfer was stopped, or no byte came for --timeout seconds
+  4  a file or the port could not be read or written
 )";
 }

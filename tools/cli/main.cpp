@@ -17,6 +17,8 @@ constexpr Command kCommands[] = {
     {"convert", RunConvert},
     {"edit", RunEdit},
     {"demo", RunDemo},
+    {"upload", RunUpload},
+    {"download", RunDownload},
 };
 
 }  // namespace

@@ -1,0 +1,134 @@
+// volmaren-cli upload and download against stb-sim, end to end.
+#include "ChildProcess.h"
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::size_t kSmallSize = 0x60800, kLargeSize = 0xA0800, kSmallShift = 0x40000;
+
+class TransferCommandTest : public ::testing::Test {
+protected:
+    TransferCommandTest()
+    {
+        setenv("VOLMAREN_CODE_FILE", cli.Path("code.tmp").c_str(), 1);
+        EXPECT_EQ(cli.Run({"demo", demo}).status, 0);
+    }
+    ~TransferCommandTest() override { unsetenv("VOLMAREN_CODE_FILE"); }
+
+    CliRunner cli;
+    const std::string demo = cli.Path("demo.dat");
+    const std::string uploaded = cli.Path("uploaded.dat");
+    const std::string received = cli.Path("received.dat");
+};
+
+TEST_F(TransferCommandTest, DemoImageGoesUpAndComesBackUnchanged)
+{
+    // Without --code the code file's value is sent: 34 12 is 1234.
+    CliRunner::Write(cli.Path("code.tmp"), {0x34, 0x12});
+    {
+        CSimProcess sim({"--image", demo, "--code", "1234"});
+        const CliResult up = cli.Run({"upload", "--port", sim.DevicePath(), uploaded});
+        EXPECT_EQ(up.status, 0) << up.err;
+        EXPECT_NE(up.err.find("Reset your STB and Wait for uploading..."), std::string::npos);
+        EXPECT_NE(up.err.find("(657408 / 657408) 100%"), std::string::npos) << up.err;
+        EXPECT_EQ(up.err.find("Notice"), std::string::npos);
+        EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
+    }
+    EXPECT_EQ(CliRunner::Read(uploaded), CliRunner::Read(demo));
+
+    CSimProcess sim({"--image", demo, "--code", "1234", "--received", received, "--noise"});
+    const CliResult down =
+        cli.Run({"download", "--port", sim.DevicePath(), "--code", "1234", uploaded});
+    EXPECT_EQ(down.status, 0) << down.err;
+    EXPECT_NE(down.err.find("Sending DATA..."), std::string::npos);
+    EXPECT_NE(down.err.find("Download complete"), std::string::npos) << down.err;
+    ASSERT_EQ(sim.Wait(30s), 0) << sim.Errors();
+    EXPECT_EQ(CliRunner::Read(received), CliRunner::Read(uploaded));
+}
+
+TEST_F(TransferCommandTest, SmallReceiverGetsItsLayoutAndTheBouquetNotice)
+{
+    const auto large = CliRunner::Read(demo);
+    ASSERT_EQ(large.size(), kLargeSize);
+    const std::vector<std::uint8_t> small(large.begin() + kSmallShift, large.end());
+    const std::string smallPath = cli.Path("small.dat");
+    CliRunner::Write(smallPath, small);
+    {
+        CSimProcess sim({"--image", smallPath});
+        const CliResult up = cli.Run({"upload", "--port", sim.DevicePath(), uploaded});
+        EXPECT_EQ(up.status, 0) << up.err;
+        EXPECT_NE(up.err.find("Notice : Your current Bouquet data will be initialized"),
+                  std::string::npos)
+            << up.err;
+        EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
+    }
+    const auto saved = CliRunner::Read(uploaded);
+    ASSERT_EQ(saved.size(), kLargeSize);
+    EXPECT_TRUE(std::equal(small.begin(), small.end(), saved.begin() + kSmallShift));
+
+    CSimProcess sim({"--image", smallPath, "--received", received});
+    const CliResult down = cli.Run({"download", "--port", sim.DevicePath(), uploaded});
+    EXPECT_EQ(down.status, 0) << down.err;
+    ASSERT_EQ(sim.Wait(30s), 0) << sim.Errors();
+    EXPECT_EQ(CliRunner::Read(received), small);
+}
+
+TEST_F(TransferCommandTest, WrongCodeIsRefusedAndNothingIsWritten)
+{
+    CSimProcess sim({"--image", demo, "--code", "1234"});
+    const CliResult up = cli.Run({"upload", "--port", sim.DevicePath(), "--code", "4321", uploaded});
+    EXPECT_EQ(up.status, 1);
+    EXPECT_NE(up.err.find("Invalid System Code"), std::string::npos) << up.err;
+    EXPECT_FALSE(std::filesystem::exists(uploaded));
+}
+
+TEST_F(TransferCommandTest, SilentReceiverStopsAfterTheTimeout)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const CliResult up = cli.Run({"upload", "--port", ptsname(master), "--timeout", "1", uploaded});
+    close(master);
+    EXPECT_EQ(up.status, 3);
+    EXPECT_NE(up.err.find("no byte received for 1 seconds"), std::string::npos) << up.err;
+    EXPECT_NE(up.err.find("Interupted by User.  Please Reset your STB."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(uploaded));
+}
+
+TEST_F(TransferCommandTest, InterruptEndsEvenALockedDownload)
+{
+    CSimProcess sim({"--image", demo, "--rate", "11520"});
+    CChildProcess download(VOLMAREN_CLI_PATH, {"download", "--port", sim.DevicePath(), demo});
+    for (int i = 0; i < 600 && download.Errors().find("Sending DATA...") == std::string::npos; ++i)
+        std::this_thread::sleep_for(50ms);
+    download.Signal(SIGINT);
+    EXPECT_EQ(download.Wait(30s), 3) << download.Errors();
+    EXPECT_NE(download.Errors().find("Terminate by User. Please Reset your STB."), std::string::npos)
+        << download.Errors();
+}
+
+TEST_F(TransferCommandTest, BadArgumentsAndMissingPorts)
+{
+    EXPECT_EQ(cli.Run({"upload", uploaded}).status, 2);
+    EXPECT_EQ(cli.Run({"upload", "--port", "COM1", "--code", "12a4", uploaded}).status, 2);
+    EXPECT_EQ(cli.Run({"download", "--port", "COM1", "--timeout", "soon", demo}).status, 2);
+    const CliResult missing =
+        cli.Run({"upload", "--port", cli.Path("no-such-port"), uploaded});
+    EXPECT_EQ(missing.status, 4);
+    EXPECT_NE(missing.err.find("Error : Set COM1 State"), std::string::npos) << missing.err;
+    EXPECT_EQ(cli.Run({"download", "--port", "COM1", cli.Path("missing.dat")}).status, 4);
+}
+
+}  // namespace

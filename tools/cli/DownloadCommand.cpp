@@ -1,0 +1,22 @@
+// volmaren-cli download --port DEV [--code DDDD] [--timeout SEC] IN
+#include "Commands.h"
+#include "ImageDocument.h"
+#include "ImageIo.h"
+#include "TransferSession.h"
+
+int RunDownload(Arguments args)
+{
+    TransferOptions options;
+    if (Outcome parsed =
+            ParseTransferOptions(args, "download --port DEV [--code DDDD] [--timeout SEC] IN", options);
+        parsed.status != Exit::kOk)
+        return Report(parsed);
+    CImageDocument document;
+    if (Outcome opened = OpenImage(document, options.file); opened.status != Exit::kOk)
+        return Report(opened);
+    // Right after an open the data is saved, so the button's checks pass.
+    document.PrepareDownload();
+    CChannelDatabase& database = document.m_database;
+    return Report(
+        RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+}

@@ -1,0 +1,157 @@
+#include "TransferSession.h"
+
+#include "ConsoleTransferView.h"
+#include "PortNames.h"
+#include "SystemCode.h"
+#include "TransferLink.h"
+#include "TransferTexts.h"
+
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+
+#include <unistd.h>
+
+namespace {
+
+std::atomic<bool> g_bInterrupted{false};
+
+void OnInterrupt(int)
+{
+    g_bInterrupted = true;
+}
+
+// Ctrl-C and a polite kill stop the transfer instead of the program, so the
+// worker is joined and the port closed before the program ends.
+class CInterruptGuard {
+public:
+    CInterruptGuard()
+    {
+        g_bInterrupted = false;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_previousInt);
+        sigaction(SIGTERM, &action, &m_previousTerm);
+    }
+    ~CInterruptGuard()
+    {
+        sigaction(SIGINT, &m_previousInt, nullptr);
+        sigaction(SIGTERM, &m_previousTerm, nullptr);
+    }
+    CInterruptGuard(const CInterruptGuard&) = delete;
+    CInterruptGuard& operator=(const CInterruptGuard&) = delete;
+
+private:
+    struct sigaction m_previousInt {};
+    struct sigaction m_previousTerm {};
+};
+
+bool ParseSeconds(const std::string& text, int& seconds)
+{
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < 0 || value > 86400)
+        return false;
+    seconds = static_cast<int>(value);
+    return true;
+}
+
+std::uint16_t SystemCodeFor(const TransferOptions& options)
+{
+    if (!options.code.empty())
+        return CSystemCode::ParseText(options.code);
+    return CSystemCode().Get();
+}
+
+struct WaitResult {
+    TransferNotice notice;
+    bool timedOut;
+};
+
+// Waits for the worker's notice while printing its progress; stops the
+// transfer on Ctrl-C or when no byte came for the time-out.
+WaitResult WaitForNotice(CTransferLink& link, CConsoleTransferView& view, int timeoutSeconds)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto silenceLimit = std::chrono::seconds(timeoutSeconds);
+    std::uint64_t lastCount = link.ReceivedCount();
+    Clock::time_point lastByte = Clock::now();
+    bool timedOut = false;
+    for (;;) {
+        const TransferNotice notice = view.WaitForNotice(std::chrono::milliseconds(100));
+        view.Render();
+        if (notice != TransferNotice::None)
+            return {notice, timedOut};
+        if (link.ReceivedCount() != lastCount) {
+            lastCount = link.ReceivedCount();
+            lastByte = Clock::now();
+        }
+        if (timeoutSeconds > 0 && !timedOut && Clock::now() - lastByte >= silenceLimit)
+            timedOut = true;
+        if (g_bInterrupted || timedOut)
+            link.Abort();
+    }
+}
+
+}  // namespace
+
+Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptions& options)
+{
+    const Outcome usage = UsageError(std::string("usage: volmaren-cli ") + synopsis);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--port" && hasValue) {
+            options.port = args[++i];
+        } else if (arg == "--code" && hasValue) {
+            options.code = args[++i];
+            if (!CSystemCode::IsTypedCode(options.code))
+                return UsageError("--code takes four digits, as typed in the CODE box");
+        } else if (arg == "--timeout" && hasValue) {
+            if (!ParseSeconds(args[++i], options.timeoutSeconds))
+                return UsageError("--timeout takes a whole number of seconds");
+        } else if (arg.starts_with("--") || !options.file.empty()) {
+            return usage;
+        } else {
+            options.file = arg;
+        }
+    }
+    if (options.port.empty() || options.file.empty())
+        return usage;
+    return Succeeded();
+}
+
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image,
+                    int* variant)
+{
+    const std::uint16_t code = SystemCodeFor(options);
+    CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
+    CTransferLink link(view, view);
+    link.SetImageBuffer(image, variant);
+    link.OpenDevice(DevicePathForName(options.port));
+    if (!link.PortIsOpen())
+        return IoError("cannot use the port " + options.port);
+
+    const CInterruptGuard interrupts;
+    const bool upload = direction == Direction::Upload;
+    view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
+    upload ? link.StartUpload(code) : link.StartDownload(code);
+    const WaitResult result = WaitForNotice(link, view, options.timeoutSeconds);
+
+    if (result.notice == TransferNotice::CodeRefused) {
+        link.FinishRefused();
+        view.EndLine();
+        return Refused(Text::kInvalidSystemCode);
+    }
+    const TransferEnd end = upload ? link.FinishUpload() : link.FinishDownload();
+    view.RenderFinal();
+    if (end == TransferEnd::Completed)
+        return Succeeded();
+    if (result.timedOut)
+        return {Exit::kStopped, "no byte received for " + std::to_string(options.timeoutSeconds) +
+                                    " seconds"};
+    if (link.PortLost())
+        return {Exit::kStopped, "the port " + options.port + " hung up"};
+    return {Exit::kStopped, ""};
+}

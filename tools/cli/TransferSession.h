@@ -1,0 +1,27 @@
+// What the upload and download commands share: their arguments, and running
+// one transfer to its end as the form's buttons do.
+#pragma once
+
+#include "CommandLine.h"
+
+#include <cstdint>
+#include <string>
+
+struct TransferOptions {
+    std::string port;          // COM1, COM2 or a device path
+    std::string code;          // four digits as typed in the CODE box; empty: the code file's
+    int timeoutSeconds = 60;   // silence that stops the transfer; 0 waits for ever
+    std::string file;
+};
+
+Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptions& options);
+
+enum class Direction { Upload, Download };
+
+// Opens the port, starts the transfer on `image` and waits for its end,
+// printing its status texts and progress. Ctrl-C stops it as closing the
+// editor's window does, even a download the receiver has locked. Succeeds
+// only when the transfer completed; an upload's image is then in `image` in
+// the layout of `*variant`.
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image,
+                    int* variant);
