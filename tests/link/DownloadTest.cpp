@@ -3,6 +3,7 @@
 #include "TransferTexts.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -43,7 +44,8 @@ protected:
 
     // The receiver's side from CMD_REGION to the last ACK.
     void ServeRegions(std::size_t mainStart, std::uint32_t mainBlocks,
-                      const std::vector<std::uint8_t>& mainHeader, std::size_t burst = 65536)
+                      const std::vector<std::uint8_t>& mainHeader, std::size_t burst = 65536,
+                      const std::function<void(std::uint32_t)>& afterMainBlock = {})
     {
         ExpectBytes({CMD_REGION});
         peer.Send({ACK});
@@ -51,6 +53,8 @@ protected:
         peer.Send({ACK});
         for (std::uint32_t j = 0; j < mainBlocks; ++j) {
             ExpectBlock(BLOCK_MAIN, mainStart + j * 1024, static_cast<std::uint16_t>(j), burst);
+            if (afterMainBlock)
+                afterMainBlock(j);
             peer.Send({ACK});
         }
         ExpectBytes({5, 0, 0, 0, 0x00, 0x04, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0x07, 0x04, 0, 0});
@@ -172,23 +176,10 @@ TEST_F(DownloadTest, StopIsIgnoredOnceTheReceiverAnswered)
     peer.Send({SYNC});
     ExpectBytes({kCode & 0xFF, kCode >> 8});
     peer.Send({ACK});
-    ExpectBytes({CMD_REGION});
-    peer.Send({ACK});
-    ExpectBytes(kSmallHeader);
-    peer.Send({ACK});
-    ExpectBlock(BLOCK_MAIN, Image::kSmallShift, 0);
-    link.Stop();
-    peer.Send({ACK});
-    for (std::uint32_t j = 1; j < 384; ++j) {
-        ExpectBlock(BLOCK_MAIN, Image::kSmallShift + j * 1024, static_cast<std::uint16_t>(j));
-        peer.Send({ACK});
-    }
-    ExpectBytes({5, 0, 0, 0, 0x00, 0x04, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0x07, 0x04, 0, 0});
-    peer.Send({ACK});
-    for (std::uint16_t i = 0; i < 2; ++i) {
-        ExpectBlock(BLOCK_TAIL, Image::kSystemOffset + i * 1024u, i);
-        peer.Send({ACK});
-    }
+    ServeRegions(Image::kSmallShift, 384, kSmallHeader, 65536, [this](std::uint32_t block) {
+        if (block == 100)
+            link.Stop();
+    });
     ExpectCompleted();
 }
 
