@@ -1,0 +1,18 @@
+// The About box.
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class CAboutDlg;
+}
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+    ~CAboutDlg() override;
+
+private:
+    Ui::CAboutDlg* m_ui;
+};

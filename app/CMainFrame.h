@@ -1,0 +1,56 @@
+// The main window: title, menu, accelerators and the close handler that
+// stops a transfer and offers to save.
+#pragma once
+
+#include <QMainWindow>
+
+class CVolmarenDoc;
+class CVolmarenView;
+class QAction;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CVolmarenDoc& doc, QWidget* parent = nullptr);
+
+    CVolmarenView* View() const { return m_pView; }
+    // Resizes the window so its client area fits the form exactly.
+    void FitToForm();
+    // Makes each command available or not by the current state.
+    void UpdateCommandStates();
+
+    QAction* m_pOpenAction = nullptr;
+    QAction* m_pSaveAction = nullptr;
+    QAction* m_pSaveAsAction = nullptr;
+    QAction* m_pSystemInfoAction = nullptr;
+    QAction* m_pExitAction = nullptr;
+    QAction* m_pConnectAction = nullptr;
+    QAction* m_pUploadAction = nullptr;
+    QAction* m_pDownloadAction = nullptr;
+    QAction* m_pAboutAction = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateAccelerators();
+    // Runs `command` only when `action` is available now, so accelerators
+    // obey the same rules as the menu.
+    void Connect(QAction* action, void (CMainFrame::*command)());
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileNew();
+    void OnExit();
+    void OnAbout();
+    void OnSystemInfo();
+    void OnConnect();
+    void OnUpload();
+    void OnDownload();
+    // The close handler's questions; true when the window may close.
+    bool QueryClose();
+
+    CVolmarenDoc& m_doc;
+    CVolmarenView* m_pView = nullptr;
+};

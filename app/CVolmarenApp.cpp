@@ -1,0 +1,35 @@
+#include "CVolmarenApp.h"
+
+#include "CMainFrame.h"
+#include "CVolmarenDoc.h"
+#include "CVolmarenView.h"
+#include "SystemTexts.h"
+
+CVolmarenApp::CVolmarenApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QString::fromLatin1(Text::kAppTitle));
+    setApplicationVersion(QStringLiteral("1.0.0.1"));
+}
+
+CVolmarenApp::~CVolmarenApp()
+{
+    // The frame holds the form, which refers to the document.
+    m_pFrame.reset();
+    m_pDoc.reset();
+}
+
+bool CVolmarenApp::InitInstance()
+{
+    m_pDoc = std::make_unique<CVolmarenDoc>();
+    m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
+    m_pDoc->OnNewDocument();
+    m_pFrame->View()->OnInitialUpdate();
+
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !m_pDoc->OnOpenDocument(arguments.at(1)))
+        return false;
+
+    m_pFrame->FitToForm();
+    m_pFrame->show();
+    return true;
+}

@@ -1,0 +1,510 @@
+#include "CVolmarenView.h"
+
+#include "CGradientProgressCtrl.h"
+#include "CHoverButton.h"
+#include "CMainFrame.h"
+#include "ChannelCommands.h"
+#include "GroupCommand.h"
+#include "SatelliteCommands.h"
+#include "TransponderCommands.h"
+#include "CVolmarenDoc.h"
+#include "CellText.h"
+#include "ChannelListModel.h"
+#include "TextListModel.h"
+#include "ui_CVolmarenView.h"
+
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+enum ListSlot { kSatelliteSlot = 0, kTransponderSlot = 1, kTvSlot = 2, kRadioSlot = 3 };
+
+}  // namespace
+
+CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
+    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView), m_link(*this, *this)
+{
+    m_ui->setupUi(this);
+    // The channel lists take the room the window gives the form.
+    m_ui->formLayout->setStretch(1, 1);
+    m_moveRows.fill(-1);
+    m_pSatelliteModel = new TextListModel(this);
+    m_pTransponderModel = new TextListModel(this);
+    m_pChannelModels[kTv] = new ChannelListModel(Database(), kTv, this);
+    m_pChannelModels[kRadio] = new ChannelListModel(Database(), kRadio, this);
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (QListView* list : {SatelliteList(), TransponderList()}) {
+        list->setFont(fixed);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setUniformItemSizes(true);
+        list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    }
+    SatelliteList()->setModel(m_pSatelliteModel);
+    TransponderList()->setModel(m_pTransponderModel);
+    SetUpChannelList(kTv);
+    SetUpChannelList(kRadio);
+    m_ui->radioList->hide();
+
+    WatchMouse(SatelliteList());
+    WatchMouse(TransponderList());
+    WatchMouse(ChannelList(kTv));
+    WatchMouse(ChannelList(kRadio));
+
+    connect(Tabs(), &QTabBar::currentChanged, this, &CVolmarenView::OnTabSwitch);
+    connect(m_ui->stopButton, &QAbstractButton::clicked, this, &CVolmarenView::OnStop);
+    connect(m_ui->uploadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnUpload);
+    connect(m_ui->downloadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnDownload);
+    connect(m_ui->systemButton, &QAbstractButton::clicked, this, &CVolmarenView::OnSystemInfo);
+    connect(m_ui->codeEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnCodeChanged);
+    connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CVolmarenView::OnComCloseUp);
+
+    m_ui->codeEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
+    m_systemCode.Load();
+    m_ui->codeEdit->setText(QString::fromStdString(m_systemCode.Text()));
+    new CSatelliteCommands(*this);
+    new CTransponderCommands(*this);
+    new CGroupCommand(*this);
+    m_pChannelCommands = new CChannelCommands(*this);
+
+}
+
+CVolmarenView::~CVolmarenView()
+{
+    m_link.Abort();
+    m_link.ClosePort();
+    delete m_ui;
+}
+
+CChannelDatabase& CVolmarenView::Database() const
+{
+    return m_doc.Database();
+}
+
+QListView* CVolmarenView::SatelliteList() const
+{
+    return m_ui->satelliteList;
+}
+
+QListView* CVolmarenView::TransponderList() const
+{
+    return m_ui->transponderList;
+}
+
+QTreeView* CVolmarenView::ChannelList(int kind) const
+{
+    return kind == kRadio ? m_ui->radioList : m_ui->tvList;
+}
+
+QTabBar* CVolmarenView::Tabs() const
+{
+    return m_ui->tabs;
+}
+
+QAbstractButton* CVolmarenView::Button(int templateId) const
+{
+    const auto buttons = findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        if (button->property("templateId").toInt() == templateId)
+            return button;
+    }
+    return nullptr;
+}
+
+CGradientProgressCtrl* CVolmarenView::Progress() const
+{
+    return m_ui->progress;
+}
+
+void CVolmarenView::SetUpChannelList(int kind)
+{
+    QTreeView* list = ChannelList(kind);
+    list->setModel(m_pChannelModels[kind]);
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->header()->setSectionsMovable(false);
+    list->header()->setStretchLastSection(false);
+    const auto& columns = Cells::ChannelColumns(kind);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        list->setColumnWidth(int(c), columns[c].width);
+    // The selection of a channel list is shown only while it has the focus.
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Inactive, QPalette::Text));
+    list->setPalette(palette);
+}
+
+void CVolmarenView::WatchMouse(QAbstractItemView* list)
+{
+    list->viewport()->installEventFilter(this);
+    list->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+// --- First update -------------------------------------------------------------
+
+void CVolmarenView::OnInitialUpdate()
+{
+    if (!m_bInitDone)
+        SetUpOnce();
+    m_pFrame->FitToForm();
+}
+
+void CVolmarenView::SetUpOnce()
+{
+    const std::pair<CHoverButton*, int> bitmaps[] = {
+        {m_ui->satelliteAdd, 143},    {m_ui->transponderAdd, 143},  {m_ui->channelAdd, 143},
+        {m_ui->satelliteEdit, 144},   {m_ui->transponderEdit, 144}, {m_ui->channelEdit, 144},
+        {m_ui->satelliteDel, 146},    {m_ui->transponderDel, 146},  {m_ui->channelDelete, 146},
+        {m_ui->stopButton, 147},      {m_ui->favGroupButton, 151},  {m_ui->systemButton, 152},
+        {m_ui->channelDown, 153},     {m_ui->channelUp, 154},       {m_ui->downloadButton, 155},
+        {m_ui->uploadButton, 156},
+    };
+    for (const auto& [button, resource] : bitmaps)
+        button->LoadBitmaps(resource);
+
+    Progress()->ApplyFormConfiguration();
+
+    m_doc.m_pView = this;
+    m_doc.SetSaved(true);
+    m_nTab = 0;
+
+    Tabs()->blockSignals(true);
+    Tabs()->addTab(QStringLiteral("TV Channel        "));
+    Tabs()->addTab(QStringLiteral("Radio Channel     "));
+    Tabs()->setCurrentIndex(0);
+    Tabs()->blockSignals(false);
+    m_ui->radioList->hide();
+    m_ui->tvList->show();
+
+    m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
+
+    m_bInitDone = true;
+    m_nSatRow = m_nTpRow = m_nChRow = -1;
+    m_moveRows.fill(-1);
+    QTimer::singleShot(500, this, &CVolmarenView::OnTimer);
+}
+
+// --- Filling the lists ----------------------------------------------------------
+
+void CVolmarenView::FillSatelliteList()
+{
+    const CChannelDatabase& db = Database();
+    QStringList rows{QString::fromLatin1(Cells::kAllSatellites)};
+    const int count = db.GetSatelliteCount();
+    for (int k = 0; k < count; ++k) {
+        SatelliteRecord satellite;
+        db.GetSatellite(satellite, k);
+        rows.append(QString::fromLatin1(Cells::SatelliteText(satellite).c_str()));
+    }
+    m_pSatelliteModel->SetRows(std::move(rows));
+}
+
+void CVolmarenView::FillTransponderList()
+{
+    const CChannelDatabase& db = Database();
+    QStringList rows{QString::fromLatin1(Cells::kAllTransponders)};
+    for (int k = 0; db.GetTransponderViewEntry(k) != -1; ++k) {
+        TransponderRecord transponder;
+        db.GetTransponder(transponder, db.GetTransponderViewEntry(k));
+        rows.append(QString::fromLatin1(Cells::TransponderText(transponder).c_str()));
+    }
+    m_pTransponderModel->SetRows(std::move(rows));
+}
+
+void CVolmarenView::FillChannelList(int kind)
+{
+    m_pChannelModels[kind]->Fill();
+}
+
+void CVolmarenView::ClearList(QAbstractItemView* list)
+{
+    if (list == SatelliteList())
+        m_pSatelliteModel->Clear();
+    else if (list == TransponderList())
+        m_pTransponderModel->Clear();
+    else if (list == ChannelList(kTv))
+        m_pChannelModels[kTv]->Clear();
+    else if (list == ChannelList(kRadio))
+        m_pChannelModels[kRadio]->Clear();
+}
+
+void CVolmarenView::RefreshAllLists()
+{
+    CChannelDatabase& db = Database();
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
+             SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
+        ClearList(list);
+    db.ShowAllTransponders();
+    db.ShowAllChannels(kTv);
+    db.ShowAllChannels(kRadio);
+    FillSatelliteList();
+    FillTransponderList();
+    FillChannelList(kTv);
+    FillChannelList(kRadio);
+
+    m_nFilter = 0;
+    m_nSatRow = 0;
+    m_nTpRow = 0;
+    m_nChRow = 0;
+    m_nSatFirstSel = 0;
+    FocusList(SatelliteList());
+    SelectRow(SatelliteList(), 0);
+    FocusList(TransponderList());
+    SelectRow(TransponderList(), 0);
+    QTreeView* front = ChannelListInFront();
+    if (front->model()->rowCount() > 0) {
+        FocusList(front);
+        SelectRow(front, 0);
+        m_nChFirstSel = 1 + FirstSelectedRow(front);
+    }
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::ShowChannelsForFilter(int kind)
+{
+    CChannelDatabase& db = Database();
+    if (m_nFilter == 1)
+        db.ShowChannelsOfSatellite(m_nSatRow - 1, kind);
+    else if (m_nFilter == 2)
+        db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_nTpRow - 1), kind);
+    else
+        db.ShowAllChannels(kind);
+}
+
+int CVolmarenView::SlotOfRow(int row, int kind) const
+{
+    return m_nFilter != 0 ? Database().GetChannelViewEntry(row, kind) : row;
+}
+
+// --- Selection helpers ----------------------------------------------------------
+
+int CVolmarenView::SelectedRowCount(const QAbstractItemView* list)
+{
+    return int(list->selectionModel()->selectedRows().size());
+}
+
+int CVolmarenView::FirstSelectedRow(const QAbstractItemView* list)
+{
+    const auto rows = list->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return -1;
+    return std::min_element(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) {
+               return a.row() < b.row();
+           })->row();
+}
+
+std::vector<int> CVolmarenView::SelectedRowsFrom(const QAbstractItemView* list, int from)
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows()) {
+        if (index.row() >= from)
+            rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CVolmarenView::SelectRow(QAbstractItemView* list, int row)
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    if (!index.isValid())
+        return;
+    list->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void CVolmarenView::FocusList(QAbstractItemView* list)
+{
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+int CVolmarenView::HitTestAtCursor(QAbstractItemView* list) const
+{
+    int slot = kSatelliteSlot;
+    if (list == TransponderList())
+        slot = kTransponderSlot;
+    else if (list == ChannelList(kTv))
+        slot = kTvSlot;
+    else if (list == ChannelList(kRadio))
+        slot = kRadioSlot;
+    const QModelIndex index = list->indexAt(m_lastClick[std::size_t(slot)]);
+    return index.isValid() ? index.row() : -1;
+}
+
+void CVolmarenView::ScrollListBy(QAbstractItemView* list, int pixels)
+{
+    QScrollBar* bar = list->verticalScrollBar();
+    bar->setValue(bar->value() + pixels);
+}
+
+// --- Mouse routes ---------------------------------------------------------------
+
+bool CVolmarenView::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonPress)
+        return CColorFormView::eventFilter(watched, event);
+
+    int slot = -1;
+    QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
+    for (int i = 0; i < 4; ++i) {
+        if (watched == lists[i]->viewport())
+            slot = i;
+    }
+    if (slot < 0)
+        return CColorFormView::eventFilter(watched, event);
+
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool left = mouse->button() == Qt::LeftButton;
+    const bool right = mouse->button() == Qt::RightButton;
+    if (type == QEvent::MouseButtonPress || !(left || right))
+        return CColorFormView::eventFilter(watched, event);
+
+    m_lastClick[std::size_t(slot)] = mouse->position().toPoint();
+    // The list updates its selection after this filter has seen the event;
+    // the handlers run once it has.
+    auto later = [this](auto handler) { QTimer::singleShot(0, this, handler); };
+    if (type == QEvent::MouseButtonDblClick) {
+        if (!left)
+            return false;
+        m_bSkipNextRelease = true;
+        switch (slot) {
+        case kSatelliteSlot: later([this] { Q_EMIT SatelliteDoubleClicked(); }); break;
+        case kTransponderSlot: later([this] { Q_EMIT TransponderDoubleClicked(); }); break;
+        case kTvSlot: later([this] { Q_EMIT ChannelDoubleClicked(kTv); }); break;
+        case kRadioSlot: later([this] { Q_EMIT ChannelDoubleClicked(kRadio); }); break;
+        }
+        return false;
+    }
+    if (left && m_bSkipNextRelease) {
+        m_bSkipNextRelease = false;
+        return false;
+    }
+    if (right) {
+        switch (slot) {
+        case kSatelliteSlot: later([this] { Q_EMIT SatelliteRightClicked(); }); break;
+        case kTransponderSlot: later([this] { Q_EMIT TransponderRightClicked(); }); break;
+        case kTvSlot: later([this] { Q_EMIT ChannelRightClicked(kTv); }); break;
+        case kRadioSlot: later([this] { Q_EMIT ChannelRightClicked(kRadio); }); break;
+        }
+        return false;
+    }
+    switch (slot) {
+    case kSatelliteSlot: later([this] { OnSatelliteClick(); }); break;
+    case kTransponderSlot: later([this] { OnTransponderClick(); }); break;
+    case kTvSlot: later([this] { OnChannelClick(kTv); }); break;
+    case kRadioSlot: later([this] { OnChannelClick(kRadio); }); break;
+    }
+    return false;
+}
+
+// --- Narrowing clicks -----------------------------------------------------------
+
+void CVolmarenView::OnSatelliteClick()
+{
+    CChannelDatabase& db = Database();
+    m_nSatFirstSel = 1 + FirstSelectedRow(SatelliteList());
+    m_nSatRow = HitTestAtCursor(SatelliteList());
+    if (m_nSatRow == -1)
+        return;
+    ClearList(TransponderList());
+    ClearList(ChannelList(kTv));
+    ClearList(ChannelList(kRadio));
+    if (m_nSatRow >= 1) {
+        const int sat = m_nSatRow - 1;
+        m_nFilter = 1;
+        db.ShowTranspondersOf(sat);
+        FillTransponderList();
+        FocusList(TransponderList());
+        SelectRow(TransponderList(), 0);
+        db.ShowChannelsOfSatellite(sat, kTv);
+        db.ShowChannelsOfSatellite(sat, kRadio);
+        FillChannelList(kTv);
+        FillChannelList(kRadio);
+        FocusList(SatelliteList());
+    } else {
+        db.ShowAllTransponders();
+        db.ShowAllChannels(kTv);
+        db.ShowAllChannels(kRadio);
+        FillTransponderList();
+        FillChannelList(kTv);
+        FillChannelList(kRadio);
+        m_nFilter = 0;
+        FocusList(TransponderList());
+        SelectRow(TransponderList(), 0);
+        FocusList(SatelliteList());
+        SelectRow(SatelliteList(), 0);
+        m_nSatRow = 0;
+    }
+    m_nTpRow = 0;
+    m_nChRow = -1;
+}
+
+void CVolmarenView::OnTransponderClick()
+{
+    CChannelDatabase& db = Database();
+    m_nTpFirstSel = 1 + FirstSelectedRow(TransponderList());
+    m_nTpRow = HitTestAtCursor(TransponderList());
+    if (m_nTpRow == 0) {
+        if (m_nFilter != 0 && m_nSatRow >= 1) {
+            m_nFilter = 1;
+            db.ShowChannelsOfSatellite(m_nSatRow - 1, kTv);
+            db.ShowChannelsOfSatellite(m_nSatRow - 1, kRadio);
+        } else {
+            m_nFilter = 0;
+            db.ShowAllChannels(kTv);
+            db.ShowAllChannels(kRadio);
+        }
+        FillChannelList(kTv);
+        FillChannelList(kRadio);
+        return;
+    }
+    if (m_doc.NoData())
+        return;
+    ClearList(ChannelList(kTv));
+    ClearList(ChannelList(kRadio));
+    if (m_nTpRow == -1 || SelectedRowCount(TransponderList()) == 0)
+        return;
+    m_nFilter = 2;
+    const int tp = db.GetTransponderViewEntry(m_nTpRow - 1);
+    db.ShowChannelsOfTransponder(tp, kTv);
+    db.ShowChannelsOfTransponder(tp, kRadio);
+    FillChannelList(kTv);
+    FillChannelList(kRadio);
+}
+
+void CVolmarenView::OnChannelClick(int kind)
+{
+    m_nChRow = HitTestAtCursor(ChannelList(kind));
+    m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
+}
+
+void CVolmarenView::OnTabSwitch()
+{
+    if (m_nTab == 1) {
+        m_nTab = 0;
+        m_ui->tvList->show();
+        m_ui->radioList->hide();
+    } else {
+        m_nTab = 1;
+        m_ui->tvList->hide();
+        m_ui->radioList->show();
+    }
+    m_nChFirstSel = 0;
+}

@@ -1,0 +1,171 @@
+// The main form: four lists that filter each other (satellites,
+// transponders, and the TV and radio channels on two tabs), the transfer
+// controls, and the selection state the editing commands work from.
+#pragma once
+
+#include "CColorFormView.h"
+#include "PortMessages.h"
+#include "SystemCode.h"
+#include "TransferLink.h"
+#include "TransferView.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class CChannelCommands;
+class CChannelDatabase;
+class CGradientProgressCtrl;
+class CHoverButton;
+class CMainFrame;
+class CVolmarenDoc;
+class ChannelListModel;
+class TextListModel;
+class QAbstractButton;
+class QAbstractItemView;
+class QComboBox;
+class QLineEdit;
+class QListView;
+class QTabBar;
+class QTreeView;
+
+namespace Ui {
+class CVolmarenView;
+}
+
+class CVolmarenView : public CColorFormView, public ITransferView, public IPortMessages {
+    Q_OBJECT
+public:
+    CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame);
+    ~CVolmarenView() override;
+
+    CVolmarenDoc& Document() const { return m_doc; }
+    CChannelDatabase& Database() const;
+    CMainFrame* Frame() const { return m_pFrame; }
+
+    // The framework's first update: fits the frame to the form, and the first
+    // time also sets the form up.
+    void OnInitialUpdate();
+
+    // --- Lists -------------------------------------------------------------
+    // Rebuilds the views for everything, refills all four lists and resets
+    // the selection state.
+    void RefreshAllLists();
+    void FillSatelliteList();
+    void FillTransponderList();
+    void FillChannelList(int kind);
+    // Empties one list without touching the database's views.
+    void ClearList(QAbstractItemView* list);
+    // The row under the position of the last mouse click in `list`, or -1.
+    int HitTestAtCursor(QAbstractItemView* list) const;
+    void ScrollListBy(QAbstractItemView* list, int pixels);
+
+    QListView* SatelliteList() const;
+    QListView* TransponderList() const;
+    QTreeView* ChannelList(int kind) const;
+    QTreeView* ChannelListInFront() const { return ChannelList(m_nTab); }
+    QTabBar* Tabs() const;
+    // A push button of the form by its template id.
+    QAbstractButton* Button(int templateId) const;
+
+    // Selection helpers. "First selected row" is the lowest selected row.
+    static int SelectedRowCount(const QAbstractItemView* list);
+    static int FirstSelectedRow(const QAbstractItemView* list);
+    // Selected rows from `from` down, ascending.
+    static std::vector<int> SelectedRowsFrom(const QAbstractItemView* list, int from);
+    // Adds `row` to the selection and makes it current; other rows stay.
+    static void SelectRow(QAbstractItemView* list, int row);
+    static void FocusList(QAbstractItemView* list);
+
+    // The narrowing clicks, also run by the lists' right-click menus.
+    void OnSatelliteClick();
+    void OnTransponderClick();
+
+    // Views for the current filter: all channels, one satellite's, or one
+    // transponder's.
+    void ShowChannelsForFilter(int kind);
+    // The table slot of row `row` of the channel list of `kind`.
+    int SlotOfRow(int row, int kind) const;
+
+    // --- Transfers -----------------------------------------------------------
+    void EnableTransferControls(bool enable);
+    void SetStatusText(const QString& text);
+    QString StatusText() const;
+    bool TransferRunning() const;
+    bool PortOpen() const;
+    // What closing the main window does to a running transfer: stop it and
+    // wait for its worker.
+    void AbortTransfer();
+    void OnTransferConnect();
+    void OnUpload();
+    void OnDownload();
+    void OnStop();
+    void OnSystemInfo();
+    CTransferLink& Link() { return m_link; }
+    CSystemCode& SystemCode() { return m_systemCode; }
+    CGradientProgressCtrl* Progress() const;
+    CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
+
+    // --- Form state ----------------------------------------------------------
+    bool m_bInitDone = false;
+    int m_nFilter = 0;  // 0 all channels, 1 one satellite's, 2 one transponder's
+    int m_nSatRow = -1;
+    int m_nTpRow = -1;
+    int m_nChRow = -1;
+    int m_nTab = 0;
+    int m_nSatFirstSel = 0;
+    int m_nTpFirstSel = 0;
+    int m_nChFirstSel = 0;
+    std::array<int, 4468> m_moveRows;
+    int m_nComIndex = 0;
+
+Q_SIGNALS:
+    // Something the frame's command availability depends on has changed.
+    void StateChanged();
+    // Routes of the lists' mouse commands to the editing commands.
+    void SatelliteDoubleClicked();
+    void SatelliteRightClicked();
+    void TransponderDoubleClicked();
+    void TransponderRightClicked();
+    void ChannelDoubleClicked(int kind);
+    void ChannelRightClicked(int kind);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ITransferView: called from a worker thread; each is queued to the form.
+    void SetProgress(int position) override;
+    void SetStatusText(const std::string& text) override;
+    void PostUploadDone() override;
+    void PostDownloadDone() override;
+    void PostCodeRefused() override;
+    // IPortMessages
+    void ShowPortMessage(const std::string& text) override;
+
+    void SetUpOnce();
+    void SetUpChannelList(int kind);
+    void WatchMouse(QAbstractItemView* list);
+    void OnChannelClick(int kind);
+    void OnTabSwitch();
+    void OnTimer();
+    void OnComCloseUp();
+    void OnCodeChanged(const QString& text);
+    void OpenPort(int number);
+    void OnUploadDone();
+    void OnDownloadDone();
+    void OnCodeRefused();
+
+    CVolmarenDoc& m_doc;
+    CMainFrame* m_pFrame;
+    Ui::CVolmarenView* m_ui;
+    TextListModel* m_pSatelliteModel;
+    TextListModel* m_pTransponderModel;
+    ChannelListModel* m_pChannelModels[2];
+    CChannelCommands* m_pChannelCommands;
+    // Where the last left or right click in each list happened.
+    std::array<QPoint, 4> m_lastClick{};
+    bool m_bSkipNextRelease = false;
+    CSystemCode m_systemCode;
+    CTransferLink m_link;
+};

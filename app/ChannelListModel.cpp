@@ -1,0 +1,79 @@
+#include "ChannelListModel.h"
+
+#include "CellText.h"
+#include "ChannelDatabase.h"
+
+namespace {
+
+Qt::Alignment AlignmentOf(Cells::Align align)
+{
+    return Qt::AlignVCenter | (align == Cells::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft);
+}
+
+}  // namespace
+
+ChannelListModel::ChannelListModel(const CChannelDatabase& db, int kind, QObject* parent)
+    : QAbstractTableModel(parent), m_db(db), m_kind(kind)
+{
+}
+
+void ChannelListModel::Fill()
+{
+    beginResetModel();
+    m_rows = m_db.GetChannelViewLength(m_kind);
+    m_cachedRow = -1;
+    endResetModel();
+}
+
+void ChannelListModel::Clear()
+{
+    beginResetModel();
+    m_rows = 0;
+    m_cachedRow = -1;
+    endResetModel();
+}
+
+int ChannelListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int ChannelListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(Cells::ChannelColumns(m_kind).size());
+}
+
+QStringList ChannelListModel::RowTexts(int row) const
+{
+    if (row != m_cachedRow) {
+        m_cachedTexts.clear();
+        const auto cells = Cells::ChannelRow(m_db, row, m_db.GetChannelViewEntry(row, m_kind), m_kind);
+        for (const std::string& cell : cells)
+            m_cachedTexts.append(QString::fromLatin1(cell.c_str()));
+        m_cachedRow = row;
+    }
+    return m_cachedTexts;
+}
+
+QVariant ChannelListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows)
+        return {};
+    if (role == Qt::DisplayRole)
+        return RowTexts(index.row()).value(index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(Cells::ChannelColumns(m_kind)[std::size_t(index.column())].align));
+    return {};
+}
+
+QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const auto& columns = Cells::ChannelColumns(m_kind);
+    if (orientation != Qt::Horizontal || section < 0 || std::size_t(section) >= columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(columns[std::size_t(section)].heading);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(columns[std::size_t(section)].align));
+    return {};
+}

@@ -1,0 +1,134 @@
+#include "SatelliteCommands.h"
+
+#include "CSatelliteAddDlg.h"
+#include "CSatelliteEditDlg.h"
+#include "CVolmarenDoc.h"
+#include "CVolmarenView.h"
+#include "RecordRules.h"
+#include "UserPrompts.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QListView>
+
+namespace {
+
+const QString kNoSatellite = QStringLiteral("No Satellite has been selected, or Satellite does not exist");
+const QString kOnlyOneSatellite = QStringLiteral("Please choose only one Satellite");
+const QString kChooseSatellite = QStringLiteral("Please choose the Satellite");
+const QString kAddSatellite = QStringLiteral("Add Satellite");
+const QString kDeleteSatellite = QStringLiteral("Delete Satellite");
+
+}  // namespace
+
+CSatelliteCommands::CSatelliteCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+{
+    connect(view.Button(1071), &QAbstractButton::clicked, this, [this] { OnAdd(false); });
+    connect(view.Button(1072), &QAbstractButton::clicked, this, &CSatelliteCommands::OnEdit);
+    connect(view.Button(1073), &QAbstractButton::clicked, this, &CSatelliteCommands::OnDelete);
+    connect(&view, &CVolmarenView::SatelliteDoubleClicked, this, &CSatelliteCommands::OnEdit);
+    connect(&view, &CVolmarenView::SatelliteRightClicked, this, &CSatelliteCommands::OnMenu);
+}
+
+void CSatelliteCommands::OnMenu()
+{
+    if (m_view.Document().NoData())
+        return;
+    m_view.OnSatelliteClick();
+    m_view.m_nSatFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.SatelliteList());
+    const QStringList items{kAddSatellite, kDeleteSatellite};
+    const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
+    if (chosen == 0)
+        OnAdd(true);
+    else if (chosen == 1)
+        OnDelete();
+}
+
+void CSatelliteCommands::OnAdd(bool fromMenu)
+{
+    if (m_view.Document().NoData())
+        return;
+    CChannelDatabase& db = m_view.Database();
+    if (const char* refusal = Rules::SatelliteAddRefusal(db)) {
+        Prompts::Message(&m_view, QString::fromLatin1(refusal));
+        return;
+    }
+    const int n = db.GetSatelliteCount();
+    SatelliteRecord record{};
+    CSatelliteAddDlg dialog(record, n, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    db.AddSatellite(record);
+
+    QListView* list = m_view.SatelliteList();
+    m_view.FillSatelliteList();
+    CVolmarenView::FocusList(list);
+    CVolmarenView::SelectRow(list, n + 1);
+    m_view.ScrollListBy(list, (n + 1) * 16);
+    m_view.m_nSatRow = n + 1;
+    m_view.m_nSatFirstSel = fromMenu ? 0 : 1 + CVolmarenView::FirstSelectedRow(list);
+    m_view.Document().SetSaved(false);
+}
+
+void CSatelliteCommands::OnEdit()
+{
+    if (m_view.Document().NoData())
+        return;
+    QListView* list = m_view.SatelliteList();
+    const int selected = CVolmarenView::SelectedRowCount(list);
+    if (m_view.m_nSatRow == 0)
+        return;
+    if (selected == 0) {
+        Prompts::Message(&m_view, kNoSatellite);
+        return;
+    }
+    if (selected >= 2) {
+        Prompts::Message(&m_view, kOnlyOneSatellite);
+        return;
+    }
+    if (m_view.m_nSatRow == -1)
+        return;
+    CChannelDatabase& db = m_view.Database();
+    const int index = m_view.m_nSatRow - 1;
+    SatelliteRecord record;
+    db.GetSatellite(record, index);
+    CSatelliteEditDlg dialog(record, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    db.SetSatellite(record, index);
+    m_view.FillSatelliteList();
+    CVolmarenView::FocusList(list);
+    CVolmarenView::SelectRow(list, m_view.m_nSatRow);
+    m_view.Document().SetSaved(false);
+}
+
+void CSatelliteCommands::OnDelete()
+{
+    if (m_view.Document().NoData())
+        return;
+    QListView* list = m_view.SatelliteList();
+    if (CVolmarenView::SelectedRowCount(list) == 0) {
+        Prompts::Message(&m_view, kNoSatellite);
+        return;
+    }
+    if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete the current Satellite(s)?")))
+        return;
+    std::vector<int> satellites;
+    if (m_view.m_nSatFirstSel != 0) {
+        for (int row : CVolmarenView::SelectedRowsFrom(list, m_view.m_nSatFirstSel - 1)) {
+            if (row >= 1)
+                satellites.push_back(row - 1);
+        }
+    }
+    if (satellites.empty()) {
+        Prompts::Message(&m_view, kChooseSatellite);
+        return;
+    }
+    m_view.Database().DeleteSatellites(satellites);
+    m_view.RefreshAllLists();
+    CVolmarenView::FocusList(list);
+    CVolmarenView::SelectRow(list, 0);
+    m_view.m_nChRow = -1;
+    m_view.m_nChFirstSel = 0;
+    m_view.Document().SetSaved(false);
+}

@@ -1,0 +1,22 @@
+// File > STB System Infomation and the System button.
+#include "CVolmarenView.h"
+
+#include "CSystemInfoDlg.h"
+#include "CVolmarenDoc.h"
+
+void CVolmarenView::OnSystemInfo()
+{
+    if (m_doc.NoData())
+        return;
+    CChannelDatabase& db = Database();
+    SystemInfo info;
+    db.GetSystemInfo(info);
+    CSystemInfoDlg dialog(info, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    db.SetSystemInfo(info);
+    // A changed setting is unsaved work: it would otherwise be lost without a
+    // question at exit, and left out of a download.
+    if (dialog.ChangedInfo())
+        m_doc.SetSaved(false);
+}

@@ -1,0 +1,169 @@
+#include "TransponderCommands.h"
+
+#include "CTransponderAddDlg.h"
+#include "CTransponderEditDlg.h"
+#include "CVolmarenDoc.h"
+#include "CVolmarenView.h"
+#include "CellText.h"
+#include "RecordRules.h"
+#include "UserPrompts.h"
+
+#include <QAbstractButton>
+#include <QCursor>
+#include <QListView>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+
+const QString kChooseTransponder = QStringLiteral("Please choose the Transponder");
+
+}  // namespace
+
+CTransponderCommands::CTransponderCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+{
+    connect(view.Button(1074), &QAbstractButton::clicked, this, &CTransponderCommands::OnAdd);
+    connect(view.Button(1075), &QAbstractButton::clicked, this, &CTransponderCommands::OnEdit);
+    connect(view.Button(1076), &QAbstractButton::clicked, this, [this] {
+        if (!m_view.Document().NoData() && CheckOneOrMoreSelected())
+            OnDelete();
+    });
+    connect(&view, &CVolmarenView::TransponderDoubleClicked, this, &CTransponderCommands::OnEdit);
+    connect(&view, &CVolmarenView::TransponderRightClicked, this, &CTransponderCommands::OnMenu);
+}
+
+bool CTransponderCommands::CheckOneOrMoreSelected()
+{
+    if (CVolmarenView::SelectedRowCount(m_view.TransponderList()) > 0)
+        return true;
+    Prompts::Message(&m_view, kChooseTransponder);
+    return false;
+}
+
+void CTransponderCommands::OnMenu()
+{
+    if (m_view.Document().NoData())
+        return;
+    m_view.OnTransponderClick();
+    m_view.m_nTpFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.TransponderList());
+    const QStringList items{QStringLiteral("Add Transponder"), QStringLiteral("Delete Transponder")};
+    const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
+    if (chosen == 0)
+        OnAdd();
+    else if (chosen == 1)
+        OnDelete();
+}
+
+void CTransponderCommands::OnAdd()
+{
+    if (m_view.Document().NoData())
+        return;
+    if (m_view.m_nSatRow <= 0) {
+        Prompts::Message(&m_view, QStringLiteral("Please choose the Satellite"));
+        return;
+    }
+    CChannelDatabase& db = m_view.Database();
+    if (CVolmarenView::SelectedRowCount(m_view.SatelliteList()) >= 2) {
+        Prompts::Message(&m_view, QStringLiteral("Please choose only one Satellite"));
+        return;
+    }
+    if (const char* refusal = Rules::TransponderAddRefusal(db)) {
+        Prompts::Message(&m_view, QString::fromLatin1(refusal));
+        return;
+    }
+    const int sat = m_view.m_nSatRow - 1;
+    SatelliteRecord satellite;
+    db.GetSatellite(satellite, sat);
+    TransponderRecord record = Rules::NewTransponderFor(sat);
+    CTransponderAddDlg dialog(record, QString::fromLatin1(Cells::SatelliteText(satellite).c_str()),
+                              &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    db.AddTransponder(sat, record);
+
+    QListView* list = m_view.TransponderList();
+    db.ShowTranspondersOf(sat);
+    m_view.FillTransponderList();
+    m_view.m_nTpFirstSel = 0;
+    CVolmarenView::FocusList(list);
+    const int row = db.GetTransponderCountOf(sat);
+    CVolmarenView::SelectRow(list, row);
+    m_view.m_nTpRow = row;
+    m_view.ScrollListBy(list, row * 16);
+    m_view.Document().SetSaved(false);
+}
+
+void CTransponderCommands::OnEdit()
+{
+    if (m_view.Document().NoData())
+        return;
+    QListView* list = m_view.TransponderList();
+    const int selected = CVolmarenView::SelectedRowCount(list);
+    if (m_view.m_nTpRow == 0)
+        return;
+    if (selected == 0) {
+        Prompts::Message(&m_view, kChooseTransponder);
+        return;
+    }
+    if (selected >= 2) {
+        Prompts::Message(&m_view, QStringLiteral("Please choose only one Transponder"));
+        return;
+    }
+    if (m_view.m_nTpRow == -1)
+        return;
+    CChannelDatabase& db = m_view.Database();
+    const int tp = db.GetTransponderViewEntry(m_view.m_nTpRow - 1);
+    if (tp < 0)
+        return;
+    TransponderRecord record;
+    db.GetTransponder(record, tp);
+    CTransponderEditDlg dialog(record, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_view.Document().SetSaved(false);
+    db.SetTransponder(record, tp);
+    m_view.FillTransponderList();
+    CVolmarenView::FocusList(list);
+    CVolmarenView::SelectRow(list, m_view.m_nTpRow);
+}
+
+void CTransponderCommands::OnDelete()
+{
+    if (m_view.Document().NoData())
+        return;
+    QListView* list = m_view.TransponderList();
+    if (CVolmarenView::SelectedRowCount(list) == 0 || m_view.m_nTpFirstSel == 0) {
+        Prompts::Message(&m_view, kChooseTransponder);
+        return;
+    }
+    if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete the current Transponder(s)?")))
+        return;
+    CChannelDatabase& db = m_view.Database();
+    std::vector<int> transponders;
+    for (int row : CVolmarenView::SelectedRowsFrom(list, m_view.m_nTpFirstSel - 1)) {
+        if (row >= 1)
+            transponders.push_back(db.GetTransponderViewEntry(row - 1));
+    }
+    if (transponders.empty())
+        return;
+    std::sort(transponders.begin(), transponders.end());
+    db.DeleteTransponders(transponders);
+
+    // A satellite row that is not a satellite (a click beside the rows) shows
+    // every transponder rather than none.
+    if (m_view.m_nSatRow >= 1)
+        db.ShowTranspondersOf(m_view.m_nSatRow - 1);
+    else
+        db.ShowAllTransponders();
+    m_view.FillTransponderList();
+    m_view.ClearList(m_view.ChannelList(kTv));
+    m_view.ClearList(m_view.ChannelList(kRadio));
+    m_view.m_nFilter = 2;
+    // The row clicked before the deletion may now name another transponder
+    // or none: no channel command may use it until the next click.
+    m_view.m_nTpRow = -1;
+    m_view.Document().SetSaved(false);
+    m_view.m_nChRow = -1;
+    m_view.m_nChFirstSel = 0;
+}

@@ -1,0 +1,217 @@
+// The form's side of the receiver link: the port, the system code, starting
+// and stopping transfers, and what the form does when a worker reports back.
+#include "CVolmarenView.h"
+
+#include "CConnectDlg.h"
+#include "CGradientProgressCtrl.h"
+#include "CVolmarenDoc.h"
+#include "TransferTexts.h"
+#include "UserPrompts.h"
+#include "ui_CVolmarenView.h"
+
+#include <QThread>
+
+namespace {
+
+QString Latin(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+// --- Worker notifications, queued to the form -----------------------------------
+// A worker never waits for the form: its updates are queued, and only the
+// form's own thread touches the widgets.
+
+void CVolmarenView::SetProgress(int position)
+{
+    if (QThread::currentThread() == thread())
+        Progress()->SetPos(position);
+    else
+        QMetaObject::invokeMethod(this, [this, position] { Progress()->SetPos(position); },
+                                  Qt::QueuedConnection);
+}
+
+void CVolmarenView::SetStatusText(const std::string& text)
+{
+    const QString status = QString::fromStdString(text);
+    if (QThread::currentThread() == thread())
+        SetStatusText(status);
+    else
+        QMetaObject::invokeMethod(this, [this, status] { SetStatusText(status); }, Qt::QueuedConnection);
+}
+
+void CVolmarenView::PostUploadDone()
+{
+    QMetaObject::invokeMethod(this, &CVolmarenView::OnUploadDone, Qt::QueuedConnection);
+}
+
+void CVolmarenView::PostDownloadDone()
+{
+    QMetaObject::invokeMethod(this, &CVolmarenView::OnDownloadDone, Qt::QueuedConnection);
+}
+
+void CVolmarenView::PostCodeRefused()
+{
+    QMetaObject::invokeMethod(this, &CVolmarenView::OnCodeRefused, Qt::QueuedConnection);
+}
+
+void CVolmarenView::ShowPortMessage(const std::string& text)
+{
+    const QString message = QString::fromStdString(text);
+    if (QThread::currentThread() == thread())
+        Prompts::Message(this, message);
+    else
+        QMetaObject::invokeMethod(this, [this, message] { Prompts::Message(this, message); },
+                                  Qt::QueuedConnection);
+}
+
+// --- Controls ---------------------------------------------------------------------
+
+void CVolmarenView::EnableTransferControls(bool enable)
+{
+    QWidget* controls[] = {
+        m_ui->radioList,     m_ui->tvList,          m_ui->satelliteList,  m_ui->transponderList,
+        m_ui->tabs,          m_ui->satelliteAdd,    m_ui->satelliteEdit,  m_ui->satelliteDel,
+        m_ui->transponderAdd, m_ui->transponderEdit, m_ui->transponderDel, m_ui->channelAdd,
+        m_ui->channelEdit,   m_ui->channelDelete,   m_ui->favGroupButton, m_ui->systemButton,
+        m_ui->channelUp,     m_ui->channelDown,     m_ui->uploadButton,   m_ui->downloadButton,
+        m_ui->comBox,
+    };
+    for (QWidget* control : controls)
+        control->setEnabled(enable);
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::SetStatusText(const QString& text)
+{
+    m_ui->statusLine->setText(text);
+}
+
+QString CVolmarenView::StatusText() const
+{
+    return m_ui->statusLine->text();
+}
+
+bool CVolmarenView::TransferRunning() const
+{
+    return m_link.m_bRun == 1;
+}
+
+bool CVolmarenView::PortOpen() const
+{
+    return m_link.PortIsOpen();
+}
+
+void CVolmarenView::AbortTransfer()
+{
+    if (m_link.m_bRun == 1)
+        m_link.Abort();
+}
+
+// --- The port ---------------------------------------------------------------------
+
+void CVolmarenView::OpenPort(int number)
+{
+    // The link refuses to reopen the port under a running worker.
+    m_link.OpenPort(number);
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::OnTimer()
+{
+    const int number = m_nComIndex + 1;
+    OpenPort(number);
+    SetStatusText(Latin(Text::kPortConnectOk).replace(QStringLiteral("%d"), QString::number(number)));
+}
+
+void CVolmarenView::OnComCloseUp()
+{
+    if (TransferRunning())
+        return;
+    m_nComIndex = m_ui->comBox->currentIndex();
+    const int number = m_nComIndex + 1;
+    OpenPort(number);
+    SetStatusText(Latin(Text::kPortConnectOk).replace(QStringLiteral("%d"), QString::number(number)));
+}
+
+void CVolmarenView::OnTransferConnect()
+{
+    if (TransferRunning())
+        return;
+    int number = 0;
+    CConnectDlg dialog(number, this);
+    if (dialog.exec() != QDialog::Accepted || number == 0)
+        return;
+    OpenPort(number);
+    SetStatusText(Latin(Text::kConnectOk));
+}
+
+void CVolmarenView::OnCodeChanged(const QString& text)
+{
+    if (text.size() == 4)
+        m_systemCode.SetFromText(text.toStdString());
+}
+
+// --- Starting and stopping ----------------------------------------------------------
+
+void CVolmarenView::OnUpload()
+{
+    if (TransferRunning())
+        return;
+    EnableTransferControls(false);
+    SetStatusText(Latin(Text::kWaitForUpload));
+    m_link.StartUpload(m_systemCode.Get());
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::OnDownload()
+{
+    if (TransferRunning())
+        return;
+    if (m_doc.NoData()) {
+        Prompts::Message(this, Latin(Text::kNoDownloadData));
+        return;
+    }
+    if (!m_doc.Saved()) {
+        Prompts::Message(this, Latin(Text::kNotSaved));
+        return;
+    }
+    m_doc.Image().PrepareDownload();
+    EnableTransferControls(false);
+    SetStatusText(Latin(Text::kWaitForDownload));
+    m_link.StartDownload(m_systemCode.Get());
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::OnStop()
+{
+    m_link.Stop();
+}
+
+// --- Completion ---------------------------------------------------------------------
+
+void CVolmarenView::OnUploadDone()
+{
+    const TransferEnd end = m_link.FinishUpload();
+    EnableTransferControls(true);
+    if (end != TransferEnd::Completed)
+        return;
+    if (m_doc.Image().AcceptUpload())
+        Prompts::Message(this, Latin(Text::kBouquetNotice));
+    RefreshAllLists();
+}
+
+void CVolmarenView::OnDownloadDone()
+{
+    m_link.FinishDownload();
+    EnableTransferControls(true);
+}
+
+void CVolmarenView::OnCodeRefused()
+{
+    Prompts::Message(this, Latin(Text::kInvalidSystemCode));
+    m_link.FinishRefused();
+    EnableTransferControls(true);
+}

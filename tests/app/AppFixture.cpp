@@ -1,0 +1,169 @@
+#include "AppFixture.h"
+
+#include "BlankImage.h"
+#include "DemoImage.h"
+#include "ImageDocument.h"
+#include "TemplateIds.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QItemSelectionModel>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+AppFixture::AppFixture(const QString& com1Device)
+{
+    QString device = com1Device;
+    if (device.isEmpty()) {
+        m_quietPort = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_quietPort < 0 || grantpt(m_quietPort) != 0 || unlockpt(m_quietPort) != 0)
+            qFatal("no pseudo-terminal for the form's port");
+        device = QString::fromLocal8Bit(ptsname(m_quietPort));
+    }
+    qputenv("VOLMAREN_COM1", device.toLocal8Bit());
+    qputenv("VOLMAREN_CODE_FILE", m_dir.filePath(QStringLiteral("code.tmp")).toLocal8Bit());
+    m_doc = std::make_unique<CVolmarenDoc>();
+    m_frame = std::make_unique<CMainFrame>(*m_doc);
+    m_doc->OnNewDocument();
+    view().OnInitialUpdate();
+    m_frame->show();
+    if (!QTest::qWaitForWindowExposed(m_frame.get()))
+        qWarning("the main window was not shown");
+}
+
+AppFixture::~AppFixture()
+{
+    m_frame.reset();
+    m_doc.reset();
+    if (m_quietPort >= 0)
+        ::close(m_quietPort);
+}
+
+QString AppFixture::writeImage(const QString& name, const std::function<void(CChannelDatabase&)>& build)
+{
+    CImageDocument document;
+    BlankImage::Load(document.m_database);
+    build(document.m_database);
+    std::string error;
+    const QString file = path(name);
+    if (!document.SaveFile(file.toStdString(), error))
+        qFatal("cannot write %s: %s", qPrintable(file), error.c_str());
+    return file;
+}
+
+QString AppFixture::writeDemo(const QString& name, bool full)
+{
+    return writeImage(name, [full](CChannelDatabase& database) {
+        Demo::Build(database, full ? Demo::Size::Full : Demo::Size::Normal);
+    });
+}
+
+bool AppFixture::open(const QString& file)
+{
+    return m_doc->OnOpenDocument(file);
+}
+
+namespace {
+
+QPoint RowPoint(QAbstractItemView* list, int row)
+{
+    if (row < 0) {
+        const QRect area = list->viewport()->rect();
+        return QPoint(area.center().x(), area.bottom() - 2);
+    }
+    list->scrollTo(list->model()->index(row, 0));
+    return list->visualRect(list->model()->index(row, 0)).center();
+}
+
+void Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+void AppFixture::click(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, RowPoint(list, row));
+    Settle();
+}
+
+void AppFixture::doubleClick(QAbstractItemView* list, int row)
+{
+    const QPoint at = RowPoint(list, row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    Settle();
+}
+
+void AppFixture::rightClick(QAbstractItemView* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, RowPoint(list, row));
+    Settle();
+}
+
+void AppFixture::clickButton(QAbstractButton* button)
+{
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+QAbstractButton* AppFixture::FindButton(QWidget* parent, int templateId)
+{
+    return FindByTemplateId<QAbstractButton>(parent, templateId);
+}
+
+void AppFixture::typeInto(QWidget* dialog, int templateId, const QString& text)
+{
+    auto* edit = FindByTemplateId<QLineEdit>(dialog, templateId);
+    QVERIFY(edit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void AppFixture::pickEntry(QWidget* dialog, int templateId, int index)
+{
+    auto* box = FindByTemplateId<QComboBox>(dialog, templateId);
+    QVERIFY(box);
+    box->setCurrentIndex(index);
+}
+
+QString AppFixture::fieldText(QWidget* dialog, int templateId)
+{
+    auto* edit = FindByTemplateId<QLineEdit>(dialog, templateId);
+    return edit ? edit->text() : QString();
+}
+
+QStringList AppFixture::rows(QAbstractItemView* list)
+{
+    QStringList texts;
+    const QAbstractItemModel* model = list->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        texts.append(model->index(r, 0).data().toString());
+    return texts;
+}
+
+QStringList AppFixture::cells(QTreeView* list, int row)
+{
+    QStringList texts;
+    const QAbstractItemModel* model = list->model();
+    for (int c = 0; c < model->columnCount(); ++c)
+        texts.append(model->index(row, c).data().toString());
+    return texts;
+}
+
+QList<int> AppFixture::selectedRows(QAbstractItemView* list)
+{
+    QList<int> selected;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+        selected.append(index.row());
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}

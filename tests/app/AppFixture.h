@@ -1,0 +1,89 @@
+// The editor's window in a test: document, frame and form as start-up makes
+// them, images written to a temporary folder, and real clicks on the lists.
+#pragma once
+
+#include "CMainFrame.h"
+#include "CVolmarenDoc.h"
+#include "CVolmarenView.h"
+#include "ScriptedPrompts.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class CChannelDatabase;
+
+class AppFixture {
+public:
+    // COM1 is `com1Device`, or else a pseudo-terminal of the fixture's that
+    // nothing answers on, so the form's port opens quietly.
+    explicit AppFixture(const QString& com1Device = QString());
+    ~AppFixture();
+
+    CVolmarenDoc& doc() { return *m_doc; }
+    CMainFrame& frame() { return *m_frame; }
+    CVolmarenView& view() { return *m_frame->View(); }
+    CChannelDatabase& db() { return m_doc->Database(); }
+    ScriptedPrompts& prompts() { return m_prompts; }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Writes the image `build` makes on a blank database to `name`, and
+    // returns its path.
+    QString writeImage(const QString& name, const std::function<void(CChannelDatabase&)>& build);
+    QString writeDemo(const QString& name, bool full = false);
+    // Opens `path` as File > Open does.
+    bool open(const QString& path);
+
+    // A real left click on `row` of a list (or below its last row for -1),
+    // with the form's handling done afterwards.
+    static void click(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers = {});
+    static void doubleClick(QAbstractItemView* list, int row);
+    static void rightClick(QAbstractItemView* list, int row);
+    static void clickButton(QAbstractButton* button);
+    // The texts of a text list's rows, or a channel list's row cells.
+    static QStringList rows(QAbstractItemView* list);
+    static QStringList cells(QTreeView* list, int row);
+    static QList<int> selectedRows(QAbstractItemView* list);
+
+    // Runs `act` on the next modal dialog of type T once it is shown; a
+    // dialog that does not open within a few seconds fails the test.
+    template <class T>
+    static void whenModal(std::function<void(T*)> act, int attemptsLeft = 500)
+    {
+        QTimer::singleShot(10, [act, attemptsLeft] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (dialog && dialog->isVisible()) {
+                act(dialog);
+                return;
+            }
+            if (attemptsLeft > 0)
+                whenModal<T>(act, attemptsLeft - 1);
+            else
+                QFAIL("the expected dialog did not open");
+        });
+    }
+    // Cancels the next modal dialog of type T.
+    template <class T>
+    static void cancelModal()
+    {
+        whenModal<T>([](T* dialog) { clickButton(FindButton(dialog, 1017)); });
+    }
+    static QAbstractButton* FindButton(QWidget* parent, int templateId);
+    // Replaces the text of a dialog's edit field by typing.
+    static void typeInto(QWidget* dialog, int templateId, const QString& text);
+    static void pickEntry(QWidget* dialog, int templateId, int index);
+    static QString fieldText(QWidget* dialog, int templateId);
+
+private:
+    int m_quietPort = -1;
+    QTemporaryDir m_dir;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<CVolmarenDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,374 @@
+// The form's channel commands under each filter: add, edit, delete, the
+// moves, cut and paste, with their checks, selection and unsaved flag.
+#include "AppFixture.h"
+
+#include "CChannelAddDlg.h"
+#include "CChannelEditDlg.h"
+#include "ChannelCommands.h"
+#include "ChannelDatabase.h"
+#include "KnownImage.h"
+
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTabBar>
+
+namespace {
+
+#ifdef VOLMAREN_SANITIZED
+constexpr qint64 kSlowdown = 10;
+#else
+constexpr qint64 kSlowdown = 1;
+#endif
+
+// Ten TV channels "C0".."C9" on transponder 0 of satellite 0.
+void TenChannels(CChannelDatabase& db)
+{
+    AddSatellite(db, "Astra");
+    AddTransponder(db, 0, 11778, 27500, 1);
+    AddTransponder(db, 0, 12000, 27500, 0);
+    for (int i = 0; i < 10; ++i)
+        AddChannel(db, kTv, 0, qPrintable(QStringLiteral("C%1").arg(i)), 0, 0xFFFF, 0);
+    AddChannel(db, kRadio, 0, "R0", 0, 0xFFFF, 0);
+}
+
+// Transponder 1 owns the channels in slots 3, 8 and 12 of fourteen.
+void InterleavedChannels(CChannelDatabase& db)
+{
+    AddSatellite(db, "Astra");
+    AddTransponder(db, 0, 11778, 27500, 1);
+    AddTransponder(db, 0, 12000, 27500, 0);
+    for (int i = 0; i < 14; ++i)
+        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)),
+                   0, 0xFFFF, 0);
+}
+
+QStringList Names(CChannelDatabase& db, int kind)
+{
+    QStringList names;
+    for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+        ChannelRecord record;
+        db.GetChannel(record, i, kind);
+        names.append(QString::fromLatin1(record.name));
+    }
+    return names;
+}
+
+QStringList Order(std::initializer_list<int> indexes)
+{
+    QStringList names;
+    for (int i : indexes)
+        names.append(QStringLiteral("C%1").arg(i));
+    return names;
+}
+
+void Select(QAbstractItemView* list, std::initializer_list<int> rows)
+{
+    bool first = true;
+    for (int row : rows) {
+        AppFixture::click(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
+        first = false;
+    }
+}
+
+void ChooseFromMenu(AppFixture& app, QAbstractItemView* list, int row, const QString& item)
+{
+    app.prompts().ChooseMenuItem(item);
+    AppFixture::rightClick(list, row);
+}
+
+}  // namespace
+
+class ChannelCommandsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void addsToTheChosenTransponderOnly();
+    void refusesAnAddToAFullTable();
+    void editsTheClickedChannel();
+    void checksTheSelectionBeforeEditAndDelete();
+    void deletesTheSelectedChannels();
+    void movesUpAndDown();
+    void movesWithinOneTransponder();
+    void cutsAndPastes();
+    void pastesOnlyInTheContextOfTheCut();
+    void neverPastesAStaleCut();
+    void movesFiveHundredRowsQuickly();
+};
+
+void ChannelCommandsTest::addsToTheChosenTransponderOnly()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+
+    AppFixture::clickButton(view.Button(1070));
+    QCOMPARE(app.prompts().texts(),
+             QStringList{QStringLiteral("Please choose the Satellite and Transponder for channel ADD")});
+
+    AppFixture::click(view.SatelliteList(), 1);
+    AppFixture::click(view.TransponderList(), 2);
+    QCOMPARE(view.m_nFilter, 2);
+    AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
+        AppFixture::typeInto(dialog, 1020, QStringLiteral("New One"));
+        AppFixture::typeInto(dialog, 1021, QStringLiteral("160"));
+        AppFixture::typeInto(dialog, 1022, QStringLiteral("80"));
+        AppFixture::typeInto(dialog, 1023, QStringLiteral("160"));
+        AppFixture::typeInto(dialog, 1059, QStringLiteral("Sky"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+    });
+    AppFixture::clickButton(view.Button(1070));
+    QCOMPARE(app.db().GetChannelCount(kTv), 11);
+    ChannelRecord added;
+    app.db().GetChannel(added, 10, kTv);
+    QCOMPARE(added.transponderIndex, 1);
+    QCOMPARE(added.videoPid, 160);
+    QCOMPARE(AppFixture::rows(view.ChannelList(kTv)), QStringList{"1"});
+    QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 0).mid(1, 3), (QStringList{"New One", "FTA", "Sky"}));
+    QVERIFY(!app.doc().Saved());
+    SystemInfo info;
+    app.db().GetSystemInfo(info);
+    QCOMPARE(info.totalTvCount, 11);
+
+    // "All Transponder" as the last transponder click: refused.
+    app.prompts().asked.clear();
+    AppFixture::click(view.TransponderList(), 0);
+    AppFixture::clickButton(view.Button(1070));
+    QCOMPARE(app.prompts().texts(),
+             QStringList{QStringLiteral("Please choose the Satellite and Transponder for channel ADD")});
+}
+
+void ChannelCommandsTest::refusesAnAddToAFullTable()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("full.dat"), true)));
+    CVolmarenView& view = app.view();
+    QCOMPARE(app.db().GetChannelCount(kTv), 4467);
+    AppFixture::click(view.SatelliteList(), 1);
+    AppFixture::click(view.TransponderList(), 1);
+    AppFixture::clickButton(view.Button(1070));
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("TV Channel is full")});
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // With 4466 channels the dialog opens and the table fills up.
+    app.db().DeleteChannels({0}, kTv);
+    AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
+        for (int id : {1021, 1022, 1023})
+            AppFixture::typeInto(dialog, id, QStringLiteral("33"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+    });
+    AppFixture::clickButton(view.Button(1070));
+    QCOMPARE(app.db().GetChannelCount(kTv), 4467);
+}
+
+void ChannelCommandsTest::editsTheClickedChannel()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    AppFixture::whenModal<CChannelEditDlg>([](CChannelEditDlg* dialog) {
+        QCOMPARE(AppFixture::fieldText(dialog, 1020), QStringLiteral("C4"));
+        AppFixture::typeInto(dialog, 1020, QStringLiteral("Renamed"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+    });
+    AppFixture::doubleClick(view.ChannelList(kTv), 4);
+    QCoreApplication::processEvents();
+    QCOMPARE(Names(app.db(), kTv).at(4), QStringLiteral("Renamed"));
+    QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 4).at(1), QStringLiteral("Renamed"));
+    QCOMPARE(AppFixture::selectedRows(view.ChannelList(kTv)), QList<int>{4});
+    QVERIFY(!app.doc().Saved());
+}
+
+void ChannelCommandsTest::checksTheSelectionBeforeEditAndDelete()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+
+    tv->clearSelection();
+    AppFixture::clickButton(view.Button(1069));
+    AppFixture::clickButton(view.Button(1003));
+    Select(tv, {1, 2});
+    AppFixture::clickButton(view.Button(1069));
+    QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel",
+                                                 "Please choose only one Channel"}));
+
+    // After a tab switch the first selection is gone until the next click.
+    app.prompts().asked.clear();
+    QTabBar* tabs = view.Tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    AppFixture::click(view.ChannelList(kRadio), 0);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    AppFixture::clickButton(view.Button(1003));
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("There is not Selected Channel.")});
+}
+
+void ChannelCommandsTest::deletesTheSelectedChannels()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    app.db().SetBouquet("B7", 7, kTv);
+    Select(view.ChannelList(kTv), {2, 5});
+
+    AppFixture::clickButton(view.Button(1003));
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Do you want to delete channel(s)?")});
+    QCOMPARE(app.db().GetChannelCount(kTv), 10);
+
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
+    QCOMPARE(view.m_nChFirstSel, 0);
+    QVERIFY(!app.doc().Saved());
+}
+
+void ChannelCommandsTest::movesUpAndDown()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    app.db().SetBouquet("B5", 5, kTv);
+
+    Select(tv, {0, 1, 5});
+    const int scrolled = tv->verticalScrollBar()->value();
+    AppFixture::clickButton(view.Button(1098));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{0, 1, 4}));
+    QCOMPARE(tv->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(view.m_nChFirstSel, 1);
+    // The bouquet name moves with its channel.
+    QCOMPARE(AppFixture::cells(tv, 4).at(3), QStringLiteral("B5"));
+    QVERIFY(!app.doc().Saved());
+
+    // The last row cannot move down: nothing changes, not even the flag.
+    app.doc().SetSaved(true);
+    Select(tv, {9});
+    AppFixture::clickButton(view.Button(1099));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
+    QVERIFY(app.doc().Saved());
+
+    Select(tv, {3, 8});
+    AppFixture::clickButton(view.Button(1099));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 5, 3, 4, 6, 7, 9, 8}));
+    QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{4, 9}));
+}
+
+void ChannelCommandsTest::movesWithinOneTransponder()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), InterleavedChannels)));
+    CVolmarenView& view = app.view();
+    AppFixture::click(view.SatelliteList(), 1);
+    AppFixture::click(view.TransponderList(), 2);
+    QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 3);
+
+    Select(view.ChannelList(kTv), {2});
+    AppFixture::clickButton(view.Button(1098));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 12, 9, 10, 11, 8, 13}));
+    QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 1).at(1), QStringLiteral("C12"));
+    QCOMPARE(AppFixture::selectedRows(view.ChannelList(kTv)), QList<int>{1});
+}
+
+void ChannelCommandsTest::cutsAndPastes()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    app.db().SetBouquet("B6", 6, kTv);
+
+    Select(tv, {5, 6});
+    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
+    QCOMPARE(app.prompts().menus.first(),
+             (QStringList{"Add TV-Channel", "Delete TV-Channel", "", "Cut", "Paste"}));
+    QVERIFY(view.ChannelCommands()->HasCutList());
+    ChooseFromMenu(app, tv, 2, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
+    QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
+    QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
+    QVERIFY(!view.ChannelCommands()->HasCutList());
+    QCOMPARE(view.m_nChRow, -1);
+    QVERIFY(!app.doc().Saved());
+
+    // Pasted below the last row: appended.
+    Select(tv, {2, 3});
+    ChooseFromMenu(app, tv, 3, QStringLiteral("Cut"));
+    ChooseFromMenu(app, tv, -1, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 7, 8, 9, 5, 6}));
+    QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{8, 9}));
+}
+
+void ChannelCommandsTest::pastesOnlyInTheContextOfTheCut()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    QTabBar* tabs = view.Tabs();
+
+    Select(tv, {5, 6});
+    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ChooseFromMenu(app, view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    QCOMPARE(Names(app.db(), kRadio), QStringList{"R0"});
+    QVERIFY(view.ChannelCommands()->HasCutList());
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({5, 6, 0, 1, 2, 3, 4, 7, 8, 9}));
+}
+
+void ChannelCommandsTest::neverPastesAStaleCut()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+
+    // A deletion since the Cut moved other channels into the cut slots.
+    Select(tv, {5, 6});
+    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
+    Select(tv, {1});
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    app.doc().SetSaved(true);
+    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
+    QVERIFY(app.doc().Saved());
+
+    // Cut past the end after deletions: the slots hold no channel any more.
+    Select(tv, {7, 8});
+    ChooseFromMenu(app, tv, 8, QStringLiteral("Cut"));
+    Select(tv, {0, 1, 2});
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    app.doc().SetSaved(true);
+    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    QCOMPARE(Names(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
+    QVERIFY(app.doc().Saved());
+}
+
+void ChannelCommandsTest::movesFiveHundredRowsQuickly()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("full.dat"), true)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    AppFixture::click(tv, 0);
+    tv->selectionModel()->select(QItemSelection(tv->model()->index(0, 0), tv->model()->index(499, 0)),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QElapsedTimer timer;
+    timer.start();
+    AppFixture::clickButton(view.Button(1099));
+    const qint64 elapsed = timer.elapsed();
+    qInfo("moving 500 of 4467 rows down took %lld ms", elapsed);
+    QCOMPARE(AppFixture::selectedRows(tv).first(), 1);
+    QCOMPARE(AppFixture::selectedRows(tv).size(), 500);
+    QVERIFY2(elapsed < 100 * kSlowdown, "moving 500 rows took too long");
+}
+
+QTEST_MAIN(ChannelCommandsTest)
+#include "test_channel_commands.moc"
