@@ -183,6 +183,7 @@ void CVolmarenView::SetUpOnce()
     m_doc.SetSaved(true);
     m_nTab = 0;
 
+    Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
     Tabs()->addTab(QStringLiteral("TV Channel        "));
     Tabs()->addTab(QStringLiteral("Radio Channel     "));

@@ -42,23 +42,33 @@ AppFixture::~AppFixture()
         ::close(m_quietPort);
 }
 
-QString AppFixture::writeImage(const QString& name, const std::function<void(CChannelDatabase&)>& build)
+void AppFixture::WriteImage(const QString& file, const std::function<void(CChannelDatabase&)>& build)
 {
     CImageDocument document;
     BlankImage::Load(document.m_database);
     build(document.m_database);
     std::string error;
-    const QString file = path(name);
     if (!document.SaveFile(file.toStdString(), error))
         qFatal("cannot write %s: %s", qPrintable(file), error.c_str());
-    return file;
+}
+
+void AppFixture::WriteDemo(const QString& file, bool full)
+{
+    WriteImage(file, [full](CChannelDatabase& database) {
+        Demo::Build(database, full ? Demo::Size::Full : Demo::Size::Normal);
+    });
+}
+
+QString AppFixture::writeImage(const QString& name, const std::function<void(CChannelDatabase&)>& build)
+{
+    WriteImage(path(name), build);
+    return path(name);
 }
 
 QString AppFixture::writeDemo(const QString& name, bool full)
 {
-    return writeImage(name, [full](CChannelDatabase& database) {
-        Demo::Build(database, full ? Demo::Size::Full : Demo::Size::Normal);
-    });
+    WriteDemo(path(name), full);
+    return path(name);
 }
 
 bool AppFixture::open(const QString& file)

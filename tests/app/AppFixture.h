@@ -37,6 +37,9 @@ public:
     // returns its path.
     QString writeImage(const QString& name, const std::function<void(CChannelDatabase&)>& build);
     QString writeDemo(const QString& name, bool full = false);
+    // The same, to any path, without a window.
+    static void WriteImage(const QString& path, const std::function<void(CChannelDatabase&)>& build);
+    static void WriteDemo(const QString& path, bool full = false);
     // Opens `path` as File > Open does.
     bool open(const QString& path);
 

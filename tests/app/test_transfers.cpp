@@ -1,0 +1,304 @@
+// Uploads and downloads from the form against the receiver simulator on a
+// pseudo-terminal: status texts, progress, STOP, refusals, the command rules
+// while a transfer runs, and closing the window during one.
+#include "AppFixture.h"
+
+#include "CGradientProgressCtrl.h"
+#include "ChannelDatabase.h"
+#include "ImageDocument.h"
+#include "TemplateIds.h"
+#include "ImageFormat.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+
+namespace {
+
+constexpr int kTransferTimeout = 60000;
+
+// The receiver simulator, started with `arguments`; its device is COM1.
+class Receiver {
+public:
+    explicit Receiver(const QStringList& arguments)
+    {
+        const QString program = qEnvironmentVariable("STB_SIM");
+        m_process.setProgram(program);
+        m_process.setArguments(arguments);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start();
+        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
+            qFatal("the receiver simulator %s did not start", qPrintable(program));
+        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Receiver()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    QString device() const { return m_device; }
+    QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+// A demo image of the given size in a folder that outlives the test's window.
+class Images {
+public:
+    QString demo()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("demo.dat"));
+        AppFixture::WriteDemo(file);
+        return file;
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList Recorded(const QSignalSpy& spy)
+{
+    QStringList texts;
+    for (const QList<QVariant>& arguments : spy)
+        texts.append(arguments.first().toString());
+    return texts;
+}
+
+QLineEdit* StatusLine(CVolmarenView& view)
+{
+    return FindByTemplateId<QLineEdit>(&view, 1011);
+}
+
+}  // namespace
+
+class TransfersTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void uploadsALargeImage();
+    void uploadsASmallImageWithTheBouquetNotice();
+    void downloadsTheSavedImage();
+    void refusesADownloadWithoutSavedData();
+    void reportsARefusedCode();
+    void stopsAnUpload();
+    void ignoresStopWhileTheReceiverIsWritten();
+    void closingTheWindowStopsATransfer();
+    void configuresTheProgressBar();
+};
+
+void TransfersTest::uploadsALargeImage()
+{
+    Images images;
+    const QString image = images.demo();
+    Receiver receiver({QStringLiteral("--image"), image});
+    AppFixture app(receiver.device());
+    CVolmarenView& view = app.view();
+    QTRY_VERIFY(view.PortOpen());
+    QCOMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
+
+    QSignalSpy status(StatusLine(view), &QLineEdit::textChanged);
+    AppFixture::clickButton(view.Button(1058));
+    QCOMPARE(view.StatusText(), QStringLiteral("Reset your STB and Wait for uploading..."));
+    QVERIFY(!view.Button(1058)->isEnabled());
+    QVERIFY(!view.SatelliteList()->isEnabled());
+    QVERIFY(view.Button(1009)->isEnabled());
+    app.frame().UpdateCommandStates();
+    for (QAction* action : {app.frame().m_pOpenAction, app.frame().m_pExitAction, app.frame().m_pConnectAction,
+                            app.frame().m_pUploadAction, app.frame().m_pDownloadAction})
+        QVERIFY(!action->isEnabled());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
+    const QStringList texts = Recorded(status);
+    QVERIFY(texts.contains(QStringLiteral("Receiving DATA...")));
+    QVERIFY(texts.contains(QStringLiteral("(6575 / 657408) 1%")));
+    QVERIFY(texts.contains(QStringLiteral("(657408 / 657408) 100%")));
+    QCOMPARE(texts.last(), QString());
+    QCOMPARE(app.db().m_nVariant, 2);
+    QVERIFY(!app.doc().Saved());
+    QCOMPARE(view.Progress()->GetPos(), 0);
+    QVERIFY(view.Button(1058)->isEnabled());
+    QVERIFY(view.SatelliteList()->isEnabled());
+    QVERIFY(app.prompts().asked.isEmpty());
+
+    // The tables hold the receiver's image and the lists show it.
+    CImageDocument sent;
+    std::string error;
+    QVERIFY(sent.LoadFile(image.toStdString(), error) == CImageDocument::Load::Loaded);
+    QCOMPARE(view.SatelliteList()->model()->rowCount(), 1 + sent.m_database.GetSatelliteCount());
+    QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), sent.m_database.GetChannelCount(kTv));
+    app.prompts().SaveFile(app.path(QStringLiteral("uploaded.dat")));
+    app.frame().m_pSaveAsAction->trigger();
+    QCOMPARE(ReadFile(app.path(QStringLiteral("uploaded.dat"))).mid(int(Image::kTvOffset)),
+             ReadFile(image).mid(int(Image::kTvOffset)));
+    app.frame().UpdateCommandStates();
+    QVERIFY(app.frame().m_pUploadAction->isEnabled());
+    QVERIFY(app.frame().m_pSaveAction->isEnabled());
+}
+
+void TransfersTest::uploadsASmallImageWithTheBouquetNotice()
+{
+    Images images;
+    const QByteArray large = ReadFile(images.demo());
+    const QString small = images.path(QStringLiteral("small.dat"));
+    QVERIFY(WriteFile(small, large.mid(int(Image::kSmallShift))));
+    Receiver receiver({QStringLiteral("--image"), small});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Notice : Your current Bouquet data will be initialized")});
+    QCOMPARE(app.db().m_nVariant, 1);
+    QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 9);
+
+    // Saved, it becomes a large image with the small one's tables.
+    app.prompts().SaveFile(app.path(QStringLiteral("saved.dat")));
+    app.frame().m_pSaveAsAction->trigger();
+    const QByteArray saved = ReadFile(app.path(QStringLiteral("saved.dat")));
+    QCOMPARE(saved.size(), int(Image::kLargeSize));
+    QCOMPARE(saved.mid(int(Image::kTvOffset)), large.mid(int(Image::kTvOffset)));
+}
+
+void TransfersTest::downloadsTheSavedImage()
+{
+    Images images;
+    const QString image = images.demo();
+    const QString received = images.path(QStringLiteral("received.dat"));
+    Receiver receiver({QStringLiteral("--received"), received});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+    QVERIFY(app.open(image));
+
+    QSignalSpy status(StatusLine(app.view()), &QLineEdit::textChanged);
+    AppFixture::clickButton(app.view().Button(1059));
+    QCOMPARE(app.view().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+    QVERIFY(Recorded(status).contains(QStringLiteral("Sending DATA...")));
+    QVERIFY(app.view().Button(1059)->isEnabled());
+    QCOMPARE(app.view().Link().m_bDownloadLock.load(), 0);
+    QTRY_COMPARE(ReadFile(received), ReadFile(image));
+    QVERIFY(app.prompts().asked.isEmpty());
+}
+
+void TransfersTest::refusesADownloadWithoutSavedData()
+{
+    AppFixture app;
+    AppFixture::clickButton(app.view().Button(1059));
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("demo.dat"))));
+    app.doc().SetSaved(false);
+    AppFixture::clickButton(app.view().Button(1059));
+    QCOMPARE(app.prompts().texts(), (QStringList{"No downloading data has been selected",
+                                                 "STB image File don't saved"}));
+    QVERIFY(app.view().Button(1059)->isEnabled());
+    QVERIFY(!app.view().TransferRunning());
+}
+
+void TransfersTest::reportsARefusedCode()
+{
+    Images images;
+    Receiver receiver({QStringLiteral("--code"), QStringLiteral("1234"), QStringLiteral("--repeat")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+    QVERIFY(app.open(images.demo()));
+
+    AppFixture::clickButton(app.view().Button(1059));
+    QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts(), QStringList{QStringLiteral("Invalid System Code")},
+                              kTransferTimeout);
+    QTRY_VERIFY(app.view().Button(1059)->isEnabled());
+    QCOMPARE(app.view().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
+    QCOMPARE(app.view().Link().m_bDownloadLock.load(), 0);
+
+    // Typing the right code makes the next transfer go through.
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("1234"));
+    QCOMPARE(app.view().SystemCode().Get(), 0x1234);
+    AppFixture::clickButton(app.view().Button(1059));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+}
+
+void TransfersTest::stopsAnUpload()
+{
+    Images images;
+    const QString image = images.demo();
+    Receiver receiver({QStringLiteral("--image"), image, QStringLiteral("--rate"), QStringLiteral("20000")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(app.view().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+    AppFixture::clickButton(app.view().Button(1009));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(),
+                              QStringLiteral("Interupted by User.  Please Reset your STB."), kTransferTimeout);
+    QVERIFY(app.doc().NoData());
+    QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 0);
+    QVERIFY(app.view().Button(1058)->isEnabled());
+    QCOMPARE(app.view().Progress()->GetPos(), 0);
+}
+
+void TransfersTest::ignoresStopWhileTheReceiverIsWritten()
+{
+    Images images;
+    const QString image = images.demo();
+    Receiver receiver({QStringLiteral("--rate"), QStringLiteral("200000")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+    QVERIFY(app.open(image));
+
+    AppFixture::clickButton(app.view().Button(1059));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Sending DATA..."), kTransferTimeout);
+    AppFixture::clickButton(app.view().Button(1009));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+}
+
+void TransfersTest::closingTheWindowStopsATransfer()
+{
+    Images images;
+    const QString image = images.demo();
+    Receiver receiver({QStringLiteral("--rate"), QStringLiteral("20000")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+    QVERIFY(app.open(image));
+
+    AppFixture::clickButton(app.view().Button(1059));
+    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Sending DATA..."), kTransferTimeout);
+    // Even a locked download ends when the window closes; with nothing
+    // unsaved no question is asked.
+    QVERIFY(app.frame().close());
+    QVERIFY(!app.view().TransferRunning());
+    QVERIFY(app.prompts().asked.isEmpty());
+}
+
+void TransfersTest::configuresTheProgressBar()
+{
+    AppFixture app;
+    CGradientProgressCtrl* progress = app.view().Progress();
+    QCOMPARE(progress->GetLower(), 0);
+    QCOMPARE(progress->GetUpper(), 100);
+    progress->SetPos(0);
+    QCOMPARE(progress->FilledLength(), 0);
+    QCOMPARE(progress->DisplayedText(), QString());
+    progress->SetPos(42);
+    const int inner = progress->width() - 4;
+    QCOMPARE(progress->FilledLength(), inner * 42 / 100);
+    QCOMPARE(progress->DisplayedText(), QStringLiteral("42%"));
+}
+
+QTEST_MAIN(TransfersTest)
+#include "test_transfers.moc"
