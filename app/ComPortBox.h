@@ -2,6 +2,7 @@
 // not the choice changed, because picking the same port again reopens it.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 class ComPortBox : public QComboBox {
@@ -11,8 +12,12 @@ public:
 
     void hidePopup() override
     {
+        // The box also hides its list whenever the box itself is hidden;
+        // only a list the user saw counts as closed up.
+        const bool wasOpen = view() && view()->window()->isVisible();
         QComboBox::hidePopup();
-        Q_EMIT ClosedUp();
+        if (wasOpen)
+            Q_EMIT ClosedUp();
     }
 
 Q_SIGNALS:
