@@ -64,12 +64,12 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     connect(m_ui->uploadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnUpload);
     connect(m_ui->downloadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnDownload);
     connect(m_ui->systemButton, &QAbstractButton::clicked, this, &CVolmarenView::OnSystemInfo);
-    connect(m_ui->codeEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnCodeChanged);
     connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CVolmarenView::OnComCloseUp);
 
     m_ui->codeEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
     m_systemCode.Load();
     m_ui->codeEdit->setText(QString::fromStdString(m_systemCode.Text()));
+    connect(m_ui->codeEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnCodeChanged);
     new CSatelliteCommands(*this);
     new CTransponderCommands(*this);
     new CGroupCommand(*this);

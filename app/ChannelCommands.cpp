@@ -170,6 +170,17 @@ void CChannelCommands::OnDelete()
     m_view.Document().SetSaved(false);
 }
 
+bool CChannelCommands::MayMove()
+{
+    if (m_view.Document().NoData())
+        return false;
+    if (m_view.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
+        Prompts::Message(&m_view, kChooseChannel);
+        return false;
+    }
+    return true;
+}
+
 int CChannelCommands::CollectMoveRows()
 {
     const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_view.m_nChFirstSel - 1);
@@ -194,12 +205,8 @@ void CChannelCommands::ShowMovedRows(int n, int pixelsPerRow)
 
 void CChannelCommands::OnMoveUp()
 {
-    if (m_view.Document().NoData())
+    if (!MayMove())
         return;
-    if (m_view.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
-        return;
-    }
     const int kind = m_view.m_nTab;
     const int n = CollectMoveRows();
     for (int j = 0; j < n; ++j) {
@@ -215,12 +222,8 @@ void CChannelCommands::OnMoveUp()
 
 void CChannelCommands::OnMoveDown()
 {
-    if (m_view.Document().NoData())
+    if (!MayMove())
         return;
-    if (m_view.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
-        return;
-    }
     const int kind = m_view.m_nTab;
     const int length = m_view.Database().GetChannelViewLength(kind);
     const int n = CollectMoveRows();

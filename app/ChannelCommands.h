@@ -31,6 +31,8 @@ public:
 
 private:
     QTreeView* ListInFront() const;
+    // The moves' checks; reports a missing selection.
+    bool MayMove();
     // Collects the selected rows from the first selection down into
     // m_moveRows; returns their number.
     int CollectMoveRows();

@@ -143,6 +143,9 @@ private:
     // Deletes the transponders of a sorted, duplicate-free index set with
     // their channels and closes all gaps in one pass.
     void RemoveTransponderSet(const std::vector<int>& sortedOriginal);
+    // Marks the transponders of a sorted, duplicate-free index set and their
+    // channels deleted, and lowers the references to later transponders.
+    void MarkTranspondersDeleted(const std::vector<int>& sortedOriginal);
 
     std::unique_ptr<std::uint8_t[]> m_pRawImage;
     std::unique_ptr<std::uint8_t[]> m_pWorkImage;

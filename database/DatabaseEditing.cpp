@@ -109,24 +109,7 @@ void CChannelDatabase::MakeEmptyChannel(ChannelRecord& record)
 
 void CChannelDatabase::DeleteTransponder(int tp)
 {
-    TransponderRecord zero{};
-    SetTransponder(zero, tp);
-    const std::uint16_t deleted = std::uint16_t(tp);
-    for (int kind : {int(kTv), int(kRadio)}) {
-        std::uint8_t* table = ChannelTable(kind);
-        for (int i = 0; i < ChannelCapacity(kind); ++i) {
-            std::uint8_t* slot = table + std::size_t(i) * sizeof(ChannelRecord);
-            const std::uint16_t t = ReadU16(slot);
-            if (t == Image::kChannelEnd)
-                break;
-            if (t == deleted) {
-                ClearChannel(i, kind);
-                MarkBouquetDeleted(i, kind);
-            } else if (t > deleted && NamesARecord(t, Image::kChannelEnd)) {
-                WriteU16(slot, std::uint16_t(t - 1));
-            }
-        }
-    }
+    MarkTranspondersDeleted({int(std::uint16_t(tp))});
 }
 
 int CChannelDatabase::CompactChannels(int kind)
@@ -342,10 +325,8 @@ void CChannelDatabase::AddChannel(const ChannelRecord& record, const char* bouqu
     UpdateListContext();
 }
 
-void CChannelDatabase::RemoveTransponderSet(const std::vector<int>& sorted)
+void CChannelDatabase::MarkTranspondersDeleted(const std::vector<int>& sorted)
 {
-    if (sorted.empty())
-        return;
     for (int tp : sorted) {
         TransponderRecord zero{};
         SetTransponder(zero, tp);
@@ -365,6 +346,13 @@ void CChannelDatabase::RemoveTransponderSet(const std::vector<int>& sorted)
             }
         }
     }
+}
+
+void CChannelDatabase::RemoveTransponderSet(const std::vector<int>& sorted)
+{
+    if (sorted.empty())
+        return;
+    MarkTranspondersDeleted(sorted);
     CompactTransponders();
     CompactChannelsAndBouquets(kTv);
     CompactChannelsAndBouquets(kRadio);

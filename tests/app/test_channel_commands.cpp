@@ -86,6 +86,7 @@ private Q_SLOTS:
     void editsTheClickedChannel();
     void checksTheSelectionBeforeEditAndDelete();
     void deletesTheSelectedChannels();
+    void deletesWithinOneSatellite();
     void movesUpAndDown();
     void movesWithinOneTransponder();
     void cutsAndPastes();
@@ -221,6 +222,25 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
     QCOMPARE(view.m_nChFirstSel, 0);
     QVERIFY(!app.doc().Saved());
+}
+
+void ChannelCommandsTest::deletesWithinOneSatellite()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    AppFixture::click(view.SatelliteList(), 1);
+    QCOMPARE(tv->model()->rowCount(), 4);
+
+    // Rows 1 and 3 of the satellite's list are table slots 2 and 4.
+    Select(tv, {1, 3});
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    QCOMPARE(Names(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
+    QCOMPARE(tv->model()->rowCount(), 2);
+    QCOMPARE(AppFixture::cells(tv, 1).mid(0, 2), (QStringList{"2", "Std"}));
+    QCOMPARE(view.m_nFilter, 1);
 }
 
 void ChannelCommandsTest::movesUpAndDown()
