@@ -1,8 +1,7 @@
 #include "KnownImage.h"
 
 #include "RecordRules.h"
-
-#include <cstring>
+#include "SampleDatabase.h"
 
 void AddSatellite(CChannelDatabase& db, const char* name)
 {
@@ -37,17 +36,6 @@ void AddChannel(CChannelDatabase& db, int kind, int tp, const char* name, std::u
     db.AddChannel(record, bouquet.text, kind);
 }
 
-void NameGroup(CChannelDatabase& db, int slot, const char* name)
-{
-    FavoriteGroupRecord group{};
-    std::strncpy(group.name, name, sizeof group.name - 1);
-    db.SetGroup(group, slot);
-    SystemInfo info;
-    db.GetSystemInfo(info);
-    info.groupsInUse |= GroupBit(slot);
-    db.SetSystemInfo(info);
-}
-
 void BuildKnownImage(CChannelDatabase& db)
 {
     AddSatellite(db, "Astra 19.2E");
@@ -55,9 +43,9 @@ void BuildKnownImage(CChannelDatabase& db)
     AddTransponder(db, 0, 11778, 27500, 1);
     AddTransponder(db, 1, 3840, 4340, 0);
     AddTransponder(db, 0, 12000, 27500, 0);
-    NameGroup(db, 0, "News");
-    NameGroup(db, 2, "Sport");
-    NameGroup(db, 7, "Kids");
+    Sample::AddGroup(db, 0, "News");
+    Sample::AddGroup(db, 2, "Sport");
+    Sample::AddGroup(db, 7, "Kids");
     AddChannel(db, kTv, 0, "Das Erste", 0x12, 0x0501, 0xA0);
     AddChannel(db, kTv, 1, "Left Ch", 0x60, 0x0501, 0x01);
     AddChannel(db, kTv, 2, "Right Ch", 0x54, 0x05FF, 0x00);

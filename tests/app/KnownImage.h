@@ -12,7 +12,6 @@ void AddTransponder(CChannelDatabase& db, int sat, std::uint32_t mhz, std::uint3
 // dialogs would not set by themselves.
 void AddChannel(CChannelDatabase& db, int kind, int tp, const char* name, std::uint8_t flags,
                 std::uint16_t caId, std::uint8_t mask);
-void NameGroup(CChannelDatabase& db, int slot, const char* name);
 
 // Satellites "Astra 19.2E" (transponders 0 and 2) and "Hotbird 13E"
 // (transponder 1); TV channels 0, 3, 4 on transponder 0, 1 on 1, 2 on 2;
