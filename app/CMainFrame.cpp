@@ -68,11 +68,11 @@ void CMainFrame::CreateAccelerators()
     // The editing keys and the pane keys are taken by the window and do
     // nothing: the form has nothing to undo, cut, copy or paste that way.
     const QKeySequence inert[] = {
-        QKeySequence(Qt::CTRL | Qt::Key_Z),     QKeySequence(Qt::ALT | Qt::Key_Backspace),
-        QKeySequence(Qt::CTRL | Qt::Key_X),     QKeySequence(Qt::SHIFT | Qt::Key_Delete),
-        QKeySequence(Qt::CTRL | Qt::Key_C),     QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        QKeySequence(Qt::CTRL | Qt::Key_V),     QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-        QKeySequence(Qt::Key_F6),               QKeySequence(Qt::SHIFT | Qt::Key_F6),
+        QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace),
+        QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+        QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+        QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::SHIFT | Qt::Key_F6),
     };
     for (const QKeySequence& keys : inert)
         new QShortcut(keys, this);
@@ -176,9 +176,9 @@ bool CMainFrame::QueryClose()
     m_pView->AbortTransfer();
     if (m_doc.Saved())
         return true;
-    const auto answer = Prompts::Current().Ask(
-        this, QString::fromLatin1(Text::kSaveChanges), QString::fromLatin1(Text::kAppTitle),
-        IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
+    const auto answer = Prompts::Current().Ask(this, QString::fromLatin1(Text::kSaveChanges),
+                                               QString::fromLatin1(Text::kAppTitle),
+                                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
     switch (answer) {
     case IUserPrompts::Answer::Yes: {
         CChannelDatabase& db = m_doc.Database();
@@ -188,9 +188,7 @@ bool CMainFrame::QueryClose()
         // so no unsaved work is lost.
         return m_doc.SaveForClose();
     }
-    case IUserPrompts::Answer::No:
-        return true;
-    default:
-        return false;
+    case IUserPrompts::Answer::No: return true;
+    default: return false;
     }
 }

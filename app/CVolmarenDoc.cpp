@@ -12,7 +12,9 @@ const QString kDefaultFileName = QStringLiteral("STB.dat");
 
 }  // namespace
 
-CVolmarenDoc::CVolmarenDoc(QObject* parent) : QObject(parent) {}
+CVolmarenDoc::CVolmarenDoc(QObject* parent) : QObject(parent)
+{
+}
 
 void CVolmarenDoc::OnNewDocument()
 {
@@ -27,11 +29,8 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     case CImageDocument::Load::NotAnImage:
         Prompts::Message(m_pView, QString::fromLatin1(Text::kNotAnImage));
         return false;
-    case CImageDocument::Load::Error:
-        ReportFileError(error);
-        return false;
-    case CImageDocument::Load::Loaded:
-        break;
+    case CImageDocument::Load::Error: ReportFileError(error); return false;
+    case CImageDocument::Load::Loaded: break;
     }
     if (m_pView)
         m_pView->RefreshAllLists();
@@ -93,8 +92,7 @@ void CVolmarenDoc::ReportFileError(const std::string& error) const
 
 QString CVolmarenDoc::WindowTitle() const
 {
-    const QString name = m_document.m_szFilePath.empty()
-                             ? QStringLiteral("Untitled")
-                             : QFileInfo(FilePath()).fileName();
+    const QString name =
+        m_document.m_szFilePath.empty() ? QStringLiteral("Untitled") : QFileInfo(FilePath()).fileName();
     return QString::fromLatin1(Text::kAppTitle) + QStringLiteral(" - ") + name;
 }

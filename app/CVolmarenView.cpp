@@ -66,15 +66,14 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     connect(m_ui->systemButton, &QAbstractButton::clicked, this, &CVolmarenView::OnSystemInfo);
     connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CVolmarenView::OnComCloseUp);
 
-    m_ui->codeEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
-    m_systemCode.Load();
+    m_ui->codeEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
     m_ui->codeEdit->setText(QString::fromStdString(m_systemCode.Text()));
     connect(m_ui->codeEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnCodeChanged);
     new CSatelliteCommands(*this);
     new CTransponderCommands(*this);
     new CGroupCommand(*this);
     m_pChannelCommands = new CChannelCommands(*this);
-
 }
 
 CVolmarenView::~CVolmarenView()
@@ -144,8 +143,10 @@ void CVolmarenView::SetUpChannelList(int kind)
         list->setColumnWidth(int(c), columns[c].width);
     // The selection of a channel list is shown only while it has the focus.
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Inactive, QPalette::Text));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Inactive, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Inactive, QPalette::Text));
     list->setPalette(palette);
 }
 
@@ -167,11 +168,11 @@ void CVolmarenView::OnInitialUpdate()
 void CVolmarenView::SetUpOnce()
 {
     const std::pair<CHoverButton*, int> bitmaps[] = {
-        {m_ui->satelliteAdd, 143},    {m_ui->transponderAdd, 143},  {m_ui->channelAdd, 143},
-        {m_ui->satelliteEdit, 144},   {m_ui->transponderEdit, 144}, {m_ui->channelEdit, 144},
-        {m_ui->satelliteDel, 146},    {m_ui->transponderDel, 146},  {m_ui->channelDelete, 146},
-        {m_ui->stopButton, 147},      {m_ui->favGroupButton, 151},  {m_ui->systemButton, 152},
-        {m_ui->channelDown, 153},     {m_ui->channelUp, 154},       {m_ui->downloadButton, 155},
+        {m_ui->satelliteAdd, 143},  {m_ui->transponderAdd, 143},  {m_ui->channelAdd, 143},
+        {m_ui->satelliteEdit, 144}, {m_ui->transponderEdit, 144}, {m_ui->channelEdit, 144},
+        {m_ui->satelliteDel, 146},  {m_ui->transponderDel, 146},  {m_ui->channelDelete, 146},
+        {m_ui->stopButton, 147},    {m_ui->favGroupButton, 151},  {m_ui->systemButton, 152},
+        {m_ui->channelDown, 153},   {m_ui->channelUp, 154},       {m_ui->downloadButton, 155},
         {m_ui->uploadButton, 156},
     };
     for (const auto& [button, resource] : bitmaps)
@@ -304,9 +305,9 @@ int CVolmarenView::FirstSelectedRow(const QAbstractItemView* list)
     const auto rows = list->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return -1;
-    return std::min_element(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) {
-               return a.row() < b.row();
-           })->row();
+    return std::min_element(rows.begin(), rows.end(),
+                            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); })
+        ->row();
 }
 
 std::vector<int> CVolmarenView::SelectedRowsFrom(const QAbstractItemView* list, int from)
@@ -325,8 +326,7 @@ void CVolmarenView::SelectRow(QAbstractItemView* list, int row)
     const QModelIndex index = list->model()->index(row, 0);
     if (!index.isValid())
         return;
-    list->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void CVolmarenView::FocusList(QAbstractItemView* list)

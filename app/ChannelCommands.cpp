@@ -18,8 +18,7 @@ namespace {
 
 const QString kChooseChannel = QStringLiteral("Please choose the channel");
 
-bool SameSlot(const ChannelRecord& a, const BouquetEntry& ab, const ChannelRecord& b,
-              const BouquetEntry& bb)
+bool SameSlot(const ChannelRecord& a, const BouquetEntry& ab, const ChannelRecord& b, const BouquetEntry& bb)
 {
     return std::memcmp(&a, &b, sizeof a) == 0 && std::memcmp(&ab, &bb, sizeof ab) == 0;
 }
@@ -73,7 +72,8 @@ void CChannelCommands::OnAdd()
     // a transponder chosen since.
     const int tpEntry = m_view.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_view.m_nTpRow - 1) : -1;
     if (m_view.m_nFilter != 2 || tpEntry < 0) {
-        Prompts::Message(&m_view, QStringLiteral("Please choose the Satellite and Transponder for channel ADD"));
+        Prompts::Message(&m_view,
+                         QStringLiteral("Please choose the Satellite and Transponder for channel ADD"));
         return;
     }
     if (const char* refusal = Rules::ChannelAddRefusal(db, kind)) {
@@ -297,7 +297,7 @@ void CChannelCommands::OnPaste()
     const int n = int(m_pCutList.size());
     const int insertAt = position < 0 || position > count ? count : position;
     const int firstSlot = insertAt - int(std::count_if(m_pCutList.begin(), m_pCutList.end(),
-                                                        [insertAt](int slot) { return slot < insertAt; }));
+                                                       [insertAt](int slot) { return slot < insertAt; }));
     db.MoveChannels(m_pCutList, position, kind);
 
     m_view.ShowChannelsForFilter(kind);

@@ -62,7 +62,8 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return RowTexts(index.row()).value(index.column());
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(AlignmentOf(Cells::ChannelColumns(m_kind)[std::size_t(index.column())].align));
+        return QVariant::fromValue(
+            AlignmentOf(Cells::ChannelColumns(m_kind)[std::size_t(index.column())].align));
     return {};
 }
 

@@ -76,8 +76,7 @@ void CTransponderCommands::OnAdd()
     SatelliteRecord satellite;
     db.GetSatellite(satellite, sat);
     TransponderRecord record = Rules::NewTransponderFor(sat);
-    CTransponderAddDlg dialog(record, QString::fromLatin1(Cells::SatelliteText(satellite).c_str()),
-                              &m_view);
+    CTransponderAddDlg dialog(record, QString::fromLatin1(Cells::SatelliteText(satellite).c_str()), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
     db.AddTransponder(sat, record);

@@ -29,8 +29,8 @@ void CVolmarenView::SetProgress(int position)
     if (QThread::currentThread() == thread())
         Progress()->SetPos(position);
     else
-        QMetaObject::invokeMethod(this, [this, position] { Progress()->SetPos(position); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, position] { Progress()->SetPos(position); }, Qt::QueuedConnection);
 }
 
 void CVolmarenView::SetStatusText(const std::string& text)
@@ -39,7 +39,8 @@ void CVolmarenView::SetStatusText(const std::string& text)
     if (QThread::currentThread() == thread())
         SetStatusText(status);
     else
-        QMetaObject::invokeMethod(this, [this, status] { SetStatusText(status); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, status] { SetStatusText(status); }, Qt::QueuedConnection);
 }
 
 void CVolmarenView::PostUploadDone()
@@ -63,8 +64,8 @@ void CVolmarenView::ShowPortMessage(const std::string& text)
     if (QThread::currentThread() == thread())
         Prompts::Message(this, message);
     else
-        QMetaObject::invokeMethod(this, [this, message] { Prompts::Message(this, message); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, message] { Prompts::Message(this, message); }, Qt::QueuedConnection);
 }
 
 // --- Controls ---------------------------------------------------------------------
@@ -72,11 +73,11 @@ void CVolmarenView::ShowPortMessage(const std::string& text)
 void CVolmarenView::EnableTransferControls(bool enable)
 {
     QWidget* controls[] = {
-        m_ui->radioList,     m_ui->tvList,          m_ui->satelliteList,  m_ui->transponderList,
-        m_ui->tabs,          m_ui->satelliteAdd,    m_ui->satelliteEdit,  m_ui->satelliteDel,
+        m_ui->radioList,      m_ui->tvList,          m_ui->satelliteList,  m_ui->transponderList,
+        m_ui->tabs,           m_ui->satelliteAdd,    m_ui->satelliteEdit,  m_ui->satelliteDel,
         m_ui->transponderAdd, m_ui->transponderEdit, m_ui->transponderDel, m_ui->channelAdd,
-        m_ui->channelEdit,   m_ui->channelDelete,   m_ui->favGroupButton, m_ui->systemButton,
-        m_ui->channelUp,     m_ui->channelDown,     m_ui->uploadButton,   m_ui->downloadButton,
+        m_ui->channelEdit,    m_ui->channelDelete,   m_ui->favGroupButton, m_ui->systemButton,
+        m_ui->channelUp,      m_ui->channelDown,     m_ui->uploadButton,   m_ui->downloadButton,
         m_ui->comBox,
     };
     for (QWidget* control : controls)

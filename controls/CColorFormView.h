@@ -5,8 +5,7 @@
 #include <QColor>
 #include <QWidget>
 
-class CColorFormView : public QWidget
-{
+class CColorFormView : public QWidget {
     Q_OBJECT
 
 public:

@@ -24,13 +24,13 @@ constexpr int kFormBorder = 2;
 // ranges and long bars cannot overflow.
 int ScaledTrunc(qint64 a, qint64 b, qint64 c)
 {
-    return static_cast<int>(std::trunc(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c)));
+    return static_cast<int>(
+        std::trunc(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c)));
 }
 
-} // namespace
+}  // namespace
 
-CGradientProgressCtrl::CGradientProgressCtrl(QWidget* parent)
-    : QWidget(parent)
+CGradientProgressCtrl::CGradientProgressCtrl(QWidget* parent) : QWidget(parent)
 {
     const QPalette& colors = palette();
     const QColor caption = colors.color(QPalette::Active, QPalette::Highlight);
@@ -253,7 +253,8 @@ CGradientProgressCtrl::Span CGradientProgressCtrl::FilledSpan() const
     const int end = Proportion(m_nPos);
     if (!(m_nStyle & kMovingSegment))
         return {0, end};
-    const int tail = static_cast<int>(std::max<qint64>(m_nLower, static_cast<qint64>(m_nPos) - m_nSegmentSize));
+    const int tail =
+        static_cast<int>(std::max<qint64>(m_nLower, static_cast<qint64>(m_nPos) - m_nSegmentSize));
     return {Proportion(tail), end};
 }
 
@@ -275,7 +276,8 @@ QString CGradientProgressCtrl::FormattedText() const
 {
     const int mode = m_nStyle & kTextMask;
     if (mode == kTextPercent) {
-        const qint64 percent = (static_cast<qint64>(m_nPos) - m_nLower) * 100 / (static_cast<qint64>(m_nUpper) - m_nLower);
+        const qint64 percent =
+            (static_cast<qint64>(m_nPos) - m_nLower) * 100 / (static_cast<qint64>(m_nUpper) - m_nLower);
         return FormatProgressText(m_textFormat.isEmpty() ? QStringLiteral("%d%%") : m_textFormat, percent);
     }
     if (mode == kTextPosition)
@@ -313,7 +315,8 @@ void CGradientProgressCtrl::PaintGradient(QPainter& painter, const QRect& inner,
         if (start >= filled.end)
             break;
         const int end = base + static_cast<int>(i + 1 == segments ? length : (i + 1) * length / segments);
-        PaintGradientSegment(painter, inner, {start, end}, filled, m_gradientColors[i], m_gradientColors[i + 1]);
+        PaintGradientSegment(painter, inner, {start, end}, filled, m_gradientColors[i],
+                             m_gradientColors[i + 1]);
     }
 }
 

@@ -9,18 +9,17 @@
 #include <QString>
 #include <QWidget>
 
-class CGradientProgressCtrl : public QWidget
-{
+class CGradientProgressCtrl : public QWidget {
     Q_OBJECT
 
 public:
     enum StyleBit {
-        kVertical = 0x0004,       // grows from the bottom up
+        kVertical = 0x0004,  // grows from the bottom up
         kTextPercent = 0x0100,
         kTextPosition = 0x0200,
         kTextMask = 0x0300,
-        kTextOnBar = 0x1000,      // text only inside the filled part, once it fits there
-        kGradientOnFill = 0x2000, // gradient spread over the filled part, not the whole length
+        kTextOnBar = 0x1000,  // text only inside the filled part, once it fits there
+        kGradientOnFill = 0x2000,  // gradient spread over the filled part, not the whole length
         kFillFromEnd = 0x4000,
         kMovingSegment = 0x8000,  // the filled part trails the position by at most the segment size
     };
@@ -73,8 +72,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct Span
-    {
+    struct Span {
         int start;
         int end;
     };
@@ -89,8 +87,8 @@ private:
 
     void Paint(QPainter& painter) const;
     void PaintGradient(QPainter& painter, const QRect& inner, Span filled) const;
-    void PaintGradientSegment(QPainter& painter, const QRect& inner, Span segment, Span filled,
-                              QColor from, QColor to) const;
+    void PaintGradientSegment(QPainter& painter, const QRect& inner, Span segment, Span filled, QColor from,
+                              QColor to) const;
     void PaintText(QPainter& painter, const QRect& inner, Span filled) const;
 
     int m_nLower = 0;

@@ -32,10 +32,9 @@ QImage MapSystemColors(QImage image, const QPalette& palette)
     return image;
 }
 
-} // namespace
+}  // namespace
 
-CHoverButton::CHoverButton(QWidget* parent)
-    : QAbstractButton(parent)
+CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent)
 {
     // Mouse moves without a button held are needed to notice the mouse
     // resting on a button that was enabled again under it.

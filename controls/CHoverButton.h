@@ -8,8 +8,7 @@
 #include <QPixmap>
 #include <QSize>
 
-class CHoverButton : public QAbstractButton
-{
+class CHoverButton : public QAbstractButton {
     Q_OBJECT
 
 public:

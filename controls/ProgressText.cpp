@@ -9,7 +9,7 @@ bool IsFlag(QChar c)
     return c == u'-' || c == u'+' || c == u' ' || c == u'0';
 }
 
-} // namespace
+}  // namespace
 
 QString FormatProgressText(const QString& format, qint64 value)
 {

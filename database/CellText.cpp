@@ -10,8 +10,7 @@ namespace Cells {
 
 namespace {
 
-template <std::size_t N>
-std::string FieldText(const char (&field)[N])
+template <std::size_t N> std::string FieldText(const char (&field)[N])
 {
     return std::string(field, FieldTextLength(field));
 }
@@ -26,10 +25,10 @@ const char* OnOff(bool on)
 const std::vector<Column>& ChannelColumns(int kind)
 {
     static const std::vector<Column> tv{
-        {"No", Align::Center, 30},      {"Name", Align::Left, 120},   {"Scramble", Align::Left, 90},
-        {"Bouquet", Align::Left, 140},  {"Favorite", Align::Left, 90}, {"Audio", Align::Left, 70},
-        {"V-PID", Align::Center, 60},   {"A-PID", Align::Center, 60}, {"P-PID", Align::Center, 60},
-        {"Lock", Align::Center, 45},    {"Skip", Align::Center, 45},
+        {"No", Align::Center, 30},     {"Name", Align::Left, 120},    {"Scramble", Align::Left, 90},
+        {"Bouquet", Align::Left, 140}, {"Favorite", Align::Left, 90}, {"Audio", Align::Left, 70},
+        {"V-PID", Align::Center, 60},  {"A-PID", Align::Center, 60},  {"P-PID", Align::Center, 60},
+        {"Lock", Align::Center, 45},   {"Skip", Align::Center, 45},
     };
     static const std::vector<Column> radio = [] {
         std::vector<Column> columns = tv;

@@ -20,8 +20,7 @@ unsigned Slot(int index)
     return std::uint16_t(index);
 }
 
-template <class Record>
-bool ReadSlot(const std::uint8_t* table, unsigned slots, int index, Record& record)
+template <class Record> bool ReadSlot(const std::uint8_t* table, unsigned slots, int index, Record& record)
 {
     if (Slot(index) >= slots)
         return false;
@@ -29,8 +28,7 @@ bool ReadSlot(const std::uint8_t* table, unsigned slots, int index, Record& reco
     return true;
 }
 
-template <class Record>
-void WriteSlot(std::uint8_t* table, unsigned slots, int index, const Record& record)
+template <class Record> void WriteSlot(std::uint8_t* table, unsigned slots, int index, const Record& record)
 {
     if (Slot(index) < slots)
         std::memcpy(table + std::size_t(Slot(index)) * sizeof(Record), &record, sizeof(Record));
@@ -44,14 +42,10 @@ std::unique_ptr<std::uint8_t[]> Buffer(std::size_t size)
 }  // namespace
 
 CChannelDatabase::CChannelDatabase()
-    : m_pRawImage(Buffer(Image::kLargeSize)),
-      m_pWorkImage(Buffer(Image::kLargeSize)),
-      m_pTvTable(Buffer(Image::kTvSize)),
-      m_pRadioTable(Buffer(Image::kRadioSize)),
-      m_pTransponderTable(Buffer(Image::kTransponderSize)),
-      m_pSatelliteTable(Buffer(Image::kSatelliteSize)),
-      m_pBouquetTable(Buffer(Image::kBouquetSize)),
-      m_pLeadingRegion(Buffer(Image::kLeadingSize)),
+    : m_pRawImage(Buffer(Image::kLargeSize)), m_pWorkImage(Buffer(Image::kLargeSize)),
+      m_pTvTable(Buffer(Image::kTvSize)), m_pRadioTable(Buffer(Image::kRadioSize)),
+      m_pTransponderTable(Buffer(Image::kTransponderSize)), m_pSatelliteTable(Buffer(Image::kSatelliteSize)),
+      m_pBouquetTable(Buffer(Image::kBouquetSize)), m_pLeadingRegion(Buffer(Image::kLeadingSize)),
       m_pSystemBlock(Buffer(Image::kSystemSize))
 {
     ClearChannelView(kTv);
@@ -81,8 +75,7 @@ void CChannelDatabase::ImageToTables(int variant)
     if (variant == 1) {
         std::memcpy(m_pTvTable.get(), raw + kTvOffset - kSmallShift, kTvSize);
         std::memcpy(m_pRadioTable.get(), raw + kRadioOffset - kSmallShift, kRadioSize);
-        std::memcpy(m_pTransponderTable.get(), raw + kTransponderOffset - kSmallShift,
-                    kTransponderSize);
+        std::memcpy(m_pTransponderTable.get(), raw + kTransponderOffset - kSmallShift, kTransponderSize);
         std::memcpy(m_pSatelliteTable.get(), raw + kSatelliteOffset - kSmallShift, kSatelliteSize);
         std::memcpy(m_pSystemBlock.get(), raw + kSystemOffset - kSmallShift, kSystemSize);
         std::memset(m_pBouquetTable.get(), 0, kBouquetSize);
@@ -227,8 +220,8 @@ void CChannelDatabase::GetGroup(FavoriteGroupRecord& record, int slot) const
 void CChannelDatabase::SetGroup(const FavoriteGroupRecord& record, int slot)
 {
     if (slot >= 0 && slot < Image::kGroupCount)
-        std::memcpy(m_pSystemBlock.get() + Image::kGroupTableOffset + 16 * std::size_t(slot),
-                    &record, sizeof record);
+        std::memcpy(m_pSystemBlock.get() + Image::kGroupTableOffset + 16 * std::size_t(slot), &record,
+                    sizeof record);
 }
 
 void CChannelDatabase::GetSystemInfo(SystemInfo& info) const

@@ -74,8 +74,7 @@ public:
 
     // Satellite a channel belongs to through its transponder, or -1 when its
     // transponder or that transponder's satellite does not exist.
-    int SatelliteOfChannel(const ChannelRecord& channel, int transponderCount,
-                           int satelliteCount) const;
+    int SatelliteOfChannel(const ChannelRecord& channel, int transponderCount, int satelliteCount) const;
 
     // --- Views -----------------------------------------------------------
     void ClearTransponderView();
@@ -112,8 +111,8 @@ public:
     void SwapChannels(int a, int b, int kind);
     // Reinserts n whole slots (with their bouquet entries, when given) taken
     // out of the table before position (-1: after the last channel).
-    void MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n,
-                          int position, int kind);
+    void MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n, int position,
+                          int kind);
 
     // Composite operations: the whole sequence one user command performs.
     void AddSatellite(SatelliteRecord& record);

@@ -118,19 +118,17 @@ int CChannelDatabase::CompactChannels(int kind)
     MakeEmptyChannel(empty);
     // The slots up to the end marker (or the capacity) take part.
     const int count = GetChannelCount(kind);
-    return CompactRecords(ChannelTable(kind), count, empty, [](const std::uint8_t* slot) {
-        return !AllZero(slot, kChannelRecordProper);
-    });
+    return CompactRecords(ChannelTable(kind), count, empty,
+                          [](const std::uint8_t* slot) { return !AllZero(slot, kChannelRecordProper); });
 }
 
 int CChannelDatabase::CompactTransponders()
 {
     TransponderRecord empty;
     MakeEmptyTransponder(empty);
-    return CompactRecords(m_pTransponderTable.get(), GetTransponderCount(), empty,
-                          [](const std::uint8_t* record) {
-                              return !AllZero(record, sizeof(TransponderRecord));
-                          });
+    return CompactRecords(
+        m_pTransponderTable.get(), GetTransponderCount(), empty,
+        [](const std::uint8_t* record) { return !AllZero(record, sizeof(TransponderRecord)); });
 }
 
 namespace {
@@ -155,8 +153,7 @@ int CompactSatelliteTable(std::uint8_t* table, int count, int empties)
         if (AllZero(record, sizeof(SatelliteRecord)))
             continue;
         if (kept != i)
-            std::memcpy(table + std::size_t(kept) * sizeof(SatelliteRecord), record,
-                        sizeof(SatelliteRecord));
+            std::memcpy(table + std::size_t(kept) * sizeof(SatelliteRecord), record, sizeof(SatelliteRecord));
         ++kept;
     }
     SatelliteRecord empty;
@@ -179,9 +176,8 @@ void CChannelDatabase::CompactBouquets(int kind)
     std::uint8_t* part = BouquetEntryAt(0, kind);
     const int entries = ChannelCapacity(kind);
     const BouquetEntry zero{};
-    CompactRecords(part, entries, zero, [](const std::uint8_t* entry) {
-        return entry[0] != Image::kBouquetDeleted;
-    });
+    CompactRecords(part, entries, zero,
+                   [](const std::uint8_t* entry) { return entry[0] != Image::kBouquetDeleted; });
 }
 
 int CChannelDatabase::CompactChannelsAndBouquets(int kind)
@@ -252,8 +248,8 @@ void CChannelDatabase::SwapChannels(int a, int b, int kind)
                      BouquetEntryAt(b, kind));
 }
 
-void CChannelDatabase::MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets,
-                                        int n, int position, int kind)
+void CChannelDatabase::MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n,
+                                        int position, int kind)
 {
     const int count = GetChannelCount(kind);
     const int insertAt = position < 0 || position > count ? count : position;

@@ -115,8 +115,8 @@ void AddSyntheticSatellites(CChannelDatabase& db)
 {
     const int first = db.GetSatelliteCount();
     while (db.GetSatelliteCount() < Image::kMaxSatellites)
-        AddSatellite(db, Rules::ProposedSatelliteName(db.GetSatelliteCount()),
-                     Entries::kLnbStandardUniversal, 6);
+        AddSatellite(db, Rules::ProposedSatelliteName(db.GetSatelliteCount()), Entries::kLnbStandardUniversal,
+                     6);
     for (int k = 0; k < kCrowdedTransponders; ++k)
         AddTransponder(db, first, SyntheticTransponder(k));
 
@@ -180,9 +180,9 @@ void SetSystemSettings(CChannelDatabase& db)
     SystemInfo info;
     db.GetSystemInfo(info);
     info.menuLanguage = 0;  // "English"
-    info.textColor = 5;     // "White"
+    info.textColor = 5;  // "White"
     info.displayColor = 0;  // "Blue"
-    info.listMode = 0;      // the channels of one satellite
+    info.listMode = 0;  // the channels of one satellite
     info.currentSatellite = 0;
     info.currentGroup = 1;
     info.serviceType = 0;

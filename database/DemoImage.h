@@ -12,7 +12,7 @@ namespace Demo {
 
 enum class Size {
     Normal,  // a few real satellites with a few hundred channels
-    Full,    // every table filled to its limit
+    Full,  // every table filled to its limit
 };
 
 // Replaces whatever the database holds with the demo image (variant 2), with

@@ -10,7 +10,7 @@ namespace Entries {
 struct LnbChoice {
     const char* label;
     std::uint16_t high;  // lnbHigh
-    std::uint16_t low;   // lnbLow
+    std::uint16_t low;  // lnbLow
 };
 inline constexpr std::array<LnbChoice, 9> kLnb{{
     {"5150", 5150, 5150},
@@ -30,8 +30,8 @@ inline constexpr std::array<const char*, 2> kPowerAddOrder{"ON", "OFF"};
 inline constexpr std::array<const char*, 2> kPowerEditOrder{"OFF", "ON"};
 inline constexpr std::array<const char*, 4> kVoltage{"AUTO", "13V", "18V", "OFF"};
 inline constexpr std::array<const char*, 3> kTone22k{"AUTO", "ON", "OFF"};
-inline constexpr std::array<const char*, 7> kDiseqc{"LNB1", "LNB2", "LNB3", "LNB4",
-                                                   "TONE A", "TONE B", "OFF"};
+inline constexpr std::array<const char*, 7> kDiseqc{"LNB1",   "LNB2",   "LNB3", "LNB4",
+                                                    "TONE A", "TONE B", "OFF"};
 
 inline constexpr std::array<const char*, 2> kPolarization{"Vertical", "Horizontal"};
 
@@ -43,18 +43,15 @@ struct CaSystem {
     std::uint16_t id;
 };
 inline constexpr std::array<CaSystem, 37> kCaSystems{{
-    {"Standard", 0x0001},   {"BARCO AS", 0x2301},     {"BetaCrypt", 0x1701},
-    {"CCETT", 0x0201},      {"Conax", 0x0B01},        {"CryptoWorks", 0x0D01},
-    {"Deutsche", 0x0301},   {"Eurodec", 0x0401},      {"European", 0x2601},
-    {"General Inst", 0x4701}, {"HPT", 0x1301},        {"HRT", 0x1401},
-    {"IBM", 0x1501},        {"Irdeto", 0x0601},       {"Jerrold", 0x0701},
-    {"Matra", 0x0801},      {"Mentor", 0x2501},       {"NagraVision", 0x1801},
-    {"NDS", 0x0901},        {"Nera", 0x1601},         {"Nokia", 0x0A01},
-    {"NTL", 0x0C01},        {"PowerVu", 0x0E01},      {"SECA", 0x0101},
-    {"Sony", 0x0F01},       {"StarGuide", 0x2401},    {"STENTOR", 0x2101},
-    {"Tadiran", 0x2201},    {"Tandberg", 0x1001},     {"Telefonica", 0x2001},
-    {"Telemann", 0x4801},   {"Thomson", 0x1101},      {"Titan", 0x1901},
-    {"TV/Com", 0x1201},     {"Viaccess", 0x0501},     {"Reserved", 0x0000},
+    {"Standard", 0x0001}, {"BARCO AS", 0x2301},     {"BetaCrypt", 0x1701}, {"CCETT", 0x0201},
+    {"Conax", 0x0B01},    {"CryptoWorks", 0x0D01},  {"Deutsche", 0x0301},  {"Eurodec", 0x0401},
+    {"European", 0x2601}, {"General Inst", 0x4701}, {"HPT", 0x1301},       {"HRT", 0x1401},
+    {"IBM", 0x1501},      {"Irdeto", 0x0601},       {"Jerrold", 0x0701},   {"Matra", 0x0801},
+    {"Mentor", 0x2501},   {"NagraVision", 0x1801},  {"NDS", 0x0901},       {"Nera", 0x1601},
+    {"Nokia", 0x0A01},    {"NTL", 0x0C01},          {"PowerVu", 0x0E01},   {"SECA", 0x0101},
+    {"Sony", 0x0F01},     {"StarGuide", 0x2401},    {"STENTOR", 0x2101},   {"Tadiran", 0x2201},
+    {"Tandberg", 0x1001}, {"Telefonica", 0x2001},   {"Telemann", 0x4801},  {"Thomson", 0x1101},
+    {"Titan", 0x1901},    {"TV/Com", 0x1201},       {"Viaccess", 0x0501},  {"Reserved", 0x0000},
     {"FTA", 0xFFFF},
 }};
 inline constexpr int kCaStandard = 0;
@@ -78,10 +75,10 @@ constexpr int CaSystemIndexOf(std::uint16_t id)
 }
 
 inline constexpr std::array<const char*, 13> kMenuLanguages{
-    "English", "Arabic",   "Turkish",   "Germany", "French",  "Italian", "Romanian",
+    "English",  "Arabic",  "Turkish",   "Germany", "French",  "Italian", "Romanian",
     "Albanian", "Russian", "Bulgarian", "Serbian", "Persian", "Swedish"};
 inline constexpr std::array<const char*, 4> kDisplayColors{"Blue", "Green", "Yellow", "Purple"};
-inline constexpr std::array<const char*, 6> kTextColors{"Black", "Blue",   "Green",
-                                                       "Yellow", "Purple", "White"};
+inline constexpr std::array<const char*, 6> kTextColors{"Black",  "Blue",   "Green",
+                                                        "Yellow", "Purple", "White"};
 
 }  // namespace Entries

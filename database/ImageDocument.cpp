@@ -15,12 +15,9 @@ CImageDocument::Load CImageDocument::LoadFile(const std::string& path, std::stri
 {
     std::vector<std::uint8_t> bytes;
     switch (ImageFile::ReadImage(path, bytes, error)) {
-    case ImageFile::Read::Error:
-        return Load::Error;
-    case ImageFile::Read::WrongLength:
-        return Load::NotAnImage;
-    case ImageFile::Read::Ok:
-        break;
+    case ImageFile::Read::Error: return Load::Error;
+    case ImageFile::Read::WrongLength: return Load::NotAnImage;
+    case ImageFile::Read::Ok: break;
     }
     return LoadBytes(bytes.data(), bytes.size(), path);
 }
@@ -61,8 +58,7 @@ bool CImageDocument::SaveFile(const std::string& path, std::string& error)
 
 bool CImageDocument::WriteImageFile(std::string& error)
 {
-    return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize,
-                                      error);
+    return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize, error);
 }
 
 bool CImageDocument::AcceptUpload()

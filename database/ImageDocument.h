@@ -15,8 +15,8 @@ public:
 
     CChannelDatabase m_database;
     std::string m_szFilePath;  // last file loaded or saved; empty when none
-    bool m_bNoData = true;     // no image loaded, saved or uploaded yet
-    bool m_bSaved = true;      // the data in hand equals what was last loaded or saved
+    bool m_bNoData = true;  // no image loaded, saved or uploaded yet
+    bool m_bSaved = true;  // the data in hand equals what was last loaded or saved
 
     // New document: no data and no path; tables, views and m_bSaved stay.
     void NewDocument();

@@ -51,8 +51,7 @@ Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::s
 
 #ifndef _WIN32
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
-                     std::string& error)
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error)
 {
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
@@ -100,8 +99,7 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
 
 #else
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
-                     std::string& error)
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error)
 {
     const std::string temporary = path + ".tmp";
     {

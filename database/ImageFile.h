@@ -17,7 +17,6 @@ Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::s
 // Writes the bytes to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`, so a failed or interrupted write never destroys the
 // previous file. Returns false with `error` set when anything failed.
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
-                     std::string& error);
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error);
 
 }  // namespace ImageFile

@@ -41,7 +41,7 @@ inline constexpr int kGroupCount = 8;
 
 inline constexpr std::uint16_t kSatelliteEnd = 300;
 inline constexpr std::uint16_t kTransponderEnd = 300;  // in satelliteIndex
-inline constexpr std::uint16_t kChannelEnd = 4000;     // in transponderIndex
+inline constexpr std::uint16_t kChannelEnd = 4000;  // in transponderIndex
 
 // Slots the satellite and transponder regions have room for. The channel
 // regions hold exactly their capacity; the bytes after the last slot are
@@ -185,7 +185,7 @@ struct SystemInfo {
     std::uint8_t marker;
     std::uint8_t reserved1;
     std::uint16_t currentSatellite;  // 300: none
-    std::uint8_t currentGroup;       // 1..8, 0: none
+    std::uint8_t currentGroup;  // 1..8, 0: none
     std::uint8_t reserved5;
     std::uint16_t cleared6;
     std::uint16_t cleared8;
@@ -232,8 +232,7 @@ inline constexpr std::uint8_t GroupBit(int slot)
 }
 
 // Copies a NUL-terminated text out of a fixed field that may lack its NUL.
-template <std::size_t N>
-inline std::size_t FieldTextLength(const char (&field)[N])
+template <std::size_t N> inline std::size_t FieldTextLength(const char (&field)[N])
 {
     std::size_t n = 0;
     while (n < N && field[n] != '\0')

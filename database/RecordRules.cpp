@@ -11,16 +11,14 @@ namespace Rules {
 
 namespace {
 
-template <std::size_t N>
-void CopyNameWithNul(char (&field)[N], const std::string& text)
+template <std::size_t N> void CopyNameWithNul(char (&field)[N], const std::string& text)
 {
     const std::size_t n = std::min(text.size(), N - 1);
     std::memcpy(field, text.data(), n);
     field[n] = '\0';
 }
 
-template <std::size_t N>
-std::string FieldText(const char (&field)[N])
+template <std::size_t N> std::string FieldText(const char (&field)[N])
 {
     return std::string(field, FieldTextLength(field));
 }

@@ -12,8 +12,7 @@ inline constexpr const char* kSaveChanges = "Save changes to current STB file?";
 
 // Limits checked before an addition.
 inline constexpr const char* kSatellitesFull = "Satellite Count is full.";
-inline constexpr const char* kTranspondersFull =
-    "Maximum number of 4000 Transponders can be Saved.";
+inline constexpr const char* kTranspondersFull = "Maximum number of 4000 Transponders can be Saved.";
 inline constexpr const char* kTvFull = "TV Channel is full";
 inline constexpr const char* kRadioFull = "Radio Channel is full";
 

@@ -7,8 +7,8 @@
 
 CChannelAddDlg::CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
                                std::uint16_t transponder, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelAddDlg>()), m_record(record),
-      m_bouquet(bouquet), m_nKind(kind), m_nTransponder(transponder)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelAddDlg>()), m_record(record), m_bouquet(bouquet),
+      m_nKind(kind), m_nTransponder(transponder)
 {
     m_ui->setupUi(this);
     ClearDefaultButtons();
@@ -22,9 +22,9 @@ CChannelAddDlg::~CChannelAddDlg() = default;
 bool CChannelAddDlg::TakeFields(Rules::ChannelChoices& choices)
 {
     TakeChannelTexts(*m_ui, choices);
-    return TakeNumber(m_ui->pcrPidEdit, Rules::kWordMax, choices.pcrPid)
-           && TakeNumber(m_ui->videoPidEdit, Rules::kWordMax, choices.videoPid)
-           && TakeNumber(m_ui->audioPidEdit, Rules::kWordMax, choices.audioPid);
+    return TakeNumber(m_ui->pcrPidEdit, Rules::kWordMax, choices.pcrPid) &&
+           TakeNumber(m_ui->videoPidEdit, Rules::kWordMax, choices.videoPid) &&
+           TakeNumber(m_ui->audioPidEdit, Rules::kWordMax, choices.audioPid);
 }
 
 void CChannelAddDlg::OnOk()

@@ -19,8 +19,8 @@ public:
     // `record` (all 44 bytes) and `bouquet` are zero-filled; `kind` is kTv or
     // kRadio. On OK the first 40 bytes of the slot and the bouquet text are
     // written; the slot's last 4 bytes stay as given.
-    CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
-                   std::uint16_t transponder, QWidget* parent = nullptr);
+    CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, std::uint16_t transponder,
+                   QWidget* parent = nullptr);
     ~CChannelAddDlg() override;
 
 private Q_SLOTS:

@@ -5,8 +5,7 @@
 #include "UserPrompts.h"
 #include "ui_CChannelEditDlg.h"
 
-CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
-                                 QWidget* parent)
+CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent)
     : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelEditDlg>()), m_record(record),
       m_bouquet(bouquet), m_nKind(kind)
 {
@@ -22,9 +21,9 @@ CChannelEditDlg::~CChannelEditDlg() = default;
 bool CChannelEditDlg::TakeFields(Rules::ChannelChoices& choices)
 {
     TakeChannelTexts(*m_ui, choices);
-    return TakeNumber(m_ui->videoPidEdit, Rules::kWordMax, choices.videoPid)
-           && TakeNumber(m_ui->pcrPidEdit, Rules::kWordMax, choices.pcrPid)
-           && TakeNumber(m_ui->audioPidEdit, Rules::kWordMax, choices.audioPid);
+    return TakeNumber(m_ui->videoPidEdit, Rules::kWordMax, choices.videoPid) &&
+           TakeNumber(m_ui->pcrPidEdit, Rules::kWordMax, choices.pcrPid) &&
+           TakeNumber(m_ui->audioPidEdit, Rules::kWordMax, choices.audioPid);
 }
 
 void CChannelEditDlg::OnOk()

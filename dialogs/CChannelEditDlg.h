@@ -19,8 +19,7 @@ public:
     // `kind` is kTv or kRadio. On OK the name, the PIDs (a radio channel's
     // video PID excepted), the lock, skip, audio and scramble bits, the CA id
     // and the bouquet text are rewritten; every other byte stays.
-    CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
-                    QWidget* parent = nullptr);
+    CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent = nullptr);
     ~CChannelEditDlg() override;
 
 private Q_SLOTS:

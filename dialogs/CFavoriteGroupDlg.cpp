@@ -21,8 +21,7 @@ const char* const kNoGroup = "No group exist, or No group has been selected";
 const char* const kNoTvChannel = "There is no tv-channel";
 const char* const kNoRadioChannel = "There is no radio-channel";
 const char* const kDeleteGroup = "Do you want to delete the current group?";
-const char* const kDropChanges =
-    "The edited data has not been saved.  Do you want to execute the window ?";
+const char* const kDropChanges = "The edited data has not been saved.  Do you want to execute the window ?";
 
 std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, int kind)
 {

@@ -19,8 +19,8 @@ CTransponderAddDlg::~CTransponderAddDlg() = default;
 
 bool CTransponderAddDlg::TakeFields(Rules::TransponderChoices& choices)
 {
-    return TakeNumber(m_ui->symbolRateEdit, Rules::kWordMax, choices.symbolRate)
-           && TakeNumber(m_ui->frequencyEdit, Rules::kAnyNumber, choices.frequencyMhz);
+    return TakeNumber(m_ui->symbolRateEdit, Rules::kWordMax, choices.symbolRate) &&
+           TakeNumber(m_ui->frequencyEdit, Rules::kAnyNumber, choices.frequencyMhz);
 }
 
 void CTransponderAddDlg::OnOk()

@@ -18,8 +18,7 @@ public:
     // `record` is zero-filled with its satelliteIndex already set; that
     // satellite's name is shown. On OK frequency, symbol rate and polarisation
     // are written and nothing else.
-    CTransponderAddDlg(TransponderRecord& record, const QString& satelliteName,
-                       QWidget* parent = nullptr);
+    CTransponderAddDlg(TransponderRecord& record, const QString& satelliteName, QWidget* parent = nullptr);
     ~CTransponderAddDlg() override;
 
 private Q_SLOTS:

@@ -17,8 +17,8 @@ CTransponderEditDlg::~CTransponderEditDlg() = default;
 
 bool CTransponderEditDlg::TakeFields(Rules::TransponderChoices& choices)
 {
-    return TakeNumber(m_ui->frequencyEdit, Rules::kAnyNumber, choices.frequencyMhz)
-           && TakeNumber(m_ui->symbolRateEdit, Rules::kWordMax, choices.symbolRate);
+    return TakeNumber(m_ui->frequencyEdit, Rules::kAnyNumber, choices.frequencyMhz) &&
+           TakeNumber(m_ui->symbolRateEdit, Rules::kWordMax, choices.symbolRate);
 }
 
 void CTransponderEditDlg::OnOk()

@@ -63,12 +63,9 @@ QVariant ChannelCheckModel::data(const QModelIndex& index, int role) const
         if (column != kCheck)
             return {};
         return (m_masks[std::size_t(row)] & m_nBit) ? Qt::Checked : Qt::Unchecked;
-    case Qt::DisplayRole:
-        return CellText(row, column);
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(kColumns[std::size_t(column)].align);
-    default:
-        return {};
+    case Qt::DisplayRole: return CellText(row, column);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(kColumns[std::size_t(column)].align);
+    default: return {};
     }
 }
 

@@ -9,8 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-template <class Form>
-void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, int kind)
+template <class Form> void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, int kind)
 {
     ui.nameEdit->setMaxLength(12);
     ui.bouquetEdit->setMaxLength(19);
@@ -36,8 +35,7 @@ void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, int kind
 }
 
 // Everything but the PIDs, which each dialog takes in its own order.
-template <class Form>
-void TakeChannelTexts(const Form& ui, Rules::ChannelChoices& choices)
+template <class Form> void TakeChannelTexts(const Form& ui, Rules::ChannelChoices& choices)
 {
     choices.name = RecordBytes(ui.nameEdit->text());
     choices.bouquet = RecordBytes(ui.bouquetEdit->text());

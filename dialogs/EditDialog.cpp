@@ -10,18 +10,17 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-CEditDialog::CEditDialog(QWidget* parent) : QDialog(parent) {}
+CEditDialog::CEditDialog(QWidget* parent) : QDialog(parent)
+{
+}
 
 void CEditDialog::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+    case Qt::Key_Escape: event->accept(); return;
+    default: QDialog::keyPressEvent(event);
     }
 }
 

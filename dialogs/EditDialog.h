@@ -35,8 +35,7 @@ protected:
 
 // Appends the entries in their order; the lists are never sorted.
 void AddEntry(QComboBox* list, const char* entry);
-template <std::size_t N>
-void FillList(QComboBox* list, const std::array<const char*, N>& entries)
+template <std::size_t N> void FillList(QComboBox* list, const std::array<const char*, N>& entries)
 {
     for (const char* entry : entries)
         AddEntry(list, entry);

@@ -9,8 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-template <class Form>
-void FillSatelliteLists(Form& ui, const std::array<const char*, 2>& powerOrder)
+template <class Form> void FillSatelliteLists(Form& ui, const std::array<const char*, 2>& powerOrder)
 {
     for (const Entries::LnbChoice& lnb : Entries::kLnb)
         AddEntry(ui.lnbList, lnb.label);
@@ -21,8 +20,7 @@ void FillSatelliteLists(Form& ui, const std::array<const char*, 2>& powerOrder)
     ui.nameEdit->setMaxLength(15);
 }
 
-template <class Form>
-void ShowSatelliteChoices(Form& ui, const Rules::SatelliteChoices& choices)
+template <class Form> void ShowSatelliteChoices(Form& ui, const Rules::SatelliteChoices& choices)
 {
     ui.nameEdit->setText(RecordText(choices.name));
     ui.lnbList->setCurrentIndex(choices.lnb);
@@ -32,8 +30,7 @@ void ShowSatelliteChoices(Form& ui, const Rules::SatelliteChoices& choices)
     ui.diseqcList->setCurrentIndex(choices.diseqc);
 }
 
-template <class Form>
-Rules::SatelliteChoices TakeSatelliteChoices(const Form& ui)
+template <class Form> Rules::SatelliteChoices TakeSatelliteChoices(const Form& ui)
 {
     Rules::SatelliteChoices choices;
     choices.name = RecordBytes(ui.nameEdit->text());

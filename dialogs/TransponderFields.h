@@ -10,8 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-template <class Form>
-void ShowTransponderChoices(Form& ui, const Rules::TransponderChoices& choices)
+template <class Form> void ShowTransponderChoices(Form& ui, const Rules::TransponderChoices& choices)
 {
     FillList(ui.polarizationList, Entries::kPolarization);
     CEditDialog::LimitToFiveDigits(ui.frequencyEdit);

@@ -13,17 +13,13 @@ public:
     Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
                Icon icon) override
     {
-        QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                        caption, text, StandardButtons(buttons), owner);
+        QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
+                        StandardButtons(buttons), owner);
         switch (box.exec()) {
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        case QMessageBox::Cancel:
-            return Answer::Cancel;
-        default:
-            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         }
     }
 
@@ -57,12 +53,9 @@ private:
     static QMessageBox::StandardButtons StandardButtons(Buttons buttons)
     {
         switch (buttons) {
-        case Buttons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
-        case Buttons::YesNoCancel:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case Buttons::Ok:
-            break;
+        case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::Ok: break;
         }
         return QMessageBox::Ok;
     }
@@ -93,14 +86,12 @@ void Message(QWidget* owner, const QString& text, IUserPrompts::Icon icon)
 bool Confirm(QWidget* owner, const QString& text)
 {
     return Current().Ask(owner, text, QString::fromLatin1(Text::kWarningCaption),
-                         IUserPrompts::Buttons::YesNo,
-                         IUserPrompts::Icon::None) == IUserPrompts::Answer::Yes;
+                         IUserPrompts::Buttons::YesNo, IUserPrompts::Icon::None) == IUserPrompts::Answer::Yes;
 }
 
 bool AskYesNo(QWidget* owner, const QString& text)
 {
-    return Current().Ask(owner, text, QString::fromLatin1(Text::kAppTitle),
-                         IUserPrompts::Buttons::YesNo,
+    return Current().Ask(owner, text, QString::fromLatin1(Text::kAppTitle), IUserPrompts::Buttons::YesNo,
                          IUserPrompts::Icon::None) == IUserPrompts::Answer::Yes;
 }
 

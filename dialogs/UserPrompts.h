@@ -20,8 +20,7 @@ public:
     // Empty when the user cancels.
     virtual QString OpenFileName(QWidget* owner, const QString& caption) = 0;
     // Asks before an existing file is overwritten; empty when the user cancels.
-    virtual QString SaveFileName(QWidget* owner, const QString& caption,
-                                 const QString& proposedPath) = 0;
+    virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) = 0;
     // A pop-up menu at a screen position; an empty item is a separator.
     // Returns the chosen item's index in `items`, or -1 when none was chosen.
     virtual int PopupMenu(QWidget* owner, const QStringList& items, const QPoint& globalPos) = 0;
@@ -35,8 +34,7 @@ IUserPrompts& Current();
 void Install(IUserPrompts* prompts);
 
 // A message with the caption "Volmaren" and an OK button.
-void Message(QWidget* owner, const QString& text,
-             IUserPrompts::Icon icon = IUserPrompts::Icon::None);
+void Message(QWidget* owner, const QString& text, IUserPrompts::Icon icon = IUserPrompts::Icon::None);
 // A confirmation with the caption "WARNING : Volmaren"; true on Yes.
 bool Confirm(QWidget* owner, const QString& text);
 // A Yes/No question with the caption "Volmaren"; true on Yes.

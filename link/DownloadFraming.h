@@ -15,7 +15,7 @@ inline constexpr std::uint8_t kHeaderType = 5;
 struct Region {
     std::size_t sourceOffset;  // in the raw buffer, which holds the large layout
     std::uint32_t blockCount;
-    std::uint32_t base;        // announced in the region's header
+    std::uint32_t base;  // announced in the region's header
 };
 
 struct DownloadPlan {

@@ -14,7 +14,7 @@ namespace {
 // every `step` bytes: positions 0 to 99, the last few bytes unannounced.
 class CDownloadProgress {
 public:
-    CDownloadProgress(ITransferView& view, std::size_t step) : m_view(view), m_step(step) {}
+    CDownloadProgress(ITransferView& view, std::size_t step) : m_view(view), m_step(step) { }
 
     void Count()
     {
@@ -37,8 +37,8 @@ void SendHeader(CTransferLink& link, const Framing::Region& region)
 
 // The block number and the checksum go out high byte first, unlike the
 // header's fields.
-void SendBlock(CTransferLink& link, CDownloadProgress& progress, std::uint8_t type,
-               const std::uint8_t* data, std::uint32_t number)
+void SendBlock(CTransferLink& link, CDownloadProgress& progress, std::uint8_t type, const std::uint8_t* data,
+               std::uint32_t number)
 {
     const std::uint16_t sum = Framing::BlockSum(data);
     link.SendByte(type);
@@ -52,8 +52,7 @@ void SendBlock(CTransferLink& link, CDownloadProgress& progress, std::uint8_t ty
     link.SendByte(static_cast<std::uint8_t>(sum));
 }
 
-void SendMainRegion(const TransferParams& params, const Framing::Region& region,
-                    CDownloadProgress& progress)
+void SendMainRegion(const TransferParams& params, const Framing::Region& region, CDownloadProgress& progress)
 {
     CTransferLink& link = *params.pLink;
     if (link.Running())
@@ -68,15 +67,14 @@ void SendMainRegion(const TransferParams& params, const Framing::Region& region,
         if (link.m_bRun == 0)
             break;
         params.pView->SetStatusText(Text::kSending);
-        SendBlock(link, progress, BLOCK_MAIN,
-                  params.pImage + region.sourceOffset + j * Framing::kBlockSize, j);
+        SendBlock(link, progress, BLOCK_MAIN, params.pImage + region.sourceOffset + j * Framing::kBlockSize,
+                  j);
         if (link.Running())
             link.WaitForByte(ACK);
     }
 }
 
-void SendTailRegion(const TransferParams& params, const Framing::Region& region,
-                    CDownloadProgress& progress)
+void SendTailRegion(const TransferParams& params, const Framing::Region& region, CDownloadProgress& progress)
 {
     CTransferLink& link = *params.pLink;
     if (link.Running())
@@ -86,8 +84,8 @@ void SendTailRegion(const TransferParams& params, const Framing::Region& region,
     for (std::uint32_t i = 0; i < region.blockCount; ++i) {
         if (link.m_bRun == 0)
             return;
-        SendBlock(link, progress, BLOCK_TAIL,
-                  params.pImage + region.sourceOffset + i * Framing::kBlockSize, i);
+        SendBlock(link, progress, BLOCK_TAIL, params.pImage + region.sourceOffset + i * Framing::kBlockSize,
+                  i);
         if (link.Running())
             link.WaitForByte(ACK);
     }

@@ -41,8 +41,8 @@ void MakeTransparent(termios& tio)
     cfsetospeed(&tio, B115200);
     tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
     tio.c_cflag |= CS8 | CREAD | CLOCAL;
-    tio.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | IXON |
-                     IXOFF | IXANY);
+    tio.c_iflag &=
+        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | INPCK | IXON | IXOFF | IXANY);
     tio.c_oflag &= ~OPOST;
     tio.c_lflag &= ~(ICANON | ECHO | ECHOE | ECHONL | ISIG | IEXTEN);
     tio.c_cc[VMIN] = 1;

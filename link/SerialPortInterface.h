@@ -13,8 +13,8 @@ class IPortMessages;
 
 enum class PortWait {
     Readable,  // at least one byte can be read
-    Idle,      // the time-out passed, or queued output moved on; nothing to read yet
-    Lost,      // the device hung up or failed: it delivers and takes nothing more
+    Idle,  // the time-out passed, or queued output moved on; nothing to read yet
+    Lost,  // the device hung up or failed: it delivers and takes nothing more
 };
 
 class ISerialPort {

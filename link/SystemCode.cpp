@@ -43,16 +43,18 @@ std::string SystemCodePath()
     if (configured != nullptr && *configured != '\0')
         return configured;
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::filesystem::path base =
-        xdg != nullptr && *xdg != '\0' ? std::filesystem::path(xdg)
-                                       : std::filesystem::path(HomeFolder()) / ".config";
+    const std::filesystem::path base = xdg != nullptr && *xdg != '\0'
+                                           ? std::filesystem::path(xdg)
+                                           : std::filesystem::path(HomeFolder()) / ".config";
     const std::filesystem::path folder = base / "volmaren";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return (folder / "kestrune.tmp").string();
 }
 
-CSystemCode::CSystemCode() : CSystemCode(SystemCodePath()) {}
+CSystemCode::CSystemCode() : CSystemCode(SystemCodePath())
+{
+}
 
 CSystemCode::CSystemCode(std::string path) : m_szPath(std::move(path))
 {

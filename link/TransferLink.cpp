@@ -29,8 +29,7 @@ CTransferLink::CTransferLink(ITransferView& view, IPortMessages& messages)
 {
 }
 
-CTransferLink::CTransferLink(ITransferView& view, IPortMessages& messages,
-                             std::unique_ptr<ISerialPort> port)
+CTransferLink::CTransferLink(ITransferView& view, IPortMessages& messages, std::unique_ptr<ISerialPort> port)
     : m_view(view), m_messages(messages), m_port(std::move(port))
 {
 }
@@ -93,8 +92,8 @@ bool CTransferLink::Start(void (*worker)(TransferParams), std::unique_ptr<std::j
     m_bRun = 1;
     m_bAborted = 0;
     try {
-        slot = std::make_unique<std::jthread>(worker,
-                                              TransferParams{m_pImage, this, &m_view, m_pVariant, code});
+        slot =
+            std::make_unique<std::jthread>(worker, TransferParams{m_pImage, this, &m_view, m_pVariant, code});
     } catch (const std::system_error&) {
         m_bRun = 0;
         return false;

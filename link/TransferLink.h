@@ -77,10 +77,10 @@ public:
     std::uint64_t ReceivedCount() const { return m_nReceived; }
 
     // --- Shared flags (0 or 1), read and written by form and worker ----------
-    std::atomic<int> m_bRun{0};          // a worker runs and no stop was asked for
-    std::atomic<int> m_bConnected{0};    // no operation sets it
-    std::atomic<int> m_bAborted{0};      // the last worker ended without finishing
-    std::atomic<int> m_bDownloadLock{0}; // STOP is ignored: the receiver is being written
+    std::atomic<int> m_bRun{0};  // a worker runs and no stop was asked for
+    std::atomic<int> m_bConnected{0};  // no operation sets it
+    std::atomic<int> m_bAborted{0};  // the last worker ended without finishing
+    std::atomic<int> m_bDownloadLock{0};  // STOP is ignored: the receiver is being written
 
     // --- Byte primitives, for the workers ----------------------------------
     bool Running() const { return m_bRun == 1; }
@@ -100,8 +100,7 @@ public:
     void LockDownload();
 
 private:
-    bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot,
-               std::uint16_t code);
+    bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot, std::uint16_t code);
     bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
     void JoinWorkers();
 

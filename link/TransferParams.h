@@ -8,10 +8,10 @@ class CTransferLink;
 class ITransferView;
 
 struct TransferParams {
-    std::uint8_t* pImage;   // the raw image buffer, 0xA0800 bytes
+    std::uint8_t* pImage;  // the raw image buffer, 0xA0800 bytes
     CTransferLink* pLink;
     ITransferView* pView;
-    int* pVariant;          // where an upload records the receiver's variant, 1 or 2
+    int* pVariant;  // where an upload records the receiver's variant, 1 or 2
     std::uint16_t wSystemCode;
 };
 

@@ -39,8 +39,8 @@ Figures Summarise(std::vector<double> samples)
 
 void Report(const char* what, const Figures& figures, const char* goal)
 {
-    std::printf("%-52s median %8.2f ms   worst %8.2f ms   (goal: %s)\n", what, figures.median,
-                figures.worst, goal);
+    std::printf("%-52s median %8.2f ms   worst %8.2f ms   (goal: %s)\n", what, figures.median, figures.worst,
+                goal);
 }
 
 QString WriteFullImage(const QTemporaryDir& dir)
@@ -126,7 +126,8 @@ class Editor {
 public:
     Editor(const QString& image, const QStringList& simulatorOptions)
     {
-        m_simulator.start(QStringLiteral(STB_SIM_PATH), QStringList{QStringLiteral("--image"), image} + simulatorOptions);
+        m_simulator.start(QStringLiteral(STB_SIM_PATH),
+                          QStringList{QStringLiteral("--image"), image} + simulatorOptions);
         if (!m_simulator.waitForReadyRead(10000))
             qFatal("the receiver simulator did not start");
         qputenv("VOLMAREN_COM1", m_simulator.readLine().trimmed());

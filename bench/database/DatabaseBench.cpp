@@ -44,8 +44,7 @@ std::vector<int> EveryNth(int count, int n, int first = 0)
 
 // Runs `operation` on a fresh full database in every iteration; only the
 // operation is timed.
-template <class Operation>
-void OnFreshDatabase(benchmark::State& state, Operation operation)
+template <class Operation> void OnFreshDatabase(benchmark::State& state, Operation operation)
 {
     CChannelDatabase db;
     for (auto _ : state) {
@@ -91,21 +90,11 @@ void Filters(benchmark::State& state)
     const int sat = CrowdedSatellite(db);
     for (auto _ : state) {
         switch (state.range(0)) {
-        case 0:
-            db.ShowAllTransponders();
-            break;
-        case 1:
-            db.ShowTranspondersOf(sat);
-            break;
-        case 2:
-            db.ShowAllChannels(kTv);
-            break;
-        case 3:
-            db.ShowChannelsOfSatellite(sat, kTv);
-            break;
-        default:
-            db.ShowChannelsOfTransponder(2000, kTv);
-            break;
+        case 0: db.ShowAllTransponders(); break;
+        case 1: db.ShowTranspondersOf(sat); break;
+        case 2: db.ShowAllChannels(kTv); break;
+        case 3: db.ShowChannelsOfSatellite(sat, kTv); break;
+        default: db.ShowChannelsOfTransponder(2000, kTv); break;
         }
     }
 }

@@ -25,7 +25,7 @@ using Clock = std::chrono::steady_clock;
 
 class CTimingView final : public ITransferView, public IPortMessages {
 public:
-    void SetProgress(int) override {}
+    void SetProgress(int) override { }
     void SetStatusText(const std::string& text) override
     {
         const std::lock_guard lock(m_mutex);
@@ -107,8 +107,8 @@ void BM_LargeTransfer(benchmark::State& state, bool upload)
         const Clock::time_point wallStart = Clock::now();
         upload ? link.StartUpload(0) : link.StartDownload(0);
         const double data = view.WaitForEnd();
-        const bool completed = (upload ? link.FinishUpload() : link.FinishDownload()) ==
-                               TransferEnd::Completed;
+        const bool completed =
+            (upload ? link.FinishUpload() : link.FinishDownload()) == TransferEnd::Completed;
         cpu += ProcessCpuSeconds() - cpuStart;
         wall += std::chrono::duration<double>(Clock::now() - wallStart).count();
         state.SetIterationTime(data);

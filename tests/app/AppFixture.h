@@ -56,8 +56,7 @@ public:
 
     // Runs `act` on the next modal dialog of type T once it is shown; a
     // dialog that does not open within a few seconds fails the test.
-    template <class T>
-    static void whenModal(std::function<void(T*)> act, int attemptsLeft = 500)
+    template <class T> static void whenModal(std::function<void(T*)> act, int attemptsLeft = 500)
     {
         QTimer::singleShot(10, [act, attemptsLeft] {
             auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
@@ -72,8 +71,7 @@ public:
         });
     }
     // Cancels the next modal dialog of type T.
-    template <class T>
-    static void cancelModal()
+    template <class T> static void cancelModal()
     {
         whenModal<T>([](T* dialog) { clickButton(FindButton(dialog, 1017)); });
     }

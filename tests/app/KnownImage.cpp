@@ -54,4 +54,3 @@ void BuildKnownImage(CChannelDatabase& db)
     AddChannel(db, kRadio, 1, "Radio One", 0x00, 0xFFFF, 0x00);
     db.UpdateListContext();
 }
-

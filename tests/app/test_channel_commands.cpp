@@ -38,8 +38,8 @@ void InterleavedChannels(CChannelDatabase& db)
     AddTransponder(db, 0, 11778, 27500, 1);
     AddTransponder(db, 0, 12000, 27500, 0);
     for (int i = 0; i < 14; ++i)
-        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)),
-                   0, 0xFFFF, 0);
+        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)), 0,
+                   0xFFFF, 0);
 }
 
 QStringList Names(CChannelDatabase& db, int kind)

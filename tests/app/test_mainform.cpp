@@ -12,7 +12,6 @@
 
 #include <cstring>
 
-
 class MainFormTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -49,8 +48,8 @@ void MainFormTest::startsWithoutAnImage()
     QCOMPARE(view.Tabs()->tabText(0), QStringLiteral("TV Channel        "));
     QCOMPARE(view.Tabs()->tabText(1), QStringLiteral("Radio Channel     "));
 
-    const QStringList tvHeadings{"No", "Name", "Scramble", "Bouquet", "Favorite", "Audio",
-                                 "V-PID", "A-PID", "P-PID", "Lock", "Skip"};
+    const QStringList tvHeadings{"No",    "Name",  "Scramble", "Bouquet", "Favorite", "Audio",
+                                 "V-PID", "A-PID", "P-PID",    "Lock",    "Skip"};
     const QList<int> tvWidths{30, 120, 90, 140, 90, 70, 60, 60, 60, 45, 45};
     QHeaderView* header = view.ChannelList(kTv)->header();
     for (int c = 0; c < tvHeadings.size(); ++c) {
@@ -116,14 +115,14 @@ void MainFormTest::showsEveryCellText()
     // Bouquet names are never taken from a file; one set afterwards shows.
     app.db().SetBouquet("ARD", 0, kTv);
     view.FillChannelList(kTv);
-    QCOMPARE(AppFixture::cells(tv, 0), (QStringList{"1", "Das Erste", "Viaccess", "ARD", "News...",
-                                                    "STEREO", "101", "102", "103", "ON", "OFF"}));
-    QCOMPARE(AppFixture::cells(tv, 1), (QStringList{"2", "Left Ch", "FTA", "", "Kids", "LEFT", "101",
-                                                    "102", "103", "OFF", "OFF"}));
+    QCOMPARE(AppFixture::cells(tv, 0), (QStringList{"1", "Das Erste", "Viaccess", "ARD", "News...", "STEREO",
+                                                    "101", "102", "103", "ON", "OFF"}));
+    QCOMPARE(AppFixture::cells(tv, 1),
+             (QStringList{"2", "Left Ch", "FTA", "", "Kids", "LEFT", "101", "102", "103", "OFF", "OFF"}));
     QCOMPARE(AppFixture::cells(tv, 2), (QStringList{"3", "Right Ch", "Viaccess", "", "NoGroup", "RIGHT",
                                                     "101", "102", "103", "OFF", "ON"}));
-    QCOMPARE(AppFixture::cells(tv, 3), (QStringList{"4", "Std", "standard", "", "Sport", "", "101",
-                                                    "102", "103", "OFF", "OFF"}));
+    QCOMPARE(AppFixture::cells(tv, 3),
+             (QStringList{"4", "Std", "standard", "", "Sport", "", "101", "102", "103", "OFF", "OFF"}));
     QCOMPARE(AppFixture::cells(tv, 4).mid(1, 2), (QStringList{"Unknown CA", ""}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kRadio), 0),
              (QStringList{"1", "Radio One", "FTA", "", "NoGroup", "STEREO", "102", "103", "OFF", "OFF"}));

@@ -66,9 +66,8 @@ void SatelliteCommandsTest::doNothingWithoutAnImage()
 void SatelliteCommandsTest::addsSatellitesUpToTheLimit()
 {
     AppFixture app;
-    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), [](CChannelDatabase& db) {
-        FillWithSatellites(db, 299);
-    })));
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"),
+                                    [](CChannelDatabase& db) { FillWithSatellites(db, 299); })));
     CVolmarenView& view = app.view();
 
     QString proposed;
@@ -109,8 +108,7 @@ void SatelliteCommandsTest::editsTheClickedSatellite()
     });
     AppFixture::doubleClick(view.SatelliteList(), 2);
     QCoreApplication::processEvents();
-    QCOMPARE(AfterAll(AppFixture::rows(view.SatelliteList())),
-             (QStringList{"Astra 19.2E", "Hot Bird"}));
+    QCOMPARE(AfterAll(AppFixture::rows(view.SatelliteList())), (QStringList{"Astra 19.2E", "Hot Bird"}));
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{2});
     QVERIFY(!app.doc().Saved());
 
@@ -159,8 +157,8 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     AppFixture::click(view.SatelliteList(), 0);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1073));
-    QCOMPARE(app.prompts().texts(), (QStringList{"Do you want to delete the current Satellite(s)?",
-                                                 "Please choose the Satellite"}));
+    QCOMPARE(app.prompts().texts(),
+             (QStringList{"Do you want to delete the current Satellite(s)?", "Please choose the Satellite"}));
     QCOMPARE(app.prompts().asked.first().caption, QStringLiteral("WARNING : Volmaren"));
 
     // Declined: nothing changes.
@@ -194,9 +192,8 @@ void SatelliteCommandsTest::deleteAfterMenuAddNeedsAClick()
     CVolmarenView& view = app.view();
 
     app.prompts().ChooseMenuItem(QStringLiteral("Add Satellite"));
-    AppFixture::whenModal<CSatelliteAddDlg>([](CSatelliteAddDlg* dialog) {
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
-    });
+    AppFixture::whenModal<CSatelliteAddDlg>(
+        [](CSatelliteAddDlg* dialog) { AppFixture::clickButton(AppFixture::FindButton(dialog, 1016)); });
     AppFixture::rightClick(view.SatelliteList(), 1);
     QCOMPARE(app.prompts().menus, QList<QStringList>{(QStringList{"Add Satellite", "Delete Satellite"})});
     QCOMPARE(app.db().GetSatelliteCount(), 3);
@@ -317,7 +314,8 @@ void SatelliteCommandsTest::deletesTransponders()
     AppFixture::click(view.TransponderList(), 3, Qt::ControlModifier);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1076));
-    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Do you want to delete the current Transponder(s)?")});
+    QCOMPARE(app.prompts().texts(),
+             QStringList{QStringLiteral("Do you want to delete the current Transponder(s)?")});
     QCOMPARE(app.db().GetTransponderCount(), 1);
     QCOMPARE(AppFixture::rows(view.TransponderList()), (QStringList{"'All Transponder'", "3840  4340  (V)"}));
     QCOMPARE(app.db().GetChannelCount(kTv), 1);
@@ -392,9 +390,8 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
 
     // OK without a change leaves the image saved.
     app.doc().SetSaved(true);
-    AppFixture::whenModal<CSystemInfoDlg>([](CSystemInfoDlg* dialog) {
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
-    });
+    AppFixture::whenModal<CSystemInfoDlg>(
+        [](CSystemInfoDlg* dialog) { AppFixture::clickButton(AppFixture::FindButton(dialog, 1016)); });
     app.frame().m_pSystemInfoAction->trigger();
     QVERIFY(app.doc().Saved());
 }

@@ -119,8 +119,9 @@ void TransfersTest::uploadsALargeImage()
     QVERIFY(!view.SatelliteList()->isEnabled());
     QVERIFY(view.Button(1009)->isEnabled());
     app.frame().UpdateCommandStates();
-    for (QAction* action : {app.frame().m_pOpenAction, app.frame().m_pExitAction, app.frame().m_pConnectAction,
-                            app.frame().m_pUploadAction, app.frame().m_pDownloadAction})
+    for (QAction* action :
+         {app.frame().m_pOpenAction, app.frame().m_pExitAction, app.frame().m_pConnectAction,
+          app.frame().m_pUploadAction, app.frame().m_pDownloadAction})
         QVERIFY(!action->isEnabled());
 
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
@@ -163,7 +164,8 @@ void TransfersTest::uploadsASmallImageWithTheBouquetNotice()
 
     AppFixture::clickButton(app.view().Button(1058));
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
-    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Notice : Your current Bouquet data will be initialized")});
+    QCOMPARE(app.prompts().texts(),
+             QStringList{QStringLiteral("Notice : Your current Bouquet data will be initialized")});
     QCOMPARE(app.db().m_nVariant, 1);
     QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 9);
 
@@ -203,8 +205,8 @@ void TransfersTest::refusesADownloadWithoutSavedData()
     QVERIFY(app.open(app.writeDemo(QStringLiteral("demo.dat"))));
     app.doc().SetSaved(false);
     AppFixture::clickButton(app.view().Button(1059));
-    QCOMPARE(app.prompts().texts(), (QStringList{"No downloading data has been selected",
-                                                 "STB image File don't saved"}));
+    QCOMPARE(app.prompts().texts(),
+             (QStringList{"No downloading data has been selected", "STB image File don't saved"}));
     QVERIFY(app.view().Button(1059)->isEnabled());
     QVERIFY(!app.view().TransferRunning());
 }
@@ -245,7 +247,8 @@ void TransfersTest::stopsAnUpload()
     QTRY_VERIFY_WITH_TIMEOUT(app.view().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
     AppFixture::clickButton(app.view().Button(1009));
     QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(),
-                              QStringLiteral("Interupted by User.  Please Reset your STB."), kTransferTimeout);
+                              QStringLiteral("Interupted by User.  Please Reset your STB."),
+                              kTransferTimeout);
     QVERIFY(app.doc().NoData());
     QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 0);
     QVERIFY(app.view().Button(1058)->isEnabled());

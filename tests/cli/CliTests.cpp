@@ -69,10 +69,10 @@ TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
 {
     const CliResult help = m_cli.Run({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* word : {"info", "list", "convert", "edit", "demo", "--full", "delete-satellites",
-                             "delete-transponders", "delete-channels", "move-channels",
-                             "swap-channels", "add-satellite", "add-transponder", "add-channel",
-                             "update-context", "--satellite", "--transponder", "Exit status"})
+    for (const char* word :
+         {"info", "list", "convert", "edit", "demo", "--full", "delete-satellites", "delete-transponders",
+          "delete-channels", "move-channels", "swap-channels", "add-satellite", "add-transponder",
+          "add-channel", "update-context", "--satellite", "--transponder", "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 
     EXPECT_EQ(m_cli.Run({}).status, 2);
@@ -91,9 +91,8 @@ TEST_F(Cli, InfoPrintsTheSummaryInItsOrder)
     Lines keys;
     for (const std::string& line : SplitLines(info.out))
         keys.push_back(line.substr(0, line.find(':')));
-    EXPECT_EQ(keys, (Lines{"variant", "satellites", "transponders", "tv", "radio", "groups",
-                           "menu-language", "list-mode", "current-satellite", "current-group",
-                           "service-type"}));
+    EXPECT_EQ(keys, (Lines{"variant", "satellites", "transponders", "tv", "radio", "groups", "menu-language",
+                           "list-mode", "current-satellite", "current-group", "service-type"}));
     EXPECT_NE(info.out.find("variant: 2\n"), std::string::npos);
     EXPECT_NE(info.out.find("groups: News,Movies,Music\n"), std::string::npos);
     EXPECT_NE(info.out.find("menu-language: English\n"), std::string::npos);
@@ -148,7 +147,8 @@ TEST_F(Cli, ListShowsTheFormsRows)
     ASSERT_GE(satellites.size(), 5u);
     EXPECT_EQ(satellites[0], "ASTRA 19.2E");
 
-    const Lines transponders = SplitLines(m_cli.Run({"list", "transponders", m_demo, "--satellite", "7"}).out);
+    const Lines transponders =
+        SplitLines(m_cli.Run({"list", "transponders", m_demo, "--satellite", "7"}).out);
     ASSERT_GE(transponders.size(), 2u);
     EXPECT_EQ(transponders[1], "3840  4340  (V)");
 
@@ -214,25 +214,66 @@ TEST_F(Cli, LimitsAreRefusedWithTheEditorsMessages)
     refused({"add-channel", "radio", "0", "One more", "0", "2", "3"}, "Radio Channel is full");
     EXPECT_FALSE(OutWritten());
 
-    ASSERT_EQ(m_cli.Run({"edit", full, Out(), "delete-channels", "tv", "0", "add-channel", "tv", "0",
-                         "Last", "1", "2", "3", "Bq"}).status, 0);
+    ASSERT_EQ(m_cli
+                  .Run({"edit", full, Out(), "delete-channels", "tv", "0", "add-channel", "tv", "0", "Last",
+                        "1", "2", "3", "Bq"})
+                  .status,
+              0);
     EXPECT_NE(m_cli.Run({"info", Out()}).out.find("tv: 4467\n"), std::string::npos);
 }
 
 TEST_F(Cli, AnEditScriptMakesTheBytesTheEditorWould)
 {
     const CliResult result = Edit({
-        "add-satellite", "EUTELSAT 9E",
-        "add-transponder", "8", "11727", "27500", "V",
-        "add-transponder", "8", "11747", "27500", "H",
-        "add-channel", "tv", "136", "Nova Cinema", "1001", "1002", "1001", "My Bouquet",
-        "add-channel", "radio", "137", "Radio Nine", "0", "2002", "2002",
-        "add-channel", "tv", "137", "Second", "1011", "1012", "1011",
-        "move-channels", "tv", "0", "320,321",
-        "swap-channels", "tv", "0", "1",
-        "delete-channels", "tv", "5,2,2",
-        "delete-transponders", "0,136",
-        "delete-satellites", "3",
+        "add-satellite",
+        "EUTELSAT 9E",
+        "add-transponder",
+        "8",
+        "11727",
+        "27500",
+        "V",
+        "add-transponder",
+        "8",
+        "11747",
+        "27500",
+        "H",
+        "add-channel",
+        "tv",
+        "136",
+        "Nova Cinema",
+        "1001",
+        "1002",
+        "1001",
+        "My Bouquet",
+        "add-channel",
+        "radio",
+        "137",
+        "Radio Nine",
+        "0",
+        "2002",
+        "2002",
+        "add-channel",
+        "tv",
+        "137",
+        "Second",
+        "1011",
+        "1012",
+        "1011",
+        "move-channels",
+        "tv",
+        "0",
+        "320,321",
+        "swap-channels",
+        "tv",
+        "0",
+        "1",
+        "delete-channels",
+        "tv",
+        "5,2,2",
+        "delete-transponders",
+        "0,136",
+        "delete-satellites",
+        "3",
         "update-context",
     });
     ASSERT_EQ(result.status, 0) << result.err;

@@ -48,8 +48,7 @@ TEST_F(TransferCommandTest, DemoImageGoesUpAndComesBackUnchanged)
     EXPECT_EQ(CliRunner::Read(uploaded), CliRunner::Read(demo));
 
     CSimProcess sim({"--image", demo, "--code", "1234", "--received", received, "--noise"});
-    const CliResult down =
-        cli.Run({"download", "--port", sim.DevicePath(), "--code", "1234", uploaded});
+    const CliResult down = cli.Run({"download", "--port", sim.DevicePath(), "--code", "1234", uploaded});
     EXPECT_EQ(down.status, 0) << down.err;
     EXPECT_NE(down.err.find("Sending DATA..."), std::string::npos);
     EXPECT_NE(down.err.find("Download complete"), std::string::npos) << down.err;
@@ -68,8 +67,7 @@ TEST_F(TransferCommandTest, SmallReceiverGetsItsLayoutAndTheBouquetNotice)
         CSimProcess sim({"--image", smallPath});
         const CliResult up = cli.Run({"upload", "--port", sim.DevicePath(), uploaded});
         EXPECT_EQ(up.status, 0) << up.err;
-        EXPECT_NE(up.err.find("Notice : Your current Bouquet data will be initialized"),
-                  std::string::npos)
+        EXPECT_NE(up.err.find("Notice : Your current Bouquet data will be initialized"), std::string::npos)
             << up.err;
         EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
     }
@@ -124,8 +122,7 @@ TEST_F(TransferCommandTest, BadArgumentsAndMissingPorts)
     EXPECT_EQ(cli.Run({"upload", uploaded}).status, 2);
     EXPECT_EQ(cli.Run({"upload", "--port", "COM1", "--code", "12a4", uploaded}).status, 2);
     EXPECT_EQ(cli.Run({"download", "--port", "COM1", "--timeout", "soon", demo}).status, 2);
-    const CliResult missing =
-        cli.Run({"upload", "--port", cli.Path("no-such-port"), uploaded});
+    const CliResult missing = cli.Run({"upload", "--port", cli.Path("no-such-port"), uploaded});
     EXPECT_EQ(missing.status, 4);
     EXPECT_NE(missing.err.find("Error : Set COM1 State"), std::string::npos) << missing.err;
     EXPECT_EQ(cli.Run({"download", "--port", "COM1", cli.Path("missing.dat")}).status, 4);

@@ -4,8 +4,7 @@
 #include <QImage>
 #include <QTest>
 
-class ColorFormViewTest : public QObject
-{
+class ColorFormViewTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -23,7 +22,8 @@ private Q_SLOTS:
 
         QCOMPARE(view.BackgroundColor(), QColor(10, 120, 30));
         const QImage image = view.grab().toImage();
-        for (const QPoint corner : {QPoint(0, 0), QPoint(39, 0), QPoint(0, 29), QPoint(39, 29), QPoint(20, 15)})
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(39, 0), QPoint(0, 29), QPoint(39, 29), QPoint(20, 15)})
             QCOMPARE(image.pixelColor(corner), QColor(10, 120, 30));
     }
 };

@@ -45,8 +45,8 @@ int PaintedColumns(const QImage& image, int y, const QColor& background)
 
 bool IsNear(const QColor& a, const QColor& b, int tolerance)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-           && std::abs(a.blue() - b.blue()) <= tolerance;
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 // Columns [from, to) that hold at least one pixel close to `color`.
@@ -64,10 +64,9 @@ int ColumnsWith(const QImage& image, int from, int to, const QColor& color)
     return count;
 }
 
-} // namespace
+}  // namespace
 
-class GradientProgressCtrlTest : public QObject
-{
+class GradientProgressCtrlTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -249,12 +248,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("percent") << "%d%%" << int(CGradientProgressCtrl::kTextPercent) << "25%";
         QTest::newRow("position") << "pos %d" << int(CGradientProgressCtrl::kTextPosition) << "pos 75";
-        QTest::newRow("width and flags") << "[%-4d|%+d|%03i]" << int(CGradientProgressCtrl::kTextPercent)
-                                         << "[25  |+25|025]";
+        QTest::newRow("width and flags")
+            << "[%-4d|%+d|%03i]" << int(CGradientProgressCtrl::kTextPercent) << "[25  |+25|025]";
         QTest::newRow("no format") << "" << int(CGradientProgressCtrl::kTextPercent) << "";
         QTest::newRow("no mode") << "%d%%" << 0 << "";
-        QTest::newRow("foreign conversions") << "%s %n %x %" << int(CGradientProgressCtrl::kTextPercent)
-                                             << "%s %n %x %";
+        QTest::newRow("foreign conversions")
+            << "%s %n %x %" << int(CGradientProgressCtrl::kTextPercent) << "%s %n %x %";
         QTest::newRow("huge width") << "%999999999d" << int(CGradientProgressCtrl::kTextPercent)
                                     << "%999999999d";
     }
@@ -312,15 +311,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("style");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("filled");
-        QTest::newRow("from the far end") << int(CGradientProgressCtrl::kFillFromEnd) << QSize(100, 10)
-                                          << QRect(60, 0, 40, 10);
+        QTest::newRow("from the far end")
+            << int(CGradientProgressCtrl::kFillFromEnd) << QSize(100, 10) << QRect(60, 0, 40, 10);
         QTest::newRow("vertical") << int(CGradientProgressCtrl::kVertical) << QSize(10, 100)
                                   << QRect(0, 60, 10, 40);
         QTest::newRow("vertical from the far end")
             << int(CGradientProgressCtrl::kVertical | CGradientProgressCtrl::kFillFromEnd) << QSize(10, 100)
             << QRect(0, 0, 10, 40);
-        QTest::newRow("moving segment") << int(CGradientProgressCtrl::kMovingSegment) << QSize(100, 10)
-                                        << QRect(20, 0, 20, 10);
+        QTest::newRow("moving segment")
+            << int(CGradientProgressCtrl::kMovingSegment) << QSize(100, 10) << QRect(20, 0, 20, 10);
     }
 
     void alternativeDirections()

@@ -10,8 +10,7 @@ namespace {
 
 // A shown top-level window with a button on it, away from the window's
 // corner so that the mouse can be moved off it.
-struct Form
-{
+struct Form {
     Form()
     {
         window.resize(300, 200);
@@ -32,10 +31,9 @@ struct Form
     CHoverButton* button = nullptr;
 };
 
-} // namespace
+}  // namespace
 
-class HoverButtonTest : public QObject
-{
+class HoverButtonTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:

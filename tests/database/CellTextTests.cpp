@@ -71,7 +71,8 @@ TEST(CellText, FavoriteShowsTheLowestGroupAndWhetherThereAreMore)
 TEST(CellText, ChannelRowsNumberFromOneAndRadioHasNoVideoPid)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {0}});
+    BuildTables(
+        db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {0}});
     ChannelRecord channel;
     db.GetChannel(channel, 0, kRadio);
     channel.videoPid = 4321;
@@ -81,8 +82,8 @@ TEST(CellText, ChannelRowsNumberFromOneAndRadioHasNoVideoPid)
     db.SetChannel(channel, 0, kRadio);
 
     const auto radio = Cells::ChannelRow(db, 6, 0, kRadio);
-    EXPECT_EQ(radio, (std::vector<std::string>{"7", "R0", "FTA", "BR0", "NoGroup", "STEREO", "101",
-                                               "102", "ON", "ON"}));
+    EXPECT_EQ(radio, (std::vector<std::string>{"7", "R0", "FTA", "BR0", "NoGroup", "STEREO", "101", "102",
+                                               "ON", "ON"}));
     EXPECT_EQ(Cells::ChannelRow(db, 0, 0, kTv).size(), 11u);
     EXPECT_EQ(Cells::ChannelColumns(kRadio).size(), 10u);
 }

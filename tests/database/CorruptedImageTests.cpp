@@ -96,8 +96,8 @@ TEST(CorruptedImages, ValidImagesWithAFewBytesChanged)
         FillRandomDatabase(db, rng, RandomTableSizes(rng));
         const auto image = ImageBytes(db);
         std::copy(image.begin(), image.end(), db.GetRawImage());
-        SprinkleBoundaries(rng, db.GetRawImage() + Image::kTvOffset,
-                           Image::kSystemOffset - Image::kTvOffset, 40);
+        SprinkleBoundaries(rng, db.GetRawImage() + Image::kTvOffset, Image::kSystemOffset - Image::kTvOffset,
+                           40);
         db.ImageToTables(2);
         ExerciseEverything(db, rng);
     }
@@ -111,8 +111,8 @@ TEST(CorruptedImages, MovingPastADeletedSlotLeftInTheImageDuplicatesNothing)
     db.ClearChannel(3, kTv);
     db.MoveChannels({5}, -1, kTv);
 
-    EXPECT_EQ(ChannelNames(db, kTv), (std::vector<std::string>{"TV0", "TV1", "TV2", "TV4", "TV6",
-                                                                "TV7", "TV8", "TV9", "TV5"}));
+    EXPECT_EQ(ChannelNames(db, kTv),
+              (std::vector<std::string>{"TV0", "TV1", "TV2", "TV4", "TV6", "TV7", "TV8", "TV9", "TV5"}));
     EXPECT_EQ(BouquetName(db, 8, kTv), "BTV5");
     EXPECT_EQ(BouquetName(db, 9, kTv), "");
 }

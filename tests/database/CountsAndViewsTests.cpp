@@ -30,7 +30,8 @@ std::vector<int> TransponderView(const CChannelDatabase& db)
 TEST(Counts, FullChannelTableNeedsNoEndSlot)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {}, .radioTransponders = {}});
+    BuildTables(
+        db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {}, .radioTransponders = {}});
     ChannelRecord channel{};
     channel.status = 1;
     for (int i = 0; i < Image::kMaxTvChannels; ++i)
@@ -68,7 +69,8 @@ TEST(Counts, SatelliteAndTransponderScansStopAtTheLimitsWithoutEndRecords)
 TEST(Counts, GroupAndBouquetEdges)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {}});
+    BuildTables(
+        db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {}});
     EXPECT_EQ(db.GetGroupChannelCount(-1, kTv), 0);
     EXPECT_EQ(db.GetGroupChannelCount(8, kTv), 0);
     char text[20];
@@ -116,7 +118,7 @@ TEST(Views, DanglingReferencesBelongToNoSatellite)
     TableLayout layout;
     layout.satellites = 2;
     layout.transponderSatellites = {0, 7, 1};  // transponder 1 names no satellite
-    layout.tvTransponders = {0, 1, 9, 2};      // channel 2 names no transponder
+    layout.tvTransponders = {0, 1, 9, 2};  // channel 2 names no transponder
     CChannelDatabase db;
     BuildTables(db, layout);
     const auto before = ImageBytes(db);
@@ -161,7 +163,8 @@ TEST(Views, DeletionsDoNotTurnDanglingReferencesIntoEndMarkers)
 TEST(Texts, FieldsWithoutTheirNulAreReadToTheFieldsEnd)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {}});
+    BuildTables(
+        db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {}});
     SatelliteRecord satellite;
     db.GetSatellite(satellite, 0);
     std::memset(satellite.name, 'N', sizeof satellite.name);

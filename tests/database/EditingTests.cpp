@@ -114,18 +114,22 @@ TEST(DeleteChannels, BouquetNameStartingWithTheDeletionByteStaysWithItsChannel)
 {
     CChannelDatabase db;
     BuildTables(db, TenTransponders());
-    db.SetBouquet("\xFF" "Sport", 5, kTv);
+    db.SetBouquet("\xFF"
+                  "Sport",
+                  5, kTv);
     db.DeleteChannels({1}, kTv);
 
     EXPECT_EQ(ChannelName(db, 4, kTv), "TV5");
-    EXPECT_EQ(BouquetName(db, 4, kTv), "\xFF" "Sport");
+    EXPECT_EQ(BouquetName(db, 4, kTv), "\xFF"
+                                       "Sport");
     EXPECT_EQ(BouquetName(db, 5, kTv), "BTV6");
 }
 
 TEST(AddRecords, AppendAtTheCountUpToTheLimits)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 7, .transponderSatellites = {0}, .tvTransponders = {}, .radioTransponders = {}});
+    BuildTables(
+        db, {.satellites = 7, .transponderSatellites = {0}, .tvTransponders = {}, .radioTransponders = {}});
     SatelliteRecord satellite{};
     db.AddSatellite(satellite);
     db.GetSatellite(satellite, 7);
@@ -162,12 +166,14 @@ TEST(MoveChannels, InsertsTheBlockBeforeAPositionOrAtTheEnd)
 
     BuildTables(db, layout);
     db.MoveChannels({5, 6}, -1, kTv);
-    EXPECT_EQ(ChannelNames(db, kTv), (Names{"TV0", "TV1", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9", "TV5", "TV6"}));
+    EXPECT_EQ(ChannelNames(db, kTv),
+              (Names{"TV0", "TV1", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9", "TV5", "TV6"}));
     ExpectBouquetsFollowNames(db);
 
     BuildTables(db, layout);
     db.MoveChannels({6, 5}, 2, kTv);
-    EXPECT_EQ(ChannelNames(db, kTv), (Names{"TV0", "TV1", "TV6", "TV5", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9"}));
+    EXPECT_EQ(ChannelNames(db, kTv),
+              (Names{"TV0", "TV1", "TV6", "TV5", "TV2", "TV3", "TV4", "TV7", "TV8", "TV9"}));
     ExpectBouquetsFollowNames(db);
     ChannelRecord moved;
     db.GetChannel(moved, 2, kTv);

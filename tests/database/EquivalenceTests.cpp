@@ -45,12 +45,8 @@ Step RandomStep(std::mt19937& rng, const CChannelDatabase& db)
 {
     Step step{Operation(Below(rng, 4)), {}, Below(rng, 2), -1};
     switch (step.operation) {
-    case Operation::DeleteTransponders:
-        step.list = RandomSubset(rng, db.GetTransponderCount());
-        break;
-    case Operation::DeleteSatellites:
-        step.list = RandomSubset(rng, db.GetSatelliteCount());
-        break;
+    case Operation::DeleteTransponders: step.list = RandomSubset(rng, db.GetTransponderCount()); break;
+    case Operation::DeleteSatellites: step.list = RandomSubset(rng, db.GetSatelliteCount()); break;
     case Operation::DeleteChannels:
         step.list = RandomSubset(rng, db.GetChannelCount(step.kind));
         std::shuffle(step.list.begin(), step.list.end(), rng);
@@ -69,14 +65,10 @@ Step RandomStep(std::mt19937& rng, const CChannelDatabase& db)
 void ApplyFast(CChannelDatabase& db, const Step& step)
 {
     switch (step.operation) {
-    case Operation::DeleteTransponders:
-        return db.DeleteTransponders(step.list);
-    case Operation::DeleteSatellites:
-        return db.DeleteSatellites(step.list);
-    case Operation::DeleteChannels:
-        return db.DeleteChannels(step.list, step.kind);
-    case Operation::MoveChannels:
-        return db.MoveChannels(step.list, step.position, step.kind);
+    case Operation::DeleteTransponders: return db.DeleteTransponders(step.list);
+    case Operation::DeleteSatellites: return db.DeleteSatellites(step.list);
+    case Operation::DeleteChannels: return db.DeleteChannels(step.list, step.kind);
+    case Operation::MoveChannels: return db.MoveChannels(step.list, step.position, step.kind);
     }
 }
 
@@ -85,18 +77,10 @@ void ApplyReference(CChannelDatabase& db, const Step& step)
 {
     ReferenceTables tables(db);
     switch (step.operation) {
-    case Operation::DeleteTransponders:
-        tables.DeleteTransponders(step.list);
-        break;
-    case Operation::DeleteSatellites:
-        tables.DeleteSatellites(step.list);
-        break;
-    case Operation::DeleteChannels:
-        tables.DeleteChannels(step.list, step.kind);
-        break;
-    case Operation::MoveChannels:
-        tables.MoveChannels(step.list, step.position, step.kind);
-        break;
+    case Operation::DeleteTransponders: tables.DeleteTransponders(step.list); break;
+    case Operation::DeleteSatellites: tables.DeleteSatellites(step.list); break;
+    case Operation::DeleteChannels: tables.DeleteChannels(step.list, step.kind); break;
+    case Operation::MoveChannels: tables.MoveChannels(step.list, step.position, step.kind); break;
     }
     tables.CopyInto(db);
     if (step.operation != Operation::MoveChannels)

@@ -21,8 +21,8 @@ protected:
     void SetUp() override
     {
         m_dir = fs::temp_directory_path() /
-                ("volmaren-doc-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("volmaren-doc-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -69,12 +69,9 @@ std::string Load(CImageDocument& document, const std::string& path)
 {
     std::string error;
     switch (document.LoadFile(path, error)) {
-    case CImageDocument::Load::Loaded:
-        return "loaded";
-    case CImageDocument::Load::NotAnImage:
-        return "not an image";
-    case CImageDocument::Load::Error:
-        break;
+    case CImageDocument::Load::Loaded: return "loaded";
+    case CImageDocument::Load::NotAnImage: return "not an image";
+    case CImageDocument::Load::Error: break;
     }
     return "error";
 }
@@ -195,8 +192,8 @@ TEST_F(ImageFiles, FailedSaveKeepsThePreviousFileAndReportsFailure)
 TEST_F(ImageFiles, ReplacingAFileKeepsItsPermissions)
 {
     Write(Path("target.dat"), Bytes(10, 0));
-    fs::permissions(Path("target.dat"), fs::perms::owner_read | fs::perms::owner_write |
-                                            fs::perms::group_read);
+    fs::permissions(Path("target.dat"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const Bytes image = RandomImage(Image::kLargeSize, 8);
     std::string error;
     ASSERT_TRUE(ImageFile::WriteAtomically(Path("target.dat"), image.data(), image.size(), error));

@@ -11,8 +11,8 @@
 struct TableLayout {
     int satellites = 0;
     std::vector<int> transponderSatellites;  // per transponder, its satellite
-    std::vector<int> tvTransponders;         // per TV channel, its transponder
-    std::vector<int> radioTransponders;      // per radio channel, its transponder
+    std::vector<int> tvTransponders;  // per TV channel, its transponder
+    std::vector<int> radioTransponders;  // per radio channel, its transponder
 };
 
 // One satellite with one transponder carrying `tv` TV channels.

@@ -14,8 +14,7 @@ SystemInfo Info(const CChannelDatabase& db)
     return info;
 }
 
-void SetContext(CChannelDatabase& db, int listMode, int currentSatellite, int currentGroup,
-                int serviceType)
+void SetContext(CChannelDatabase& db, int listMode, int currentSatellite, int currentGroup, int serviceType)
 {
     SystemInfo info = Info(db);
     info.listMode = std::uint8_t(listMode);
@@ -56,7 +55,9 @@ TableLayout ThreeSatellites()
 TEST(UpdateListContext, WithNoChannelsResetsEverything)
 {
     CChannelDatabase db;
-    BuildTables(db, {.satellites = 2, .transponderSatellites = {0, 1}, .tvTransponders = {}, .radioTransponders = {}});
+    BuildTables(
+        db,
+        {.satellites = 2, .transponderSatellites = {0, 1}, .tvTransponders = {}, .radioTransponders = {}});
     SetContext(db, 2, 1, 3, 1);
     db.UpdateListContext();
 

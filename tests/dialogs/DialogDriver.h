@@ -88,8 +88,7 @@ inline bool IsOpen(const QDialog& dialog)
 }
 
 // Runs `step` on the modal dialog that the next nested exec() opens.
-template <class Step>
-void OnNextModal(Step step)
+template <class Step> void OnNextModal(Step step)
 {
     QTimer::singleShot(0, [step] {
         auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -98,14 +97,12 @@ void OnNextModal(Step step)
     });
 }
 
-template <class Record>
-bool SameBytes(const Record& a, const Record& b)
+template <class Record> bool SameBytes(const Record& a, const Record& b)
 {
     return std::memcmp(&a, &b, sizeof(Record)) == 0;
 }
 
-template <class Record>
-Record Filled(unsigned char byte)
+template <class Record> Record Filled(unsigned char byte)
 {
     Record record;
     std::memset(&record, byte, sizeof record);

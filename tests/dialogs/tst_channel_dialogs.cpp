@@ -33,8 +33,8 @@ ChannelRecord StoredChannel()
     record.videoPid = 5101;
     record.audioPid = 5102;
     record.pcrPid = 5103;
-    record.flags = 0x01 | 0x08 | ChannelFlag::kLocked | ChannelFlag::kScrambled
-                   | ChannelFlag::kAudioLeft | ChannelFlag::kAudioRight;
+    record.flags = 0x01 | 0x08 | ChannelFlag::kLocked | ChannelFlag::kScrambled | ChannelFlag::kAudioLeft |
+                   ChannelFlag::kAudioRight;
     record.caSystemId = 0x0500;
     return record;
 }
@@ -54,8 +54,7 @@ void FillRequired(const QDialog& dialog)
     Retype(&dialog, kPcr, QStringLiteral("403"));
 }
 
-void ExpectRefusalAt(const ScriptedPrompts& prompts, const QDialog& dialog, const char* text,
-                     int id)
+void ExpectRefusalAt(const ScriptedPrompts& prompts, const QDialog& dialog, const char* text, int id)
 {
     QCOMPARE(prompts.texts(), QStringList{QString::fromLatin1(text)});
     QCOMPARE(prompts.asked[0].icon, IUserPrompts::Icon::Exclamation);
@@ -185,8 +184,8 @@ void ChannelDialogs::addWritesTheFirstFortyBytesAndTheBouquet()
     expected.videoPid = 401;
     expected.pcrPid = 403;
     expected.auxPid = 0x3FFF;
-    expected.flags = ChannelFlag::kLocked | ChannelFlag::kSkipped | ChannelFlag::kScrambled
-                     | ChannelFlag::kAudioLeft;
+    expected.flags =
+        ChannelFlag::kLocked | ChannelFlag::kSkipped | ChannelFlag::kScrambled | ChannelFlag::kAudioLeft;
     std::memcpy(expected.name, "Arte", 5);
     expected.caSystemId = 0x0501;
     QVERIFY(SameBytes(record, expected));
@@ -249,8 +248,7 @@ void ChannelDialogs::editSelectsFromTheFlagsAndNormalisesOnOk()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     ChannelRecord expected = StoredChannel();
-    expected.flags = 0x01 | 0x08 | ChannelFlag::kLocked | ChannelFlag::kScrambled
-                     | ChannelFlag::kAudioLeft;
+    expected.flags = 0x01 | 0x08 | ChannelFlag::kLocked | ChannelFlag::kScrambled | ChannelFlag::kAudioLeft;
     expected.caSystemId = 0x0501;
     QVERIFY(SameBytes(record, expected));
     QCOMPARE(QByteArray(bouquet.text), QByteArray("ARD Digital"));

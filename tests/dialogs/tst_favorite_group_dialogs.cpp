@@ -30,8 +30,7 @@ enum Id {
 };
 
 const char* const kNoGroup = "No group exist, or No group has been selected";
-const char* const kDropChanges =
-    "The edited data has not been saved.  Do you want to execute the window ?";
+const char* const kDropChanges = "The edited data has not been saved.  Do you want to execute the window ?";
 
 QTreeView* ListOf(const QWidget* dialog, int id)
 {
@@ -161,8 +160,7 @@ void FavoriteGroupDialogs::showsEveryChannelWithItsCells()
     QStringList headings;
     for (int column = 0; column < tv->columnCount(); ++column)
         headings.append(tv->headerData(column, Qt::Horizontal).toString());
-    QCOMPARE(headings,
-             (QStringList{"", "Satellite", "Trasnponder", "Name", "Scramble", "Bouquet"}));
+    QCOMPARE(headings, (QStringList{"", "Satellite", "Trasnponder", "Name", "Scramble", "Bouquet"}));
     QCOMPARE(radio->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Transponder"));
     const QList<int> widths{30, 110, 150, 120, 100, 100};
     for (int column = 0; column < widths.size(); ++column)
@@ -537,8 +535,8 @@ void FavoriteGroupDialogs::opensQuicklyWithFullTables()
     QVERIFY(Open(dialog));
     QApplication::processEvents();
     const qint64 elapsed = clock.elapsed();
-    qInfo("Favorite Group Edit opened with %d TV and %d radio channels in %lld ms",
-          Image::kMaxTvChannels, Image::kMaxRadioChannels, elapsed);
+    qInfo("Favorite Group Edit opened with %d TV and %d radio channels in %lld ms", Image::kMaxTvChannels,
+          Image::kMaxRadioChannels, elapsed);
     QVERIFY2(elapsed < 200, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     QCOMPARE(ListOf(&dialog, kTvList)->model()->rowCount(), Image::kMaxTvChannels);
     QCOMPARE(ListOf(&dialog, kRadioList)->model()->rowCount(), Image::kMaxRadioChannels);

@@ -13,8 +13,8 @@ namespace {
 
 enum Id { kName = 1040, kLnb = 1039, kPower = 1038, kVoltage = 1037, kTone = 1036, kDiseqc = 1035 };
 
-const QStringList kLnbEntries{"5150",  "9750",  "10600", "10750", "11300", "11475",
-                              "Standard Universal", "9750/10700", "9750/10750"};
+const QStringList kLnbEntries{
+    "5150", "9750", "10600", "10750", "11300", "11475", "Standard Universal", "9750/10700", "9750/10750"};
 
 SatelliteRecord StoredSatellite()
 {

@@ -190,9 +190,7 @@ void RunScript(CChannelDatabase& db, FuzzScript& script, bool valid)
             EditGroups(db, script);
             operation = "the group edit";
             break;
-        default:
-            ReadViews(db, script);
-            break;
+        default: ReadViews(db, script); break;
         }
         if (valid && operation)
             CheckInvariants(db, operation);
@@ -227,8 +225,9 @@ DecodedInput Decode(const std::uint8_t* data, std::size_t size)
     input.scriptStart = 1;
     for (int p = 0; p < pokes && input.scriptStart + 4 <= size; ++p, input.scriptStart += 4) {
         const std::uint8_t* poke = data + input.scriptStart;
-        const std::size_t at = (std::size_t(poke[0]) | std::size_t(poke[1]) << 8 |
-                                std::size_t(poke[2]) << 16) % input.patched.size();
+        const std::size_t at =
+            (std::size_t(poke[0]) | std::size_t(poke[1]) << 8 | std::size_t(poke[2]) << 16) %
+            input.patched.size();
         input.patched[at] = poke[3];
     }
     return input;

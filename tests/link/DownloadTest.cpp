@@ -27,8 +27,7 @@ protected:
     }
 
     // Reads one block and checks its every byte against the buffer.
-    void ExpectBlock(std::uint8_t type, std::size_t offset, std::uint16_t number,
-                     std::size_t burst = 65536)
+    void ExpectBlock(std::uint8_t type, std::size_t offset, std::uint16_t number, std::size_t burst = 65536)
     {
         const auto block = peer.Read(1029, 30s, burst);
         ASSERT_EQ(block.size(), 1029u) << "block " << number;
@@ -77,10 +76,10 @@ protected:
     }
 };
 
-const std::vector<std::uint8_t> kSmallHeader = {5, 0, 0, 0, 0x00, 0x04, 0, 0, 0x80, 0x01,
-                                                0, 0, 0, 0, 0xF9, 0x7F, 0x7E, 0x85, 0, 0};
-const std::vector<std::uint8_t> kLargeHeader = {5, 0, 0, 0, 0x00, 0x04, 0, 0, 0x80, 0x02,
-                                                0, 0, 0, 0, 0xF5, 0x7F, 0x7A, 0x86, 0, 0};
+const std::vector<std::uint8_t> kSmallHeader = {5, 0, 0, 0, 0x00, 0x04, 0,    0,    0x80, 0x01,
+                                                0, 0, 0, 0, 0xF9, 0x7F, 0x7E, 0x85, 0,    0};
+const std::vector<std::uint8_t> kLargeHeader = {5, 0, 0, 0, 0x00, 0x04, 0,    0,    0x80, 0x02,
+                                                0, 0, 0, 0, 0xF5, 0x7F, 0x7A, 0x86, 0,    0};
 
 TEST(DownloadFramingTest, ChecksumsOfHeadersAndBlocks)
 {

@@ -15,9 +15,9 @@ class SimulatorTest : public ::testing::Test {
 protected:
     SimulatorTest()
     {
-        folder = fs::temp_directory_path() /
-                 ("volmaren-sim-test-" + std::to_string(getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() / ("volmaren-sim-test-" + std::to_string(getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
         link.SetImageBuffer(buffer.data(), &variant);
     }
@@ -161,8 +161,7 @@ TEST_F(SimulatorTest, SimulatorReportsWhatADownloadGotWrong)
     editor.Close();
     EXPECT_EQ(sim.Wait(30s), 1) << sim.Errors();
     const std::string errors = sim.Errors();
-    EXPECT_NE(errors.find("main region header: checksum 857F, its fields sum to 857E"),
-              std::string::npos)
+    EXPECT_NE(errors.find("main region header: checksum 857F, its fields sum to 857E"), std::string::npos)
         << errors;
     EXPECT_NE(errors.find("main block 0: carries block number 7"), std::string::npos) << errors;
     EXPECT_NE(errors.find("main block 1: opens with 0x06 instead of 0x05"), std::string::npos);

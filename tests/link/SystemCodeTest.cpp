@@ -18,8 +18,8 @@ protected:
     SystemCodeTest()
     {
         folder = fs::temp_directory_path() /
-                 ("volmaren-code-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("volmaren-code-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         path = (folder / "kestrune.tmp").string();
@@ -33,8 +33,8 @@ protected:
     }
     void WriteFile(const std::vector<unsigned char>& bytes) const
     {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
     fs::path folder;

@@ -37,7 +37,7 @@ struct UploadCase {
     const char* lastStatus;
 };
 
-class UploadVariantTest : public UploadTest, public ::testing::WithParamInterface<UploadCase> {};
+class UploadVariantTest : public UploadTest, public ::testing::WithParamInterface<UploadCase> { };
 
 TEST_P(UploadVariantTest, StoresTheImageAndReportsEveryPercent)
 {
@@ -71,10 +71,8 @@ TEST_P(UploadVariantTest, StoresTheImageAndReportsEveryPercent)
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, UploadVariantTest,
-    ::testing::Values(UploadCase{false, Image::kSmallSize, 1, "(3953 / 395264) 1%",
-                                 "(395264 / 395264) 100%"},
-                      UploadCase{true, Image::kLargeSize, 2, "(6575 / 657408) 1%",
-                                 "(657408 / 657408) 100%"}),
+    ::testing::Values(UploadCase{false, Image::kSmallSize, 1, "(3953 / 395264) 1%", "(395264 / 395264) 100%"},
+                      UploadCase{true, Image::kLargeSize, 2, "(6575 / 657408) 1%", "(657408 / 657408) 100%"}),
     [](const auto& upload) { return std::string(upload.param.large ? "Large" : "Small"); });
 
 TEST_F(UploadTest, DropsStrayBytesBeforeSyncAndBeforeTheLargeAck)
@@ -180,8 +178,7 @@ std::string PhaseName(const ::testing::TestParamInfo<Phase>& info)
 
 INSTANTIATE_TEST_SUITE_P(EveryPhase, UploadStopTest,
                          ::testing::Values(Phase::BeforeSync, Phase::AfterHello, Phase::AfterCode,
-                                           Phase::AfterLargeReply, Phase::AfterCommand,
-                                           Phase::InImage),
+                                           Phase::AfterLargeReply, Phase::AfterCommand, Phase::InImage),
                          PhaseName);
 
 TEST_F(UploadTest, HangUpInTheImageEndsTheTransferAsStopped)

@@ -59,8 +59,7 @@ std::string ChannelViolation(const CChannelDatabase& db, int kind)
     for (int i = 0; i < ChannelCapacity(kind); ++i) {
         ChannelRecord channel;
         db.GetChannel(channel, i, kind);
-        const std::uint8_t* entry = db.GetBouquetTable() +
-                                    (kind == kRadio ? Image::kRadioBouquetStart : 0) +
+        const std::uint8_t* entry = db.GetBouquetTable() + (kind == kRadio ? Image::kRadioBouquetStart : 0) +
                                     std::size_t(i) * Image::kBouquetEntrySize;
         if (i >= count && channel.transponderIndex != Image::kChannelEnd)
             return At(table, i, "slot after the end is not empty");
@@ -80,8 +79,8 @@ std::string ChannelViolation(const CChannelDatabase& db, int kind)
 
 std::string InvariantViolation(const CChannelDatabase& db)
 {
-    for (std::string violation : {SatelliteViolation(db), TransponderViolation(db),
-                                  ChannelViolation(db, kTv), ChannelViolation(db, kRadio)}) {
+    for (std::string violation : {SatelliteViolation(db), TransponderViolation(db), ChannelViolation(db, kTv),
+                                  ChannelViolation(db, kRadio)}) {
         if (!violation.empty())
             return violation;
     }

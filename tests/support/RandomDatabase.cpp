@@ -13,16 +13,14 @@ int Below(std::mt19937& rng, int n)
     return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng);
 }
 
-template <class Record>
-void RandomBytes(std::mt19937& rng, Record& record)
+template <class Record> void RandomBytes(std::mt19937& rng, Record& record)
 {
     auto* bytes = reinterpret_cast<std::uint8_t*>(&record);
     for (std::size_t i = 0; i < sizeof record; ++i)
         bytes[i] = std::uint8_t(rng());
 }
 
-template <std::size_t N>
-void RandomText(std::mt19937& rng, char (&field)[N], std::size_t maxLength)
+template <std::size_t N> void RandomText(std::mt19937& rng, char (&field)[N], std::size_t maxLength)
 {
     std::memset(field, 0, N);
     const int length = Below(rng, int(maxLength) + 1);
@@ -92,21 +90,14 @@ RandomSizes RandomTableSizes(std::mt19937& rng)
 {
     RandomSizes sizes{1 + Below(rng, 12), Below(rng, 60), Below(rng, 200), Below(rng, 80)};
     switch (Below(rng, 10)) {
-    case 0:
-        sizes = {Below(rng, 3), Below(rng, 4), Below(rng, 4), Below(rng, 4)};
-        break;
-    case 1:
-        sizes.tv = Image::kMaxTvChannels - Below(rng, 3);
-        break;
-    case 2:
-        sizes.radio = Image::kMaxRadioChannels - Below(rng, 3);
-        break;
+    case 0: sizes = {Below(rng, 3), Below(rng, 4), Below(rng, 4), Below(rng, 4)}; break;
+    case 1: sizes.tv = Image::kMaxTvChannels - Below(rng, 3); break;
+    case 2: sizes.radio = Image::kMaxRadioChannels - Below(rng, 3); break;
     case 3:
         sizes.satellites = Image::kMaxSatellites - Below(rng, 3);
         sizes.transponders = Image::kMaxTransponders - Below(rng, 3);
         break;
-    default:
-        break;
+    default: break;
     }
     return sizes;
 }

@@ -45,7 +45,7 @@ public:
         asked.append({text, caption, buttons, icon});
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
-        return buttons == Buttons::Ok ? IUserPrompts::Answer::Ok
+        return buttons == Buttons::Ok      ? IUserPrompts::Answer::Ok
                : buttons == Buttons::YesNo ? IUserPrompts::Answer::No
                                            : IUserPrompts::Answer::Cancel;
     }

@@ -7,8 +7,7 @@
 
 inline constexpr const char* kTemplateIdProperty = "templateId";
 
-template <class Widget = QWidget>
-Widget* FindByTemplateId(const QObject* parent, int id)
+template <class Widget = QWidget> Widget* FindByTemplateId(const QObject* parent, int id)
 {
     const auto children = parent->findChildren<Widget*>();
     for (Widget* child : children) {

@@ -16,8 +16,7 @@ int Report(const Outcome& outcome)
     return outcome.status;
 }
 
-Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max,
-                           const char* synopsis)
+Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max, const char* synopsis)
 {
     if (args.size() < min || args.size() > max)
         return UsageError(std::string("usage: volmaren-cli ") + synopsis);
@@ -48,14 +47,13 @@ Outcome ParseIndex(const std::string& text, int count, const char* what, int& in
     if (Rules::ParseUnsigned(text, Rules::kAnyNumber, value) != Rules::Field::Ok)
         return UsageError(std::string(what) + " index '" + text + "' is not a number");
     if (value >= std::uint32_t(count))
-        return UsageError(std::string("no ") + what + " " + text + " (there are " +
-                          std::to_string(count) + ")");
+        return UsageError(std::string("no ") + what + " " + text + " (there are " + std::to_string(count) +
+                          ")");
     index = int(value);
     return Succeeded();
 }
 
-Outcome ParseIndexList(const std::string& text, int count, const char* what,
-                       std::vector<int>& indexes)
+Outcome ParseIndexList(const std::string& text, int count, const char* what, std::vector<int>& indexes)
 {
     indexes.clear();
     std::size_t start = 0;

@@ -39,8 +39,7 @@ int Report(const Outcome& outcome);
 
 // A usage error unless there are `min` to `max` arguments; `synopsis` is
 // the command's usage line.
-Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max,
-                           const char* synopsis);
+Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max, const char* synopsis);
 
 // "tv" or "radio" as a channel kind.
 bool ParseKind(const std::string& text, int& kind);
@@ -51,5 +50,4 @@ Outcome ParseChannelKind(const std::string& text, int& kind);
 Outcome ParseIndex(const std::string& text, int count, const char* what, int& index);
 
 // Comma-separated indexes of records, each below `count`, in the given order.
-Outcome ParseIndexList(const std::string& text, int count, const char* what,
-                       std::vector<int>& indexes);
+Outcome ParseIndexList(const std::string& text, int count, const char* what, std::vector<int>& indexes);

@@ -8,7 +8,9 @@ constexpr int kBarWidth = 40;
 
 }  // namespace
 
-CConsoleTransferView::CConsoleTransferView(bool terminal) : m_bTerminal(terminal) {}
+CConsoleTransferView::CConsoleTransferView(bool terminal) : m_bTerminal(terminal)
+{
+}
 
 void CConsoleTransferView::SetProgress(int position)
 {

@@ -17,6 +17,5 @@ int RunDownload(Arguments args)
     // Right after an open the data is saved, so the button's checks pass.
     document.PrepareDownload();
     CChannelDatabase& database = document.m_database;
-    return Report(
-        RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+    return Report(RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
 }

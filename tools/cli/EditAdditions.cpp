@@ -17,8 +17,8 @@ constexpr std::uint32_t kFiveDigits = 99999;
 Outcome CheckLength(const std::string& text, std::size_t max, const char* what)
 {
     if (text.size() > max)
-        return UsageError(std::string(what) + " '" + text + "' is longer than " +
-                          std::to_string(max) + " characters");
+        return UsageError(std::string(what) + " '" + text + "' is longer than " + std::to_string(max) +
+                          " characters");
     return Succeeded();
 }
 
@@ -26,12 +26,9 @@ Outcome CheckLength(const std::string& text, std::size_t max, const char* what)
 Outcome ParseWordField(const std::string& text, std::uint32_t& value)
 {
     switch (Rules::ParseUnsigned(text, Rules::kWordMax, value)) {
-    case Rules::Field::Ok:
-        return Succeeded();
-    case Rules::Field::TooLarge:
-        return Refused(Text::kAbove65535);
-    case Rules::Field::NotANumber:
-        break;
+    case Rules::Field::Ok: return Succeeded();
+    case Rules::Field::TooLarge: return Refused(Text::kAbove65535);
+    case Rules::Field::NotANumber: break;
     }
     return Refused(Text::kPositiveInteger);
 }
@@ -43,8 +40,7 @@ Outcome AddSatellite(CChannelDatabase& db, Arguments args)
     if (const char* refusal = Rules::SatelliteAddRefusal(db))
         return Refused(refusal);
     const std::string& name = args[0];
-    if (Outcome length = CheckLength(name, kSatelliteNameMax, "satellite name");
-        length.status != Exit::kOk)
+    if (Outcome length = CheckLength(name, kSatelliteNameMax, "satellite name"); length.status != Exit::kOk)
         return length;
     if (name.empty())
         return Refused(Text::kSatelliteNameEmptyAdd);
@@ -74,12 +70,9 @@ Outcome AddTransponder(CChannelDatabase& db, Arguments args)
     if (Outcome parsed = ParseWordField(args[2], choices.symbolRate); parsed.status != Exit::kOk)
         return parsed;
     switch (Rules::ParseUnsigned(args[1], kFiveDigits, choices.frequencyMhz)) {
-    case Rules::Field::Ok:
-        break;
-    case Rules::Field::TooLarge:
-        return UsageError("MHZ takes at most 5 digits: " + args[1]);
-    case Rules::Field::NotANumber:
-        return Refused(Text::kPositiveInteger);
+    case Rules::Field::Ok: break;
+    case Rules::Field::TooLarge: return UsageError("MHZ takes at most 5 digits: " + args[1]);
+    case Rules::Field::NotANumber: return Refused(Text::kPositiveInteger);
     }
 
     TransponderRecord record = Rules::NewTransponderFor(sat);
@@ -107,8 +100,7 @@ Outcome AddChannel(CChannelDatabase& db, Arguments args)
     if (Outcome length = CheckLength(choices.name, kChannelNameMax, "channel name");
         length.status != Exit::kOk)
         return length;
-    if (Outcome length = CheckLength(choices.bouquet, kBouquetMax, "bouquet");
-        length.status != Exit::kOk)
+    if (Outcome length = CheckLength(choices.bouquet, kBouquetMax, "bouquet"); length.status != Exit::kOk)
         return length;
     // Channel Add takes the PCR PID, then the video PID (disabled for a
     // radio channel), then the audio PID.

@@ -22,8 +22,7 @@ Outcome ApplyAll(CChannelDatabase& db, Arguments script)
             ++taken;
         if (taken < operation->minArgs)
             return UsageError(std::string("usage: ") + operation->synopsis);
-        if (Outcome applied = operation->apply(db, script.subspan(at, taken));
-            applied.status != Exit::kOk)
+        if (Outcome applied = operation->apply(db, script.subspan(at, taken)); applied.status != Exit::kOk)
             return applied;
         at += taken;
     }
@@ -39,8 +38,7 @@ int RunEdit(Arguments args)
     CImageDocument document;
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
-    if (Outcome applied = ApplyAll(document.m_database, args.subspan(2));
-        applied.status != Exit::kOk)
+    if (Outcome applied = ApplyAll(document.m_database, args.subspan(2)); applied.status != Exit::kOk)
         return Report(applied);
     return Report(SaveImage(document, args[1]));
 }

@@ -64,8 +64,7 @@ Outcome MoveChannels(CChannelDatabase& db, Arguments args)
             return parsed;
     }
     std::vector<int> list;
-    if (Outcome parsed = ParseIndexList(args[2], count, ChannelWord(kind), list);
-        parsed.status != Exit::kOk)
+    if (Outcome parsed = ParseIndexList(args[2], count, ChannelWord(kind), list); parsed.status != Exit::kOk)
         return parsed;
     if (AscendingUnique(list).size() != list.size())
         return UsageError("a channel is named twice in the list to move: " + args[2]);

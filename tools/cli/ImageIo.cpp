@@ -7,12 +7,9 @@ Outcome OpenImage(CImageDocument& document, const std::string& path)
 {
     std::string error;
     switch (document.LoadFile(path, error)) {
-    case CImageDocument::Load::Loaded:
-        return Succeeded();
-    case CImageDocument::Load::NotAnImage:
-        return Refused(Text::kNotAnImage);
-    case CImageDocument::Load::Error:
-        break;
+    case CImageDocument::Load::Loaded: return Succeeded();
+    case CImageDocument::Load::NotAnImage: return Refused(Text::kNotAnImage);
+    case CImageDocument::Load::Error: break;
     }
     return IoError(error);
 }

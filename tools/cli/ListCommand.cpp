@@ -16,7 +16,7 @@ constexpr const char* kSynopsis =
 struct ListRequest {
     std::string table;
     std::string image;
-    std::string satellite;    // empty: no --satellite
+    std::string satellite;  // empty: no --satellite
     std::string transponder;  // empty: no --transponder
 };
 
@@ -41,8 +41,8 @@ Outcome ParseRequest(Arguments args, ListRequest& request)
     request.image = positional[1];
 
     const bool channels = request.table == "tv" || request.table == "radio";
-    const bool known = channels || request.table == "satellites" ||
-                       request.table == "transponders" || request.table == "groups";
+    const bool known = channels || request.table == "satellites" || request.table == "transponders" ||
+                       request.table == "groups";
     if (!known)
         return UsageError("no list named '" + request.table + "'");
     if (!request.transponder.empty() && !channels)
@@ -121,8 +121,7 @@ Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
         return parsed;
     }
     if (!request.transponder.empty()) {
-        Outcome parsed =
-            ParseIndex(request.transponder, db.GetTransponderCount(), "transponder", index);
+        Outcome parsed = ParseIndex(request.transponder, db.GetTransponderCount(), "transponder", index);
         if (parsed.status == Exit::kOk)
             db.ShowChannelsOfTransponder(index, kind);
         return parsed;

@@ -28,7 +28,7 @@ public:
     CInterruptGuard()
     {
         g_bInterrupted = false;
-        struct sigaction action {};
+        struct sigaction action { };
         action.sa_handler = OnInterrupt;
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, &m_previousInt);
@@ -43,8 +43,8 @@ public:
     CInterruptGuard& operator=(const CInterruptGuard&) = delete;
 
 private:
-    struct sigaction m_previousInt {};
-    struct sigaction m_previousTerm {};
+    struct sigaction m_previousInt { };
+    struct sigaction m_previousTerm { };
 };
 
 bool ParseSeconds(const std::string& text, int& seconds)
@@ -122,8 +122,7 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
     return Succeeded();
 }
 
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image,
-                    int* variant)
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
 {
     const std::uint16_t code = SystemCodeFor(options);
     CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
@@ -149,8 +148,8 @@ Outcome RunTransfer(Direction direction, const TransferOptions& options, std::ui
     if (end == TransferEnd::Completed)
         return Succeeded();
     if (result.timedOut)
-        return {Exit::kStopped, "no byte received for " + std::to_string(options.timeoutSeconds) +
-                                    " seconds"};
+        return {Exit::kStopped,
+                "no byte received for " + std::to_string(options.timeoutSeconds) + " seconds"};
     if (link.PortLost())
         return {Exit::kStopped, "the port " + options.port + " hung up"};
     return {Exit::kStopped, ""};

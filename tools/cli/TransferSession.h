@@ -8,9 +8,9 @@
 #include <string>
 
 struct TransferOptions {
-    std::string port;          // COM1, COM2 or a device path
-    std::string code;          // four digits as typed in the CODE box; empty: the code file's
-    int timeoutSeconds = 60;   // silence that stops the transfer; 0 waits for ever
+    std::string port;  // COM1, COM2 or a device path
+    std::string code;  // four digits as typed in the CODE box; empty: the code file's
+    int timeoutSeconds = 60;  // silence that stops the transfer; 0 waits for ever
     std::string file;
 };
 
@@ -23,5 +23,4 @@ enum class Direction { Upload, Download };
 // editor's window does, even a download the receiver has locked. Succeeds
 // only when the transfer completed; an upload's image is then in `image` in
 // the layout of `*variant`.
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image,
-                    int* variant);
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant);

@@ -12,13 +12,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo},
-    {"list", RunList},
-    {"convert", RunConvert},
-    {"edit", RunEdit},
-    {"demo", RunDemo},
-    {"upload", RunUpload},
-    {"download", RunDownload},
+    {"info", RunInfo}, {"list", RunList},     {"convert", RunConvert},   {"edit", RunEdit},
+    {"demo", RunDemo}, {"upload", RunUpload}, {"download", RunDownload},
 };
 
 }  // namespace

@@ -6,12 +6,12 @@
 #include <string>
 
 struct SimOptions {
-    std::string imagePath;                // what an upload sends; its size sets the variant
-    std::optional<std::uint16_t> code;    // the one code accepted; any code when absent
-    long rate = 0;                        // bytes per second each way; 0 unlimited
-    std::string receivedPath;             // where a download's image is stored
-    bool noise = false;                   // stray bytes around the handshake
-    bool repeat = false;                  // serve transfers until killed
+    std::string imagePath;  // what an upload sends; its size sets the variant
+    std::optional<std::uint16_t> code;  // the one code accepted; any code when absent
+    long rate = 0;  // bytes per second each way; 0 unlimited
+    std::string receivedPath;  // where a download's image is stored
+    bool noise = false;  // stray bytes around the handshake
+    bool repeat = false;  // serve transfers until killed
 };
 
 // False with `error` set when the arguments are not understood.

@@ -26,8 +26,7 @@ constexpr std::uint8_t kNoiseBeforeAck[] = {SYNC, REPLY_LARGE, REPLY_REFUSED, 0x
 
 }  // namespace
 
-CSimReceiver::CSimReceiver(CSimLine& line, const SimOptions& options,
-                           std::vector<std::uint8_t> image)
+CSimReceiver::CSimReceiver(CSimLine& line, const SimOptions& options, std::vector<std::uint8_t> image)
     : m_line(line), m_options(options), m_image(std::move(image)),
       m_nVariant(m_image.size() == Image::kSmallSize ? 1 : 2)
 {
@@ -117,8 +116,8 @@ CSimReceiver::Outcome CSimReceiver::ServeDownload()
     return m_nFaults == 0 ? Outcome::Downloaded : Outcome::Faulty;
 }
 
-bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blockType,
-                                 const char* name, std::uint8_t* target, bool ackLastBlock)
+bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blockType, const char* name,
+                                 std::uint8_t* target, bool ackLastBlock)
 {
     std::uint8_t header[Framing::kHeaderSize];
     if (!m_line.Read(header, sizeof header, kPatience)) {
@@ -141,8 +140,7 @@ bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blo
     return true;
 }
 
-void CSimReceiver::CheckHeader(const std::uint8_t* bytes, const Framing::Region& region,
-                               const char* name)
+void CSimReceiver::CheckHeader(const std::uint8_t* bytes, const Framing::Region& region, const char* name)
 {
     const Framing::RegionHeader got = Framing::DecodeHeader(bytes);
     const Framing::RegionHeader want = Framing::HeaderFor(region);
@@ -153,12 +151,12 @@ void CSimReceiver::CheckHeader(const std::uint8_t* bytes, const Framing::Region&
         got.blockCount != want.blockCount || got.base != want.base)
         Fault("%s region header: type %u, %u blocks of %u bytes at %08X; expected type %u, %u "
               "blocks of %u bytes at %08X",
-              name, got.recordType, got.blockCount, got.blockSize, got.base, want.recordType,
-              want.blockCount, want.blockSize, want.base);
+              name, got.recordType, got.blockCount, got.blockSize, got.base, want.recordType, want.blockCount,
+              want.blockSize, want.base);
 }
 
-void CSimReceiver::CheckBlock(const std::uint8_t* bytes, std::uint8_t blockType,
-                              std::uint32_t number, const char* name)
+void CSimReceiver::CheckBlock(const std::uint8_t* bytes, std::uint8_t blockType, std::uint32_t number,
+                              const char* name)
 {
     const unsigned carried = unsigned(bytes[1025]) << 8 | bytes[1026];
     const unsigned sum = unsigned(bytes[1027]) << 8 | bytes[1028];

@@ -15,14 +15,11 @@ bool LoadImage(const std::string& path, std::vector<std::uint8_t>& image)
 {
     std::string error;
     switch (ImageFile::ReadImage(path, image, error)) {
-    case ImageFile::Read::Ok:
-        return true;
+    case ImageFile::Read::Ok: return true;
     case ImageFile::Read::WrongLength:
         std::fprintf(stderr, "stb-sim: %s is neither 0x60800 nor 0xA0800 bytes long\n", path.c_str());
         return false;
-    case ImageFile::Read::Error:
-        std::fprintf(stderr, "stb-sim: %s\n", error.c_str());
-        return false;
+    case ImageFile::Read::Error: std::fprintf(stderr, "stb-sim: %s\n", error.c_str()); return false;
     }
     return false;
 }
@@ -58,6 +55,5 @@ int main(int argc, char** argv)
         outcome = receiver.ServeOne();
     } while (options.repeat);
     line.WaitForRelease(std::chrono::seconds(2));
-    return outcome == CSimReceiver::Outcome::Faulty || outcome == CSimReceiver::Outcome::Abandoned ? 1
-                                                                                                   : 0;
+    return outcome == CSimReceiver::Outcome::Faulty || outcome == CSimReceiver::Outcome::Abandoned ? 1 : 0;
 }

@@ -35,7 +35,7 @@ constexpr int kCaptionMargin = 4;
 constexpr int kLargestPixelSize = 13;
 constexpr int kSmallestPixelSize = 8;
 
-} // namespace
+}  // namespace
 
 StripPainter::StripPainter(QSize frameSize, QString caption)
     : m_frameSize(frameSize), m_caption(std::move(caption))
@@ -139,9 +139,8 @@ QStringList StripPainter::CaptionLines(QFont& font) const
         if (breakAt < 0)
             continue;
         const QStringList lines{m_caption.left(breakAt), m_caption.mid(breakAt + 1)};
-        const bool fits = metrics.horizontalAdvance(lines[0]) <= width
-                          && metrics.horizontalAdvance(lines[1]) <= width
-                          && 2 * metrics.height() <= height + 2;
+        const bool fits = metrics.horizontalAdvance(lines[0]) <= width &&
+                          metrics.horizontalAdvance(lines[1]) <= width && 2 * metrics.height() <= height + 2;
         if (fits)
             return lines;
     }

@@ -6,8 +6,7 @@
 #include <QSize>
 #include <QString>
 
-class StripPainter
-{
+class StripPainter {
 public:
     StripPainter(QSize frameSize, QString caption);
 

@@ -11,8 +11,7 @@
 
 namespace {
 
-struct StripEntry
-{
+struct StripEntry {
     int resourceId;
     QSize frameSize;
     const char* caption;
@@ -35,7 +34,7 @@ const StripEntry kStrips[] = {
     {156, kLarge, "UPLOAD (STB -> PC)"},
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
