@@ -111,6 +111,8 @@ void CMainFrame::FitToForm()
 
 void CMainFrame::OnFileOpen()
 {
+    if (!m_doc.SaveModified())
+        return;
     const QString path = Prompts::Current().OpenFileName(this, QStringLiteral("Open"));
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
@@ -128,6 +130,8 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::OnFileNew()
 {
+    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+        return;
     m_doc.OnNewDocument();
     UpdateCommandStates();
 }

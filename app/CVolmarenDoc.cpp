@@ -62,6 +62,20 @@ bool CVolmarenDoc::SaveTo(const QString& path)
     return true;
 }
 
+bool CVolmarenDoc::SaveModified()
+{
+    // Without data nothing can be saved, and nothing would be lost.
+    if (Saved() || NoData())
+        return true;
+    switch (Prompts::Current().Ask(m_pView, QString::fromLatin1(Text::kSaveChanges),
+                                   QString::fromLatin1(Text::kAppTitle), IUserPrompts::Buttons::YesNoCancel,
+                                   IUserPrompts::Icon::None)) {
+    case IUserPrompts::Answer::Yes: return OnFileSave();
+    case IUserPrompts::Answer::No: return true;
+    default: return false;
+    }
+}
+
 bool CVolmarenDoc::SaveForClose()
 {
     if (m_document.m_szFilePath.empty()) {

@@ -34,6 +34,11 @@ public:
     // File > Save As.
     bool OnFileSaveAs();
 
+    // Before the document is replaced (Open, New, an upload): asks whether to
+    // save unsaved changes. True when the caller may go on: the user said No,
+    // or Yes and the save succeeded, or nothing was unsaved.
+    bool SaveModified();
+
     // The close handler's save of the image already built into the raw
     // buffer: to the current path, or to a name asked for. False when the
     // user cancelled or the write failed (reported).

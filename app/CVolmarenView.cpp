@@ -196,7 +196,8 @@ void CVolmarenView::SetUpOnce()
     m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
 
     m_bInitDone = true;
-    m_nSatRow = m_nTpRow = m_nChRow = -1;
+    m_nSatRow = m_nTpRow = -1;
+    m_nChRow.fill(-1);
     m_moveRows.fill(-1);
     QTimer::singleShot(500, this, &CVolmarenView::OnTimer);
 }
@@ -262,7 +263,8 @@ void CVolmarenView::RefreshAllLists()
     m_nFilter = 0;
     m_nSatRow = 0;
     m_nTpRow = 0;
-    m_nChRow = 0;
+    m_nChRow.fill(-1);
+    m_nChRow[std::size_t(m_nTab)] = 0;
     m_nSatFirstSel = 0;
     FocusList(SatelliteList());
     SelectRow(SatelliteList(), 0);
@@ -334,6 +336,11 @@ void CVolmarenView::FocusList(QAbstractItemView* list)
     list->setFocus(Qt::OtherFocusReason);
 }
 
+void CVolmarenView::ShowRowAtTop(QAbstractItemView* list, int row)
+{
+    list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
 int CVolmarenView::HitTestAtCursor(QAbstractItemView* list) const
 {
     int slot = kSatelliteSlot;
@@ -374,7 +381,14 @@ bool CVolmarenView::eventFilter(QObject* watched, QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const bool left = mouse->button() == Qt::LeftButton;
     const bool right = mouse->button() == Qt::RightButton;
-    if (type == QEvent::MouseButtonPress || !(left || right))
+    if (type == QEvent::MouseButtonPress) {
+        // The release that ends a double-click may never come here: the
+        // dialog the double-click opened can take it. A new press starts a
+        // click of its own whatever came before.
+        m_bSkipNextRelease = false;
+        return CColorFormView::eventFilter(watched, event);
+    }
+    if (!(left || right))
         return CColorFormView::eventFilter(watched, event);
 
     m_lastClick[std::size_t(slot)] = mouse->position().toPoint();
@@ -454,7 +468,7 @@ void CVolmarenView::OnSatelliteClick()
         m_nSatRow = 0;
     }
     m_nTpRow = 0;
-    m_nChRow = -1;
+    m_nChRow.fill(-1);
 }
 
 void CVolmarenView::OnTransponderClick()
@@ -492,7 +506,7 @@ void CVolmarenView::OnTransponderClick()
 
 void CVolmarenView::OnChannelClick(int kind)
 {
-    m_nChRow = HitTestAtCursor(ChannelList(kind));
+    m_nChRow[std::size_t(kind)] = HitTestAtCursor(ChannelList(kind));
     m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
 }
 

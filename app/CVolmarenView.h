@@ -76,6 +76,9 @@ public:
     // Adds `row` to the selection and makes it current; other rows stay.
     static void SelectRow(QAbstractItemView* list, int row);
     static void FocusList(QAbstractItemView* list);
+    // Scrolls `list` so that `row` is its first visible row, or as near as
+    // the list's end allows.
+    static void ShowRowAtTop(QAbstractItemView* list, int row);
 
     // The narrowing clicks, also run by the lists' right-click menus.
     void OnSatelliteClick();
@@ -111,7 +114,9 @@ public:
     int m_nFilter = 0;  // 0 all channels, 1 one satellite's, 2 one transponder's
     int m_nSatRow = -1;
     int m_nTpRow = -1;
-    int m_nChRow = -1;
+    // Per channel kind: the row of that list under the cursor at its last
+    // click, so a command never takes a row clicked in the other tab's list.
+    std::array<int, 2> m_nChRow{-1, -1};
     int m_nTab = 0;
     int m_nSatFirstSel = 0;
     int m_nTpFirstSel = 0;
@@ -152,6 +157,8 @@ private:
     void OnComCloseUp();
     void OnCodeChanged(const QString& text);
     void OpenPort(int number);
+    // A worker that could not start: controls back, and the reason.
+    void OnStartRefused();
     void OnUploadDone();
     void OnDownloadDone();
     void OnCodeRefused();

@@ -47,7 +47,7 @@ void CChannelCommands::OnMenu(int kind)
     if (m_view.Document().NoData())
         return;
     QTreeView* list = m_view.ChannelList(kind);
-    m_view.m_nChRow = m_view.HitTestAtCursor(list);
+    m_view.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
     m_view.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
     const QString name = kind == kTv ? QStringLiteral("TV-Channel") : QStringLiteral("Radio-Channel");
     const QStringList items{QStringLiteral("Add ") + name, QStringLiteral("Delete ") + name, QString(),
@@ -116,8 +116,13 @@ void CChannelCommands::OnEdit(int kind)
     m_view.m_nTab = kind;
     CChannelDatabase& db = m_view.Database();
     QTreeView* list = m_view.ChannelList(kind);
-    const int row = m_view.m_nChRow;
+    const int row = m_view.m_nChRow[std::size_t(kind)];
     const bool isRow = row >= 0 && row < list->model()->rowCount();
+    if (row == -1 && CVolmarenView::SelectedRowCount(list) > 0) {
+        // Rows selected without a click in this list name no channel yet.
+        Prompts::Message(&m_view, kChooseChannel);
+        return;
+    }
     if (isRow) {
         const int slot = m_view.SlotOfRow(row, kind);
         ChannelRecord record;
@@ -189,7 +194,7 @@ int CChannelCommands::CollectMoveRows()
     return n;
 }
 
-void CChannelCommands::ShowMovedRows(int n, int pixelsPerRow)
+void CChannelCommands::ShowMovedRows(int n)
 {
     const int kind = m_view.m_nTab;
     m_view.ShowChannelsForFilter(kind);
@@ -199,8 +204,7 @@ void CChannelCommands::ShowMovedRows(int n, int pixelsPerRow)
     for (int j = 0; j < n; ++j)
         CVolmarenView::SelectRow(list, m_view.m_moveRows[std::size_t(j)]);
     m_view.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
-    if (n > 0)
-        m_view.ScrollListBy(list, m_view.m_moveRows[0] * pixelsPerRow);
+    CVolmarenView::ShowRowAtTop(list, m_view.m_moveRows[0]);
 }
 
 void CChannelCommands::OnMoveUp()
@@ -209,6 +213,10 @@ void CChannelCommands::OnMoveUp()
         return;
     const int kind = m_view.m_nTab;
     const int n = CollectMoveRows();
+    if (n == 0) {
+        Prompts::Message(&m_view, kChooseChannel);
+        return;
+    }
     for (int j = 0; j < n; ++j) {
         int& row = m_view.m_moveRows[std::size_t(j)];
         if (row == j)
@@ -217,7 +225,7 @@ void CChannelCommands::OnMoveUp()
         row -= 1;
         m_view.Document().SetSaved(false);
     }
-    ShowMovedRows(n, 17);
+    ShowMovedRows(n);
 }
 
 void CChannelCommands::OnMoveDown()
@@ -227,6 +235,10 @@ void CChannelCommands::OnMoveDown()
     const int kind = m_view.m_nTab;
     const int length = m_view.Database().GetChannelViewLength(kind);
     const int n = CollectMoveRows();
+    if (n == 0) {
+        Prompts::Message(&m_view, kChooseChannel);
+        return;
+    }
     for (int k = 0; k < n; ++k) {
         int& row = m_view.m_moveRows[std::size_t(n - 1 - k)];
         if (row == length - 1 - k)
@@ -235,7 +247,7 @@ void CChannelCommands::OnMoveDown()
         row += 1;
         m_view.Document().SetSaved(false);
     }
-    ShowMovedRows(n, 15);
+    ShowMovedRows(n);
 }
 
 void CChannelCommands::OnCut()
@@ -290,7 +302,7 @@ void CChannelCommands::OnPaste()
         return;
     const int kind = m_view.m_nTab;
     CChannelDatabase& db = m_view.Database();
-    const int row = m_view.m_nChRow;
+    const int row = m_view.m_nChRow[std::size_t(kind)];
     const int position = row == -1 ? -1 : m_view.SlotOfRow(row, kind);
     // The block lands where the position was, less the cut slots above it.
     const int count = db.GetChannelCount(kind);
@@ -314,10 +326,10 @@ void CChannelCommands::OnPaste()
                 firstRow = r;
         }
     }
-    if (firstRow > 0)
-        m_view.ScrollListBy(list, firstRow * 15);
+    if (firstRow >= 0)
+        CVolmarenView::ShowRowAtTop(list, firstRow);
 
-    m_view.m_nChRow = -1;
+    m_view.m_nChRow[std::size_t(kind)] = -1;
     m_view.m_nChFirstSel = 0;
     m_pCutList.clear();
     m_cutRecords.clear();

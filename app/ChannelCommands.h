@@ -36,8 +36,9 @@ private:
     // Collects the selected rows from the first selection down into
     // m_moveRows; returns their number.
     int CollectMoveRows();
-    // Selects the rows held in m_moveRows after a move and scrolls.
-    void ShowMovedRows(int n, int pixelsPerRow);
+    // Selects the rows held in m_moveRows after a move and shows the first at
+    // the top of the list.
+    void ShowMovedRows(int n);
     bool CutListIsCurrent() const;
 
     CVolmarenView& m_view;

@@ -16,8 +16,10 @@ public:
         // only a list the user saw counts as closed up.
         const bool wasOpen = view() && view()->window()->isVisible();
         QComboBox::hidePopup();
+        // The box hides its list before it takes the picked entry as its
+        // current one; the close-up is told once it has.
         if (wasOpen)
-            Q_EMIT ClosedUp();
+            QMetaObject::invokeMethod(this, &ComPortBox::ClosedUp, Qt::QueuedConnection);
     }
 
 Q_SIGNALS:

@@ -128,7 +128,7 @@ void CSatelliteCommands::OnDelete()
     m_view.RefreshAllLists();
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, 0);
-    m_view.m_nChRow = -1;
+    m_view.m_nChRow.fill(-1);
     m_view.m_nChFirstSel = 0;
     m_view.Document().SetSaved(false);
 }

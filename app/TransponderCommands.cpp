@@ -163,6 +163,6 @@ void CTransponderCommands::OnDelete()
     // or none: no channel command may use it until the next click.
     m_view.m_nTpRow = -1;
     m_view.Document().SetSaved(false);
-    m_view.m_nChRow = -1;
+    m_view.m_nChRow.fill(-1);
     m_view.m_nChFirstSel = 0;
 }

@@ -107,8 +107,8 @@ bool CVolmarenView::PortOpen() const
 
 void CVolmarenView::AbortTransfer()
 {
-    if (m_link.m_bRun == 1)
-        m_link.Abort();
+    // After STOP a worker may still be ending; it is joined all the same.
+    m_link.Abort();
 }
 
 // --- The port ---------------------------------------------------------------------
@@ -159,12 +159,22 @@ void CVolmarenView::OnCodeChanged(const QString& text)
 
 void CVolmarenView::OnUpload()
 {
-    if (TransferRunning())
+    if (TransferRunning() || !m_doc.SaveModified())
         return;
     EnableTransferControls(false);
     SetStatusText(Latin(Text::kWaitForUpload));
-    m_link.StartUpload(m_systemCode.Get());
+    if (!m_link.StartUpload(m_systemCode.Get()))
+        OnStartRefused();
     Q_EMIT StateChanged();
+}
+
+void CVolmarenView::OnStartRefused()
+{
+    // A worker that has not been joined yet re-enables the controls when its
+    // notice arrives.
+    const bool ending = m_link.HasWorker();
+    EnableTransferControls(!ending);
+    SetStatusText(Latin(ending ? Text::kLastTransferEnding : Text::kTransferNotStarted));
 }
 
 void CVolmarenView::OnDownload()
@@ -182,7 +192,8 @@ void CVolmarenView::OnDownload()
     m_doc.Image().PrepareDownload();
     EnableTransferControls(false);
     SetStatusText(Latin(Text::kWaitForDownload));
-    m_link.StartDownload(m_systemCode.Get());
+    if (!m_link.StartDownload(m_systemCode.Get()))
+        OnStartRefused();
     Q_EMIT StateChanged();
 }
 
@@ -199,6 +210,11 @@ void CVolmarenView::OnUploadDone()
     EnableTransferControls(true);
     if (end != TransferEnd::Completed)
         return;
+    // The lists would repaint the new tables under the old rows while the
+    // notice is open.
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
+             SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
+        ClearList(list);
     if (m_doc.Image().AcceptUpload())
         Prompts::Message(this, Latin(Text::kBouquetNotice));
     RefreshAllLists();

@@ -11,16 +11,20 @@ namespace Rules {
 
 namespace {
 
-template <std::size_t N> void CopyNameWithNul(char (&field)[N], const std::string& text)
-{
-    const std::size_t n = std::min(text.size(), N - 1);
-    std::memcpy(field, text.data(), n);
-    field[n] = '\0';
-}
-
 template <std::size_t N> std::string FieldText(const char (&field)[N])
 {
     return std::string(field, FieldTextLength(field));
+}
+
+template <std::size_t N> void CopyNameWithNul(char (&field)[N], const std::string& text)
+{
+    // A text the person left as it was keeps its bytes, also one that fills
+    // the whole field without a NUL.
+    if (text == FieldText(field))
+        return;
+    const std::size_t n = std::min(text.size(), N - 1);
+    std::memcpy(field, text.data(), n);
+    field[n] = '\0';
 }
 
 bool InRange(int index, std::size_t size)

@@ -1,5 +1,6 @@
 #include "CGroupAddDlg.h"
 
+#include "FieldLimit.h"
 #include "GroupName.h"
 #include "UserPrompts.h"
 #include "ui_CGroupAddDlg.h"
@@ -13,8 +14,7 @@ CGroupAddDlg::CGroupAddDlg(FavoriteGroupRecord& record, int slot, QWidget* paren
 {
     m_ui->setupUi(this);
     ClearDefaultButtons();
-    m_ui->nameEdit->setMaxLength(kGroupNameLength);
-    m_ui->nameEdit->setText(QStringLiteral("Group_%1").arg(slot));
+    ShowLimitedText(m_ui->nameEdit, QStringLiteral("Group_%1").arg(slot), kGroupNameLength);
     connect(m_ui->okButton, &QPushButton::clicked, this, &CGroupAddDlg::OnOk);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,6 @@
 #include "CGroupEditDlg.h"
 
+#include "FieldLimit.h"
 #include "GroupName.h"
 #include "UserPrompts.h"
 #include "ui_CGroupEditDlg.h"
@@ -13,8 +14,7 @@ CGroupEditDlg::CGroupEditDlg(FavoriteGroupRecord& record, QWidget* parent)
 {
     m_ui->setupUi(this);
     ClearDefaultButtons();
-    m_ui->nameEdit->setMaxLength(kGroupNameLength);
-    m_ui->nameEdit->setText(GroupName(record));
+    ShowLimitedText(m_ui->nameEdit, GroupName(record), kGroupNameLength);
     connect(m_ui->okButton, &QPushButton::clicked, this, &CGroupEditDlg::OnOk);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

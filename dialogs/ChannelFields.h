@@ -11,11 +11,6 @@
 
 template <class Form> void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, int kind)
 {
-    ui.nameEdit->setMaxLength(12);
-    ui.bouquetEdit->setMaxLength(19);
-    CEditDialog::LimitToFiveDigits(ui.videoPidEdit);
-    CEditDialog::LimitToFiveDigits(ui.audioPidEdit);
-    CEditDialog::LimitToFiveDigits(ui.pcrPidEdit);
     ui.videoPidEdit->setEnabled(kind == kTv);
     FillList(ui.lockList, Entries::kOffOn);
     FillList(ui.skipList, Entries::kOffOn);
@@ -23,14 +18,14 @@ template <class Form> void ShowChannelChoices(Form& ui, const Rules::ChannelChoi
     for (const Entries::CaSystem& system : Entries::kCaSystems)
         AddEntry(ui.scrambleList, system.name);
 
-    ui.nameEdit->setText(RecordText(choices.name));
-    ui.videoPidEdit->setText(QString::number(choices.videoPid));
-    ui.audioPidEdit->setText(QString::number(choices.audioPid));
-    ui.pcrPidEdit->setText(QString::number(choices.pcrPid));
+    ShowLimitedText(ui.nameEdit, RecordText(choices.name), 12);
+    ShowNumber(ui.videoPidEdit, choices.videoPid);
+    ShowNumber(ui.audioPidEdit, choices.audioPid);
+    ShowNumber(ui.pcrPidEdit, choices.pcrPid);
     ui.lockList->setCurrentIndex(choices.lock);
     ui.skipList->setCurrentIndex(choices.skip);
     ui.audioList->setCurrentIndex(choices.audio);
-    ui.bouquetEdit->setText(RecordText(choices.bouquet));
+    ShowLimitedText(ui.bouquetEdit, RecordText(choices.bouquet), 19);
     ui.scrambleList->setCurrentIndex(choices.scramble);
 }
 

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 CEditDialog::CEditDialog(QWidget* parent) : QDialog(parent)
 {
@@ -33,13 +32,6 @@ void CEditDialog::ClearDefaultButtons()
     }
 }
 
-void CEditDialog::LimitToFiveDigits(QLineEdit* edit)
-{
-    static const QRegularExpression digits(QStringLiteral("[0-9]{0,5}"));
-    edit->setValidator(new QRegularExpressionValidator(digits, edit));
-    edit->setMaxLength(5);
-}
-
 bool CEditDialog::TakeNumber(QLineEdit* edit, std::uint32_t max, std::uint32_t& value)
 {
     const Rules::Field field = Rules::ParseUnsigned(RecordBytes(edit->text()), max, value);
@@ -55,6 +47,11 @@ bool CEditDialog::TakeNumber(QLineEdit* edit, std::uint32_t max, std::uint32_t& 
 void AddEntry(QComboBox* list, const char* entry)
 {
     list->addItem(QString::fromLatin1(entry));
+}
+
+void ShowNumber(QLineEdit* edit, std::uint32_t value)
+{
+    ShowLimitedText(edit, QString::number(value), 5, FieldLimitValidator::Characters::Digits);
 }
 
 QString RecordText(const std::string& text)

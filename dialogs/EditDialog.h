@@ -3,6 +3,8 @@
 // field that does not hold a number stops OK at that field.
 #pragma once
 
+#include "FieldLimit.h"
+
 #include <QDialog>
 
 #include <array>
@@ -17,9 +19,6 @@ class CEditDialog : public QDialog {
 
 public:
     explicit CEditDialog(QWidget* parent);
-
-    // Digits only, at most five of them.
-    static void LimitToFiveDigits(QLineEdit* edit);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -40,6 +39,9 @@ template <std::size_t N> void FillList(QComboBox* list, const std::array<const c
     for (const char* entry : entries)
         AddEntry(list, entry);
 }
+
+// Shows a number in a field that takes digits only, five of them when typed.
+void ShowNumber(QLineEdit* edit, std::uint32_t value);
 
 // Record texts are single-byte strings; Latin-1 maps each byte to one
 // character and back, so a name is written back as it was read.

@@ -12,6 +12,8 @@ QString GroupName(const FavoriteGroupRecord& record)
 
 void SetGroupName(FavoriteGroupRecord& record, const QString& name)
 {
+    if (name == GroupName(record))
+        return;
     const std::string bytes = RecordBytes(name);
     std::memset(record.name, 0, sizeof record.name);
     std::memcpy(record.name, bytes.data(), std::min(bytes.size(), std::size_t(kGroupNameLength)));

@@ -8,5 +8,6 @@
 inline constexpr int kGroupNameLength = int(sizeof(FavoriteGroupRecord::name)) - 1;
 
 QString GroupName(const FavoriteGroupRecord& record);
-// Zeroes the field, then stores the name and its NUL.
+// Zeroes the field, then stores the name and its NUL; an unchanged name keeps
+// its bytes.
 void SetGroupName(FavoriteGroupRecord& record, const QString& name);

@@ -17,12 +17,11 @@ template <class Form> void FillSatelliteLists(Form& ui, const std::array<const c
     FillList(ui.voltageList, Entries::kVoltage);
     FillList(ui.toneList, Entries::kTone22k);
     FillList(ui.diseqcList, Entries::kDiseqc);
-    ui.nameEdit->setMaxLength(15);
 }
 
 template <class Form> void ShowSatelliteChoices(Form& ui, const Rules::SatelliteChoices& choices)
 {
-    ui.nameEdit->setText(RecordText(choices.name));
+    ShowLimitedText(ui.nameEdit, RecordText(choices.name), 15);
     ui.lnbList->setCurrentIndex(choices.lnb);
     ui.powerList->setCurrentIndex(choices.power);
     ui.voltageList->setCurrentIndex(choices.voltage);

@@ -13,11 +13,9 @@
 template <class Form> void ShowTransponderChoices(Form& ui, const Rules::TransponderChoices& choices)
 {
     FillList(ui.polarizationList, Entries::kPolarization);
-    CEditDialog::LimitToFiveDigits(ui.frequencyEdit);
-    CEditDialog::LimitToFiveDigits(ui.symbolRateEdit);
     ui.polarizationList->setCurrentIndex(choices.polarization);
-    ui.frequencyEdit->setText(QString::number(choices.frequencyMhz));
-    ui.symbolRateEdit->setText(QString::number(choices.symbolRate));
+    ShowNumber(ui.frequencyEdit, choices.frequencyMhz);
+    ShowNumber(ui.symbolRateEdit, choices.symbolRate);
 }
 
 // OK after the numbers were taken: writes the record, or says why not and

@@ -71,6 +71,9 @@ public:
     // After PostCodeRefused; the caller shows Text::kInvalidSystemCode.
     void FinishRefused();
 
+    // A worker exists that the matching Finish method has not joined yet.
+    bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
+
     // The port hung up or failed during the last transfer.
     bool PortLost() const { return m_bPortLost; }
     // Bytes received since the link was made; lets a caller notice silence.
@@ -101,7 +104,6 @@ public:
 
 private:
     bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot, std::uint16_t code);
-    bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
     void JoinWorkers();
 
     std::uint8_t* m_pImage = nullptr;

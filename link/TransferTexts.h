@@ -19,6 +19,8 @@ inline constexpr const char* kSending = "Sending DATA...";
 inline constexpr const char* kUploadStopped = "Interupted by User.  Please Reset your STB.";
 inline constexpr const char* kDownloadStopped = "Terminate by User. Please Reset your STB.";
 inline constexpr const char* kDownloadComplete = "Download complete";
+inline constexpr const char* kLastTransferEnding = "The last transfer is still ending. Please try again.";
+inline constexpr const char* kTransferNotStarted = "The transfer could not start: no worker thread.";
 
 // Messages of the transfer commands.
 inline constexpr const char* kNoDownloadData = "No downloading data has been selected";

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -108,6 +109,19 @@ void AppFixture::doubleClick(QAbstractItemView* list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    Settle();
+}
+
+void AppFixture::doubleClickHeld(QAbstractItemView* list, int row)
+{
+    const QPoint at = RowPoint(list, row);
+    QWidget* viewport = list->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick}) {
+        QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &event);
+    }
     Settle();
 }
 

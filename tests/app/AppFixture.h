@@ -47,6 +47,9 @@ public:
     // with the form's handling done afterwards.
     static void click(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers = {});
     static void doubleClick(QAbstractItemView* list, int row);
+    // A double-click whose second press is held until the dialog it opens is
+    // up, as a hand does: its release never reaches the list.
+    static void doubleClickHeld(QAbstractItemView* list, int row);
     static void rightClick(QAbstractItemView* list, int row);
     static void clickButton(QAbstractButton* button);
     // The texts of a text list's rows, or a channel list's row cells.

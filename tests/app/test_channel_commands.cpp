@@ -93,6 +93,8 @@ private Q_SLOTS:
     void pastesOnlyInTheContextOfTheCut();
     void neverPastesAStaleCut();
     void movesFiveHundredRowsQuickly();
+    void commandsTakeTheRowLastClickedInTheListInFront();
+    void movedRowsStayInSightAndAMoveWithoutRowsSaysSo();
 };
 
 void ChannelCommandsTest::addsToTheChosenTransponderOnly()
@@ -309,7 +311,7 @@ void ChannelCommandsTest::cutsAndPastes()
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
     QVERIFY(!view.ChannelCommands()->HasCutList());
-    QCOMPARE(view.m_nChRow, -1);
+    QCOMPARE(view.m_nChRow[kTv], -1);
     QVERIFY(!app.doc().Saved());
 
     // Pasted below the last row: appended.
@@ -388,6 +390,83 @@ void ChannelCommandsTest::movesFiveHundredRowsQuickly()
     QCOMPARE(AppFixture::selectedRows(tv).first(), 1);
     QCOMPARE(AppFixture::selectedRows(tv).size(), 500);
     QVERIFY2(elapsed < 100 * kSlowdown, "moving 500 rows took too long");
+}
+
+void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), [](CChannelDatabase& db) {
+        TenChannels(db);
+        AddChannel(db, kRadio, 0, "R1", 0, 0xFFFF, 0);
+    })));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    auto expectEditOf = [](const QString& name) {
+        AppFixture::whenModal<CChannelEditDlg>([name](CChannelEditDlg* dialog) {
+            QCOMPARE(AppFixture::fieldText(dialog, 1020), name);
+            AppFixture::clickButton(AppFixture::FindButton(dialog, 1017));
+        });
+    };
+
+    // The click after a double-clicked dialog counts, for Edit and Delete.
+    AppFixture::cancelModal<CChannelEditDlg>();
+    AppFixture::doubleClickHeld(tv, 7);
+    AppFixture::click(tv, 3);
+    expectEditOf(QStringLiteral("C3"));
+    AppFixture::clickButton(view.Button(1069));
+    AppFixture::cancelModal<CChannelEditDlg>();
+    AppFixture::doubleClickHeld(tv, 7);
+    AppFixture::click(tv, 3);
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 4, 5, 6, 7, 8, 9}));
+
+    // A row clicked in the TV list names no radio channel.
+    app.prompts().asked.clear();
+    AppFixture::click(tv, 1);
+    QTabBar* tabs = view.Tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QTreeView* radio = view.ChannelList(kRadio);
+    radio->setCurrentIndex(radio->model()->index(0, 0));
+    AppFixture::clickButton(view.Button(1069));
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the channel")});
+    AppFixture::click(radio, 0);
+    expectEditOf(QStringLiteral("R0"));
+    AppFixture::clickButton(view.Button(1069));
+}
+
+void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("full.dat"), true)));
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+    auto topRow = [tv] { return tv->indexAt(QPoint(2, 2)).row(); };
+
+    AppFixture::click(tv, 300);
+    for (int i = 0; i < 10; ++i)
+        AppFixture::clickButton(view.Button(1098));
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{290});
+    QCOMPARE(topRow(), 290);
+    AppFixture::clickButton(view.Button(1099));
+    QCOMPARE(topRow(), 291);
+
+    Select(tv, {2000});
+    ChooseFromMenu(app, tv, 2000, QStringLiteral("Cut"));
+    ChooseFromMenu(app, tv, 100, QStringLiteral("Paste"));
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{100});
+    QCOMPARE(topRow(), 100);
+
+    // The arrow key leaves no selected row at or below the first selection.
+    const QStringList names = Names(app.db(), kTv);
+    AppFixture::click(tv, 5);
+    QTest::keyClick(tv, Qt::Key_Up);
+    app.prompts().asked.clear();
+    AppFixture::clickButton(view.Button(1098));
+    AppFixture::clickButton(view.Button(1099));
+    QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel"}));
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{4});
+    QCOMPARE(Names(app.db(), kTv), names);
 }
 
 QTEST_MAIN(ChannelCommandsTest)

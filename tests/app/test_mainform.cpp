@@ -6,6 +6,7 @@
 #include "KnownImage.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QTabBar>
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void newDocumentKeepsTheLists();
     void asksBeforeClosingWithUnsavedData();
     void keepsRunningWhenTheCloseSaveFails();
+    void asksBeforeReplacingUnsavedWork();
+    void aboutBoxClosesWithEnter();
 };
 
 void MainFormTest::startsWithoutAnImage()
@@ -40,7 +43,7 @@ void MainFormTest::startsWithoutAnImage()
         QCOMPARE(list->model()->rowCount(), 0);
     QCOMPARE(view.m_nSatRow, -1);
     QCOMPARE(view.m_nTpRow, -1);
-    QCOMPARE(view.m_nChRow, -1);
+    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
     QCOMPARE(view.m_nFilter, 0);
     QCOMPARE(view.m_nTab, 0);
     QVERIFY(view.ChannelList(kTv)->isVisible());
@@ -147,7 +150,7 @@ void MainFormTest::narrowsByClicks()
     QCOMPARE(view.m_nFilter, 1);
     QCOMPARE(view.m_nSatRow, 1);
     QCOMPARE(view.m_nTpRow, 0);
-    QCOMPARE(view.m_nChRow, -1);
+    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
     QCOMPARE(AppFixture::rows(view.TransponderList()),
              (QStringList{"'All Transponder'", "11778 27500 (H)", "12000 27500 (V)"}));
     QCOMPARE(tv->model()->rowCount(), 4);
@@ -194,10 +197,10 @@ void MainFormTest::narrowsByClicks()
 
     AppFixture::click(view.SatelliteList(), 0);
     AppFixture::click(tv, 3);
-    QCOMPARE(view.m_nChRow, 3);
+    QCOMPARE(view.m_nChRow[kTv], 3);
     QCOMPARE(view.m_nChFirstSel, 4);
     AppFixture::click(tv, 1, Qt::ControlModifier);
-    QCOMPARE(view.m_nChRow, 1);
+    QCOMPARE(view.m_nChRow[kTv], 1);
     QCOMPARE(view.m_nChFirstSel, 2);
 }
 
@@ -207,7 +210,7 @@ void MainFormTest::switchesTabs()
     QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
     CVolmarenView& view = app.view();
     AppFixture::click(view.ChannelList(kTv), 2);
-    QCOMPARE(view.m_nChRow, 2);
+    QCOMPARE(view.m_nChRow[kTv], 2);
 
     QTabBar* tabs = view.Tabs();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
@@ -215,7 +218,7 @@ void MainFormTest::switchesTabs()
     QVERIFY(view.ChannelList(kRadio)->isVisible());
     QVERIFY(!view.ChannelList(kTv)->isVisible());
     QCOMPARE(view.m_nChFirstSel, 0);
-    QCOMPARE(view.m_nChRow, 2);
+    QCOMPARE(view.m_nChRow[kTv], 2);
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QCOMPARE(view.m_nTab, 0);
@@ -317,6 +320,70 @@ void MainFormTest::keepsRunningWhenTheCloseSaveFails()
 
     app.prompts().Answer(IUserPrompts::Answer::No);
     QVERIFY(app.frame().close());
+}
+
+void MainFormTest::asksBeforeReplacingUnsavedWork()
+{
+    AppFixture app;
+    const QString first = app.writeImage(QStringLiteral("first.dat"), BuildKnownImage);
+    const QString second = app.writeDemo(QStringLiteral("second.dat"));
+    QVERIFY(app.open(first));
+    auto edit = [&app] {
+        app.db().SetBouquet("Edited", 0, kTv);
+        app.doc().SetSaved(false);
+    };
+    const QString question = QStringLiteral("Save changes to current STB file?");
+
+    // Cancel changes nothing, for Open and for New alike.
+    edit();
+    app.prompts().Answer(IUserPrompts::Answer::Cancel);
+    app.frame().m_pOpenAction->trigger();
+    app.prompts().Answer(IUserPrompts::Answer::Cancel);
+    QTest::keyClick(&app.frame(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(app.prompts().texts(), (QStringList{question, question}));
+    QCOMPARE(app.prompts().fileDialogs, 0);
+    QVERIFY(!app.doc().NoData());
+    QCOMPARE(app.doc().FilePath(), first);
+
+    // Yes with a save that fails goes no further.
+    app.prompts().asked.clear();
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    app.doc().Image().m_szFilePath = app.path(QStringLiteral("missing/first.dat")).toStdString();
+    app.frame().m_pOpenAction->trigger();
+    QCOMPARE(app.prompts().asked.size(), 2);
+    QCOMPARE(app.prompts().fileDialogs, 0);
+    QVERIFY(!app.doc().Saved());
+
+    // Yes saves, then opens.
+    app.doc().Image().m_szFilePath = first.toStdString();
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    app.prompts().OpenFile(second);
+    app.frame().m_pOpenAction->trigger();
+    QCOMPARE(app.doc().FilePath(), second);
+    QVERIFY(app.doc().Saved());
+    QFile saved(first);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().mid(0x10000, 7), QByteArray("Edited\0", 7));
+
+    // No goes on without saving.
+    edit();
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    QTest::keyClick(&app.frame(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(app.doc().NoData());
+    QVERIFY(app.doc().FilePath().isEmpty());
+}
+
+void MainFormTest::aboutBoxClosesWithEnter()
+{
+    AppFixture app;
+    bool closed = false;
+    AppFixture::whenModal<QDialog>([&closed](QDialog* about) {
+        QTest::keyClick(about, Qt::Key_Return);
+        closed = !about->isVisible();
+        about->reject();
+    });
+    app.frame().m_pAboutAction->trigger();
+    QVERIFY(closed);
 }
 
 QTEST_MAIN(MainFormTest)

@@ -180,7 +180,7 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     QCOMPARE(app.db().GetChannelCount(kTv), 4);
     QCOMPARE(app.db().GetChannelCount(kRadio), 0);
     QCOMPARE(view.m_nFilter, 0);
-    QCOMPARE(view.m_nChRow, -1);
+    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
     QCOMPARE(view.m_nChFirstSel, 0);
     QVERIFY(!app.doc().Saved());
 }
@@ -324,7 +324,7 @@ void SatelliteCommandsTest::deletesTransponders()
     QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 0);
     QCOMPARE(view.ChannelList(kRadio)->model()->rowCount(), 0);
     QCOMPARE(view.m_nFilter, 2);
-    QCOMPARE(view.m_nChRow, -1);
+    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
     QVERIFY(!app.doc().Saved());
 
     // Adding a channel now would use a row that no longer names the

@@ -10,10 +10,15 @@
 #include "ImageFormat.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,21 +51,6 @@ private:
     QString m_device;
 };
 
-// A demo image of the given size in a folder that outlives the test's window.
-class Images {
-public:
-    QString demo()
-    {
-        const QString file = m_dir.filePath(QStringLiteral("demo.dat"));
-        AppFixture::WriteDemo(file);
-        return file;
-    }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
@@ -72,6 +62,44 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// A demo image of the given size in a folder that outlives the test's window.
+class Images {
+public:
+    QString demo()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("demo.dat"));
+        AppFixture::WriteDemo(file);
+        return file;
+    }
+    // The demo image as an older, small receiver holds it.
+    QString small()
+    {
+        const QString file = path(QStringLiteral("small.dat"));
+        if (!WriteFile(file, ReadFile(demo()).mid(int(Image::kSmallShift))))
+            qFatal("cannot write %s", qPrintable(file));
+        return file;
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A pseudo-terminal that nothing answers on.
+class QuietPort {
+public:
+    QuietPort() : m_fd(posix_openpt(O_RDWR | O_NOCTTY))
+    {
+        if (m_fd < 0 || grantpt(m_fd) != 0 || unlockpt(m_fd) != 0)
+            qFatal("no pseudo-terminal");
+    }
+    ~QuietPort() { ::close(m_fd); }
+    QByteArray device() const { return QByteArray(ptsname(m_fd)); }
+
+private:
+    int m_fd;
+};
 
 QStringList Recorded(const QSignalSpy& spy)
 {
@@ -100,6 +128,9 @@ private Q_SLOTS:
     void ignoresStopWhileTheReceiverIsWritten();
     void closingTheWindowStopsATransfer();
     void configuresTheProgressBar();
+    void comBoxOpensThePickedPort();
+    void uploadAsksFirstAndShowsItsNoticeOverEmptyLists();
+    void aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker();
 };
 
 void TransfersTest::uploadsALargeImage()
@@ -156,9 +187,7 @@ void TransfersTest::uploadsASmallImageWithTheBouquetNotice()
 {
     Images images;
     const QByteArray large = ReadFile(images.demo());
-    const QString small = images.path(QStringLiteral("small.dat"));
-    QVERIFY(WriteFile(small, large.mid(int(Image::kSmallShift))));
-    Receiver receiver({QStringLiteral("--image"), small});
+    Receiver receiver({QStringLiteral("--image"), images.small()});
     AppFixture app(receiver.device());
     QTRY_VERIFY(app.view().PortOpen());
 
@@ -301,6 +330,92 @@ void TransfersTest::configuresTheProgressBar()
     const int inner = progress->width() - 4;
     QCOMPARE(progress->FilledLength(), inner * 42 / 100);
     QCOMPARE(progress->DisplayedText(), QStringLiteral("42%"));
+}
+
+void TransfersTest::comBoxOpensThePickedPort()
+{
+    QuietPort com2;
+    qputenv("VOLMAREN_COM2", com2.device());
+    AppFixture app;
+    CVolmarenView& view = app.view();
+    QTRY_VERIFY(view.PortOpen());
+    auto* box = FindByTemplateId<QComboBox>(&view, 1096);
+    QAbstractItemView* entries = box->view();
+    auto openList = [box] {
+        box->showPopup();
+        // The list ignores a release that comes too soon after it opened.
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+    };
+
+    openList();
+    const QRect second = entries->visualRect(entries->model()->index(1, 0));
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                      QPoint(second.left() + 4, second.center().y()));
+    QTRY_COMPARE(view.StatusText(), QStringLiteral("COM(2) port Connect OK"));
+    QCOMPARE(view.m_nComIndex, 1);
+
+    openList();
+    QTest::keyClick(entries, Qt::Key_Up);
+    QTest::keyClick(entries, Qt::Key_Return);
+    QTRY_COMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
+    QCOMPARE(view.m_nComIndex, 0);
+    qunsetenv("VOLMAREN_COM2");
+}
+
+void TransfersTest::uploadAsksFirstAndShowsItsNoticeOverEmptyLists()
+{
+    Images images;
+    Receiver receiver({QStringLiteral("--image"), images.small()});
+    AppFixture app(receiver.device());
+    CVolmarenView& view = app.view();
+    QTRY_VERIFY(view.PortOpen());
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("edited.dat"))));
+    app.doc().SetSaved(false);
+
+    app.prompts().Answer(IUserPrompts::Answer::Cancel);
+    AppFixture::clickButton(view.Button(1058));
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Save changes to current STB file?")});
+    QVERIFY(!view.TransferRunning());
+    QVERIFY(view.Button(1058)->isEnabled());
+
+    QList<int> rowsUnderNotice;
+    app.prompts().whileAsking = [&view, &rowsUnderNotice](const QString& text) {
+        if (!text.startsWith(QStringLiteral("Notice")))
+            return;
+        for (QAbstractItemView* list :
+             std::initializer_list<QAbstractItemView*>{view.SatelliteList(), view.TransponderList(),
+                                                       view.ChannelList(kTv), view.ChannelList(kRadio)})
+            rowsUnderNotice.append(list->model()->rowCount());
+    };
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    AppFixture::clickButton(view.Button(1058));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsUnderNotice.size(), 4, kTransferTimeout);
+    QCOMPARE(rowsUnderNotice, (QList<int>{0, 0, 0, 0}));
+    QTRY_COMPARE(view.SatelliteList()->model()->rowCount(), 9);
+}
+
+void TransfersTest::aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker()
+{
+    Images images;
+    Receiver receiver(
+        {QStringLiteral("--image"), images.demo(), QStringLiteral("--rate"), QStringLiteral("20000")});
+    AppFixture app(receiver.device());
+    CVolmarenView& view = app.view();
+    QTRY_VERIFY(view.PortOpen());
+    AppFixture::clickButton(view.Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(view.StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+
+    // STOP, and UPLOAD from the menu before the stopped worker has been
+    // joined: refused, with the reason; closing then joins that worker.
+    view.OnStop();
+    app.frame().UpdateCommandStates();
+    app.frame().m_pUploadAction->trigger();
+    QCOMPARE(view.StatusText(), QStringLiteral("The last transfer is still ending. Please try again."));
+    QVERIFY(app.frame().close());
+    QVERIFY(!view.Link().HasWorker());
+    QTRY_COMPARE_WITH_TIMEOUT(
+        view.StatusText(), QStringLiteral("Interupted by User.  Please Reset your STB."), kTransferTimeout);
+    QVERIFY(view.Button(1058)->isEnabled());
 }
 
 QTEST_MAIN(TransfersTest)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QValidator>
 
 #include <cstring>
 
@@ -64,6 +65,27 @@ inline void Choose(const QWidget* dialog, int id, int index)
     QTest::keyClick(list, Qt::Key_Home);
     for (int i = 0; i < index; ++i)
         QTest::keyClick(list, Qt::Key_Down);
+}
+
+// Types any characters, also those no key of a test keyboard has.
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// How many characters typing can put into an empty field.
+inline int TypingLimit(const QLineEdit* edit)
+{
+    QString text;
+    while (text.size() < 100) {
+        QString longer = text + QLatin1Char('7');
+        int position = int(longer.size());
+        if (edit->validator()->validate(longer, position) == QValidator::Invalid)
+            break;
+        text = longer;
+    }
+    return int(text.size());
 }
 
 inline QStringList ListEntries(const QWidget* dialog, int id)

@@ -99,6 +99,7 @@ private Q_SLOTS:
     void editRefusesMissingValues();
     void pidsAbove65535AreRefused();
     void keysDoNotCloseAndCancelWritesNothing();
+    void fieldsKeepLongerStoredTextsAndTakeOnlyWhatFits();
 };
 
 void ChannelDialogs::addOpensWithItsDefaults()
@@ -109,12 +110,12 @@ void ChannelDialogs::addOpensWithItsDefaults()
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Channel Add"));
     QCOMPARE(Edit(&dialog, kName)->text(), QStringLiteral("no name"));
-    QCOMPARE(Edit(&dialog, kName)->maxLength(), 12);
+    QCOMPARE(TypingLimit(Edit(&dialog, kName)), 12);
     QCOMPARE(Edit(&dialog, kBouquet)->text(), QString());
-    QCOMPARE(Edit(&dialog, kBouquet)->maxLength(), 19);
+    QCOMPARE(TypingLimit(Edit(&dialog, kBouquet)), 19);
     for (int id : {kVideo, kAudioPid, kPcr}) {
         QCOMPARE(Edit(&dialog, id)->text(), QStringLiteral("0"));
-        QCOMPARE(Edit(&dialog, id)->maxLength(), 5);
+        QCOMPARE(TypingLimit(Edit(&dialog, id)), 5);
         QVERIFY(Edit(&dialog, id)->isEnabled());
     }
     QCOMPARE(ListEntries(&dialog, kLock), (QStringList{"OFF", "ON"}));
@@ -418,6 +419,48 @@ void ChannelDialogs::keysDoNotCloseAndCancelWritesNothing()
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(SameBytes(record, before));
     QCOMPARE(QByteArray(bouquet.text), QByteArray("ARD Digital"));
+}
+
+void ChannelDialogs::fieldsKeepLongerStoredTextsAndTakeOnlyWhatFits()
+{
+    // A receiver's scan fills the name's 16 characters and the bouquet's 20
+    // bytes without a NUL; only Lock is changed here.
+    ChannelRecord record = StoredChannel();
+    std::memcpy(record.name, "SIXTEEN CHARS HD", 16);
+    record.name[16] = '\0';
+    record.flags = ChannelFlag::kLocked | ChannelFlag::kAudioLeft;
+    record.caSystemId = 0xFFFF;
+    BouquetEntry bouquet;
+    std::memcpy(bouquet.text, "TWENTY BYTES BOUQUET", 20);
+    ChannelRecord expected = record;
+    expected.flags &= std::uint8_t(~ChannelFlag::kLocked);
+    const BouquetEntry expectedBouquet = bouquet;
+    CChannelEditDlg dialog(record, bouquet, kTv);
+    QVERIFY(Open(dialog));
+    QCOMPARE(Edit(&dialog, kName)->text(), QStringLiteral("SIXTEEN CHARS HD"));
+    QCOMPARE(Edit(&dialog, kBouquet)->text(), QStringLiteral("TWENTY BYTES BOUQUET"));
+    Choose(&dialog, kLock, 0);
+    Ok(&dialog);
+    QVERIFY(SameBytes(record, expected));
+    QVERIFY(SameBytes(bouquet, expectedBouquet));
+
+    // A long text may shrink but not grow again, a typed one stops at the
+    // limit, and a character the receiver cannot store is never taken.
+    CChannelEditDlg again(record, bouquet, kTv);
+    QVERIFY(Open(again));
+    QLineEdit* name = Edit(&again, kName);
+    name->end(false);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, QStringLiteral("XY"));
+    QCOMPARE(name->text(), QStringLiteral("SIXTEEN CHARS H"));
+    Retype(&again, kName, QString());
+    TypeText(name, QStringLiteral("Первый канал ONE TWO"));
+    QCOMPARE(name->text(), QStringLiteral("  ONE TWO"));
+    Retype(&again, kName, QString());
+    TypeText(name, QStringLiteral("Ärzte-TV très long name"));
+    QCOMPARE(name->text(), QStringLiteral("Ärzte-TV trè"));
+    Ok(&again);
+    QCOMPARE(QByteArray(record.name), QByteArray("\xC4rzte-TV tr\xE8"));
 }
 
 QTEST_MAIN(ChannelDialogs)

@@ -118,6 +118,7 @@ private Q_SLOTS:
     void keysDoNotCloseTheDialog();
     void groupAddProposesASlotNameAndRefusesAnEmptyOne();
     void groupEditReplacesTheWholeNameField();
+    void groupEditKeepsANameThatFillsTheField();
     void opensQuicklyWithFullTables();
 };
 
@@ -486,7 +487,7 @@ void FavoriteGroupDialogs::groupAddProposesASlotNameAndRefusesAnEmptyOne()
     CGroupAddDlg dialog(record, 0);
     QVERIFY(Open(dialog));
     QCOMPARE(Edit(&dialog, kGroupName)->text(), QStringLiteral("Group_0"));
-    QCOMPARE(Edit(&dialog, kGroupName)->maxLength(), 7);
+    QCOMPARE(TypingLimit(Edit(&dialog, kGroupName)), 7);
     Retype(&dialog, kGroupName, QString());
     Ok(&dialog);
     QCOMPARE(prompts.texts(), QStringList{"Group name don't input."});
@@ -518,6 +519,18 @@ void FavoriteGroupDialogs::groupEditReplacesTheWholeNameField()
     Ok(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     std::memcpy(expected.name, "AB\0\0\0\0\0\0", 8);
+    QVERIFY(SameBytes(record, expected));
+}
+
+void FavoriteGroupDialogs::groupEditKeepsANameThatFillsTheField()
+{
+    auto record = Filled<FavoriteGroupRecord>(0x3C);
+    std::memcpy(record.name, "EIGHTCHR", 8);
+    const FavoriteGroupRecord expected = record;
+    CGroupEditDlg dialog(record);
+    QVERIFY(Open(dialog));
+    QCOMPARE(Edit(&dialog, kGroupName)->text(), QStringLiteral("EIGHTCHR"));
+    Ok(&dialog);
     QVERIFY(SameBytes(record, expected));
 }
 

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void editWritesAnUnknownLnbPairAs5150();
     void editKeepsCodesWithoutEntryExceptPower();
     void editRewritesOnlyTheNameTextAndItsNul();
+    void editKeepsANameThatFillsTheField();
     void editRefusesAnEmptyName();
     void buttonsAreNotDefaultAndKeysDoNotCloseTheDialog();
     void cancelAndCloseBoxLeaveTheRecord();
@@ -197,6 +198,18 @@ void SatelliteDialogs::editRewritesOnlyTheNameTextAndItsNul()
     Retype(&dialog, kName, QStringLiteral("HOT"));
     Ok(&dialog);
     std::memcpy(expected.name, "HOT", 4);
+    QVERIFY(SameBytes(record, expected));
+}
+
+void SatelliteDialogs::editKeepsANameThatFillsTheField()
+{
+    SatelliteRecord record = StoredSatellite();
+    std::memcpy(record.name, "SIXTEEN_SAT_NAME", 16);
+    const SatelliteRecord expected = record;
+    CSatelliteEditDlg dialog(record);
+    QVERIFY(Open(dialog));
+    QCOMPARE(Edit(&dialog, kName)->text(), QStringLiteral("SIXTEEN_SAT_NAME"));
+    Ok(&dialog);
     QVERIFY(SameBytes(record, expected));
 }
 

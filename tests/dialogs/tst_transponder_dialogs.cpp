@@ -51,6 +51,7 @@ private Q_SLOTS:
     void editDropsTheKilohertzAndNormalisesPolarization();
     void symbolRateAbove65535IsRefused();
     void numericFieldsTakeFiveDigitsOnly();
+    void aLongerStoredNumberIsKeptWhole();
     void keysDoNotCloseAndCancelWritesNothing();
 };
 
@@ -174,6 +175,20 @@ void TransponderDialogs::numericFieldsTakeFiveDigitsOnly()
     QCOMPARE(Edit(&dialog, kFrequency)->text(), QStringLiteral("12345"));
     Retype(&dialog, kSymbolRate, QStringLiteral("x"));
     QCOMPARE(Edit(&dialog, kSymbolRate)->text(), QString());
+}
+
+void TransponderDialogs::aLongerStoredNumberIsKeptWhole()
+{
+    TransponderRecord record = StoredRecord();
+    record.frequency = 123456000;
+    const TransponderRecord before = record;
+    CTransponderEditDlg dialog(record);
+    QVERIFY(Open(dialog));
+    QCOMPARE(Edit(&dialog, kFrequency)->text(), QStringLiteral("123456"));
+    Ok(&dialog);
+    QCOMPARE(record.frequency, before.frequency);
+    QTest::keyClick(Edit(&dialog, kFrequency), Qt::Key_7);
+    QCOMPARE(Edit(&dialog, kFrequency)->text(), QStringLiteral("123456"));
 }
 
 void TransponderDialogs::keysDoNotCloseAndCancelWritesNothing()

@@ -6,6 +6,8 @@
 #include "UserPrompts.h"
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -37,12 +39,16 @@ public:
         return all;
     }
     int fileDialogs = 0;
+    // Runs as each question is asked, while its box would be open.
+    std::function<void(const QString& text)> whileAsking;
     QList<QStringList> menus;  // the items of every pop-up menu shown
 
     IUserPrompts::Answer Ask(QWidget*, const QString& text, const QString& caption, Buttons buttons,
                              Icon icon) override
     {
         asked.append({text, caption, buttons, icon});
+        if (whileAsking)
+            whileAsking(text);
         if (!m_answers.isEmpty())
             return m_answers.takeFirst();
         return buttons == Buttons::Ok      ? IUserPrompts::Answer::Ok
