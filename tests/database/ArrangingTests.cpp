@@ -1,6 +1,7 @@
-// Sorting a range of channels and setting flags on many at once, on random
-// valid databases.
+// Sorting a range of channels, setting flags on many at once and searching,
+// on random valid databases.
 #include "CellText.h"
+#include "ChannelSearch.h"
 #include "DatabaseInvariants.h"
 #include "EntryLists.h"
 #include "RandomDatabase.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <tuple>
 
@@ -273,4 +275,54 @@ TEST(SetChannelFlags, ChangesOnlyTheNamedFlagsOfTheListedChannels)
         }
         EXPECT_TRUE(ImageBytes(db) == ImageBytes(original)) << context;
     }
+}
+
+TEST(ChannelSearch, FindsTheTextInTheNameBouquetOrShownPidsIgnoringCase)
+{
+    for (int seed = 0; seed < 100; ++seed) {
+        std::mt19937 rng{std::uint32_t(seed)};
+        CChannelDatabase db;
+        const int kind = FillRandomly(db, rng);
+        db.ShowAllChannels(kind);
+        const std::vector<int> slots = db.GetChannelViewSlots(kind);
+        if (slots.empty())
+            continue;
+
+        // A piece of a cell of some row, in either case, or a short random text.
+        const std::vector<std::string> cells = Cells::ChannelRow(db, 0, Below(rng, int(slots.size())), kind);
+        std::string text = cells[std::size_t(Below(rng, int(cells.size())))];
+        const int from = Below(rng, int(text.size()));
+        text = text.substr(std::size_t(from), std::size_t(1 + Below(rng, 3)));
+        if (Below(rng, 3) == 0)
+            text = std::string(1, char('0' + Below(rng, 10))) + char('a' + Below(rng, 26));
+        for (char& c : text)
+            c = Below(rng, 2) ? char(std::tolower(static_cast<unsigned char>(c))) : c;
+        std::string upper = text;
+        for (char& c : upper)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+
+        // The searched columns: name, bouquet and the PIDs; not the row
+        // number, scramble, favourite, audio, lock or skip texts.
+        std::vector<int> expected;
+        for (std::size_t row = 0; row < slots.size(); ++row) {
+            std::vector<std::string> shown = Cells::ChannelRow(db, int(row), slots[row], kind);
+            const std::size_t pids = kind == kTv ? 3 : 2;
+            std::vector<std::string> searched{shown[1], shown[3]};
+            searched.insert(searched.end(), shown.end() - 2 - std::ptrdiff_t(pids), shown.end() - 2);
+            const bool found = std::any_of(searched.begin(), searched.end(), [&](std::string cell) {
+                for (char& c : cell)
+                    c = char(std::toupper(static_cast<unsigned char>(c)));
+                return cell.find(upper) != std::string::npos;
+            });
+            if (found)
+                expected.push_back(int(row));
+        }
+        EXPECT_EQ(ChannelSearch(text).MatchingRows(db, slots, ChannelKind(kind)), expected)
+            << "seed " << seed << " text '" << text << "'";
+    }
+    CChannelDatabase db;
+    std::mt19937 rng{1};
+    FillRandomDatabase(db, rng, {1, 1, 3, 0});
+    const std::vector<int> all{0, 1, 2};
+    EXPECT_EQ(ChannelSearch("").MatchingRows(db, all, kTv), all);
 }
