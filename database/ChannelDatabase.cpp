@@ -430,6 +430,12 @@ int CChannelDatabase::GetChannelViewLength(int kind) const
     return int(end - view.begin());
 }
 
+std::vector<int> CChannelDatabase::GetChannelViewSlots(int kind) const
+{
+    const auto& view = ChannelView(kind);
+    return std::vector<int>(view.begin(), std::find(view.begin(), view.end(), -1));
+}
+
 int CChannelDatabase::GetChannelViewEntry(int row, int kind) const
 {
     if (row < 0 || row > ChannelCapacity(kind))

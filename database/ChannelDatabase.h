@@ -6,11 +6,13 @@
 // and a write there is ignored, whatever an image holds.
 #pragma once
 
+#include "ChannelArranging.h"
 #include "ImageFormat.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class CChannelDatabase {
@@ -89,6 +91,8 @@ public:
     void ShowChannelsOfSatellite(int sat, int kind);
     int GetChannelViewLength(int kind) const;
     int GetChannelViewEntry(int row, int kind) const;
+    // The view's entries before its first -1: the slots the list shows.
+    std::vector<int> GetChannelViewSlots(int kind) const;
 
     void ClearGroupView();
     void ShowGroupsInUse();
@@ -122,6 +126,21 @@ public:
     void DeleteTransponders(const std::vector<int>& ascending);
     void DeleteChannels(const std::vector<int>& list, int kind);
     void MoveChannels(const std::vector<int>& list, int position, int kind);
+
+    // --- Arranging many channels at once -----------------------------------
+    // Both take any slots (a whole table, a view, the rows a search shows);
+    // duplicates and slots past the table's end are ignored.
+    //
+    // Sorts the channels held in `slots` stably by `key` (equal keys keep
+    // their order in both directions) and puts them back into the same slots,
+    // in ascending slot order, with their bouquet entries. Every other slot
+    // keeps its bytes. Like a move it changes no count, so no upkeep follows.
+    void SortChannels(std::span<const int> slots, ChannelSortKey key, bool descending, ChannelKind kind);
+    // Sets the given flags of the channels in `slots`, with Channel Edit's
+    // bit rules. A change of group membership is recounted as after Favorite
+    // Group Edit (RecountGroups, then UpdateListContext); any other change
+    // needs no upkeep, as after Channel Edit.
+    void SetChannelFlags(std::span<const int> slots, const ChannelFlagChanges& changes, ChannelKind kind);
 
     // --- System block upkeep ---------------------------------------------
     void UpdateListContext();

@@ -259,10 +259,9 @@ void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelCh
         r.videoPid = std::uint16_t(c.videoPid);
     r.audioPid = std::uint16_t(c.audioPid);
     r.pcrPid = std::uint16_t(c.pcrPid);
-    r.flags = std::uint8_t(c.lock == 1 ? r.flags | kLocked : r.flags & ~kLocked);
-    r.flags = std::uint8_t(c.skip == 1 ? r.flags | kSkipped : r.flags & ~kSkipped);
-    if (InRange(c.audio, Entries::kAudio.size()))
-        r.flags = std::uint8_t((r.flags & ~kAudioBits) | AudioBits(c.audio));
+    r.flags = SwitchedFlag(r.flags, kLocked, c.lock == 1);
+    r.flags = SwitchedFlag(r.flags, kSkipped, c.skip == 1);
+    r.flags = WithAudio(r.flags, c.audio);
     if (c.scramble == Entries::kCaFta) {
         r.flags &= std::uint8_t(~kScrambled);
         r.caSystemId = 0xFFFF;
@@ -271,6 +270,18 @@ void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelCh
         r.caSystemId = Entries::kCaSystems[std::size_t(c.scramble)].id;
     }
     CopyNameWithNul(bouquet.text, c.bouquet);
+}
+
+std::uint8_t SwitchedFlag(std::uint8_t flags, std::uint8_t bit, bool on)
+{
+    return std::uint8_t(on ? flags | bit : flags & ~bit);
+}
+
+std::uint8_t WithAudio(std::uint8_t flags, int audio)
+{
+    if (!InRange(audio, Entries::kAudio.size()))
+        return flags;
+    return std::uint8_t((flags & ~ChannelFlag::kAudioBits) | AudioBits(audio));
 }
 
 }  // namespace Rules

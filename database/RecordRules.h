@@ -90,4 +90,11 @@ void WriteAddedChannel(ChannelRecord& record, BouquetEntry& bouquet, const Chann
 void WriteEditedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
                         int kind);
 
+// Channel Edit's rules for one flag choice, shared by the edit of many
+// channels at once: Lock and Skip each own one bit; an Audio choice (an
+// Entries::kAudio index) replaces all audio bits, and one outside the list
+// keeps them.
+std::uint8_t SwitchedFlag(std::uint8_t flags, std::uint8_t bit, bool on);
+std::uint8_t WithAudio(std::uint8_t flags, int audio);
+
 }  // namespace Rules

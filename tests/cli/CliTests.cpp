@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 
@@ -73,6 +74,8 @@ TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
          {"info", "list", "convert", "edit", "demo", "--full", "delete-satellites", "delete-transponders",
           "delete-channels", "move-channels", "swap-channels", "add-satellite", "add-transponder",
           "add-channel", "update-context", "--satellite", "--transponder", "Exit status"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    for (const char* word : {"sort-channels", "--descending", "set-flags", "groups="})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 
     EXPECT_EQ(m_cli.Run({}).status, 2);
@@ -312,6 +315,66 @@ TEST_F(Cli, AnEditScriptMakesTheBytesTheEditorWould)
     EXPECT_EQ(list.out.substr(0, 9), "1\tSecond\t");
     const CliResult radio = m_cli.Run({"list", "radio", Out(), "--satellite", "7"});
     EXPECT_EQ(radio.out.substr(0, 13), "1\tRadio Nine\t");
+}
+
+TEST_F(Cli, SortChannelsAndSetFlagsChangeOnlyTheirChannels)
+{
+    const auto cells = [&](const std::vector<std::string>& list) {
+        std::vector<Lines> rows;
+        for (const std::string& line : SplitLines(m_cli.Run(list).out)) {
+            rows.emplace_back();
+            for (std::size_t at = 0, tab; at <= line.size(); at = tab + 1) {
+                tab = std::min(line.find('\t', at), line.size());
+                rows.back().push_back(line.substr(at, tab - at));
+            }
+        }
+        return rows;
+    };
+    const auto upper = [](std::string text) {
+        for (char& c : text)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+
+    ASSERT_EQ(Edit({"sort-channels", "tv", "name", "--satellite", "1", "--descending"}).status, 0);
+    const auto before = cells({"list", "tv", m_demo, "--satellite", "1"});
+    const auto sorted = cells({"list", "tv", Out(), "--satellite", "1"});
+    ASSERT_EQ(sorted.size(), before.size());
+    Lines names, sortedNames;
+    for (std::size_t r = 0; r < sorted.size(); ++r) {
+        names.push_back(before[r][1]);
+        sortedNames.push_back(sorted[r][1]);
+        if (r > 0) {
+            EXPECT_GE(upper(sorted[r - 1][1]), upper(sorted[r][1]));
+        }
+    }
+    EXPECT_TRUE(std::is_permutation(names.begin(), names.end(), sortedNames.begin()));
+    EXPECT_EQ(cells({"list", "tv", Out(), "--satellite", "0"}),
+              cells({"list", "tv", m_demo, "--satellite", "0"}));
+
+    ASSERT_EQ(Edit({"set-flags", "radio", "0,2", "skip=on", "audio=right", "groups=1"}).status, 0);
+    const auto radio = cells({"list", "radio", m_demo});
+    const auto flagged = cells({"list", "radio", Out()});
+    ASSERT_EQ(flagged.size(), radio.size());
+    for (std::size_t r = 0; r < radio.size(); ++r) {
+        Lines expected = radio[r];
+        if (r == 0 || r == 2) {
+            expected[4] = "Movies";
+            expected[5] = "RIGHT";
+            expected[9] = "ON";
+        }
+        EXPECT_EQ(flagged[r], expected) << "row " << r;
+    }
+    EXPECT_EQ(SplitLines(m_cli.Run({"list", "groups", Out()}).out)[1], "1\tMovies\t29\t2");
+
+    std::filesystem::remove(Out());
+    ExpectUsageError({"sort-channels", "tv", "colour"});
+    ExpectUsageError({"sort-channels", "tv", "name", "--satellite", "0", "--transponder", "0"});
+    ExpectUsageError({"sort-channels", "radio", "fta", "--transponder", "999"});
+    ExpectUsageError({"set-flags", "tv", "0", "volume=11"});
+    ExpectUsageError({"set-flags", "tv", "0", "lock=maybe"});
+    ExpectUsageError({"set-flags", "tv", "0", "skip=on", "skip=off"});
+    ExpectUsageError({"set-flags", "tv", "0", "groups=7"});
 }
 
 TEST_F(Cli, DemoImagesAreDeterministic)

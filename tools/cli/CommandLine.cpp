@@ -41,6 +41,11 @@ Outcome ParseChannelKind(const std::string& text, int& kind)
     return Succeeded();
 }
 
+const char* ChannelWord(int kind)
+{
+    return kind == kRadio ? "radio channel" : "tv channel";
+}
+
 Outcome ParseIndex(const std::string& text, int count, const char* what, int& index)
 {
     std::uint32_t value = 0;
@@ -68,4 +73,24 @@ Outcome ParseIndexList(const std::string& text, int count, const char* what, std
             return Succeeded();
         start = comma + 1;
     }
+}
+
+Outcome ShowChannelRange(CChannelDatabase& db, int kind, const std::string& satellite,
+                         const std::string& transponder)
+{
+    int index = 0;
+    if (!satellite.empty()) {
+        Outcome parsed = ParseIndex(satellite, db.GetSatelliteCount(), "satellite", index);
+        if (parsed.status == Exit::kOk)
+            db.ShowChannelsOfSatellite(index, kind);
+        return parsed;
+    }
+    if (!transponder.empty()) {
+        Outcome parsed = ParseIndex(transponder, db.GetTransponderCount(), "transponder", index);
+        if (parsed.status == Exit::kOk)
+            db.ShowChannelsOfTransponder(index, kind);
+        return parsed;
+    }
+    db.ShowAllChannels(kind);
+    return Succeeded();
 }

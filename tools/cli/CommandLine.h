@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class CChannelDatabase;
+
 using Arguments = std::span<const std::string>;
 
 struct Outcome {
@@ -46,8 +48,17 @@ bool ParseKind(const std::string& text, int& kind);
 // The same, with a usage error for anything else.
 Outcome ParseChannelKind(const std::string& text, int& kind);
 
+// "tv channel" or "radio channel", for messages about an index.
+const char* ChannelWord(int kind);
+
 // A 0-based index of one of `count` records; the message says what is wrong.
 Outcome ParseIndex(const std::string& text, int count, const char* what, int& index);
 
 // Comma-separated indexes of records, each below `count`, in the given order.
 Outcome ParseIndexList(const std::string& text, int count, const char* what, std::vector<int>& indexes);
+
+// Narrows the kind's channel view as a click in the form would: to satellite
+// `satellite` or transponder `transponder` (an index as text; empty: none),
+// or to all channels when neither is given.
+Outcome ShowChannelRange(CChannelDatabase& db, int kind, const std::string& satellite,
+                         const std::string& transponder);

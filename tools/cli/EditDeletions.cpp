@@ -14,11 +14,6 @@ std::vector<int> AscendingUnique(std::vector<int> indexes)
     return indexes;
 }
 
-const char* ChannelWord(int kind)
-{
-    return kind == kRadio ? "radio channel" : "tv channel";
-}
-
 }  // namespace
 
 Outcome DeleteSatellites(CChannelDatabase& db, Arguments args)

@@ -25,6 +25,10 @@ Outcome MoveChannels(CChannelDatabase& db, Arguments args);
 Outcome SwapChannels(CChannelDatabase& db, Arguments args);
 Outcome UpdateContext(CChannelDatabase& db, Arguments args);
 
+// Arranging many channels at once.
+Outcome SortChannels(CChannelDatabase& db, Arguments args);
+Outcome SetFlags(CChannelDatabase& db, Arguments args);
+
 // Adding, with the Add dialogs' defaults and checks.
 Outcome AddSatellite(CChannelDatabase& db, Arguments args);
 Outcome AddTransponder(CChannelDatabase& db, Arguments args);

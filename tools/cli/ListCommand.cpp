@@ -114,20 +114,7 @@ Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
     }
     int kind = kTv;
     ParseKind(request.table, kind);
-    if (!request.satellite.empty()) {
-        Outcome parsed = ParseIndex(request.satellite, db.GetSatelliteCount(), "satellite", index);
-        if (parsed.status == Exit::kOk)
-            db.ShowChannelsOfSatellite(index, kind);
-        return parsed;
-    }
-    if (!request.transponder.empty()) {
-        Outcome parsed = ParseIndex(request.transponder, db.GetTransponderCount(), "transponder", index);
-        if (parsed.status == Exit::kOk)
-            db.ShowChannelsOfTransponder(index, kind);
-        return parsed;
-    }
-    db.ShowAllChannels(kind);
-    return Succeeded();
+    return ShowChannelRange(db, kind, request.satellite, request.transponder);
 }
 
 }  // namespace

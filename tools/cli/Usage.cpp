@@ -39,6 +39,14 @@ Commands:
     std::cout << R"(      add-satellite uses Satellite Add's defaults; add-transponder takes the
       frequency in MHz; add-channel uses Channel Add's defaults (FTA, stereo,
       not locked, not skipped) and ignores VPID for a radio channel.
+      sort-channels sorts a whole table, or only the channels of satellite S
+      or transponder T (which keep the slots they held), by KEY: name
+      (bytes after upper-casing A-Z), frequency (then V before H), satellite
+      (its index, then frequency) or fta (free-to-air first); equal keys
+      keep their order, also with --descending. set-flags sets the named
+      flags of the channels in LIST, each FLAG=VALUE one of lock=on|off,
+      skip=on|off, audio=stereo|left|right, groups=G,G,...|none (slots of
+      groups in use); the other flags keep each channel's own value.
   demo OUT [--full]
       Writes the demo image; --full fills every table to its limit (300
       satellites, 4000 transponders, 4467 TV and 1489 radio channels, 8
