@@ -18,11 +18,13 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
 {
     m_pView = new CVolmarenView(doc, this);
     setCentralWidget(m_pView);
+    doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
     setWindowTitle(doc.WindowTitle());
     connect(&doc, &CVolmarenDoc::TitleChanged, this, &QMainWindow::setWindowTitle);
     connect(m_pView, &CVolmarenView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(&doc, &CVolmarenDoc::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
 }
 
@@ -39,6 +41,13 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     m_pExitAction = file->addAction(QStringLiteral("E&xit"));
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_pUndoAction = edit->addAction(QStringLiteral("Undo"));
+    m_pUndoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_pRedoAction = edit->addAction(QStringLiteral("Redo"));
+    m_pRedoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("Transfer"));
     m_pConnectAction = transfer->addAction(QStringLiteral("Connect"));
     m_pUploadAction = transfer->addAction(QStringLiteral("Upload     [STB->PC]"));
@@ -47,7 +56,7 @@ void CMainFrame::CreateMenus()
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_pAboutAction = help->addAction(QStringLiteral("&About Volmaren..."));
 
-    for (QMenu* menu : {file, transfer, help})
+    for (QMenu* menu : {file, edit, transfer, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     Connect(m_pOpenAction, &CMainFrame::OnFileOpen);
@@ -55,6 +64,8 @@ void CMainFrame::CreateMenus()
     Connect(m_pSaveAsAction, &CMainFrame::OnFileSaveAs);
     Connect(m_pSystemInfoAction, &CMainFrame::OnSystemInfo);
     Connect(m_pExitAction, &CMainFrame::OnExit);
+    Connect(m_pUndoAction, &CMainFrame::OnUndo);
+    Connect(m_pRedoAction, &CMainFrame::OnRedo);
     Connect(m_pConnectAction, &CMainFrame::OnConnect);
     Connect(m_pUploadAction, &CMainFrame::OnUpload);
     Connect(m_pDownloadAction, &CMainFrame::OnDownload);
@@ -65,14 +76,14 @@ void CMainFrame::CreateAccelerators()
 {
     auto* newDocument = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(newDocument, &QShortcut::activated, this, &CMainFrame::OnFileNew);
-    // The editing keys and the pane keys are taken by the window and do
-    // nothing: the form has nothing to undo, cut, copy or paste that way.
+    // The other editing keys and the pane keys are taken by the window and
+    // do nothing: the form has nothing to cut, copy or paste that way.
     const QKeySequence inert[] = {
-        QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace),
-        QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
-        QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::SHIFT | Qt::Key_F6),
+        QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_X),
+        QKeySequence(Qt::SHIFT | Qt::Key_Delete),  QKeySequence(Qt::CTRL | Qt::Key_C),
+        QKeySequence(Qt::CTRL | Qt::Key_Insert),   QKeySequence(Qt::CTRL | Qt::Key_V),
+        QKeySequence(Qt::SHIFT | Qt::Key_Insert),  QKeySequence(Qt::Key_F6),
+        QKeySequence(Qt::SHIFT | Qt::Key_F6),
     };
     for (const QKeySequence& keys : inert)
         new QShortcut(keys, this);
@@ -100,6 +111,14 @@ void CMainFrame::UpdateCommandStates()
     // can start from the menu whenever a port is open.
     m_pConnectAction->setEnabled(!running);
     m_pUploadAction->setEnabled(m_pView->PortOpen() && !running);
+    // While a transfer runs the lists are disabled and the tables may be
+    // replaced: no step is taken back or again.
+    m_pUndoAction->setEnabled(m_doc.CanUndo() && !running);
+    m_pUndoAction->setText(m_doc.CanUndo() ? QStringLiteral("Undo ") + m_doc.UndoLabel()
+                                           : QStringLiteral("Undo"));
+    m_pRedoAction->setEnabled(m_doc.CanRedo() && !running);
+    m_pRedoAction->setText(m_doc.CanRedo() ? QStringLiteral("Redo ") + m_doc.RedoLabel()
+                                           : QStringLiteral("Redo"));
     m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
 }
 
@@ -141,6 +160,16 @@ void CMainFrame::OnExit()
     close();
 }
 
+void CMainFrame::OnUndo()
+{
+    m_doc.Undo();
+}
+
+void CMainFrame::OnRedo()
+{
+    m_doc.Redo();
+}
+
 void CMainFrame::OnAbout()
 {
     CAboutDlg about(this);
@@ -178,7 +207,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 bool CMainFrame::QueryClose()
 {
     m_pView->AbortTransfer();
-    if (m_doc.Saved())
+    if (!m_doc.HasUnsavedChanges())
         return true;
     const auto answer = Prompts::Current().Ask(this, QString::fromLatin1(Text::kSaveChanges),
                                                QString::fromLatin1(Text::kAppTitle),

@@ -24,6 +24,8 @@ public:
     QAction* m_pSaveAsAction = nullptr;
     QAction* m_pSystemInfoAction = nullptr;
     QAction* m_pExitAction = nullptr;
+    QAction* m_pUndoAction = nullptr;
+    QAction* m_pRedoAction = nullptr;
     QAction* m_pConnectAction = nullptr;
     QAction* m_pUploadAction = nullptr;
     QAction* m_pDownloadAction = nullptr;
@@ -43,6 +45,8 @@ private:
     void OnFileSaveAs();
     void OnFileNew();
     void OnExit();
+    void OnUndo();
+    void OnRedo();
     void OnAbout();
     void OnSystemInfo();
     void OnConnect();

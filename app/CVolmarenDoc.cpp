@@ -1,7 +1,7 @@
 #include "CVolmarenDoc.h"
 
-#include "CVolmarenView.h"
 #include "SystemTexts.h"
+#include "TransferTexts.h"
 #include "UserPrompts.h"
 
 #include <QFileInfo>
@@ -16,9 +16,57 @@ CVolmarenDoc::CVolmarenDoc(QObject* parent) : QObject(parent)
 {
 }
 
+// --- Changes ------------------------------------------------------------------
+
+bool CVolmarenDoc::Apply(const QString& label, ListChanges lists, const Change& change)
+{
+    std::any context = m_contextSource ? m_contextSource() : std::any();
+    CChannelDatabase& db = Database();
+    m_history.Begin(db);
+    change(db);
+    if (!m_history.Commit(db, label.toStdString(), std::move(context)))
+        return false;
+    FollowHistory();
+    Q_EMIT Changed(lists, nullptr);
+    return true;
+}
+
+void CVolmarenDoc::Undo()
+{
+    if (!m_history.CanUndo())
+        return;
+    const std::any context = m_history.Undo(Database(), m_contextSource ? m_contextSource() : std::any());
+    FollowHistory();
+    Q_EMIT Changed(ListChange::Satellites | ListChange::Transponders | ListChange::Channels, &context);
+}
+
+void CVolmarenDoc::Redo()
+{
+    if (!m_history.CanRedo())
+        return;
+    const std::any context = m_history.Redo(Database(), m_contextSource ? m_contextSource() : std::any());
+    FollowHistory();
+    Q_EMIT Changed(ListChange::Satellites | ListChange::Transponders | ListChange::Channels, &context);
+}
+
+void CVolmarenDoc::StartHistory()
+{
+    m_history.Clear();
+    Q_EMIT HistoryChanged();
+}
+
+void CVolmarenDoc::FollowHistory()
+{
+    m_document.m_bSaved = m_history.IsClean() && m_bCleanIsFile;
+    Q_EMIT HistoryChanged();
+}
+
+// --- Files and uploads --------------------------------------------------------
+
 void CVolmarenDoc::OnNewDocument()
 {
     m_document.NewDocument();
+    StartHistory();
     Q_EMIT TitleChanged(WindowTitle());
 }
 
@@ -27,15 +75,26 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     std::string error;
     switch (m_document.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::NotAnImage:
-        Prompts::Message(m_pView, QString::fromLatin1(Text::kNotAnImage));
+        Prompts::Message(m_pPromptOwner, QString::fromLatin1(Text::kNotAnImage));
         return false;
     case CImageDocument::Load::Error: ReportFileError(error); return false;
     case CImageDocument::Load::Loaded: break;
     }
-    if (m_pView)
-        m_pView->RefreshAllLists();
+    m_bCleanIsFile = true;
+    StartHistory();
+    Q_EMIT Changed(ListChange::Everything, nullptr);
     Q_EMIT TitleChanged(WindowTitle());
     return true;
+}
+
+void CVolmarenDoc::AcceptUpload()
+{
+    if (m_document.AcceptUpload())
+        Prompts::Message(m_pPromptOwner, QString::fromLatin1(Text::kBouquetNotice));
+    // An upload is new data that no file holds yet.
+    m_bCleanIsFile = false;
+    StartHistory();
+    Q_EMIT Changed(ListChange::Everything, nullptr);
 }
 
 bool CVolmarenDoc::OnFileSave()
@@ -58,6 +117,9 @@ bool CVolmarenDoc::SaveTo(const QString& path)
         ReportFileError(error);
         return false;
     }
+    m_bCleanIsFile = true;
+    m_history.MarkClean();
+    FollowHistory();
     Q_EMIT TitleChanged(WindowTitle());
     return true;
 }
@@ -65,9 +127,9 @@ bool CVolmarenDoc::SaveTo(const QString& path)
 bool CVolmarenDoc::SaveModified()
 {
     // Without data nothing can be saved, and nothing would be lost.
-    if (Saved() || NoData())
+    if (!HasUnsavedChanges() || NoData())
         return true;
-    switch (Prompts::Current().Ask(m_pView, QString::fromLatin1(Text::kSaveChanges),
+    switch (Prompts::Current().Ask(m_pPromptOwner, QString::fromLatin1(Text::kSaveChanges),
                                    QString::fromLatin1(Text::kAppTitle), IUserPrompts::Buttons::YesNoCancel,
                                    IUserPrompts::Icon::None)) {
     case IUserPrompts::Answer::Yes: return OnFileSave();
@@ -96,12 +158,12 @@ QString CVolmarenDoc::AskSaveName() const
 {
     const QString current = FilePath();
     const QString proposed = current.isEmpty() ? kDefaultFileName : current;
-    return Prompts::Current().SaveFileName(m_pView, QStringLiteral("Save As"), proposed);
+    return Prompts::Current().SaveFileName(m_pPromptOwner, QStringLiteral("Save As"), proposed);
 }
 
 void CVolmarenDoc::ReportFileError(const std::string& error) const
 {
-    Prompts::Message(m_pView, QString::fromStdString(error), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(m_pPromptOwner, QString::fromStdString(error), IUserPrompts::Icon::Exclamation);
 }
 
 QString CVolmarenDoc::WindowTitle() const

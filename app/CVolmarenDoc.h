@@ -1,13 +1,38 @@
 // The editor's one document: the image document with its database and flags,
-// File Open/Save/Save As, and the writes the close handler offers.
+// the one path every change of the data takes (with its undo history), File
+// Open/Save/Save As, and the writes the close handler offers.
 #pragma once
 
+#include "EditHistory.h"
 #include "ImageDocument.h"
 
+#include <QFlags>
 #include <QObject>
 #include <QString>
 
-class CVolmarenView;
+#include <any>
+#include <functional>
+
+class QWidget;
+
+// The lists a change of the data leaves out of date.
+enum class ListChange {
+    None = 0,
+    Satellites = 1,
+    Transponders = 2,
+    TvChannels = 4,
+    RadioChannels = 8,
+    Channels = TvChannels | RadioChannels,
+    // New data: the lists start again from everything.
+    Everything = 16,
+};
+Q_DECLARE_FLAGS(ListChanges, ListChange)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ListChanges)
+
+inline ListChange ChannelListChange(int kind)
+{
+    return kind == kRadio ? ListChange::RadioChannels : ListChange::TvChannels;
+}
 
 class CVolmarenDoc : public QObject {
     Q_OBJECT
@@ -15,20 +40,44 @@ public:
     explicit CVolmarenDoc(QObject* parent = nullptr);
 
     CImageDocument& Image() { return m_document; }
+    // The data, to read. Every change goes through Apply.
     CChannelDatabase& Database() { return m_document.m_database; }
     bool NoData() const { return m_document.m_bNoData; }
+    // The data in hand was loaded from or saved to a file as it is: a
+    // download may send it.
     bool Saved() const { return m_document.m_bSaved; }
-    void SetSaved(bool saved) { m_document.m_bSaved = saved; }
+    // The data differs from what was last loaded, saved or uploaded.
+    bool HasUnsavedChanges() const { return !m_history.IsClean(); }
     QString FilePath() const { return QString::fromStdString(m_document.m_szFilePath); }
 
-    // The form that owns the document's messages and shows its data.
-    CVolmarenView* m_pView = nullptr;
+    // The window that owns the document's messages.
+    void SetPromptOwner(QWidget* owner) { m_pPromptOwner = owner; }
+    // What the lists show now, kept with each undo step (see ListContext).
+    void SetContextSource(std::function<std::any()> source) { m_contextSource = std::move(source); }
 
-    // New document (start-up, Ctrl+N): no data, no path; the lists keep
-    // what they show.
+    // --- Changes -------------------------------------------------------------
+    using Change = std::function<void(CChannelDatabase&)>;
+    // Makes a change a person asked for, as one step they can undo under
+    // `label`, and announces it. False when it changed no byte: then nothing
+    // is recorded or announced.
+    bool Apply(const QString& label, ListChanges lists, const Change& change);
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    QString UndoLabel() const { return QString::fromStdString(m_history.UndoLabel()); }
+    QString RedoLabel() const { return QString::fromStdString(m_history.RedoLabel()); }
+    void Undo();
+    void Redo();
+    const CEditHistory& History() const { return m_history; }
+
+    // --- Files and uploads ---------------------------------------------------
+    // New document (start-up, Ctrl+N): no data, no path; the lists keep what
+    // they show.
     void OnNewDocument();
     // File > Open of `path`; false when refused or unreadable (reported).
     bool OnOpenDocument(const QString& path);
+    // Takes the image an upload left in the raw buffer, with the notice for a
+    // small one.
+    void AcceptUpload();
     // File > Save: to the current path, or as Save As when there is none.
     bool OnFileSave();
     // File > Save As.
@@ -49,11 +98,24 @@ public:
 
 Q_SIGNALS:
     void TitleChanged(const QString& title);
+    // The data changed. After Undo and Redo `context` is what the lists
+    // showed on that side of the step; otherwise it is null.
+    void Changed(ListChanges lists, const std::any* context);
+    // What Undo and Redo would do, or the saved state, changed.
+    void HistoryChanged();
 
 private:
+    // Starts a new history: the data in hand is the clean data.
+    void StartHistory();
+    void FollowHistory();
     bool SaveTo(const QString& path);
     QString AskSaveName() const;
     void ReportFileError(const std::string& error) const;
 
     CImageDocument m_document;
+    CEditHistory m_history;
+    // The clean data came from a file, not from an upload.
+    bool m_bCleanIsFile = true;
+    QWidget* m_pPromptOwner = nullptr;
+    std::function<std::any()> m_contextSource;
 };

@@ -34,7 +34,6 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     m_ui->setupUi(this);
     // The channel lists take the room the window gives the form.
     m_ui->formLayout->setStretch(1, 1);
-    m_moveRows.fill(-1);
     m_pSatelliteModel = new TextListModel(this);
     m_pTransponderModel = new TextListModel(this);
     m_pChannelModels[kTv] = new ChannelListModel(Database(), kTv, this);
@@ -65,6 +64,8 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     connect(m_ui->downloadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnDownload);
     connect(m_ui->systemButton, &QAbstractButton::clicked, this, &CVolmarenView::OnSystemInfo);
     connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CVolmarenView::OnComCloseUp);
+    connect(&m_doc, &CVolmarenDoc::Changed, this, &CVolmarenView::OnDocumentChanged);
+    m_doc.SetContextSource([this] { return CaptureContext(); });
 
     m_ui->codeEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
@@ -180,9 +181,7 @@ void CVolmarenView::SetUpOnce()
 
     Progress()->ApplyFormConfiguration();
 
-    m_doc.m_pView = this;
-    m_doc.SetSaved(true);
-    m_nTab = 0;
+    m_state.m_nTab = 0;
 
     Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
@@ -196,9 +195,8 @@ void CVolmarenView::SetUpOnce()
     m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
 
     m_bInitDone = true;
-    m_nSatRow = m_nTpRow = -1;
-    m_nChRow.fill(-1);
-    m_moveRows.fill(-1);
+    m_state.m_nSatRow = m_state.m_nTpRow = -1;
+    m_state.ForgetChannelRows();
     QTimer::singleShot(500, this, &CVolmarenView::OnTimer);
 }
 
@@ -260,12 +258,12 @@ void CVolmarenView::RefreshAllLists()
     FillChannelList(kTv);
     FillChannelList(kRadio);
 
-    m_nFilter = 0;
-    m_nSatRow = 0;
-    m_nTpRow = 0;
-    m_nChRow.fill(-1);
-    m_nChRow[std::size_t(m_nTab)] = 0;
-    m_nSatFirstSel = 0;
+    m_state.m_nFilter = 0;
+    m_state.m_nSatRow = 0;
+    m_state.m_nTpRow = 0;
+    m_state.ForgetChannelRows();
+    m_state.m_nChRow[std::size_t(m_state.m_nTab)] = 0;
+    m_state.m_nSatFirstSel = 0;
     FocusList(SatelliteList());
     SelectRow(SatelliteList(), 0);
     FocusList(TransponderList());
@@ -274,25 +272,103 @@ void CVolmarenView::RefreshAllLists()
     if (front->model()->rowCount() > 0) {
         FocusList(front);
         SelectRow(front, 0);
-        m_nChFirstSel = 1 + FirstSelectedRow(front);
+        m_state.m_nChFirstSel = 1 + FirstSelectedRow(front);
     }
     Q_EMIT StateChanged();
+}
+
+// --- Following the document ---------------------------------------------------
+
+void CVolmarenView::OnDocumentChanged(ListChanges lists, const std::any* context)
+{
+    if (lists & ListChange::Everything) {
+        RefreshAllLists();
+        return;
+    }
+    if (context && context->has_value()) {
+        RestoreContext(std::any_cast<const ListContext&>(*context));
+        return;
+    }
+    if (lists & ListChange::Satellites)
+        FillSatelliteList();
+    if (lists & ListChange::Transponders) {
+        ShowTranspondersForState();
+        FillTransponderList();
+    }
+    for (int kind : {kTv, kRadio}) {
+        if (lists & (kind == kTv ? ListChange::TvChannels : ListChange::RadioChannels)) {
+            ShowChannelsForFilter(kind);
+            FillChannelList(kind);
+        }
+    }
+    Q_EMIT StateChanged();
+}
+
+std::any CVolmarenView::CaptureContext() const
+{
+    ListContext context{m_state, {}};
+    context.state.m_cut.Clear();
+    const QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv),
+                                        ChannelList(kRadio)};
+    for (std::size_t i = 0; i < 4; ++i)
+        context.selectedRows[i] = SelectedRowsFrom(lists[i], 0);
+    return context;
+}
+
+void CVolmarenView::RestoreContext(const ListContext& context)
+{
+    CutList cut = std::move(m_state.m_cut);
+    m_state = context.state;
+    m_state.m_cut = std::move(cut);
+    if (Tabs()->currentIndex() != m_state.m_nTab) {
+        const QSignalBlocker quiet(Tabs());
+        Tabs()->setCurrentIndex(m_state.m_nTab);
+    }
+    ChannelList(kTv)->setVisible(m_state.m_nTab == kTv);
+    ChannelList(kRadio)->setVisible(m_state.m_nTab == kRadio);
+
+    ShowTranspondersForState();
+    ShowChannelsForFilter(kTv);
+    ShowChannelsForFilter(kRadio);
+    FillSatelliteList();
+    FillTransponderList();
+    FillChannelList(kTv);
+    FillChannelList(kRadio);
+    QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::vector<int>& rows = context.selectedRows[i];
+        for (int row : rows)
+            SelectRow(lists[i], row);
+        if (!rows.empty())
+            lists[i]->scrollTo(lists[i]->model()->index(rows.front(), 0));
+    }
+    Q_EMIT StateChanged();
+}
+
+void CVolmarenView::ShowTranspondersForState()
+{
+    if (m_state.m_nSatRow >= 1)
+        Database().ShowTranspondersOf(m_state.m_nSatRow - 1);
+    else
+        Database().ShowAllTransponders();
 }
 
 void CVolmarenView::ShowChannelsForFilter(int kind)
 {
     CChannelDatabase& db = Database();
-    if (m_nFilter == 1)
-        db.ShowChannelsOfSatellite(m_nSatRow - 1, kind);
-    else if (m_nFilter == 2)
-        db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_nTpRow - 1), kind);
+    if (m_state.m_nFilter == 1)
+        db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kind);
+    else if (m_state.m_nFilter == 2 && m_state.m_nTpRow < 1)
+        db.ClearChannelView(kind);  // the chosen transponder is gone
+    else if (m_state.m_nFilter == 2)
+        db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_state.m_nTpRow - 1), kind);
     else
         db.ShowAllChannels(kind);
 }
 
 int CVolmarenView::SlotOfRow(int row, int kind) const
 {
-    return m_nFilter != 0 ? Database().GetChannelViewEntry(row, kind) : row;
+    return m_state.m_nFilter != 0 ? Database().GetChannelViewEntry(row, kind) : row;
 }
 
 // --- Selection helpers ----------------------------------------------------------
@@ -434,16 +510,16 @@ bool CVolmarenView::eventFilter(QObject* watched, QEvent* event)
 void CVolmarenView::OnSatelliteClick()
 {
     CChannelDatabase& db = Database();
-    m_nSatFirstSel = 1 + FirstSelectedRow(SatelliteList());
-    m_nSatRow = HitTestAtCursor(SatelliteList());
-    if (m_nSatRow == -1)
+    m_state.m_nSatFirstSel = 1 + FirstSelectedRow(SatelliteList());
+    m_state.m_nSatRow = HitTestAtCursor(SatelliteList());
+    if (m_state.m_nSatRow == -1)
         return;
     ClearList(TransponderList());
     ClearList(ChannelList(kTv));
     ClearList(ChannelList(kRadio));
-    if (m_nSatRow >= 1) {
-        const int sat = m_nSatRow - 1;
-        m_nFilter = 1;
+    if (m_state.m_nSatRow >= 1) {
+        const int sat = m_state.m_nSatRow - 1;
+        m_state.m_nFilter = 1;
         db.ShowTranspondersOf(sat);
         FillTransponderList();
         FocusList(TransponderList());
@@ -460,29 +536,29 @@ void CVolmarenView::OnSatelliteClick()
         FillTransponderList();
         FillChannelList(kTv);
         FillChannelList(kRadio);
-        m_nFilter = 0;
+        m_state.m_nFilter = 0;
         FocusList(TransponderList());
         SelectRow(TransponderList(), 0);
         FocusList(SatelliteList());
         SelectRow(SatelliteList(), 0);
-        m_nSatRow = 0;
+        m_state.m_nSatRow = 0;
     }
-    m_nTpRow = 0;
-    m_nChRow.fill(-1);
+    m_state.m_nTpRow = 0;
+    m_state.ForgetChannelRows();
 }
 
 void CVolmarenView::OnTransponderClick()
 {
     CChannelDatabase& db = Database();
-    m_nTpFirstSel = 1 + FirstSelectedRow(TransponderList());
-    m_nTpRow = HitTestAtCursor(TransponderList());
-    if (m_nTpRow == 0) {
-        if (m_nFilter != 0 && m_nSatRow >= 1) {
-            m_nFilter = 1;
-            db.ShowChannelsOfSatellite(m_nSatRow - 1, kTv);
-            db.ShowChannelsOfSatellite(m_nSatRow - 1, kRadio);
+    m_state.m_nTpFirstSel = 1 + FirstSelectedRow(TransponderList());
+    m_state.m_nTpRow = HitTestAtCursor(TransponderList());
+    if (m_state.m_nTpRow == 0) {
+        if (m_state.m_nFilter != 0 && m_state.m_nSatRow >= 1) {
+            m_state.m_nFilter = 1;
+            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kTv);
+            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kRadio);
         } else {
-            m_nFilter = 0;
+            m_state.m_nFilter = 0;
             db.ShowAllChannels(kTv);
             db.ShowAllChannels(kRadio);
         }
@@ -494,10 +570,10 @@ void CVolmarenView::OnTransponderClick()
         return;
     ClearList(ChannelList(kTv));
     ClearList(ChannelList(kRadio));
-    if (m_nTpRow == -1 || SelectedRowCount(TransponderList()) == 0)
+    if (m_state.m_nTpRow == -1 || SelectedRowCount(TransponderList()) == 0)
         return;
-    m_nFilter = 2;
-    const int tp = db.GetTransponderViewEntry(m_nTpRow - 1);
+    m_state.m_nFilter = 2;
+    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
     db.ShowChannelsOfTransponder(tp, kTv);
     db.ShowChannelsOfTransponder(tp, kRadio);
     FillChannelList(kTv);
@@ -506,20 +582,20 @@ void CVolmarenView::OnTransponderClick()
 
 void CVolmarenView::OnChannelClick(int kind)
 {
-    m_nChRow[std::size_t(kind)] = HitTestAtCursor(ChannelList(kind));
-    m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
+    m_state.m_nChRow[std::size_t(kind)] = HitTestAtCursor(ChannelList(kind));
+    m_state.m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
 }
 
 void CVolmarenView::OnTabSwitch()
 {
-    if (m_nTab == 1) {
-        m_nTab = 0;
+    if (m_state.m_nTab == 1) {
+        m_state.m_nTab = 0;
         m_ui->tvList->show();
         m_ui->radioList->hide();
     } else {
-        m_nTab = 1;
+        m_state.m_nTab = 1;
         m_ui->tvList->hide();
         m_ui->radioList->show();
     }
-    m_nChFirstSel = 0;
+    m_state.m_nChFirstSel = 0;
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "CColorFormView.h"
+#include "CVolmarenDoc.h"
+#include "ListState.h"
 #include "PortMessages.h"
 #include "SystemCode.h"
 #include "TransferLink.h"
@@ -63,7 +65,7 @@ public:
     QListView* SatelliteList() const;
     QListView* TransponderList() const;
     QTreeView* ChannelList(int kind) const;
-    QTreeView* ChannelListInFront() const { return ChannelList(m_nTab); }
+    QTreeView* ChannelListInFront() const { return ChannelList(m_state.m_nTab); }
     QTabBar* Tabs() const;
     // A push button of the form by its template id.
     QAbstractButton* Button(int templateId) const;
@@ -110,18 +112,9 @@ public:
     CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
 
     // --- Form state ----------------------------------------------------------
+    CListState& State() { return m_state; }
+    const CListState& State() const { return m_state; }
     bool m_bInitDone = false;
-    int m_nFilter = 0;  // 0 all channels, 1 one satellite's, 2 one transponder's
-    int m_nSatRow = -1;
-    int m_nTpRow = -1;
-    // Per channel kind: the row of that list under the cursor at its last
-    // click, so a command never takes a row clicked in the other tab's list.
-    std::array<int, 2> m_nChRow{-1, -1};
-    int m_nTab = 0;
-    int m_nSatFirstSel = 0;
-    int m_nTpFirstSel = 0;
-    int m_nChFirstSel = 0;
-    std::array<int, 4468> m_moveRows;
     int m_nComIndex = 0;
 
 Q_SIGNALS:
@@ -149,6 +142,13 @@ private:
     void ShowPortMessage(const std::string& text) override;
 
     void SetUpOnce();
+    // The lists follow the document: refilled for a change, and brought back
+    // to what they showed on the other side of an undo step.
+    void OnDocumentChanged(ListChanges lists, const std::any* context);
+    std::any CaptureContext() const;
+    void RestoreContext(const ListContext& context);
+    // Rebuilds the transponder view for the chosen satellite (or all).
+    void ShowTranspondersForState();
     void SetUpChannelList(int kind);
     void WatchMouse(QAbstractItemView* list);
     void OnChannelClick(int kind);
@@ -173,6 +173,7 @@ private:
     // Where the last left or right click in each list happened.
     std::array<QPoint, 4> m_lastClick{};
     bool m_bSkipNextRelease = false;
+    CListState m_state;
     CSystemCode m_systemCode;
     CTransferLink m_link;
 };

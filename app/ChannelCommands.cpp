@@ -25,7 +25,7 @@ bool SameSlot(const ChannelRecord& a, const BouquetEntry& ab, const ChannelRecor
 
 }  // namespace
 
-CChannelCommands::CChannelCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+CChannelCommands::CChannelCommands(CVolmarenView& view) : QObject(&view), m_view(view), m_state(view.State())
 {
     connect(view.Button(1070), &QAbstractButton::clicked, this, &CChannelCommands::OnAdd);
     connect(view.Button(1069), &QAbstractButton::clicked, this, &CChannelCommands::OnEditButton);
@@ -36,19 +36,29 @@ CChannelCommands::CChannelCommands(CVolmarenView& view) : QObject(&view), m_view
     connect(&view, &CVolmarenView::ChannelRightClicked, this, &CChannelCommands::OnMenu);
 }
 
+CVolmarenDoc& CChannelCommands::Document() const
+{
+    return m_view.Document();
+}
+
 QTreeView* CChannelCommands::ListInFront() const
 {
     return m_view.ChannelListInFront();
 }
 
+bool CChannelCommands::HasCutList() const
+{
+    return !m_state.m_cut.Empty();
+}
+
 void CChannelCommands::OnMenu(int kind)
 {
-    m_view.m_nTab = kind;
-    if (m_view.Document().NoData())
+    m_state.m_nTab = kind;
+    if (Document().NoData())
         return;
     QTreeView* list = m_view.ChannelList(kind);
-    m_view.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
-    m_view.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
+    m_state.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
+    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
     const QString name = kind == kTv ? QStringLiteral("TV-Channel") : QStringLiteral("Radio-Channel");
     const QStringList items{QStringLiteral("Add ") + name, QStringLiteral("Delete ") + name, QString(),
                             QStringLiteral("Cut"), QStringLiteral("Paste")};
@@ -63,15 +73,15 @@ void CChannelCommands::OnMenu(int kind)
 
 void CChannelCommands::OnAdd()
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return;
-    CChannelDatabase& db = m_view.Database();
-    const int kind = m_view.m_nTab;
+    const CChannelDatabase& db = m_view.Database();
+    const int kind = m_state.m_nTab;
     // After transponders were deleted the filter still names one transponder
     // row, which may no longer be the one clicked; a channel is added only to
     // a transponder chosen since.
-    const int tpEntry = m_view.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_view.m_nTpRow - 1) : -1;
-    if (m_view.m_nFilter != 2 || tpEntry < 0) {
+    const int tpEntry = m_state.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_state.m_nTpRow - 1) : -1;
+    if (m_state.m_nFilter != 2 || tpEntry < 0) {
         Prompts::Message(&m_view,
                          QStringLiteral("Please choose the Satellite and Transponder for channel ADD"));
         return;
@@ -80,22 +90,18 @@ void CChannelCommands::OnAdd()
         Prompts::Message(&m_view, QString::fromLatin1(refusal));
         return;
     }
-    const auto tp = std::uint16_t(tpEntry);
     ChannelRecord record{};
     BouquetEntry bouquet{};
-    CChannelAddDlg dialog(record, bouquet, kind, tp, &m_view);
+    CChannelAddDlg dialog(record, bouquet, kind, std::uint16_t(tpEntry), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    db.AddChannel(record, bouquet.text, kind);
-    db.ShowChannelsOfTransponder(tp, kind);
-    m_view.ClearList(ListInFront());
-    m_view.FillChannelList(kind);
-    m_view.Document().SetSaved(false);
+    Document().Apply(QStringLiteral("Add Channel"), ChannelListChange(kind),
+                     [&](CChannelDatabase& database) { database.AddChannel(record, bouquet.text, kind); });
 }
 
 void CChannelCommands::OnEditButton()
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return;
     const int selected = CVolmarenView::SelectedRowCount(ListInFront());
     if (selected == 0) {
@@ -106,17 +112,16 @@ void CChannelCommands::OnEditButton()
         Prompts::Message(&m_view, QStringLiteral("Please choose only one Channel"));
         return;
     }
-    OnEdit(m_view.m_nTab);
+    OnEdit(m_state.m_nTab);
 }
 
 void CChannelCommands::OnEdit(int kind)
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return;
-    m_view.m_nTab = kind;
-    CChannelDatabase& db = m_view.Database();
+    m_state.m_nTab = kind;
     QTreeView* list = m_view.ChannelList(kind);
-    const int row = m_view.m_nChRow[std::size_t(kind)];
+    const int row = m_state.m_nChRow[std::size_t(kind)];
     const bool isRow = row >= 0 && row < list->model()->rowCount();
     if (row == -1 && CVolmarenView::SelectedRowCount(list) > 0) {
         // Rows selected without a click in this list name no channel yet.
@@ -124,20 +129,20 @@ void CChannelCommands::OnEdit(int kind)
         return;
     }
     if (isRow) {
+        const CChannelDatabase& db = m_view.Database();
         const int slot = m_view.SlotOfRow(row, kind);
         ChannelRecord record;
         BouquetEntry bouquet{};
         db.GetChannel(record, slot, kind);
         db.GetBouquet(bouquet.text, slot, kind);
         CChannelEditDlg dialog(record, bouquet, kind, &m_view);
-        if (dialog.exec() == QDialog::Accepted) {
-            m_view.ClearList(list);
-            db.SetChannel(record, slot, kind);
-            db.SetBouquet(bouquet.text, slot, kind);
-            m_view.Document().SetSaved(false);
-        }
+        if (dialog.exec() == QDialog::Accepted)
+            Document().Apply(QStringLiteral("Edit Channel"), ChannelListChange(kind),
+                             [&](CChannelDatabase& database) {
+                                 database.SetChannel(record, slot, kind);
+                                 database.SetBouquet(bouquet.text, slot, kind);
+                             });
     }
-    m_view.FillChannelList(kind);
     CVolmarenView::FocusList(list);
     if (isRow)
         CVolmarenView::SelectRow(list, row);
@@ -145,7 +150,7 @@ void CChannelCommands::OnEdit(int kind)
 
 void CChannelCommands::OnDeleteButton()
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return;
     if (CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
         Prompts::Message(&m_view, kChooseChannel);
@@ -156,140 +161,133 @@ void CChannelCommands::OnDeleteButton()
 
 void CChannelCommands::OnDelete()
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return;
-    if (m_view.m_nChFirstSel == 0) {
+    if (m_state.m_nChFirstSel == 0) {
         Prompts::Message(&m_view, QStringLiteral("There is not Selected Channel."));
         return;
     }
     if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete channel(s)?")))
         return;
-    const int kind = m_view.m_nTab;
+    const int kind = m_state.m_nTab;
     std::vector<int> slots;
-    for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_view.m_nChFirstSel - 1))
+    for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1))
         slots.push_back(m_view.SlotOfRow(row, kind));
-    m_view.m_nChFirstSel = 0;
-    m_view.Database().DeleteChannels(slots, kind);
-    m_view.ShowChannelsForFilter(kind);
-    m_view.FillChannelList(kind);
-    m_view.Document().SetSaved(false);
+    Document().Apply(QStringLiteral("Delete Channel"), ChannelListChange(kind),
+                     [&](CChannelDatabase& database) { database.DeleteChannels(slots, kind); });
+    m_state.m_nChFirstSel = 0;
 }
 
 bool CChannelCommands::MayMove()
 {
-    if (m_view.Document().NoData())
+    if (Document().NoData())
         return false;
-    if (m_view.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
+    if (m_state.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
         Prompts::Message(&m_view, kChooseChannel);
         return false;
     }
     return true;
 }
 
-int CChannelCommands::CollectMoveRows()
+std::vector<int> CChannelCommands::RowsToMove()
 {
-    const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_view.m_nChFirstSel - 1);
-    const int n = int(std::min(rows.size(), m_view.m_moveRows.size()));
-    std::copy_n(rows.begin(), n, m_view.m_moveRows.begin());
-    return n;
+    std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1);
+    if (rows.empty())
+        Prompts::Message(&m_view, kChooseChannel);
+    return rows;
 }
 
-void CChannelCommands::ShowMovedRows(int n)
+void CChannelCommands::Move(std::vector<int>& rows, int by)
 {
-    const int kind = m_view.m_nTab;
-    m_view.ShowChannelsForFilter(kind);
-    m_view.FillChannelList(kind);
+    const int kind = m_state.m_nTab;
+    const int n = int(rows.size());
+    const int length = m_view.Database().GetChannelViewLength(kind);
+    const bool moved = Document().Apply(
+        by < 0 ? QStringLiteral("Channel Up") : QStringLiteral("Channel Down"), ChannelListChange(kind),
+        [&](CChannelDatabase& db) {
+            // Rows already at the end they move towards stay, and so do the
+            // rows packed against them.
+            for (int k = 0; k < n; ++k) {
+                int& row = rows[std::size_t(by < 0 ? k : n - 1 - k)];
+                if (row == (by < 0 ? k : length - 1 - k))
+                    continue;
+                db.SwapChannels(m_view.SlotOfRow(row, kind), m_view.SlotOfRow(row + by, kind), kind);
+                row += by;
+            }
+        });
+    if (!moved)
+        ListInFront()->clearSelection();
+    ShowMovedRows(rows);
+}
+
+void CChannelCommands::ShowMovedRows(const std::vector<int>& rows)
+{
     QTreeView* list = ListInFront();
     CVolmarenView::FocusList(list);
-    for (int j = 0; j < n; ++j)
-        CVolmarenView::SelectRow(list, m_view.m_moveRows[std::size_t(j)]);
-    m_view.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
-    CVolmarenView::ShowRowAtTop(list, m_view.m_moveRows[0]);
+    for (int row : rows)
+        CVolmarenView::SelectRow(list, row);
+    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
+    CVolmarenView::ShowRowAtTop(list, rows.front());
 }
 
 void CChannelCommands::OnMoveUp()
 {
     if (!MayMove())
         return;
-    const int kind = m_view.m_nTab;
-    const int n = CollectMoveRows();
-    if (n == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
-        return;
-    }
-    for (int j = 0; j < n; ++j) {
-        int& row = m_view.m_moveRows[std::size_t(j)];
-        if (row == j)
-            continue;
-        m_view.Database().SwapChannels(m_view.SlotOfRow(row, kind), m_view.SlotOfRow(row - 1, kind), kind);
-        row -= 1;
-        m_view.Document().SetSaved(false);
-    }
-    ShowMovedRows(n);
+    std::vector<int> rows = RowsToMove();
+    if (!rows.empty())
+        Move(rows, -1);
 }
 
 void CChannelCommands::OnMoveDown()
 {
     if (!MayMove())
         return;
-    const int kind = m_view.m_nTab;
-    const int length = m_view.Database().GetChannelViewLength(kind);
-    const int n = CollectMoveRows();
-    if (n == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
-        return;
-    }
-    for (int k = 0; k < n; ++k) {
-        int& row = m_view.m_moveRows[std::size_t(n - 1 - k)];
-        if (row == length - 1 - k)
-            continue;
-        m_view.Database().SwapChannels(m_view.SlotOfRow(row, kind), m_view.SlotOfRow(row + 1, kind), kind);
-        row += 1;
-        m_view.Document().SetSaved(false);
-    }
-    ShowMovedRows(n);
+    std::vector<int> rows = RowsToMove();
+    if (!rows.empty())
+        Move(rows, +1);
 }
 
 void CChannelCommands::OnCut()
 {
-    m_pCutList.clear();
-    m_cutRecords.clear();
-    m_cutBouquets.clear();
+    CutList& cut = m_state.m_cut;
+    cut.Clear();
     QTreeView* list = ListInFront();
     if (CVolmarenView::SelectedRowCount(list) == 0)
         return;
-    const int kind = m_view.m_nTab;
-    m_nCutFilter = m_view.m_nFilter;
-    m_nCutTab = kind;
-    m_nCutSatRow = m_view.m_nSatRow;
-    m_nCutTpRow = m_view.m_nTpRow;
+    const int kind = m_state.m_nTab;
+    cut.filter = m_state.m_nFilter;
+    cut.tab = kind;
+    cut.satRow = m_state.m_nSatRow;
+    cut.tpRow = m_state.m_nTpRow;
     const CChannelDatabase& db = m_view.Database();
-    for (int row : CVolmarenView::SelectedRowsFrom(list, m_view.m_nChFirstSel - 1)) {
+    for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nChFirstSel - 1)) {
         const int slot = m_view.SlotOfRow(row, kind);
         ChannelRecord record;
         BouquetEntry bouquet{};
         db.GetChannel(record, slot, kind);
         db.GetBouquet(bouquet.text, slot, kind);
-        m_pCutList.push_back(slot);
-        m_cutRecords.push_back(record);
-        m_cutBouquets.push_back(bouquet);
+        cut.slots.push_back(slot);
+        cut.records.push_back(record);
+        cut.bouquets.push_back(bouquet);
     }
 }
 
 bool CChannelCommands::CutListIsCurrent() const
 {
-    // An add, delete, move or group change since the Cut can leave the slots
-    // holding other channels or none; such a list is never pasted.
+    // An add, delete, move, group change or undo since the Cut can leave the
+    // slots holding other channels or none; such a list is never pasted.
+    const CutList& cut = m_state.m_cut;
     const CChannelDatabase& db = m_view.Database();
-    const int count = db.GetChannelCount(m_nCutTab);
-    for (std::size_t k = 0; k < m_pCutList.size(); ++k) {
-        if (m_pCutList[k] >= count)
+    const int count = db.GetChannelCount(cut.tab);
+    for (std::size_t k = 0; k < cut.slots.size(); ++k) {
+        if (cut.slots[k] >= count)
             return false;
         ChannelRecord record;
         BouquetEntry bouquet{};
-        db.GetChannel(record, m_pCutList[k], m_nCutTab);
-        db.GetBouquet(bouquet.text, m_pCutList[k], m_nCutTab);
-        if (!SameSlot(record, bouquet, m_cutRecords[k], m_cutBouquets[k]))
+        db.GetChannel(record, cut.slots[k], cut.tab);
+        db.GetBouquet(bouquet.text, cut.slots[k], cut.tab);
+        if (!SameSlot(record, bouquet, cut.records[k], cut.bouquets[k]))
             return false;
     }
     return true;
@@ -297,23 +295,26 @@ bool CChannelCommands::CutListIsCurrent() const
 
 void CChannelCommands::OnPaste()
 {
-    if (m_pCutList.empty() || m_view.m_nTab != m_nCutTab || m_view.m_nFilter != m_nCutFilter ||
-        m_view.m_nSatRow != m_nCutSatRow || m_view.m_nTpRow != m_nCutTpRow || !CutListIsCurrent())
+    const CutList& cut = m_state.m_cut;
+    if (cut.Empty() || m_state.m_nTab != cut.tab || m_state.m_nFilter != cut.filter ||
+        m_state.m_nSatRow != cut.satRow || m_state.m_nTpRow != cut.tpRow || !CutListIsCurrent())
         return;
-    const int kind = m_view.m_nTab;
-    CChannelDatabase& db = m_view.Database();
-    const int row = m_view.m_nChRow[std::size_t(kind)];
+    const int kind = m_state.m_nTab;
+    const int row = m_state.m_nChRow[std::size_t(kind)];
     const int position = row == -1 ? -1 : m_view.SlotOfRow(row, kind);
     // The block lands where the position was, less the cut slots above it.
+    const CChannelDatabase& db = m_view.Database();
     const int count = db.GetChannelCount(kind);
-    const int n = int(m_pCutList.size());
+    const int n = int(cut.slots.size());
     const int insertAt = position < 0 || position > count ? count : position;
-    const int firstSlot = insertAt - int(std::count_if(m_pCutList.begin(), m_pCutList.end(),
+    const int firstSlot = insertAt - int(std::count_if(cut.slots.begin(), cut.slots.end(),
                                                        [insertAt](int slot) { return slot < insertAt; }));
-    db.MoveChannels(m_pCutList, position, kind);
+    Document().Apply(QStringLiteral("Paste Channels"), ChannelListChange(kind),
+                     [&](CChannelDatabase& database) { database.MoveChannels(cut.slots, position, kind); });
+    m_state.m_cut.Clear();
+    m_state.m_nChRow[std::size_t(kind)] = -1;
+    m_state.m_nChFirstSel = 0;
 
-    m_view.ShowChannelsForFilter(kind);
-    m_view.FillChannelList(kind);
     QTreeView* list = ListInFront();
     CVolmarenView::FocusList(list);
     int firstRow = -1;
@@ -328,11 +329,4 @@ void CChannelCommands::OnPaste()
     }
     if (firstRow >= 0)
         CVolmarenView::ShowRowAtTop(list, firstRow);
-
-    m_view.m_nChRow[std::size_t(kind)] = -1;
-    m_view.m_nChFirstSel = 0;
-    m_pCutList.clear();
-    m_cutRecords.clear();
-    m_cutBouquets.clear();
-    m_view.Document().SetSaved(false);
 }

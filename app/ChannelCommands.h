@@ -2,12 +2,12 @@
 // down, and cut and paste of a block, in the channel list in front.
 #pragma once
 
-#include "ImageFormat.h"
-
 #include <QObject>
 
 #include <vector>
 
+class CListState;
+class CVolmarenDoc;
 class CVolmarenView;
 class QTreeView;
 
@@ -27,29 +27,23 @@ public:
     void OnCut();
     void OnPaste();
 
-    bool HasCutList() const { return !m_pCutList.empty(); }
+    bool HasCutList() const;
 
 private:
+    CVolmarenDoc& Document() const;
     QTreeView* ListInFront() const;
     // The moves' checks; reports a missing selection.
     bool MayMove();
-    // Collects the selected rows from the first selection down into
-    // m_moveRows; returns their number.
-    int CollectMoveRows();
-    // Selects the rows held in m_moveRows after a move and shows the first at
-    // the top of the list.
-    void ShowMovedRows(int n);
+    // The selected rows from the first selection down; reports when there
+    // are none.
+    std::vector<int> RowsToMove();
+    // One step of the move commands: each row of `rows` trades places with
+    // its neighbour `by` rows away, unless it is at the end of the list.
+    void Move(std::vector<int>& rows, int by);
+    // Selects `rows` after a move and shows the first at the top of the list.
+    void ShowMovedRows(const std::vector<int>& rows);
     bool CutListIsCurrent() const;
 
     CVolmarenView& m_view;
-
-    // Cut state: the slots taken by Cut, in list order, with what they held
-    // then, and the list context at that moment.
-    std::vector<int> m_pCutList;
-    std::vector<ChannelRecord> m_cutRecords;
-    std::vector<BouquetEntry> m_cutBouquets;
-    int m_nCutFilter = 0;
-    int m_nCutTab = 0;
-    int m_nCutSatRow = 0;
-    int m_nCutTpRow = 0;
+    CListState& m_state;
 };

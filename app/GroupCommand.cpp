@@ -7,7 +7,7 @@
 #include <QAbstractButton>
 #include <QTreeView>
 
-CGroupCommand::CGroupCommand(CVolmarenView& view) : QObject(&view), m_view(view)
+CGroupCommand::CGroupCommand(CVolmarenView& view) : QObject(&view), m_view(view), m_state(view.State())
 {
     connect(view.Button(1079), &QAbstractButton::clicked, this, &CGroupCommand::OnFavoriteGroups);
 }
@@ -16,17 +16,17 @@ void CGroupCommand::OnFavoriteGroups()
 {
     if (m_view.Document().NoData())
         return;
-    CChannelDatabase& db = m_view.Database();
-    CFavoriteGroupDlg dialog(db, &m_view);
-    // Closing the dialog through its title bar can still write the changes;
-    // they are then recounted and marked unsaved like any other change.
-    if (dialog.exec() != QDialog::Accepted && !dialog.WroteDatabase())
-        return;
-    m_view.ClearList(m_view.ChannelList(kTv));
-    m_view.ClearList(m_view.ChannelList(kRadio));
-    db.RecountGroups();
-    db.UpdateListContext();
-    m_view.FillChannelList(kTv);
-    m_view.FillChannelList(kRadio);
-    m_view.Document().SetSaved(false);
+    // The dialog writes the groups and the channels' memberships itself, so
+    // it runs inside the change: everything it wrote is one step.
+    m_view.Document().Apply(QStringLiteral("Favorite Group Edit"), ListChange::Channels,
+                            [this](CChannelDatabase& db) {
+                                CFavoriteGroupDlg dialog(db, &m_view);
+                                // Closing the dialog through its title bar can still
+                                // write the changes; they are then recounted like any
+                                // other change.
+                                if (dialog.exec() != QDialog::Accepted && !dialog.WroteDatabase())
+                                    return;
+                                db.RecountGroups();
+                                db.UpdateListContext();
+                            });
 }

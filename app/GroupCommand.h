@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+class CListState;
 class CVolmarenView;
 
 class CGroupCommand : public QObject {
@@ -14,4 +15,5 @@ public:
 
 private:
     CVolmarenView& m_view;
+    CListState& m_state;
 };

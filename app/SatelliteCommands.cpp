@@ -21,7 +21,8 @@ const QString kDeleteSatellite = QStringLiteral("Delete Satellite");
 
 }  // namespace
 
-CSatelliteCommands::CSatelliteCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+CSatelliteCommands::CSatelliteCommands(CVolmarenView& view)
+    : QObject(&view), m_view(view), m_state(view.State())
 {
     connect(view.Button(1071), &QAbstractButton::clicked, this, [this] { OnAdd(false); });
     connect(view.Button(1072), &QAbstractButton::clicked, this, &CSatelliteCommands::OnEdit);
@@ -35,7 +36,7 @@ void CSatelliteCommands::OnMenu()
     if (m_view.Document().NoData())
         return;
     m_view.OnSatelliteClick();
-    m_view.m_nSatFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.SatelliteList());
+    m_state.m_nSatFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.SatelliteList());
     const QStringList items{kAddSatellite, kDeleteSatellite};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
@@ -58,16 +59,15 @@ void CSatelliteCommands::OnAdd(bool fromMenu)
     CSatelliteAddDlg dialog(record, n, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    db.AddSatellite(record);
+    m_view.Document().Apply(kAddSatellite, ListChange::Satellites,
+                            [&record](CChannelDatabase& database) { database.AddSatellite(record); });
 
     QListView* list = m_view.SatelliteList();
-    m_view.FillSatelliteList();
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, n + 1);
     m_view.ScrollListBy(list, (n + 1) * 16);
-    m_view.m_nSatRow = n + 1;
-    m_view.m_nSatFirstSel = fromMenu ? 0 : 1 + CVolmarenView::FirstSelectedRow(list);
-    m_view.Document().SetSaved(false);
+    m_state.m_nSatRow = n + 1;
+    m_state.m_nSatFirstSel = fromMenu ? 0 : 1 + CVolmarenView::FirstSelectedRow(list);
 }
 
 void CSatelliteCommands::OnEdit()
@@ -76,7 +76,7 @@ void CSatelliteCommands::OnEdit()
         return;
     QListView* list = m_view.SatelliteList();
     const int selected = CVolmarenView::SelectedRowCount(list);
-    if (m_view.m_nSatRow == 0)
+    if (m_state.m_nSatRow == 0)
         return;
     if (selected == 0) {
         Prompts::Message(&m_view, kNoSatellite);
@@ -86,20 +86,19 @@ void CSatelliteCommands::OnEdit()
         Prompts::Message(&m_view, kOnlyOneSatellite);
         return;
     }
-    if (m_view.m_nSatRow == -1)
+    if (m_state.m_nSatRow == -1)
         return;
-    CChannelDatabase& db = m_view.Database();
-    const int index = m_view.m_nSatRow - 1;
+    const CChannelDatabase& db = m_view.Database();
+    const int index = m_state.m_nSatRow - 1;
     SatelliteRecord record;
     db.GetSatellite(record, index);
     CSatelliteEditDlg dialog(record, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    db.SetSatellite(record, index);
-    m_view.FillSatelliteList();
+    m_view.Document().Apply(QStringLiteral("Edit Satellite"), ListChange::Satellites,
+                            [&](CChannelDatabase& database) { database.SetSatellite(record, index); });
     CVolmarenView::FocusList(list);
-    CVolmarenView::SelectRow(list, m_view.m_nSatRow);
-    m_view.Document().SetSaved(false);
+    CVolmarenView::SelectRow(list, m_state.m_nSatRow);
 }
 
 void CSatelliteCommands::OnDelete()
@@ -114,8 +113,8 @@ void CSatelliteCommands::OnDelete()
     if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete the current Satellite(s)?")))
         return;
     std::vector<int> satellites;
-    if (m_view.m_nSatFirstSel != 0) {
-        for (int row : CVolmarenView::SelectedRowsFrom(list, m_view.m_nSatFirstSel - 1)) {
+    if (m_state.m_nSatFirstSel != 0) {
+        for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nSatFirstSel - 1)) {
             if (row >= 1)
                 satellites.push_back(row - 1);
         }
@@ -124,11 +123,10 @@ void CSatelliteCommands::OnDelete()
         Prompts::Message(&m_view, kChooseSatellite);
         return;
     }
-    m_view.Database().DeleteSatellites(satellites);
-    m_view.RefreshAllLists();
+    m_view.Document().Apply(kDeleteSatellite, ListChange::Everything,
+                            [&](CChannelDatabase& database) { database.DeleteSatellites(satellites); });
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, 0);
-    m_view.m_nChRow.fill(-1);
-    m_view.m_nChFirstSel = 0;
-    m_view.Document().SetSaved(false);
+    m_state.ForgetChannelRows();
+    m_state.m_nChFirstSel = 0;
 }

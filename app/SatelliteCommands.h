@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class CListState;
 class CVolmarenView;
 
 class CSatelliteCommands : public QObject {
@@ -18,4 +19,5 @@ public:
 
 private:
     CVolmarenView& m_view;
+    CListState& m_state;
 };

@@ -14,9 +14,8 @@ void CVolmarenView::OnSystemInfo()
     CSystemInfoDlg dialog(info, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    db.SetSystemInfo(info);
-    // A changed setting is unsaved work: it would otherwise be lost without a
-    // question at exit, and left out of a download.
-    if (dialog.ChangedInfo())
-        m_doc.SetSaved(false);
+    // A changed setting is unsaved work like any other change: it would
+    // otherwise be lost without a question at exit, and left out of a download.
+    m_doc.Apply(QStringLiteral("System Information"), ListChange::None,
+                [&info](CChannelDatabase& database) { database.SetSystemInfo(info); });
 }

@@ -21,7 +21,8 @@ const QString kChooseTransponder = QStringLiteral("Please choose the Transponder
 
 }  // namespace
 
-CTransponderCommands::CTransponderCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+CTransponderCommands::CTransponderCommands(CVolmarenView& view)
+    : QObject(&view), m_view(view), m_state(view.State())
 {
     connect(view.Button(1074), &QAbstractButton::clicked, this, &CTransponderCommands::OnAdd);
     connect(view.Button(1075), &QAbstractButton::clicked, this, &CTransponderCommands::OnEdit);
@@ -46,7 +47,7 @@ void CTransponderCommands::OnMenu()
     if (m_view.Document().NoData())
         return;
     m_view.OnTransponderClick();
-    m_view.m_nTpFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.TransponderList());
+    m_state.m_nTpFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.TransponderList());
     const QStringList items{QStringLiteral("Add Transponder"), QStringLiteral("Delete Transponder")};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
@@ -59,7 +60,7 @@ void CTransponderCommands::OnAdd()
 {
     if (m_view.Document().NoData())
         return;
-    if (m_view.m_nSatRow <= 0) {
+    if (m_state.m_nSatRow <= 0) {
         Prompts::Message(&m_view, QStringLiteral("Please choose the Satellite"));
         return;
     }
@@ -72,25 +73,23 @@ void CTransponderCommands::OnAdd()
         Prompts::Message(&m_view, QString::fromLatin1(refusal));
         return;
     }
-    const int sat = m_view.m_nSatRow - 1;
+    const int sat = m_state.m_nSatRow - 1;
     SatelliteRecord satellite;
     db.GetSatellite(satellite, sat);
     TransponderRecord record = Rules::NewTransponderFor(sat);
     CTransponderAddDlg dialog(record, QString::fromLatin1(Cells::SatelliteText(satellite).c_str()), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    db.AddTransponder(sat, record);
+    m_view.Document().Apply(QStringLiteral("Add Transponder"), ListChange::Transponders,
+                            [&](CChannelDatabase& database) { database.AddTransponder(sat, record); });
 
     QListView* list = m_view.TransponderList();
-    db.ShowTranspondersOf(sat);
-    m_view.FillTransponderList();
-    m_view.m_nTpFirstSel = 0;
+    m_state.m_nTpFirstSel = 0;
     CVolmarenView::FocusList(list);
     const int row = db.GetTransponderCountOf(sat);
     CVolmarenView::SelectRow(list, row);
-    m_view.m_nTpRow = row;
+    m_state.m_nTpRow = row;
     m_view.ScrollListBy(list, row * 16);
-    m_view.Document().SetSaved(false);
 }
 
 void CTransponderCommands::OnEdit()
@@ -99,7 +98,7 @@ void CTransponderCommands::OnEdit()
         return;
     QListView* list = m_view.TransponderList();
     const int selected = CVolmarenView::SelectedRowCount(list);
-    if (m_view.m_nTpRow == 0)
+    if (m_state.m_nTpRow == 0)
         return;
     if (selected == 0) {
         Prompts::Message(&m_view, kChooseTransponder);
@@ -109,10 +108,10 @@ void CTransponderCommands::OnEdit()
         Prompts::Message(&m_view, QStringLiteral("Please choose only one Transponder"));
         return;
     }
-    if (m_view.m_nTpRow == -1)
+    if (m_state.m_nTpRow == -1)
         return;
     CChannelDatabase& db = m_view.Database();
-    const int tp = db.GetTransponderViewEntry(m_view.m_nTpRow - 1);
+    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
     if (tp < 0)
         return;
     TransponderRecord record;
@@ -120,11 +119,10 @@ void CTransponderCommands::OnEdit()
     CTransponderEditDlg dialog(record, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.Document().SetSaved(false);
-    db.SetTransponder(record, tp);
-    m_view.FillTransponderList();
+    m_view.Document().Apply(QStringLiteral("Edit Transponder"), ListChange::Transponders,
+                            [&](CChannelDatabase& database) { database.SetTransponder(record, tp); });
     CVolmarenView::FocusList(list);
-    CVolmarenView::SelectRow(list, m_view.m_nTpRow);
+    CVolmarenView::SelectRow(list, m_state.m_nTpRow);
 }
 
 void CTransponderCommands::OnDelete()
@@ -132,7 +130,7 @@ void CTransponderCommands::OnDelete()
     if (m_view.Document().NoData())
         return;
     QListView* list = m_view.TransponderList();
-    if (CVolmarenView::SelectedRowCount(list) == 0 || m_view.m_nTpFirstSel == 0) {
+    if (CVolmarenView::SelectedRowCount(list) == 0 || m_state.m_nTpFirstSel == 0) {
         Prompts::Message(&m_view, kChooseTransponder);
         return;
     }
@@ -140,29 +138,24 @@ void CTransponderCommands::OnDelete()
         return;
     CChannelDatabase& db = m_view.Database();
     std::vector<int> transponders;
-    for (int row : CVolmarenView::SelectedRowsFrom(list, m_view.m_nTpFirstSel - 1)) {
+    for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nTpFirstSel - 1)) {
         if (row >= 1)
             transponders.push_back(db.GetTransponderViewEntry(row - 1));
     }
     if (transponders.empty())
         return;
     std::sort(transponders.begin(), transponders.end());
-    db.DeleteTransponders(transponders);
+    m_view.Document().Apply(QStringLiteral("Delete Transponder"), ListChange::Transponders,
+                            [&](CChannelDatabase& database) { database.DeleteTransponders(transponders); });
 
-    // A satellite row that is not a satellite (a click beside the rows) shows
-    // every transponder rather than none.
-    if (m_view.m_nSatRow >= 1)
-        db.ShowTranspondersOf(m_view.m_nSatRow - 1);
-    else
-        db.ShowAllTransponders();
-    m_view.FillTransponderList();
+    // A satellite row that is not a satellite (a click beside the rows)
+    // shows every transponder rather than none. The row clicked before the
+    // deletion may now name another transponder or none: no channel command
+    // may use it until the next click, and both channel lists stay empty.
     m_view.ClearList(m_view.ChannelList(kTv));
     m_view.ClearList(m_view.ChannelList(kRadio));
-    m_view.m_nFilter = 2;
-    // The row clicked before the deletion may now name another transponder
-    // or none: no channel command may use it until the next click.
-    m_view.m_nTpRow = -1;
-    m_view.Document().SetSaved(false);
-    m_view.m_nChRow.fill(-1);
-    m_view.m_nChFirstSel = 0;
+    m_state.m_nFilter = 2;
+    m_state.m_nTpRow = -1;
+    m_state.ForgetChannelRows();
+    m_state.m_nChFirstSel = 0;
 }

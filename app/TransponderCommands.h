@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class CListState;
 class CVolmarenView;
 
 class CTransponderCommands : public QObject {
@@ -20,4 +21,5 @@ private:
     // The transponder list's selection check shared by its commands.
     bool CheckOneOrMoreSelected();
     CVolmarenView& m_view;
+    CListState& m_state;
 };

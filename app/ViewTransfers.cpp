@@ -215,9 +215,7 @@ void CVolmarenView::OnUploadDone()
     for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
              SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
         ClearList(list);
-    if (m_doc.Image().AcceptUpload())
-        Prompts::Message(this, Latin(Text::kBouquetNotice));
-    RefreshAllLists();
+    m_doc.AcceptUpload();
 }
 
 void CVolmarenView::OnDownloadDone()

@@ -63,6 +63,27 @@ const std::uint8_t* CChannelDatabase::GetChannelTable(int kind) const
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
 }
 
+std::array<std::span<std::uint8_t>, CChannelDatabase::kEditableRegions> CChannelDatabase::EditableRegions()
+{
+    return {{
+        {m_pSatelliteTable.get(), Image::kSatelliteSize},
+        {m_pTransponderTable.get(), Image::kTransponderSize},
+        {m_pTvTable.get(), Image::kTvSize},
+        {m_pRadioTable.get(), Image::kRadioSize},
+        {m_pBouquetTable.get(), Image::kBouquetSize},
+        {m_pSystemBlock.get(), Image::kSystemSize},
+    }};
+}
+
+std::array<std::span<const std::uint8_t>, CChannelDatabase::kEditableRegions>
+CChannelDatabase::EditableRegions() const
+{
+    const auto regions = const_cast<CChannelDatabase*>(this)->EditableRegions();
+    std::array<std::span<const std::uint8_t>, kEditableRegions> view;
+    std::copy(regions.begin(), regions.end(), view.begin());
+    return view;
+}
+
 std::uint8_t* CChannelDatabase::ChannelTable(int kind)
 {
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();

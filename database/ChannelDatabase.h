@@ -35,6 +35,11 @@ public:
     const std::uint8_t* GetTransponderTable() const { return m_pTransponderTable.get(); }
     const std::uint8_t* GetChannelTable(int kind) const;
     const std::uint8_t* GetBouquetTable() const { return m_pBouquetTable.get(); }
+    // The bytes an edit can change, in a fixed order: satellites,
+    // transponders, TV and radio channels, bouquets, the system block.
+    static constexpr std::size_t kEditableRegions = 6;
+    std::array<std::span<std::uint8_t>, kEditableRegions> EditableRegions();
+    std::array<std::span<const std::uint8_t>, kEditableRegions> EditableRegions() const;
 
     // Splits the raw image into the tables (1: small layout, else large) and
     // rebuilds the working image.

@@ -3,7 +3,7 @@
 
 VOLMAREN_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
-    googletest libgtest-dev libbenchmark-dev
+    googletest libgtest-dev libbenchmark-dev libzstd-dev pkg-config
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     xvfb xauth fonts-dejavu-core
 )

@@ -77,6 +77,20 @@ bool AppFixture::open(const QString& file)
     return m_doc->OnOpenDocument(file);
 }
 
+void AppFixture::edit(const std::function<void(CChannelDatabase&)>& change)
+{
+    m_doc->Apply(QStringLiteral("Test Change"), ListChange::None, [&change](CChannelDatabase& db) {
+        if (change) {
+            change(db);
+            return;
+        }
+        SystemInfo info;
+        db.GetSystemInfo(info);
+        ++info.displayColor;
+        db.SetSystemInfo(info);
+    });
+}
+
 namespace {
 
 QPoint RowPoint(QAbstractItemView* list, int row)

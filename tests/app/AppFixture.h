@@ -42,6 +42,11 @@ public:
     static void WriteDemo(const QString& path, bool full = false);
     // Opens `path` as File > Open does.
     bool open(const QString& path);
+    // A change through the document's edit path, as a command makes one;
+    // without `change`, a new display colour.
+    void edit(const std::function<void(CChannelDatabase&)>& change = {});
+    // File > Save.
+    void save() { QVERIFY(m_doc->OnFileSave()); }
 
     // A real left click on `row` of a list (or below its last row for -1),
     // with the form's handling done afterwards.

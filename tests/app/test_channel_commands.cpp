@@ -109,7 +109,7 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
 
     AppFixture::click(view.SatelliteList(), 1);
     AppFixture::click(view.TransponderList(), 2);
-    QCOMPARE(view.m_nFilter, 2);
+    QCOMPARE(view.State().m_nFilter, 2);
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
         AppFixture::typeInto(dialog, 1020, QStringLiteral("New One"));
         AppFixture::typeInto(dialog, 1021, QStringLiteral("160"));
@@ -222,7 +222,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     AppFixture::clickButton(view.Button(1003));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
-    QCOMPARE(view.m_nChFirstSel, 0);
+    QCOMPARE(view.State().m_nChFirstSel, 0);
     QVERIFY(!app.doc().Saved());
 }
 
@@ -242,7 +242,7 @@ void ChannelCommandsTest::deletesWithinOneSatellite()
     QCOMPARE(Names(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
     QCOMPARE(tv->model()->rowCount(), 2);
     QCOMPARE(AppFixture::cells(tv, 1).mid(0, 2), (QStringList{"2", "Std"}));
-    QCOMPARE(view.m_nFilter, 1);
+    QCOMPARE(view.State().m_nFilter, 1);
 }
 
 void ChannelCommandsTest::movesUpAndDown()
@@ -259,13 +259,13 @@ void ChannelCommandsTest::movesUpAndDown()
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{0, 1, 4}));
     QCOMPARE(tv->verticalScrollBar()->value(), scrolled);
-    QCOMPARE(view.m_nChFirstSel, 1);
+    QCOMPARE(view.State().m_nChFirstSel, 1);
     // The bouquet name moves with its channel.
     QCOMPARE(AppFixture::cells(tv, 4).at(3), QStringLiteral("B5"));
     QVERIFY(!app.doc().Saved());
 
     // The last row cannot move down: nothing changes, not even the flag.
-    app.doc().SetSaved(true);
+    app.save();
     Select(tv, {9});
     AppFixture::clickButton(view.Button(1099));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
@@ -311,7 +311,7 @@ void ChannelCommandsTest::cutsAndPastes()
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
     QVERIFY(!view.ChannelCommands()->HasCutList());
-    QCOMPARE(view.m_nChRow[kTv], -1);
+    QCOMPARE(view.State().m_nChRow[kTv], -1);
     QVERIFY(!app.doc().Saved());
 
     // Pasted below the last row: appended.
@@ -356,7 +356,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     Select(tv, {1});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
-    app.doc().SetSaved(true);
+    app.save();
     ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
@@ -367,7 +367,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     Select(tv, {0, 1, 2});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
-    app.doc().SetSaved(true);
+    app.save();
     ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());

@@ -41,11 +41,11 @@ void MainFormTest::startsWithoutAnImage()
     for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
              view.SatelliteList(), view.TransponderList(), view.ChannelList(kTv), view.ChannelList(kRadio)})
         QCOMPARE(list->model()->rowCount(), 0);
-    QCOMPARE(view.m_nSatRow, -1);
-    QCOMPARE(view.m_nTpRow, -1);
-    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
-    QCOMPARE(view.m_nFilter, 0);
-    QCOMPARE(view.m_nTab, 0);
+    QCOMPARE(view.State().m_nSatRow, -1);
+    QCOMPARE(view.State().m_nTpRow, -1);
+    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
+    QCOMPARE(view.State().m_nFilter, 0);
+    QCOMPARE(view.State().m_nTab, 0);
     QVERIFY(view.ChannelList(kTv)->isVisible());
     QVERIFY(!view.ChannelList(kRadio)->isVisible());
     QCOMPARE(view.Tabs()->tabText(0), QStringLiteral("TV Channel        "));
@@ -113,7 +113,7 @@ void MainFormTest::showsEveryCellText()
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{0});
     QCOMPARE(AppFixture::selectedRows(view.TransponderList()), QList<int>{0});
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{0});
-    QCOMPARE(view.m_nChFirstSel, 1);
+    QCOMPARE(view.State().m_nChFirstSel, 1);
 
     // Bouquet names are never taken from a file; one set afterwards shows.
     app.db().SetBouquet("ARD", 0, kTv);
@@ -147,10 +147,10 @@ void MainFormTest::narrowsByClicks()
     QTreeView* tv = view.ChannelList(kTv);
 
     AppFixture::click(view.SatelliteList(), 1);
-    QCOMPARE(view.m_nFilter, 1);
-    QCOMPARE(view.m_nSatRow, 1);
-    QCOMPARE(view.m_nTpRow, 0);
-    QCOMPARE(view.m_nChRow, (std::array<int, 2>{-1, -1}));
+    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().m_nSatRow, 1);
+    QCOMPARE(view.State().m_nTpRow, 0);
+    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
     QCOMPARE(AppFixture::rows(view.TransponderList()),
              (QStringList{"'All Transponder'", "11778 27500 (H)", "12000 27500 (V)"}));
     QCOMPARE(tv->model()->rowCount(), 4);
@@ -158,50 +158,50 @@ void MainFormTest::narrowsByClicks()
     QCOMPARE(view.ChannelList(kRadio)->model()->rowCount(), 0);
 
     AppFixture::click(view.TransponderList(), 2);
-    QCOMPARE(view.m_nFilter, 2);
+    QCOMPARE(view.State().m_nFilter, 2);
     QCOMPARE(AppFixture::rows(tv), QStringList{"1"});
     QCOMPARE(AppFixture::cells(tv, 0).at(1), QStringLiteral("Right Ch"));
 
     // "All Transponder" after a satellite click shows that satellite's channels.
     AppFixture::click(view.TransponderList(), 0);
-    QCOMPARE(view.m_nFilter, 1);
+    QCOMPARE(view.State().m_nFilter, 1);
     QCOMPARE(tv->model()->rowCount(), 4);
 
     AppFixture::click(view.SatelliteList(), 0);
-    QCOMPARE(view.m_nFilter, 0);
-    QCOMPARE(view.m_nSatRow, 0);
+    QCOMPARE(view.State().m_nFilter, 0);
+    QCOMPARE(view.State().m_nSatRow, 0);
     QCOMPARE(tv->model()->rowCount(), 5);
     QCOMPARE(view.TransponderList()->model()->rowCount(), 4);
 
     // "All Transponder" after "All Satellite" shows every channel.
     AppFixture::click(view.TransponderList(), 1);
-    QCOMPARE(view.m_nFilter, 2);
+    QCOMPARE(view.State().m_nFilter, 2);
     QCOMPARE(tv->model()->rowCount(), 3);
     AppFixture::click(view.TransponderList(), 0);
-    QCOMPARE(view.m_nFilter, 0);
+    QCOMPARE(view.State().m_nFilter, 0);
     QCOMPARE(tv->model()->rowCount(), 5);
 
     // A click beside the rows changes nothing but the hit row.
     AppFixture::click(view.SatelliteList(), 2);
     const int transponders = view.TransponderList()->model()->rowCount();
     AppFixture::click(view.SatelliteList(), -1);
-    QCOMPARE(view.m_nSatRow, -1);
-    QCOMPARE(view.m_nFilter, 1);
+    QCOMPARE(view.State().m_nSatRow, -1);
+    QCOMPARE(view.State().m_nFilter, 1);
     QCOMPARE(view.TransponderList()->model()->rowCount(), transponders);
 
     // A transponder click beside the rows empties both channel lists.
     AppFixture::click(view.TransponderList(), -1);
-    QCOMPARE(view.m_nTpRow, -1);
+    QCOMPARE(view.State().m_nTpRow, -1);
     QCOMPARE(tv->model()->rowCount(), 0);
-    QCOMPARE(view.m_nFilter, 1);
+    QCOMPARE(view.State().m_nFilter, 1);
 
     AppFixture::click(view.SatelliteList(), 0);
     AppFixture::click(tv, 3);
-    QCOMPARE(view.m_nChRow[kTv], 3);
-    QCOMPARE(view.m_nChFirstSel, 4);
+    QCOMPARE(view.State().m_nChRow[kTv], 3);
+    QCOMPARE(view.State().m_nChFirstSel, 4);
     AppFixture::click(tv, 1, Qt::ControlModifier);
-    QCOMPARE(view.m_nChRow[kTv], 1);
-    QCOMPARE(view.m_nChFirstSel, 2);
+    QCOMPARE(view.State().m_nChRow[kTv], 1);
+    QCOMPARE(view.State().m_nChFirstSel, 2);
 }
 
 void MainFormTest::switchesTabs()
@@ -210,18 +210,18 @@ void MainFormTest::switchesTabs()
     QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
     CVolmarenView& view = app.view();
     AppFixture::click(view.ChannelList(kTv), 2);
-    QCOMPARE(view.m_nChRow[kTv], 2);
+    QCOMPARE(view.State().m_nChRow[kTv], 2);
 
     QTabBar* tabs = view.Tabs();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QCOMPARE(view.m_nTab, 1);
+    QCOMPARE(view.State().m_nTab, 1);
     QVERIFY(view.ChannelList(kRadio)->isVisible());
     QVERIFY(!view.ChannelList(kTv)->isVisible());
-    QCOMPARE(view.m_nChFirstSel, 0);
-    QCOMPARE(view.m_nChRow[kTv], 2);
+    QCOMPARE(view.State().m_nChFirstSel, 0);
+    QCOMPARE(view.State().m_nChRow[kTv], 2);
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QCOMPARE(view.m_nTab, 0);
+    QCOMPARE(view.State().m_nTab, 0);
     QVERIFY(view.ChannelList(kTv)->isVisible());
 }
 
@@ -281,8 +281,7 @@ void MainFormTest::asksBeforeClosingWithUnsavedData()
     AppFixture app;
     const QString file = app.writeImage(QStringLiteral("known.dat"), BuildKnownImage);
     QVERIFY(app.open(file));
-    app.db().SetBouquet("Edited", 0, kTv);
-    app.doc().SetSaved(false);
+    app.edit([](CChannelDatabase& db) { db.SetBouquet("Edited", 0, kTv); });
 
     app.prompts().Answer(IUserPrompts::Answer::Cancel);
     QVERIFY(!app.frame().close());
@@ -302,8 +301,8 @@ void MainFormTest::keepsRunningWhenTheCloseSaveFails()
 {
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
-    QTest::keyClick(&app.frame(), Qt::Key_N, Qt::ControlModifier);
-    app.doc().SetSaved(false);
+    app.doc().Image().m_szFilePath.clear();
+    app.edit();
 
     // Yes, then the file dialog cancelled: nothing written, still running.
     app.prompts().Answer(IUserPrompts::Answer::Yes);
@@ -328,10 +327,7 @@ void MainFormTest::asksBeforeReplacingUnsavedWork()
     const QString first = app.writeImage(QStringLiteral("first.dat"), BuildKnownImage);
     const QString second = app.writeDemo(QStringLiteral("second.dat"));
     QVERIFY(app.open(first));
-    auto edit = [&app] {
-        app.db().SetBouquet("Edited", 0, kTv);
-        app.doc().SetSaved(false);
-    };
+    auto edit = [&app] { app.edit([](CChannelDatabase& db) { db.SetBouquet("Edited", 0, kTv); }); };
     const QString question = QStringLiteral("Save changes to current STB file?");
 
     // Cancel changes nothing, for Open and for New alike.

@@ -232,7 +232,7 @@ void TransfersTest::refusesADownloadWithoutSavedData()
     AppFixture app;
     AppFixture::clickButton(app.view().Button(1059));
     QVERIFY(app.open(app.writeDemo(QStringLiteral("demo.dat"))));
-    app.doc().SetSaved(false);
+    app.edit();
     AppFixture::clickButton(app.view().Button(1059));
     QCOMPARE(app.prompts().texts(),
              (QStringList{"No downloading data has been selected", "STB image File don't saved"}));
@@ -370,7 +370,7 @@ void TransfersTest::uploadAsksFirstAndShowsItsNoticeOverEmptyLists()
     CVolmarenView& view = app.view();
     QTRY_VERIFY(view.PortOpen());
     QVERIFY(app.open(app.writeDemo(QStringLiteral("edited.dat"))));
-    app.doc().SetSaved(false);
+    app.edit();
 
     app.prompts().Answer(IUserPrompts::Answer::Cancel);
     AppFixture::clickButton(view.Button(1058));
