@@ -20,7 +20,7 @@ CVolmarenDoc::CVolmarenDoc(QObject* parent) : QObject(parent)
 
 bool CVolmarenDoc::Apply(const QString& label, ListChanges lists, const Change& change)
 {
-    std::any context = m_contextSource ? m_contextSource() : std::any();
+    std::any context = CurrentContext();
     CChannelDatabase& db = Database();
     m_history.Begin(db);
     change(db);
@@ -33,18 +33,23 @@ bool CVolmarenDoc::Apply(const QString& label, ListChanges lists, const Change& 
 
 void CVolmarenDoc::Undo()
 {
-    if (!m_history.CanUndo())
-        return;
-    const std::any context = m_history.Undo(Database(), m_contextSource ? m_contextSource() : std::any());
-    FollowHistory();
-    Q_EMIT Changed(ListChange::Satellites | ListChange::Transponders | ListChange::Channels, &context);
+    if (m_history.CanUndo())
+        Announce(m_history.Undo(Database(), CurrentContext()));
 }
 
 void CVolmarenDoc::Redo()
 {
-    if (!m_history.CanRedo())
-        return;
-    const std::any context = m_history.Redo(Database(), m_contextSource ? m_contextSource() : std::any());
+    if (m_history.CanRedo())
+        Announce(m_history.Redo(Database(), CurrentContext()));
+}
+
+std::any CVolmarenDoc::CurrentContext() const
+{
+    return m_contextSource ? m_contextSource() : std::any();
+}
+
+void CVolmarenDoc::Announce(const std::any& context)
+{
     FollowHistory();
     Q_EMIT Changed(ListChange::Satellites | ListChange::Transponders | ListChange::Channels, &context);
 }
@@ -113,7 +118,7 @@ bool CVolmarenDoc::OnFileSaveAs()
 bool CVolmarenDoc::SaveTo(const QString& path)
 {
     std::string error;
-    if (!m_document.SaveFile(path.toStdString(), error)) {
+    if (!m_document.SaveFile(path.toStdString(), error, ImageFile::Backup::Keep)) {
         ReportFileError(error);
         return false;
     }
@@ -147,7 +152,7 @@ bool CVolmarenDoc::SaveForClose()
         m_document.m_szFilePath = path.toStdString();
     }
     std::string error;
-    if (!m_document.WriteImageFile(error)) {
+    if (!m_document.WriteImageFile(error, ImageFile::Backup::Keep)) {
         ReportFileError(error);
         return false;
     }

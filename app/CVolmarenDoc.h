@@ -108,6 +108,9 @@ private:
     // Starts a new history: the data in hand is the clean data.
     void StartHistory();
     void FollowHistory();
+    std::any CurrentContext() const;
+    // After Undo or Redo: every list follows, back to `context`.
+    void Announce(const std::any& context);
     bool SaveTo(const QString& path);
     QString AskSaveName() const;
     void ReportFileError(const std::string& error) const;

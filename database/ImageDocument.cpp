@@ -44,11 +44,11 @@ CImageDocument::Load CImageDocument::LoadBytes(const std::uint8_t* bytes, std::s
     return Load::Loaded;
 }
 
-bool CImageDocument::SaveFile(const std::string& path, std::string& error)
+bool CImageDocument::SaveFile(const std::string& path, std::string& error, ImageFile::Backup backup)
 {
     m_database.TablesToWorkImage();
     m_database.WorkImageToRaw();
-    if (!ImageFile::WriteAtomically(path, m_database.GetWorkImage(), Image::kLargeSize, error))
+    if (!ImageFile::WriteAtomically(path, m_database.GetWorkImage(), Image::kLargeSize, error, backup))
         return false;
     m_szFilePath = path;
     m_bSaved = true;
@@ -56,9 +56,10 @@ bool CImageDocument::SaveFile(const std::string& path, std::string& error)
     return true;
 }
 
-bool CImageDocument::WriteImageFile(std::string& error)
+bool CImageDocument::WriteImageFile(std::string& error, ImageFile::Backup backup)
 {
-    return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize, error);
+    return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize, error,
+                                      backup);
 }
 
 bool CImageDocument::AcceptUpload()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "ImageFile.h"
 
 #include <string>
 
@@ -31,11 +32,12 @@ public:
     // File > Save: tables to working image to raw image, then the working
     // image's 0xA0800 bytes written safely. On failure the flags and the path
     // keep their values and `error` says why.
-    bool SaveFile(const std::string& path, std::string& error);
+    bool SaveFile(const std::string& path, std::string& error,
+                  ImageFile::Backup backup = ImageFile::Backup::None);
 
     // The close handler's write: the raw image, as the caller last built it,
     // to m_szFilePath. Flags are not changed.
-    bool WriteImageFile(std::string& error);
+    bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
     // Accepts an uploaded image that lies in the raw buffer in the layout of
     // m_nVariant: tables, bouquet clearing for a small image, views, flags.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -51,26 +52,20 @@ Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::s
 
 #ifndef _WIN32
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error)
+namespace {
+
+// A new file beside `path` with the bytes and the mode given; its name in
+// `temporary`. False with `error` set, and no file left, when it failed.
+bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size_t size, mode_t mode,
+                    std::string& temporary, std::string& error)
 {
-    std::string temporary = path + ".XXXXXX";
+    temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
         error = Describe(path, std::strerror(errno));
         return false;
     }
-    // Keep the mode of the file being replaced; a new file gets the usual one.
-    struct stat existing;
-    mode_t mode = 0666;
-    if (stat(path.c_str(), &existing) == 0)
-        mode = existing.st_mode & 07777;
-    else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode &= ~mask;
-    }
     fchmod(fd, mode);
-
     std::size_t written = 0;
     while (written < size) {
         const ssize_t n = write(fd, data + written, size - written);
@@ -89,9 +84,60 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
         unlink(temporary.c_str());
         return false;
     }
+    return true;
+}
+
+// A copy of the file at `path` in a new file beside it, for its backup.
+bool CopyForBackup(const std::string& path, mode_t mode, std::string& copy, std::string& error)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && !in.eof()) {
+        error = Describe(path, "cannot be read for its backup");
+        return false;
+    }
+    return WriteTemporary(path + ".bak", reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                          mode, copy, error);
+}
+
+}  // namespace
+
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
+                     Backup backup)
+{
+    // Keep the mode of the file being replaced; a new file gets the usual one.
+    struct stat existing;
+    const bool replaces = stat(path.c_str(), &existing) == 0;
+    mode_t mode = 0666;
+    if (replaces)
+        mode = existing.st_mode & 07777;
+    else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode &= ~mask;
+    }
+
+    std::string temporary;
+    if (!WriteTemporary(path, data, size, mode, temporary, error))
+        return false;
+    std::string copy;
+    const bool keepsBackup = backup == Backup::Keep && replaces && S_ISREG(existing.st_mode);
+    if (keepsBackup && !CopyForBackup(path, mode, copy, error)) {
+        unlink(temporary.c_str());
+        return false;
+    }
     if (rename(temporary.c_str(), path.c_str()) != 0) {
         error = Describe(path, std::strerror(errno));
         unlink(temporary.c_str());
+        if (keepsBackup)
+            unlink(copy.c_str());
+        return false;
+    }
+    const std::string backupPath = path + ".bak";
+    if (keepsBackup && rename(copy.c_str(), backupPath.c_str()) != 0) {
+        error = Describe(backupPath, std::string("the file was saved, but its backup could not be kept: ") +
+                                         std::strerror(errno));
+        unlink(copy.c_str());
         return false;
     }
     return true;
@@ -99,7 +145,8 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
 
 #else
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error)
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
+                     Backup backup)
 {
     const std::string temporary = path + ".tmp";
     {
@@ -111,11 +158,30 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
         }
     }
     std::error_code ec;
+    const std::string copy = path + ".bak.tmp";
+    const bool keepsBackup = backup == Backup::Keep && std::filesystem::is_regular_file(path, ec);
+    if (keepsBackup &&
+        !std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, ec)) {
+        error = Describe(path, ec.message());
+        std::remove(temporary.c_str());
+        return false;
+    }
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         error = Describe(path, ec.message());
         std::remove(temporary.c_str());
+        if (keepsBackup)
+            std::remove(copy.c_str());
         return false;
+    }
+    if (keepsBackup) {
+        std::filesystem::rename(copy, path + ".bak", ec);
+        if (ec) {
+            error = Describe(path + ".bak",
+                             "the file was saved, but its backup could not be kept: " + ec.message());
+            std::remove(copy.c_str());
+            return false;
+        }
     }
     return true;
 }

@@ -14,9 +14,17 @@ enum class Read { Ok, WrongLength, Error };
 // length is WrongLength without reading it. `error` explains an Error.
 Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
 
+// Whether a write over an existing file first keeps that file beside it as
+// `path` + ".bak" (one generation).
+enum class Backup { Keep, None };
+
 // Writes the bytes to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`, so a failed or interrupted write never destroys the
-// previous file. Returns false with `error` set when anything failed.
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error);
+// previous file. With Backup::Keep the file it replaces becomes `path`.bak
+// once the new one is in place; a write that fails leaves the file and its
+// .bak as they were, and no other file. Returns false with `error` set when
+// anything failed.
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
+                     Backup backup = Backup::None);
 
 }  // namespace ImageFile

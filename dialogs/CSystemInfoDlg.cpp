@@ -42,12 +42,9 @@ CSystemInfoDlg::~CSystemInfoDlg() = default;
 
 void CSystemInfoDlg::OnOk()
 {
-    const SystemInfo before = m_info;
     m_info.menuLanguage = StoredChoice(m_ui->languageList);
     m_info.displayColor = StoredChoice(m_ui->displayColorList);
     m_info.textColor = StoredChoice(m_ui->textColorList);
-    m_bChangedInfo = m_info.menuLanguage != before.menuLanguage ||
-                     m_info.displayColor != before.displayColor || m_info.textColor != before.textColor;
     accept();
 }
 

@@ -19,10 +19,6 @@ public:
     explicit CSystemInfoDlg(SystemInfo& info, QWidget* parent = nullptr);
     ~CSystemInfoDlg() override;
 
-    // True once OK has changed one of the three bytes: the image then differs
-    // from what was saved.
-    bool ChangedInfo() const { return m_bChangedInfo; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -37,5 +33,4 @@ private:
     std::unique_ptr<Ui::CSystemInfoDlg> m_ui;
     SystemInfo& m_info;
     bool m_bUnchanged = true;
-    bool m_bChangedInfo = false;
 };

@@ -125,6 +125,21 @@ TEST_F(Cli, FilesThatAreNoImagesAreRefusedAndMissingFilesAreIoErrors)
     EXPECT_EQ(m_cli.Run({"convert", m_demo, m_cli.Path("no-such-folder/out.dat")}).status, 4);
 }
 
+TEST_F(Cli, AFileReplacedInPlaceIsKeptAsItsBackupUnlessToldNot)
+{
+    const std::vector<std::uint8_t> original = CliRunner::Read(m_demo);
+    ASSERT_EQ(m_cli.Run({"edit", m_demo, m_demo, "delete-channels", "tv", "0"}).status, 0);
+    EXPECT_EQ(CliRunner::Read(m_demo + ".bak"), original);
+    const std::vector<std::uint8_t> edited = CliRunner::Read(m_demo);
+    EXPECT_NE(edited, original);
+
+    ASSERT_EQ(m_cli.Run({"convert", "--no-backup", m_demo, Out()}).status, 0);
+    ASSERT_EQ(m_cli.Run({"demo", Out(), "--no-backup"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(Out() + ".bak"));
+    EXPECT_EQ(CliRunner::Read(m_demo + ".bak"), original);
+    EXPECT_EQ(m_cli.Run({"info", m_demo, "--no-backup"}).status, 2);
+}
+
 TEST_F(Cli, ConvertWritesWhatOpenAndSaveMake)
 {
     ASSERT_EQ(m_cli.Run({"convert", m_demo, Out()}).status, 0);

@@ -9,6 +9,9 @@
 #include <fstream>
 #include <random>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -187,6 +190,42 @@ TEST_F(ImageFiles, FailedSaveKeepsThePreviousFileAndReportsFailure)
     EXPECT_TRUE(document.m_bSaved);
     EXPECT_EQ(FilesInDirectory(), 2u);
     EXPECT_EQ(Read(Path("target.dat")).size(), Image::kLargeSize);
+}
+
+TEST_F(ImageFiles, AReplacedFileIsKeptAsItsBackupUnlessTheSaveFails)
+{
+    Write(Path("in.dat"), RandomImage(Image::kLargeSize, 8));
+    CImageDocument document;
+    ASSERT_EQ(Load(document, Path("in.dat")), "loaded");
+    std::string error;
+
+    // No backup of a file that did not exist; then one generation.
+    ASSERT_TRUE(document.SaveFile(Path("out.dat"), error, ImageFile::Backup::Keep)) << error;
+    EXPECT_FALSE(fs::exists(Path("out.dat.bak")));
+    const Bytes first = Read(Path("out.dat"));
+    Write(Path("out.dat"), RandomImage(Image::kLargeSize, 9));
+    const Bytes second = Read(Path("out.dat"));
+    ASSERT_TRUE(document.SaveFile(Path("out.dat"), error, ImageFile::Backup::Keep)) << error;
+    EXPECT_EQ(Read(Path("out.dat.bak")), second);
+    EXPECT_EQ(Read(Path("out.dat")), first);
+
+    // A write that fails half-way (the file size limit holds for root too)
+    // leaves the file, its backup and nothing else.
+    Write(Path("out.dat"), second);
+    const Bytes backup = Read(Path("out.dat.bak"));
+    const std::size_t files = FilesInDirectory();
+    struct rlimit limit;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const struct rlimit small = {Image::kLargeSize / 2, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = document.SaveFile(Path("out.dat"), error, ImageFile::Backup::Keep);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Read(Path("out.dat")), second);
+    EXPECT_EQ(Read(Path("out.dat.bak")), backup);
+    EXPECT_EQ(FilesInDirectory(), files);
 }
 
 TEST_F(ImageFiles, ReplacingAFileKeepsItsPermissions)

@@ -14,10 +14,26 @@ Outcome OpenImage(CImageDocument& document, const std::string& path)
     return IoError(error);
 }
 
+namespace {
+
+bool g_bKeepBackups = true;
+
+}  // namespace
+
+void KeepBackups(bool keep)
+{
+    g_bKeepBackups = keep;
+}
+
+ImageFile::Backup BackupChoice()
+{
+    return g_bKeepBackups ? ImageFile::Backup::Keep : ImageFile::Backup::None;
+}
+
 Outcome SaveImage(CImageDocument& document, const std::string& path)
 {
     std::string error;
-    if (!document.SaveFile(path, error))
+    if (!document.SaveFile(path, error, BackupChoice()))
         return IoError(error);
     return Succeeded();
 }

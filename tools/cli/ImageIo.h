@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "ImageFile.h"
 
 class CImageDocument;
 
@@ -10,5 +11,11 @@ class CImageDocument;
 Outcome OpenImage(CImageDocument& document, const std::string& path);
 
 // Writes the tables as a large image, safely: a failure leaves any previous
-// file at `path` as it was.
+// file at `path` as it was. A file it replaces is kept as `path`.bak unless
+// backups were turned off.
 Outcome SaveImage(CImageDocument& document, const std::string& path);
+
+// --no-backup: files are replaced without keeping the previous one.
+void KeepBackups(bool keep);
+// How a command that writes a file replaces an existing one.
+ImageFile::Backup BackupChoice();

@@ -13,6 +13,11 @@ image is opened as File > Open does (0x60800 or 0xA0800 bytes with the marker
 (always 0xA0800 bytes, written to a temporary file and renamed, so a failed
 save leaves the previous file intact). Indexes are 0-based table indexes.
 
+A command that writes a file over an existing one (convert, edit, demo,
+upload) first keeps that file beside it as FILE.bak (one generation, so
+edit X X keeps the original in X.bak); --no-backup, anywhere after the
+command's name, skips that.
+
 Commands:
   info IMAGE
       key: value lines: variant, satellites, transponders, tv, radio, groups

@@ -1,5 +1,8 @@
 // volmaren-cli COMMAND ARGS...: dispatches to the command's function.
 #include "Commands.h"
+#include "ImageIo.h"
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -9,11 +12,14 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(Arguments args);
+    // Writes a file, keeping the one it replaces unless --no-backup is given.
+    bool writesFile;
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo}, {"list", RunList},     {"convert", RunConvert},   {"edit", RunEdit},
-    {"demo", RunDemo}, {"upload", RunUpload}, {"download", RunDownload},
+    {"info", RunInfo, false},         {"list", RunList, false}, {"convert", RunConvert, true},
+    {"edit", RunEdit, true},          {"demo", RunDemo, true},  {"upload", RunUpload, true},
+    {"download", RunDownload, false},
 };
 
 }  // namespace
@@ -28,8 +34,17 @@ int main(int argc, char** argv)
         return Exit::kOk;
     }
     for (const Command& command : kCommands) {
-        if (args[0] == command.name)
-            return command.run(Arguments(args).subspan(1));
+        if (args[0] != command.name)
+            continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (command.writesFile) {
+            const auto option = std::find(rest.begin(), rest.end(), "--no-backup");
+            if (option != rest.end()) {
+                KeepBackups(false);
+                rest.erase(option);
+            }
+        }
+        return command.run(rest);
     }
     return Report(UsageError("unknown command '" + args[0] + "'; see volmaren-cli --help"));
 }

@@ -1,0 +1,106 @@
+// Undo and Redo in the window: the Edit menu's texts and greying, the keys,
+// the saved state across Save, Undo and Redo, and the lists coming back.
+#include "AppFixture.h"
+
+#include "ChangeRecord.h"
+#include "KnownImage.h"
+#include "TemplateIds.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
+{
+    std::vector<std::uint8_t> bytes;
+    CChangeRecord::TakeSnapshot(db, bytes);
+    return bytes;
+}
+
+}  // namespace
+
+class UndoTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void undoAndRedoNameTheirStepAndFollowTheSavedState();
+    void theCodeBoxKeepsItsOwnEditingKeys();
+};
+
+void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
+    CMainFrame& frame = app.frame();
+    CVolmarenView& view = app.view();
+    QAction* undo = frame.m_pUndoAction;
+    QAction* redo = frame.m_pRedoAction;
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Undo"));
+
+    // Hotbird chosen, then deleted: the lists show everything again.
+    const std::vector<std::uint8_t> before = Bytes(app.db());
+    AppFixture::click(view.SatelliteList(), 2);
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1073));
+    QCOMPARE(view.SatelliteList()->model()->rowCount(), 2);
+    QCOMPARE(view.State().m_nFilter, 0);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Satellite"));
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!app.doc().Saved());
+    const std::vector<std::uint8_t> after = Bytes(app.db());
+
+    // Saved, then undone with the key: every byte back, unsaved again, and
+    // the lists narrowed to Hotbird with its row selected.
+    app.save();
+    QVERIFY(app.doc().Saved());
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(Bytes(app.db()) == before);
+    QVERIFY(!app.doc().Saved());
+    QVERIFY(app.doc().HasUnsavedChanges());
+    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().m_nSatRow, 2);
+    QCOMPARE(view.SatelliteList()->model()->rowCount(), 3);
+    QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{2});
+    QCOMPARE(view.TransponderList()->model()->rowCount(), 2);
+    QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 1);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("Undo"));
+    QCOMPARE(redo->text(), QStringLiteral("Redo Delete Satellite"));
+
+    // Both redo keys go forward to the saved data, and the document is
+    // saved again: closing asks nothing.
+    QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(app.doc().Saved());
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(!redo->isEnabled());
+    QVERIFY(frame.close());
+    QCOMPARE(app.prompts().asked.size(), 1);  // the deletion's confirmation only
+
+    // Opening an image starts a new history.
+    QVERIFY(app.open(app.writeImage(QStringLiteral("other.dat"), BuildKnownImage)));
+    QVERIFY(!app.doc().CanUndo());
+    QVERIFY(!app.doc().CanRedo());
+}
+
+void UndoTest::theCodeBoxKeepsItsOwnEditingKeys()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
+    app.edit();
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    code->setFocus();
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("12"));
+    QTest::keyClick(code, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(code->text() != QStringLiteral("12"));
+    QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
+    QVERIFY(!app.doc().CanRedo());
+}
+
+QTEST_MAIN(UndoTest)
+#include "test_undo.moc"
