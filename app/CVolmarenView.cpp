@@ -202,7 +202,7 @@ void CVolmarenView::SetUpOnce()
 
 // --- Filling the lists ----------------------------------------------------------
 
-void CVolmarenView::FillSatelliteList()
+QStringList CVolmarenView::SatelliteRows() const
 {
     const CChannelDatabase& db = Database();
     QStringList rows{QString::fromLatin1(Cells::kAllSatellites)};
@@ -212,10 +212,10 @@ void CVolmarenView::FillSatelliteList()
         db.GetSatellite(satellite, k);
         rows.append(QString::fromLatin1(Cells::SatelliteText(satellite).c_str()));
     }
-    m_pSatelliteModel->SetRows(std::move(rows));
+    return rows;
 }
 
-void CVolmarenView::FillTransponderList()
+QStringList CVolmarenView::TransponderRows() const
 {
     const CChannelDatabase& db = Database();
     QStringList rows{QString::fromLatin1(Cells::kAllTransponders)};
@@ -224,7 +224,17 @@ void CVolmarenView::FillTransponderList()
         db.GetTransponder(transponder, db.GetTransponderViewEntry(k));
         rows.append(QString::fromLatin1(Cells::TransponderText(transponder).c_str()));
     }
-    m_pTransponderModel->SetRows(std::move(rows));
+    return rows;
+}
+
+void CVolmarenView::FillSatelliteList()
+{
+    m_pSatelliteModel->SetRows(SatelliteRows());
+}
+
+void CVolmarenView::FillTransponderList()
+{
+    m_pTransponderModel->SetRows(TransponderRows());
 }
 
 void CVolmarenView::FillChannelList(int kind)
@@ -330,12 +340,13 @@ void CVolmarenView::RestoreContext(const ListContext& context)
     ShowTranspondersForState();
     ShowChannelsForFilter(kTv);
     ShowChannelsForFilter(kRadio);
-    FillSatelliteList();
-    FillTransponderList();
+    m_pSatelliteModel->UpdateRows(SatelliteRows());
+    m_pTransponderModel->UpdateRows(TransponderRows());
     FillChannelList(kTv);
     FillChannelList(kRadio);
     QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
     for (std::size_t i = 0; i < 4; ++i) {
+        lists[i]->clearSelection();
         const std::vector<int>& rows = context.selectedRows[i];
         for (int row : rows)
             SelectRow(lists[i], row);

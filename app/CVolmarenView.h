@@ -142,6 +142,8 @@ private:
     void ShowPortMessage(const std::string& text) override;
 
     void SetUpOnce();
+    QStringList SatelliteRows() const;
+    QStringList TransponderRows() const;
     // The lists follow the document: refilled for a change, and brought back
     // to what they showed on the other side of an undo step.
     void OnDocumentChanged(ListChanges lists, const std::any* context);

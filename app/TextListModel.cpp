@@ -7,6 +7,12 @@ void TextListModel::SetRows(QStringList rows)
     endResetModel();
 }
 
+void TextListModel::UpdateRows(QStringList rows)
+{
+    if (rows != m_rows)
+        SetRows(std::move(rows));
+}
+
 int TextListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

@@ -2,7 +2,8 @@
 //   build/bench/app/app_bench
 // and prints, for a full database (4467 TV channels, 4000 transponders):
 // the time to refill the TV list and paint it, the time of a click on
-// 'All Satellite', and the event loop's latency during a full-speed upload.
+// 'All Satellite', Undo and Redo with the lists refilled, and the event
+// loop's latency during a full-speed upload.
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
@@ -93,6 +94,29 @@ Figures TimeAllSatelliteClick(CVolmarenView& view)
     return Summarise(samples);
 }
 
+// Undo and Redo of a step, with every list refilled and painted.
+std::pair<Figures, Figures> TimeUndoRedo(CVolmarenView& view, CVolmarenDoc& doc, ListChanges lists,
+                                         const CVolmarenDoc::Change& change)
+{
+    doc.Apply(QStringLiteral("Step"), lists, change);
+    std::vector<double> undo;
+    std::vector<double> redo;
+    auto timed = [&view](std::vector<double>& samples, void (CVolmarenDoc::*step)(), CVolmarenDoc& document) {
+        QElapsedTimer timer;
+        timer.start();
+        (document.*step)();
+        for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
+                 view.SatelliteList(), view.TransponderList(), view.ChannelList(kTv)})
+            list->viewport()->repaint();
+        samples.push_back(Milliseconds(timer));
+    };
+    for (int run = 0; run < 20; ++run) {
+        timed(undo, &CVolmarenDoc::Undo, doc);
+        timed(redo, &CVolmarenDoc::Redo, doc);
+    }
+    return {Summarise(undo), Summarise(redo)};
+}
+
 // A timer asks for the event loop every millisecond; the lateness of each
 // wake-up is the latency a user would feel.
 Figures TimeLatencyDuringUpload(CVolmarenView& view, CVolmarenDoc& doc, double& seconds)
@@ -176,6 +200,22 @@ int main(int argc, char** argv)
         Report("refill the TV list of 4467 rows and paint it", TimeRefill(editor.view()), "under 30 ms");
         Report("click on 'All Satellite' (4000 transponders)", TimeAllSatelliteClick(editor.view()),
                "under 30 ms");
+        const auto [undoChannel, redoChannel] =
+            TimeUndoRedo(editor.view(), editor.doc(), ListChange::TvChannels,
+                         [](CChannelDatabase& db) { db.DeleteChannels({0}, kTv); });
+        Report("undo the deletion of TV channel 1, lists refilled", undoChannel, "under 15 ms");
+        Report("redo it", redoChannel, "under 15 ms");
+        const auto [undoSatellite, redoSatellite] =
+            TimeUndoRedo(editor.view(), editor.doc(), ListChange::Everything, [](CChannelDatabase& db) {
+                std::vector<int> crowded{0};
+                for (int s = 1; s < db.GetSatelliteCount(); ++s) {
+                    if (db.GetTransponderCountOf(s) > db.GetTransponderCountOf(crowded[0]))
+                        crowded[0] = s;
+                }
+                db.DeleteSatellites(crowded);
+            });
+        Report("undo the deletion of a satellite (500 transponders)", undoSatellite, "under 15 ms");
+        Report("redo it", redoSatellite, "under 15 ms");
         double seconds = 0;
         const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
         std::printf("full-speed upload of a large image, with the refill after it: %.2f s\n", seconds);

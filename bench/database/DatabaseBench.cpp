@@ -1,6 +1,7 @@
 // The database's operations on the full demo image: every table at its
 // limit. The composite operations should each take well under 10 ms.
 #include "ChannelSearch.h"
+#include "EditHistory.h"
 #include "DemoImage.h"
 #include "ImageDocument.h"
 
@@ -190,3 +191,79 @@ void SetFlagsOn1000Channels(benchmark::State& state)
 BENCHMARK(SetFlagsOn1000Channels)->ArgName("with-groups")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// --- Undo history ---------------------------------------------------------------
+
+// The changes whose steps are measured, by their size: one TV channel at the
+// table's start (every later slot and bouquet moves), a satellite with 500
+// transponders and their channels, 500 channels moved, and a setting.
+void HistoryChange(CChannelDatabase& db, int which)
+{
+    switch (which) {
+    case 0: db.DeleteChannels({0}, kTv); break;
+    case 1: db.DeleteSatellites({CrowdedSatellite(db)}); break;
+    case 2: db.MoveChannels(EveryNth(4000, 8), 0, kTv); break;
+    default: {
+        SystemInfo info;
+        db.GetSystemInfo(info);
+        ++info.displayColor;
+        db.SetSystemInfo(info);
+    }
+    }
+}
+
+// What recording a step adds to the change itself: the goal is under 2 ms.
+void RecordStep(benchmark::State& state)
+{
+    CChannelDatabase db;
+    CEditHistory history;
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadFull(db);
+        state.ResumeTiming();
+        history.Begin(db);
+        state.PauseTiming();
+        HistoryChange(db, int(state.range(0)));
+        state.ResumeTiming();
+        history.Commit(db, "step", {});
+    }
+}
+BENCHMARK(RecordStep)->ArgName("change")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Undo and Redo of a step, without the lists.
+void UndoAndRedo(benchmark::State& state)
+{
+    CChannelDatabase db;
+    LoadFull(db);
+    CEditHistory history;
+    history.Begin(db);
+    HistoryChange(db, int(state.range(0)));
+    history.Commit(db, "step", {});
+    for (auto _ : state) {
+        history.Undo(db, {});
+        history.Redo(db, {});
+    }
+}
+BENCHMARK(UndoAndRedo)->ArgName("change")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// The memory of 100 steps of one kind, each on the data the last one left
+// (the TV channel at the start, again and again): the goal is under 16 MB.
+void HistoryOf100Steps(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CChannelDatabase db;
+        LoadFull(db);
+        CEditHistory history;
+        for (int n = 0; n < 100; ++n) {
+            history.Begin(db);
+            HistoryChange(db, int(state.range(0)));
+            history.Commit(db, "step", {});
+        }
+        state.counters["MB"] = double(history.Memory()) / (1024.0 * 1024.0);
+    }
+}
+BENCHMARK(HistoryOf100Steps)
+    ->ArgName("change")
+    ->DenseRange(0, 3)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
