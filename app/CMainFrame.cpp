@@ -3,6 +3,7 @@
 #include "CAboutDlg.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "ChannelCommands.h"
 #include "SystemTexts.h"
 #include "UserPrompts.h"
 
@@ -41,12 +42,7 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     m_pExitAction = file->addAction(QStringLiteral("E&xit"));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_pUndoAction = edit->addAction(QStringLiteral("Undo"));
-    m_pUndoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_pRedoAction = edit->addAction(QStringLiteral("Redo"));
-    m_pRedoAction->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    CreateEditMenu();
 
     QMenu* transfer = menuBar()->addMenu(QStringLiteral("Transfer"));
     m_pConnectAction = transfer->addAction(QStringLiteral("Connect"));
@@ -56,7 +52,7 @@ void CMainFrame::CreateMenus()
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_pAboutAction = help->addAction(QStringLiteral("&About Volmaren..."));
 
-    for (QMenu* menu : {file, edit, transfer, help})
+    for (QMenu* menu : {file, transfer, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     Connect(m_pOpenAction, &CMainFrame::OnFileOpen);
@@ -64,25 +60,65 @@ void CMainFrame::CreateMenus()
     Connect(m_pSaveAsAction, &CMainFrame::OnFileSaveAs);
     Connect(m_pSystemInfoAction, &CMainFrame::OnSystemInfo);
     Connect(m_pExitAction, &CMainFrame::OnExit);
-    Connect(m_pUndoAction, &CMainFrame::OnUndo);
-    Connect(m_pRedoAction, &CMainFrame::OnRedo);
     Connect(m_pConnectAction, &CMainFrame::OnConnect);
     Connect(m_pUploadAction, &CMainFrame::OnUpload);
     Connect(m_pDownloadAction, &CMainFrame::OnDownload);
     Connect(m_pAboutAction, &CMainFrame::OnAbout);
 }
 
+void CMainFrame::CreateEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    auto add = [this, edit](const QString& text, const QList<QKeySequence>& keys, auto command) {
+        QAction* action = edit->addAction(text);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, action, command] {
+            UpdateCommandStates();
+            if (action->isEnabled())
+                command();
+        });
+        return action;
+    };
+    m_pUndoAction =
+        add(QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_doc.Undo(); });
+    m_pRedoAction = add(QStringLiteral("Redo"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                        [this] { m_doc.Redo(); });
+    edit->addSeparator();
+    CChannelCommands* channels = m_pView->ChannelCommands();
+    m_pFindAction = add(QStringLiteral("&Find..."), {QKeySequence(Qt::CTRL | Qt::Key_F)},
+                        [this] { m_pView->FocusSearch(); });
+    // Enter and Delete act on the list that has the focus, as its buttons do.
+    m_pEditAction = add(QStringLiteral("&Edit"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                        [this] { m_pView->OnEditKey(); });
+    m_pDeleteAction =
+        add(QStringLiteral("&Delete"), {QKeySequence(Qt::Key_Delete)}, [this] { m_pView->OnDeleteKey(); });
+    m_pCutAction = add(QStringLiteral("Cu&t Channels"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+                       [channels] { channels->OnCut(); });
+    m_pPasteAction = add(QStringLiteral("&Paste Channels"),
+                         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                         [channels] { channels->OnPaste(); });
+    m_pMoveUpAction = add(QStringLiteral("Channel &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+                          [channels] { channels->OnMoveUp(); });
+    m_pMoveDownAction = add(QStringLiteral("Channel D&own"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+                            [channels] { channels->OnMoveDown(); });
+    edit->addSeparator();
+    m_pEditSelectedAction =
+        add(QStringLiteral("Edit Selected &Channels..."), {}, [channels] { channels->OnEditSelected(); });
+    m_pSortAction = add(QStringLiteral("&Sort Channels..."), {}, [channels] { channels->OnSort(); });
+}
+
 void CMainFrame::CreateAccelerators()
 {
     auto* newDocument = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
     connect(newDocument, &QShortcut::activated, this, &CMainFrame::OnFileNew);
-    // The other editing keys and the pane keys are taken by the window and
-    // do nothing: the form has nothing to cut, copy or paste that way.
+    // The copy keys and the pane keys are taken by the window and do
+    // nothing: the form has nothing to copy, nor panes to cycle.
     const QKeySequence inert[] = {
-        QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_X),
-        QKeySequence(Qt::SHIFT | Qt::Key_Delete),  QKeySequence(Qt::CTRL | Qt::Key_C),
-        QKeySequence(Qt::CTRL | Qt::Key_Insert),   QKeySequence(Qt::CTRL | Qt::Key_V),
-        QKeySequence(Qt::SHIFT | Qt::Key_Insert),  QKeySequence(Qt::Key_F6),
+        QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_C),
+        QKeySequence(Qt::CTRL | Qt::Key_Insert),   QKeySequence(Qt::Key_F6),
         QKeySequence(Qt::SHIFT | Qt::Key_F6),
     };
     for (const QKeySequence& keys : inert)
@@ -117,6 +153,10 @@ void CMainFrame::UpdateCommandStates()
     m_pUndoAction->setText(m_doc.CanUndo() ? QStringLiteral("Undo ") + m_doc.UndoLabel()
                                            : QStringLiteral("Undo"));
     m_pRedoAction->setEnabled(m_doc.CanRedo() && !running);
+    m_pFindAction->setEnabled(!running);
+    for (QAction* action : {m_pEditAction, m_pDeleteAction, m_pCutAction, m_pPasteAction, m_pMoveUpAction,
+                            m_pMoveDownAction, m_pEditSelectedAction, m_pSortAction})
+        action->setEnabled(!noData && !running);
     m_pRedoAction->setText(m_doc.CanRedo() ? QStringLiteral("Redo ") + m_doc.RedoLabel()
                                            : QStringLiteral("Redo"));
     m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
@@ -158,16 +198,6 @@ void CMainFrame::OnFileNew()
 void CMainFrame::OnExit()
 {
     close();
-}
-
-void CMainFrame::OnUndo()
-{
-    m_doc.Undo();
-}
-
-void CMainFrame::OnRedo()
-{
-    m_doc.Redo();
 }
 
 void CMainFrame::OnAbout()

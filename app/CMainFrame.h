@@ -26,6 +26,15 @@ public:
     QAction* m_pExitAction = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
+    QAction* m_pFindAction = nullptr;
+    QAction* m_pEditAction = nullptr;
+    QAction* m_pDeleteAction = nullptr;
+    QAction* m_pCutAction = nullptr;
+    QAction* m_pPasteAction = nullptr;
+    QAction* m_pMoveUpAction = nullptr;
+    QAction* m_pMoveDownAction = nullptr;
+    QAction* m_pEditSelectedAction = nullptr;
+    QAction* m_pSortAction = nullptr;
     QAction* m_pConnectAction = nullptr;
     QAction* m_pUploadAction = nullptr;
     QAction* m_pDownloadAction = nullptr;
@@ -36,6 +45,7 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateEditMenu();
     void CreateAccelerators();
     // Runs `command` only when `action` is available now, so accelerators
     // obey the same rules as the menu.
@@ -45,8 +55,6 @@ private:
     void OnFileSaveAs();
     void OnFileNew();
     void OnExit();
-    void OnUndo();
-    void OnRedo();
     void OnAbout();
     void OnSystemInfo();
     void OnConnect();

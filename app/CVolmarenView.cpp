@@ -9,6 +9,8 @@
 #include "TransponderCommands.h"
 #include "CVolmarenDoc.h"
 #include "CellText.h"
+#include "ChannelSearch.h"
+#include "CChannelListView.h"
 #include "ChannelListModel.h"
 #include "TextListModel.h"
 #include "ui_CVolmarenView.h"
@@ -21,12 +23,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
-namespace {
-
-enum ListSlot { kSatelliteSlot = 0, kTransponderSlot = 1, kTvSlot = 2, kRadioSlot = 3 };
-
-}  // namespace
 
 CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView), m_link(*this, *this)
@@ -53,10 +49,15 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     SetUpChannelList(kRadio);
     m_ui->radioList->hide();
 
-    WatchMouse(SatelliteList());
-    WatchMouse(TransponderList());
-    WatchMouse(ChannelList(kTv));
-    WatchMouse(ChannelList(kRadio));
+    for (QAbstractItemView* list : Lists())
+        WatchInput(list);
+    connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnSearchChanged);
+    m_ui->searchEdit->installEventFilter(this);
+    for (int kind : {kTv, kRadio})
+        connect(ChannelListView(kind), &CChannelListView::RowsDropped, this,
+                [this, kind](const QList<int>& rows, int before) {
+                    Q_EMIT ChannelRowsDropped(kind, rows, before);
+                });
 
     connect(Tabs(), &QTabBar::currentChanged, this, &CVolmarenView::OnTabSwitch);
     connect(m_ui->stopButton, &QAbstractButton::clicked, this, &CVolmarenView::OnStop);
@@ -151,12 +152,6 @@ void CVolmarenView::SetUpChannelList(int kind)
     list->setPalette(palette);
 }
 
-void CVolmarenView::WatchMouse(QAbstractItemView* list)
-{
-    list->viewport()->installEventFilter(this);
-    list->setContextMenuPolicy(Qt::NoContextMenu);
-}
-
 // --- First update -------------------------------------------------------------
 
 void CVolmarenView::OnInitialUpdate()
@@ -240,6 +235,7 @@ void CVolmarenView::FillTransponderList()
 void CVolmarenView::FillChannelList(int kind)
 {
     m_pChannelModels[kind]->Fill();
+    ShowSearchCount();
 }
 
 void CVolmarenView::ClearList(QAbstractItemView* list)
@@ -375,11 +371,55 @@ void CVolmarenView::ShowChannelsForFilter(int kind)
         db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_state.m_nTpRow - 1), kind);
     else
         db.ShowAllChannels(kind);
+    ApplySearch(kind);
+}
+
+// --- Find -----------------------------------------------------------------------
+
+void CVolmarenView::ApplySearch(int kind)
+{
+    CChannelDatabase& db = Database();
+    const std::vector<int> shown = db.GetChannelViewSlots(kind);
+    m_nNarrowedCount[std::size_t(kind)] = int(shown.size());
+    if (m_state.m_search.empty())
+        return;
+    std::vector<int> found;
+    for (int row : ChannelSearch(m_state.m_search).MatchingRows(db, shown, ChannelKind(kind)))
+        found.push_back(shown[std::size_t(row)]);
+    db.ShowChannelSlots(found, kind);
+}
+
+void CVolmarenView::OnSearchChanged(const QString& text)
+{
+    m_state.m_search = text.toLatin1().toStdString();
+    for (int kind : {kTv, kRadio}) {
+        // The views are narrowed again from what the clicks chose.
+        ShowChannelsForFilter(kind);
+        FillChannelList(kind);
+    }
+    m_state.m_nChFirstSel = 0;
+    m_state.ForgetChannelRows();
+}
+
+void CVolmarenView::ShowSearchCount()
+{
+    const int kind = m_state.m_nTab;
+    const int shown = Database().GetChannelViewLength(kind);
+    m_ui->searchCount->setText(
+        m_state.m_search.empty()
+            ? QString()
+            : QStringLiteral("%1 of %2").arg(shown).arg(m_nNarrowedCount[std::size_t(kind)]));
+}
+
+void CVolmarenView::FocusSearch()
+{
+    m_ui->searchEdit->setFocus(Qt::ShortcutFocusReason);
+    m_ui->searchEdit->selectAll();
 }
 
 int CVolmarenView::SlotOfRow(int row, int kind) const
 {
-    return m_state.m_nFilter != 0 ? Database().GetChannelViewEntry(row, kind) : row;
+    return Database().GetChannelViewEntry(row, kind);
 }
 
 // --- Selection helpers ----------------------------------------------------------
@@ -428,15 +468,23 @@ void CVolmarenView::ShowRowAtTop(QAbstractItemView* list, int row)
     list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
+std::array<QAbstractItemView*, 4> CVolmarenView::Lists() const
+{
+    return {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
+}
+
+int CVolmarenView::SlotOf(const QObject* list) const
+{
+    const auto lists = Lists();
+    const auto found = std::find(lists.begin(), lists.end(), list);
+    return found == lists.end() ? -1 : int(found - lists.begin());
+}
+
 int CVolmarenView::HitTestAtCursor(QAbstractItemView* list) const
 {
-    int slot = kSatelliteSlot;
-    if (list == TransponderList())
-        slot = kTransponderSlot;
-    else if (list == ChannelList(kTv))
-        slot = kTvSlot;
-    else if (list == ChannelList(kRadio))
-        slot = kRadioSlot;
+    const int slot = SlotOf(list);
+    if (slot < 0)
+        return -1;
     const QModelIndex index = list->indexAt(m_lastClick[std::size_t(slot)]);
     return index.isValid() ? index.row() : -1;
 }
@@ -445,75 +493,6 @@ void CVolmarenView::ScrollListBy(QAbstractItemView* list, int pixels)
 {
     QScrollBar* bar = list->verticalScrollBar();
     bar->setValue(bar->value() + pixels);
-}
-
-// --- Mouse routes ---------------------------------------------------------------
-
-bool CVolmarenView::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonPress)
-        return CColorFormView::eventFilter(watched, event);
-
-    int slot = -1;
-    QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
-    for (int i = 0; i < 4; ++i) {
-        if (watched == lists[i]->viewport())
-            slot = i;
-    }
-    if (slot < 0)
-        return CColorFormView::eventFilter(watched, event);
-
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const bool left = mouse->button() == Qt::LeftButton;
-    const bool right = mouse->button() == Qt::RightButton;
-    if (type == QEvent::MouseButtonPress) {
-        // The release that ends a double-click may never come here: the
-        // dialog the double-click opened can take it. A new press starts a
-        // click of its own whatever came before.
-        m_bSkipNextRelease = false;
-        return CColorFormView::eventFilter(watched, event);
-    }
-    if (!(left || right))
-        return CColorFormView::eventFilter(watched, event);
-
-    m_lastClick[std::size_t(slot)] = mouse->position().toPoint();
-    // The list updates its selection after this filter has seen the event;
-    // the handlers run once it has.
-    auto later = [this](auto handler) { QTimer::singleShot(0, this, handler); };
-    if (type == QEvent::MouseButtonDblClick) {
-        if (!left)
-            return false;
-        m_bSkipNextRelease = true;
-        switch (slot) {
-        case kSatelliteSlot: later([this] { Q_EMIT SatelliteDoubleClicked(); }); break;
-        case kTransponderSlot: later([this] { Q_EMIT TransponderDoubleClicked(); }); break;
-        case kTvSlot: later([this] { Q_EMIT ChannelDoubleClicked(kTv); }); break;
-        case kRadioSlot: later([this] { Q_EMIT ChannelDoubleClicked(kRadio); }); break;
-        }
-        return false;
-    }
-    if (left && m_bSkipNextRelease) {
-        m_bSkipNextRelease = false;
-        return false;
-    }
-    if (right) {
-        switch (slot) {
-        case kSatelliteSlot: later([this] { Q_EMIT SatelliteRightClicked(); }); break;
-        case kTransponderSlot: later([this] { Q_EMIT TransponderRightClicked(); }); break;
-        case kTvSlot: later([this] { Q_EMIT ChannelRightClicked(kTv); }); break;
-        case kRadioSlot: later([this] { Q_EMIT ChannelRightClicked(kRadio); }); break;
-        }
-        return false;
-    }
-    switch (slot) {
-    case kSatelliteSlot: later([this] { OnSatelliteClick(); }); break;
-    case kTransponderSlot: later([this] { OnTransponderClick(); }); break;
-    case kTvSlot: later([this] { OnChannelClick(kTv); }); break;
-    case kRadioSlot: later([this] { OnChannelClick(kRadio); }); break;
-    }
-    return false;
 }
 
 // --- Narrowing clicks -----------------------------------------------------------
@@ -609,4 +588,5 @@ void CVolmarenView::OnTabSwitch()
         m_ui->radioList->show();
     }
     m_state.m_nChFirstSel = 0;
+    ShowSearchCount();
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class CChannelCommands;
+class CChannelListView;
 class CChannelDatabase;
 class CGradientProgressCtrl;
 class CHoverButton;
@@ -26,6 +27,8 @@ class TextListModel;
 class QAbstractButton;
 class QAbstractItemView;
 class QComboBox;
+class QKeyEvent;
+class QMouseEvent;
 class QLineEdit;
 class QListView;
 class QTabBar;
@@ -82,6 +85,13 @@ public:
     // the list's end allows.
     static void ShowRowAtTop(QAbstractItemView* list, int row);
 
+    // Ctrl+F: the Find field takes the focus with its text selected.
+    void FocusSearch();
+    // The editing keys of the Edit menu, for the list that has the focus.
+    void OnEditKey();
+    void OnDeleteKey();
+    CChannelListView* ChannelListView(int kind) const;
+
     // The narrowing clicks, also run by the lists' right-click menus.
     void OnSatelliteClick();
     void OnTransponderClick();
@@ -127,6 +137,8 @@ Q_SIGNALS:
     void TransponderRightClicked();
     void ChannelDoubleClicked(int kind);
     void ChannelRightClicked(int kind);
+    // Rows of a channel list were dragged before row `before`.
+    void ChannelRowsDropped(int kind, const QList<int>& rows, int before);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -151,8 +163,22 @@ private:
     void RestoreContext(const ListContext& context);
     // Rebuilds the transponder view for the chosen satellite (or all).
     void ShowTranspondersForState();
+    enum ListSlot { kSatelliteSlot = 0, kTransponderSlot = 1, kTvSlot = 2, kRadioSlot = 3 };
+    // The four lists in ListSlot order.
+    std::array<QAbstractItemView*, 4> Lists() const;
+    // The ListSlot of a list, -1 for anything else.
+    int SlotOf(const QObject* list) const;
     void SetUpChannelList(int kind);
-    void WatchMouse(QAbstractItemView* list);
+    void WatchInput(QAbstractItemView* list);
+    bool OnMouse(int slot, QMouseEvent* mouse);
+    bool OnListKey(int slot, QKeyEvent* key);
+    // What a click on the list's current row does.
+    void ClickCurrentRow(int slot);
+    void RouteClick(int slot);
+    void OnSearchChanged(const QString& text);
+    // Narrows the view of `kind` further to what the Find field finds.
+    void ApplySearch(int kind);
+    void ShowSearchCount();
     void OnChannelClick(int kind);
     void OnTabSwitch();
     void OnTimer();
@@ -175,6 +201,8 @@ private:
     // Where the last left or right click in each list happened.
     std::array<QPoint, 4> m_lastClick{};
     bool m_bSkipNextRelease = false;
+    // Per channel kind: the rows the clicks narrowed to, before the search.
+    std::array<int, 2> m_nNarrowedCount{};
     CListState m_state;
     CSystemCode m_systemCode;
     CTransferLink m_link;

@@ -2,6 +2,8 @@
 
 #include "CChannelAddDlg.h"
 #include "CChannelEditDlg.h"
+#include "CChannelFlagsDlg.h"
+#include "CSortChannelsDlg.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "RecordRules.h"
@@ -34,6 +36,7 @@ CChannelCommands::CChannelCommands(CVolmarenView& view) : QObject(&view), m_view
     connect(view.Button(1099), &QAbstractButton::clicked, this, &CChannelCommands::OnMoveDown);
     connect(&view, &CVolmarenView::ChannelDoubleClicked, this, &CChannelCommands::OnEdit);
     connect(&view, &CVolmarenView::ChannelRightClicked, this, &CChannelCommands::OnMenu);
+    connect(&view, &CVolmarenView::ChannelRowsDropped, this, &CChannelCommands::OnDrop);
 }
 
 CVolmarenDoc& CChannelCommands::Document() const
@@ -60,13 +63,21 @@ void CChannelCommands::OnMenu(int kind)
     m_state.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
     m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
     const QString name = kind == kTv ? QStringLiteral("TV-Channel") : QStringLiteral("Radio-Channel");
-    const QStringList items{QStringLiteral("Add ") + name, QStringLiteral("Delete ") + name, QString(),
-                            QStringLiteral("Cut"), QStringLiteral("Paste")};
+    const QStringList items{QStringLiteral("Add ") + name,
+                            QStringLiteral("Delete ") + name,
+                            QString(),
+                            QStringLiteral("Cut"),
+                            QStringLiteral("Paste"),
+                            QString(),
+                            QStringLiteral("Edit Selected Channels..."),
+                            QStringLiteral("Sort Channels...")};
     switch (Prompts::Current().PopupMenu(&m_view, items, QCursor::pos())) {
     case 0: OnAdd(); break;
     case 1: OnDelete(); break;
     case 3: OnCut(); break;
     case 4: OnPaste(); break;
+    case 6: OnEditSelected(); break;
+    case 7: OnSort(); break;
     default: break;
     }
 }
@@ -260,6 +271,7 @@ void CChannelCommands::OnCut()
     cut.tab = kind;
     cut.satRow = m_state.m_nSatRow;
     cut.tpRow = m_state.m_nTpRow;
+    cut.search = m_state.m_search;
     const CChannelDatabase& db = m_view.Database();
     for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nChFirstSel - 1)) {
         const int slot = m_view.SlotOfRow(row, kind);
@@ -297,26 +309,47 @@ void CChannelCommands::OnPaste()
 {
     const CutList& cut = m_state.m_cut;
     if (cut.Empty() || m_state.m_nTab != cut.tab || m_state.m_nFilter != cut.filter ||
-        m_state.m_nSatRow != cut.satRow || m_state.m_nTpRow != cut.tpRow || !CutListIsCurrent())
+        m_state.m_nSatRow != cut.satRow || m_state.m_nTpRow != cut.tpRow || m_state.m_search != cut.search ||
+        !CutListIsCurrent())
         return;
     const int kind = m_state.m_nTab;
     const int row = m_state.m_nChRow[std::size_t(kind)];
-    const int position = row == -1 ? -1 : m_view.SlotOfRow(row, kind);
-    // The block lands where the position was, less the cut slots above it.
-    const CChannelDatabase& db = m_view.Database();
-    const int count = db.GetChannelCount(kind);
-    const int n = int(cut.slots.size());
-    const int insertAt = position < 0 || position > count ? count : position;
-    const int firstSlot = insertAt - int(std::count_if(cut.slots.begin(), cut.slots.end(),
-                                                       [insertAt](int slot) { return slot < insertAt; }));
-    Document().Apply(QStringLiteral("Paste Channels"), ChannelListChange(kind),
-                     [&](CChannelDatabase& database) { database.MoveChannels(cut.slots, position, kind); });
+    const std::vector<int> slots = cut.slots;
+    MoveBlock(QStringLiteral("Paste Channels"), slots, row == -1 ? -1 : m_view.SlotOfRow(row, kind), true);
     m_state.m_cut.Clear();
     m_state.m_nChRow[std::size_t(kind)] = -1;
     m_state.m_nChFirstSel = 0;
+}
+
+void CChannelCommands::OnDrop(int kind, const QList<int>& rows, int before)
+{
+    if (Document().NoData() || rows.isEmpty() || kind != m_state.m_nTab)
+        return;
+    std::vector<int> slots;
+    for (int row : rows)
+        slots.push_back(m_view.SlotOfRow(row, kind));
+    const bool afterLast = before >= m_view.Database().GetChannelViewLength(kind);
+    MoveBlock(QStringLiteral("Move Channels"), slots, afterLast ? -1 : m_view.SlotOfRow(before, kind), false);
+    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(ListInFront());
+}
+
+void CChannelCommands::MoveBlock(const QString& label, const std::vector<int>& slots, int position,
+                                 bool toTop)
+{
+    const int kind = m_state.m_nTab;
+    const CChannelDatabase& db = m_view.Database();
+    // The block lands where the position was, less the moved slots above it.
+    const int count = db.GetChannelCount(kind);
+    const int n = int(slots.size());
+    const int insertAt = position < 0 || position > count ? count : position;
+    const int firstSlot = insertAt - int(std::count_if(slots.begin(), slots.end(),
+                                                       [insertAt](int slot) { return slot < insertAt; }));
+    Document().Apply(label, ChannelListChange(kind),
+                     [&](CChannelDatabase& database) { database.MoveChannels(slots, position, kind); });
 
     QTreeView* list = ListInFront();
     CVolmarenView::FocusList(list);
+    list->clearSelection();
     int firstRow = -1;
     const int rows = db.GetChannelViewLength(kind);
     for (int r = 0; r < rows; ++r) {
@@ -327,6 +360,51 @@ void CChannelCommands::OnPaste()
                 firstRow = r;
         }
     }
-    if (firstRow >= 0)
+    if (firstRow < 0)
+        return;
+    if (toTop)
         CVolmarenView::ShowRowAtTop(list, firstRow);
+    else
+        list->scrollTo(list->model()->index(firstRow, 0));
+}
+
+void CChannelCommands::OnSort()
+{
+    if (Document().NoData())
+        return;
+    const int kind = m_state.m_nTab;
+    const std::vector<int> shown = m_view.Database().GetChannelViewSlots(kind);
+    if (shown.size() < 2)
+        return;
+    CSortChannelsDlg dialog(int(shown.size()), &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Document().Apply(QStringLiteral("Sort Channels"), ChannelListChange(kind), [&](CChannelDatabase& db) {
+        db.SortChannels(shown, dialog.Key(), dialog.Descending(), ChannelKind(kind));
+    });
+    m_state.m_nChFirstSel = 0;
+}
+
+void CChannelCommands::OnEditSelected()
+{
+    if (Document().NoData())
+        return;
+    const int kind = m_state.m_nTab;
+    QTreeView* list = ListInFront();
+    const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(list, 0);
+    if (rows.empty()) {
+        Prompts::Message(&m_view, kChooseChannel);
+        return;
+    }
+    std::vector<int> slots;
+    for (int row : rows)
+        slots.push_back(m_view.SlotOfRow(row, kind));
+    CChannelFlagsDlg dialog(m_view.Database(), slots, kind, &m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ChannelFlagChanges changes = dialog.Changes();
+    Document().Apply(QStringLiteral("Edit Channels"), ChannelListChange(kind),
+                     [&](CChannelDatabase& db) { db.SetChannelFlags(slots, changes, ChannelKind(kind)); });
+    for (int row : rows)
+        CVolmarenView::SelectRow(list, row);
 }

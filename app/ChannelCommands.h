@@ -2,6 +2,7 @@
 // down, and cut and paste of a block, in the channel list in front.
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <vector>
@@ -26,6 +27,14 @@ public:
     void OnMoveDown();
     void OnCut();
     void OnPaste();
+    // Rows of a channel list dragged before row `before`: one move, the same
+    // as Cut and Paste to that place.
+    void OnDrop(int kind, const QList<int>& rows, int before);
+    // Sort Channels...: the channels the list in front shows.
+    void OnSort();
+    // Edit Selected Channels...: Lock, Skip, Audio and groups of every
+    // selected channel.
+    void OnEditSelected();
 
     bool HasCutList() const;
 
@@ -43,6 +52,9 @@ private:
     // Selects `rows` after a move and shows the first at the top of the list.
     void ShowMovedRows(const std::vector<int>& rows);
     bool CutListIsCurrent() const;
+    // Moves the channels in `slots` before the channel in slot `position`
+    // (-1: after the last) as one step, then selects them and shows them.
+    void MoveBlock(const QString& label, const std::vector<int>& slots, int position, bool toTop);
 
     CVolmarenView& m_view;
     CListState& m_state;

@@ -7,6 +7,7 @@
 #include "ImageFormat.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 // The slots Cut took, in list order, with what they held then and the list
@@ -19,6 +20,7 @@ struct CutList {
     int tab = 0;
     int satRow = 0;
     int tpRow = 0;
+    std::string search;
 
     bool Empty() const { return slots.empty(); }
     void Clear() { *this = CutList(); }
@@ -43,6 +45,9 @@ public:
     int m_nSatFirstSel = 0;
     int m_nTpFirstSel = 0;
     int m_nChFirstSel = 0;
+
+    // What the Find field narrows the channel lists to; empty for no search.
+    std::string m_search;
 
     CutList m_cut;
 

@@ -444,6 +444,18 @@ void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
     }
 }
 
+void CChannelDatabase::ShowChannelSlots(std::span<const int> slots, int kind)
+{
+    ClearChannelView(kind);
+    auto& view = ChannelView(kind);
+    const int count = GetChannelCount(kind);
+    std::size_t n = 0;
+    for (int slot : slots) {
+        if (slot >= 0 && slot < count && n < std::size_t(ChannelCapacity(kind)))
+            view[n++] = slot;
+    }
+}
+
 int CChannelDatabase::GetChannelViewLength(int kind) const
 {
     const auto& view = ChannelView(kind);

@@ -93,6 +93,9 @@ public:
     void ClearChannelView(int kind);
     int ShowAllChannels(int kind);
     void ShowChannelsOfTransponder(int tp, int kind);
+    // Shows exactly `slots`, in their order (a search's finds); slots past
+    // the table's end are left out.
+    void ShowChannelSlots(std::span<const int> slots, int kind);
     void ShowChannelsOfSatellite(int sat, int kind);
     int GetChannelViewLength(int kind) const;
     int GetChannelViewEntry(int row, int kind) const;
