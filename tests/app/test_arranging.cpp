@@ -1,0 +1,265 @@
+// Arranging channels in the window: Find with the commands on the rows it
+// shows, dragging rows, Sort Channels, Edit Selected Channels, and a walk
+// through the editor by keyboard alone.
+#include "AppFixture.h"
+
+#include "CChannelEditDlg.h"
+#include "CChannelFlagsDlg.h"
+#include "CChannelListView.h"
+#include "CSortChannelsDlg.h"
+#include "ChangeRecord.h"
+#include "KnownImage.h"
+#include "TemplateIds.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+// Two transponders of one satellite; "News" channels between the others.
+const char* const kNames[] = {"News 1", "Sport",  "News 2", "Movies", "News 3",  "Kids",
+                              "Music",  "News 4", "Series", "Docs",   "Weather", "Shop"};
+
+void TwelveChannels(CChannelDatabase& db)
+{
+    AddSatellite(db, "Astra");
+    AddTransponder(db, 0, 11778, 27500, 1);
+    AddTransponder(db, 0, 12000, 27500, 0);
+    for (int i = 0; i < 12; ++i)
+        AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i], 0, 0xFFFF, 0);
+}
+
+std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
+{
+    std::vector<std::uint8_t> bytes;
+    CChangeRecord::TakeSnapshot(db, bytes);
+    return bytes;
+}
+
+// The same image in a database of the test's own, to change directly.
+void LoadInto(CChannelDatabase& reference, const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::memcpy(reference.GetRawImage(), bytes.constData(), std::size_t(bytes.size()));
+    reference.ImageToTables(2);
+    reference.ClearBouquetTable();
+}
+
+void Select(QAbstractItemView* list, std::initializer_list<int> rows)
+{
+    bool first = true;
+    for (int row : rows) {
+        AppFixture::click(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
+        first = false;
+    }
+}
+
+void ChooseFromMenu(AppFixture& app, QAbstractItemView* list, int row, const QString& item)
+{
+    app.prompts().ChooseMenuItem(item);
+    AppFixture::rightClick(list, row);
+}
+
+QPoint RowPoint(QAbstractItemView* list, int row, int dy = 0)
+{
+    return list->visualRect(list->model()->index(row, 0)).center() + QPoint(0, dy);
+}
+
+}  // namespace
+
+class ArrangingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void commandsActOnTheRowsTheSearchShows();
+    void aDropMovesAsCutAndPasteDo();
+    void sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep();
+    void aWholeEditWithoutTheMouse();
+};
+
+void ArrangingTest::commandsActOnTheRowsTheSearchShows()
+{
+    AppFixture app;
+    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
+    QVERIFY(app.open(image));
+    CChannelDatabase reference;
+    LoadInto(reference, image);
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+
+    QTest::keyClick(&app.frame(), Qt::Key_F, Qt::ControlModifier);
+    auto* search = app.frame().findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+    QVERIFY(search->hasFocus());
+    QTest::keyClicks(search, QStringLiteral("nEwS"));
+    QCOMPARE(tv->model()->rowCount(), 4);
+    QCOMPARE(app.frame().findChild<QLabel*>(QStringLiteral("searchCount"))->text(),
+             QStringLiteral("4 of 12"));
+
+    // Rows 0..3 are the slots 0, 2, 4 and 7.
+    AppFixture::whenModal<CChannelEditDlg>([](CChannelEditDlg* dialog) {
+        QCOMPARE(AppFixture::fieldText(dialog, 1020), QStringLiteral("News 3"));
+        AppFixture::typeInto(dialog, 1020, QStringLiteral("News Three"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+    });
+    AppFixture::doubleClick(tv, 2);
+    ChannelRecord renamed;
+    reference.GetChannel(renamed, 4, kTv);
+    std::memcpy(renamed.name, "News Three", 11);
+    reference.SetChannel(renamed, 4, kTv);
+
+    Select(tv, {3});
+    AppFixture::clickButton(view.Button(1098));
+    reference.SwapChannels(7, 4, kTv);
+
+    Select(tv, {0});
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    AppFixture::clickButton(view.Button(1003));
+    reference.DeleteChannels({0}, kTv);
+
+    // Now rows 0..2 are slots 1, 3 and 6; the last goes before the first.
+    Select(tv, {2});
+    ChooseFromMenu(app, tv, 2, QStringLiteral("Cut"));
+    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    reference.MoveChannels({6}, 1, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
+
+    // Escape empties the search: every channel is shown again.
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Escape);
+    QCOMPARE(search->text(), QString());
+    QCOMPARE(tv->model()->rowCount(), 11);
+}
+
+void ArrangingTest::aDropMovesAsCutAndPasteDo()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TwelveChannels)));
+    CVolmarenView& view = app.view();
+    auto* tv = static_cast<CChannelListView*>(view.ChannelList(kTv));
+    const std::vector<std::uint8_t> original = Bytes(app.db());
+
+    // Rows 1 and 3 dragged by the pointer to the upper half of row 8.
+    Select(tv, {1, 3});
+    QWidget* viewport = tv->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, RowPoint(tv, 3));
+    QTest::mouseMove(viewport, RowPoint(tv, 5));
+    QTest::mouseMove(viewport, RowPoint(tv, 8, -3));
+    QVERIFY(tv->IsDragging());
+    QCOMPARE(tv->DropRow(), 8);
+    QVERIFY(tv->DropLine()->isVisible());
+    QCOMPARE(tv->DropLine()->y() + 1, tv->visualRect(tv->model()->index(8, 0)).top());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, RowPoint(tv, 8, -3));
+    QCoreApplication::processEvents();
+    QVERIFY(!tv->DropLine()->isVisible());
+    QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{6, 7}));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Move Channels"));
+    const std::vector<std::uint8_t> dropped = Bytes(app.db());
+
+    // One step back, then Cut and Paste to the same place: the same bytes.
+    app.frame().m_pUndoAction->trigger();
+    QVERIFY(Bytes(app.db()) == original);
+    Select(tv, {1, 3});
+    ChooseFromMenu(app, tv, 3, QStringLiteral("Cut"));
+    ChooseFromMenu(app, tv, 8, QStringLiteral("Paste"));
+    QVERIFY(Bytes(app.db()) == dropped);
+}
+
+void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
+{
+    AppFixture app;
+    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
+    QVERIFY(app.open(image));
+    CChannelDatabase reference;
+    LoadInto(reference, image);
+    CVolmarenView& view = app.view();
+    QTreeView* tv = view.ChannelList(kTv);
+
+    // Sorted by name, descending, within the second transponder only.
+    AppFixture::click(view.SatelliteList(), 1);
+    AppFixture::click(view.TransponderList(), 2);
+    AppFixture::whenModal<CSortChannelsDlg>([](CSortChannelsDlg* dialog) {
+        dialog->KeyList()->setCurrentIndex(0);
+        dialog->DescendingButton()->setChecked(true);
+        dialog->accept();
+    });
+    app.frame().m_pSortAction->trigger();
+    reference.SortChannels(std::vector<int>{2, 5, 8, 11}, ChannelSortKey::Name, true, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QCOMPARE(AppFixture::cells(tv, 0).at(1), QStringLiteral("Shop"));
+
+    // Lock set on three channels; Skip, Audio and the groups left as they
+    // were on each.
+    ChannelRecord skipped;
+    reference.GetChannel(skipped, 5, kTv);
+    skipped.flags |= ChannelFlag::kSkipped | ChannelFlag::kAudioLeft;
+    reference.SetChannel(skipped, 5, kTv);
+    app.edit([&skipped](CChannelDatabase& db) { db.SetChannel(skipped, 5, kTv); });
+    Select(tv, {0, 1, 3});
+    AppFixture::whenModal<CChannelFlagsDlg>([](CChannelFlagsDlg* dialog) {
+        QCOMPARE(dialog->SkipList()->currentText(), QStringLiteral("(unchanged)"));
+        dialog->LockList()->setCurrentIndex(2);
+        dialog->accept();
+    });
+    ChooseFromMenu(app, tv, 3, QStringLiteral("Edit Selected Channels..."));
+    ChannelFlagChanges lock;
+    lock.lock = true;
+    reference.SetChannelFlags(std::vector<int>{2, 5, 11}, lock, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Edit Channels"));
+    app.frame().m_pUndoAction->trigger();
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Test Change"));
+}
+
+void ArrangingTest::aWholeEditWithoutTheMouse()
+{
+    AppFixture app;
+    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
+    QVERIFY(app.open(image));
+    CChannelDatabase reference;
+    LoadInto(reference, image);
+    CVolmarenView& view = app.view();
+    auto key = [](QWidget* widget, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(widget, code, modifiers);
+        QCoreApplication::processEvents();
+    };
+
+    // The satellite, then its second transponder, chosen with the arrows.
+    view.SatelliteList()->setFocus();
+    key(view.SatelliteList(), Qt::Key_Down);
+    QCOMPARE(view.State().m_nSatRow, 1);
+    QCOMPARE(view.State().m_nFilter, 1);
+    view.TransponderList()->setFocus();
+    key(view.TransponderList(), Qt::Key_Down);
+    key(view.TransponderList(), Qt::Key_Down);
+    QCOMPARE(view.State().m_nFilter, 2);
+    QTreeView* tv = view.ChannelList(kTv);
+    QCOMPARE(tv->model()->rowCount(), 4);
+
+    // Its third channel moved up, its first deleted, and the image saved.
+    tv->setFocus();
+    key(tv, Qt::Key_Home);
+    key(tv, Qt::Key_Down);
+    key(tv, Qt::Key_Down);
+    key(tv, Qt::Key_Up, Qt::AltModifier);
+    reference.SwapChannels(8, 5, kTv);
+    key(tv, Qt::Key_Home);
+    app.prompts().Answer(IUserPrompts::Answer::Yes);
+    key(tv, Qt::Key_Delete);
+    reference.DeleteChannels({2}, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    key(&app.frame(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(app.doc().Saved());
+    CChannelDatabase saved;
+    LoadInto(saved, image);
+    QVERIFY(Bytes(saved) == Bytes(reference));
+}
+
+QTEST_MAIN(ArrangingTest)
+#include "test_arranging.moc"
