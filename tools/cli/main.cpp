@@ -13,7 +13,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", RunInfo}, {"list", RunList},     {"convert", RunConvert},   {"edit", RunEdit},
-    {"demo", RunDemo}, {"upload", RunUpload}, {"download", RunDownload},
+    {"demo", RunDemo}, {"upload", RunUpload}, {"download", RunDownload}, {"ports", RunPorts},
 };
 
 }  // namespace
