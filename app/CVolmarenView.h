@@ -32,6 +32,9 @@ class QTreeView;
 namespace Ui {
 class CVolmarenView;
 }
+namespace PortChoice {
+struct Entry;
+}
 
 class CVolmarenView : public CColorFormView, public ITransferView, public IPortMessages {
     Q_OBJECT
@@ -117,7 +120,7 @@ public:
     int m_nTpFirstSel = 0;
     int m_nChFirstSel = 0;
     std::array<int, 4468> m_moveRows;
-    int m_nComIndex = 0;
+    int m_nComIndex = 0;  // the COM box's row: 0 COM1, 1 COM2, then the ports found
 
 Q_SIGNALS:
     // Something the frame's command availability depends on has changed.
@@ -152,6 +155,8 @@ private:
     void OnComCloseUp();
     void OnCodeChanged(const QString& text);
     void OpenPort(int number);
+    // Opens the port and shows `connectedText`, or why it did not open.
+    void OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText);
     void OnUploadDone();
     void OnDownloadDone();
     void OnCodeRefused();
