@@ -154,7 +154,6 @@ private:
     void OnTimer();
     void OnComCloseUp();
     void OnCodeChanged(const QString& text);
-    void OpenPort(int number);
     // Opens the port and shows `connectedText`, or why it did not open.
     void OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText);
     void OnUploadDone();

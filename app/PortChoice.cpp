@@ -2,6 +2,7 @@
 
 #include "PortFinder.h"
 #include "PortListing.h"
+#include "PortNames.h"
 #include "TransferTexts.h"
 
 #include <QComboBox>
@@ -33,7 +34,7 @@ QList<Entry> Entries()
     QList<Entry> entries;
     for (int n : {1, 2}) {
         const QString name = QStringLiteral("COM%1").arg(n);
-        entries.append({name, name, QString(), n});
+        entries.append({name, name, QString::fromStdString(DevicePathForPort(n)), n});
     }
     const std::vector<PortDescription> found = Finder() ? Finder()() : FindSerialPorts();
     for (const PortDescription& port : found)
@@ -82,7 +83,8 @@ Entry EntryAt(const QComboBox* box, int index)
 {
     // COM1 and COM2 come first, also before the box was first filled.
     if (index < 2)
-        return {box->itemText(index), QStringLiteral("COM%1").arg(index + 1), QString(), index + 1};
+        return {box->itemText(index), QStringLiteral("COM%1").arg(index + 1),
+                QString::fromStdString(DevicePathForPort(index + 1)), index + 1};
     return {box->itemText(index), box->itemData(index, kNameRole).toString(),
             box->itemData(index, kDeviceRole).toString(), 0};
 }

@@ -18,7 +18,7 @@ namespace PortChoice {
 struct Entry {
     QString text;  // as the list shows it: "COM1", "ttyUSB0 – FT232R USB UART"
     QString name;  // as it is remembered: "COM1", "ttyUSB0"
-    QString device;  // a port found: what is opened
+    QString device;  // what is opened
     int comNumber = 0;  // COM1 and COM2: 1 or 2; a port found: 0
 };
 

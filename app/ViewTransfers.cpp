@@ -114,21 +114,11 @@ void CVolmarenView::AbortTransfer()
 
 // --- The port ---------------------------------------------------------------------
 
-void CVolmarenView::OpenPort(int number)
-{
-    // The link refuses to reopen the port under a running worker.
-    m_link.OpenPort(number);
-    Q_EMIT StateChanged();
-}
-
 void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText)
 {
-    if (entry.comNumber != 0)
-        OpenPort(entry.comNumber);
-    else {
-        m_link.OpenDevice(entry.device.toStdString());
-        Q_EMIT StateChanged();
-    }
+    // The link refuses to reopen the port under a running worker.
+    m_link.OpenDevice(entry.device.toStdString());
+    Q_EMIT StateChanged();
     // A failed open says why, not that it connected.
     SetStatusText(PortOpen() ? connectedText : QString::fromStdString(m_link.PortProblem()));
 }
