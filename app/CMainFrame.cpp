@@ -5,6 +5,7 @@
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
 #include "SystemTexts.h"
+#include "TrafficLogCommand.h"
 #include "UserPrompts.h"
 
 #include <QCloseEvent>
@@ -48,6 +49,8 @@ void CMainFrame::CreateMenus()
     m_pConnectAction = transfer->addAction(QStringLiteral("Connect"));
     m_pUploadAction = transfer->addAction(QStringLiteral("Upload     [STB->PC]"));
     m_pDownloadAction = transfer->addAction(QStringLiteral("Download [PC->STB]"));
+    transfer->addSeparator();
+    m_pSaveLogAction = transfer->addAction(QStringLiteral("Save Traffic Log..."));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_pAboutAction = help->addAction(QStringLiteral("&About Volmaren..."));
@@ -63,6 +66,7 @@ void CMainFrame::CreateMenus()
     Connect(m_pConnectAction, &CMainFrame::OnConnect);
     Connect(m_pUploadAction, &CMainFrame::OnUpload);
     Connect(m_pDownloadAction, &CMainFrame::OnDownload);
+    Connect(m_pSaveLogAction, &CMainFrame::OnSaveTrafficLog);
     Connect(m_pAboutAction, &CMainFrame::OnAbout);
 }
 
@@ -160,6 +164,7 @@ void CMainFrame::UpdateCommandStates()
     m_pRedoAction->setText(m_doc.CanRedo() ? QStringLiteral("Redo ") + m_doc.RedoLabel()
                                            : QStringLiteral("Redo"));
     m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
+    m_pSaveLogAction->setEnabled(!running && m_pView->Link().HasTrafficLog());
 }
 
 void CMainFrame::FitToForm()
@@ -224,6 +229,11 @@ void CMainFrame::OnUpload()
 void CMainFrame::OnDownload()
 {
     m_pView->OnDownload();
+}
+
+void CMainFrame::OnSaveTrafficLog()
+{
+    SaveTrafficLog(this, m_pView->Link());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

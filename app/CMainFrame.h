@@ -38,6 +38,7 @@ public:
     QAction* m_pConnectAction = nullptr;
     QAction* m_pUploadAction = nullptr;
     QAction* m_pDownloadAction = nullptr;
+    QAction* m_pSaveLogAction = nullptr;
     QAction* m_pAboutAction = nullptr;
 
 protected:
@@ -60,6 +61,7 @@ private:
     void OnConnect();
     void OnUpload();
     void OnDownload();
+    void OnSaveTrafficLog();
     // The close handler's questions; true when the window may close.
     bool QueryClose();
 

@@ -37,6 +37,9 @@ class QTreeView;
 namespace Ui {
 class CVolmarenView;
 }
+namespace PortChoice {
+struct Entry;
+}
 
 class CVolmarenView : public CColorFormView, public ITransferView, public IPortMessages {
     Q_OBJECT
@@ -125,7 +128,7 @@ public:
     CListState& State() { return m_state; }
     const CListState& State() const { return m_state; }
     bool m_bInitDone = false;
-    int m_nComIndex = 0;
+    int m_nComIndex = 0;  // the COM box's row: 0 COM1, 1 COM2, then the ports found
 
 Q_SIGNALS:
     // Something the frame's command availability depends on has changed.
@@ -184,9 +187,10 @@ private:
     void OnTimer();
     void OnComCloseUp();
     void OnCodeChanged(const QString& text);
-    void OpenPort(int number);
     // A worker that could not start: controls back, and the reason.
     void OnStartRefused();
+    // Opens the port and shows `connectedText`, or why it did not open.
+    void OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText);
     void OnUploadDone();
     void OnDownloadDone();
     void OnCodeRefused();

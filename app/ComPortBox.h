@@ -2,6 +2,8 @@
 // not the choice changed, because picking the same port again reopens it.
 #pragma once
 
+#include "PortChoice.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 
@@ -9,6 +11,14 @@ class ComPortBox : public QComboBox {
     Q_OBJECT
 public:
     using QComboBox::QComboBox;
+
+    // The ports are read again each time the list opens, so an adapter
+    // plugged in meanwhile is offered.
+    void showPopup() override
+    {
+        PortChoice::Fill(this, PortChoice::Entries(), PortChoice::EntryAt(this, currentIndex()).name);
+        QComboBox::showPopup();
+    }
 
     void hidePopup() override
     {

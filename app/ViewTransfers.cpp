@@ -5,6 +5,7 @@
 #include "CConnectDlg.h"
 #include "CGradientProgressCtrl.h"
 #include "CVolmarenDoc.h"
+#include "PortChoice.h"
 #include "TransferTexts.h"
 #include "UserPrompts.h"
 #include "ui_CVolmarenView.h"
@@ -113,18 +114,23 @@ void CVolmarenView::AbortTransfer()
 
 // --- The port ---------------------------------------------------------------------
 
-void CVolmarenView::OpenPort(int number)
+void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText)
 {
     // The link refuses to reopen the port under a running worker.
-    m_link.OpenPort(number);
+    m_link.OpenDevice(entry.device.toStdString());
     Q_EMIT StateChanged();
+    // A failed open says why, not that it connected.
+    SetStatusText(PortOpen() ? connectedText : QString::fromStdString(m_link.PortProblem()));
 }
 
 void CVolmarenView::OnTimer()
 {
-    const int number = m_nComIndex + 1;
-    OpenPort(number);
-    SetStatusText(Latin(Text::kPortConnectOk).replace(QStringLiteral("%d"), QString::number(number)));
+    // The port chosen last, unless it is gone since.
+    const QList<PortChoice::Entry> entries = PortChoice::Entries();
+    PortChoice::Fill(m_ui->comBox, entries, PortChoice::Remembered());
+    m_nComIndex = m_ui->comBox->currentIndex();
+    const PortChoice::Entry& entry = entries[m_nComIndex];
+    OpenChosenPort(entry, PortChoice::ConnectedText(entry));
 }
 
 void CVolmarenView::OnComCloseUp()
@@ -132,21 +138,26 @@ void CVolmarenView::OnComCloseUp()
     if (TransferRunning())
         return;
     m_nComIndex = m_ui->comBox->currentIndex();
-    const int number = m_nComIndex + 1;
-    OpenPort(number);
-    SetStatusText(Latin(Text::kPortConnectOk).replace(QStringLiteral("%d"), QString::number(number)));
+    const PortChoice::Entry entry = PortChoice::EntryAt(m_ui->comBox, m_nComIndex);
+    PortChoice::Remember(entry.name);
+    OpenChosenPort(entry, PortChoice::ConnectedText(entry));
 }
 
 void CVolmarenView::OnTransferConnect()
 {
     if (TransferRunning())
         return;
+    const QList<PortChoice::Entry> entries = PortChoice::Entries();
+    QStringList found;
+    for (const PortChoice::Entry& entry : entries.mid(2))
+        found.append(entry.text);
     int number = 0;
-    CConnectDlg dialog(number, this);
+    CConnectDlg dialog(number, this, found);
     if (dialog.exec() != QDialog::Accepted || number == 0)
         return;
-    OpenPort(number);
-    SetStatusText(Latin(Text::kConnectOk));
+    const PortChoice::Entry& entry = entries[number - 1];
+    PortChoice::Remember(entry.name);
+    OpenChosenPort(entry, Latin(Text::kConnectOk));
 }
 
 void CVolmarenView::OnCodeChanged(const QString& text)

@@ -1,9 +1,10 @@
-// Chooses the serial port, COM1 or COM2, before a transfer. Unlike the edit
-// dialogs it keeps the standard keys: Enter presses the focused button (OK
-// when it opens) and Escape cancels.
+// Chooses the serial port before a transfer: COM1, COM2, or one of the ports
+// found on the system. Unlike the edit dialogs it keeps the standard keys:
+// Enter presses the focused button (OK when it opens) and Escape cancels.
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -15,10 +16,11 @@ class CConnectDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // `port` becomes 0 at once, then 1 or 2 as a port is clicked. OK ends the
-    // dialog only once a port is chosen; Cancel sets `port` to 0 again, while
-    // Escape and the close box leave it as it is.
-    explicit CConnectDlg(int& port, QWidget* parent = nullptr);
+    // `port` becomes 0 at once, then 1 or 2 as COM1 or COM2 is clicked, and
+    // 3 onwards for the entries of `foundPorts`, offered after them. OK ends
+    // the dialog only once a port is chosen; Cancel sets `port` to 0 again,
+    // while Escape and the close box leave it as it is.
+    explicit CConnectDlg(int& port, QWidget* parent = nullptr, const QStringList& foundPorts = {});
     ~CConnectDlg() override;
 
 private Q_SLOTS:

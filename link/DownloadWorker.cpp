@@ -29,8 +29,9 @@ private:
     int m_position = 0;
 };
 
-void SendHeader(CTransferLink& link, const Framing::Region& region)
+void SendHeader(CTransferLink& link, const Framing::Region& region, TrafficStep step)
 {
+    link.MarkStep(step);
     const auto bytes = Framing::EncodeHeader(Framing::HeaderFor(region));
     link.SendBytes(bytes.data(), static_cast<int>(bytes.size()));
 }
@@ -40,6 +41,7 @@ void SendHeader(CTransferLink& link, const Framing::Region& region)
 void SendBlock(CTransferLink& link, CDownloadProgress& progress, std::uint8_t type, const std::uint8_t* data,
                std::uint32_t number)
 {
+    link.MarkStep(type == BLOCK_MAIN ? TrafficStep::MainBlock : TrafficStep::TailBlock, number);
     const std::uint16_t sum = Framing::BlockSum(data);
     link.SendByte(type);
     for (std::size_t i = 0; i < Framing::kBlockSize; ++i) {
@@ -55,12 +57,13 @@ void SendBlock(CTransferLink& link, CDownloadProgress& progress, std::uint8_t ty
 void SendMainRegion(const TransferParams& params, const Framing::Region& region, CDownloadProgress& progress)
 {
     CTransferLink& link = *params.pLink;
+    link.MarkStep(TrafficStep::Region);
     if (link.Running())
         link.SendByte(CMD_REGION);
     if (link.Running())
         link.WaitForByte(ACK);
     if (link.Running())
-        SendHeader(link, region);
+        SendHeader(link, region, TrafficStep::MainHeader);
     if (link.Running())
         link.WaitForByte(ACK);
     for (std::uint32_t j = 0; j < region.blockCount; ++j) {
@@ -78,7 +81,7 @@ void SendTailRegion(const TransferParams& params, const Framing::Region& region,
 {
     CTransferLink& link = *params.pLink;
     if (link.Running())
-        SendHeader(link, region);
+        SendHeader(link, region, TrafficStep::TailHeader);
     if (link.Running())
         link.WaitForByte(ACK);
     for (std::uint32_t i = 0; i < region.blockCount; ++i) {

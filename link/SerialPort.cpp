@@ -1,9 +1,11 @@
 #include "SerialPort.h"
 
+#include "PortFailure.h"
 #include "PortMessages.h"
 #include "TransferTexts.h"
 
 #include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <thread>
 
@@ -20,14 +22,14 @@ namespace {
 // queued, so a long block does not wait for the next Wait to start leaving.
 constexpr std::size_t kWriteChunk = 4096;
 
-// Two programs must never share a port. TIOCEXCL does not hold against root,
-// so an advisory lock guards against another Volmaren or the simulator.
-bool TakeExclusiveAccess(int fd)
+int OpenDevice(const char* path, int flags)
 {
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return false;
-    ioctl(fd, TIOCEXCL);
-    return true;
+    return open(path, flags);
+}
+
+int LockDevice(int fd)
+{
+    return flock(fd, LOCK_EX | LOCK_NB);
 }
 
 // 115200 baud, 8 data bits, no parity, 1 stop bit, every byte delivered as it
@@ -51,6 +53,19 @@ void MakeTransparent(termios& tio)
 
 }  // namespace
 
+DeviceCalls SystemDeviceCalls()
+{
+    return {OpenDevice, LockDevice, tcgetattr};
+}
+
+CSerialPort::CSerialPort() : CSerialPort(SystemDeviceCalls())
+{
+}
+
+CSerialPort::CSerialPort(const DeviceCalls& calls) : m_calls(calls)
+{
+}
+
 CSerialPort::~CSerialPort()
 {
     CloseDevice();
@@ -59,13 +74,11 @@ CSerialPort::~CSerialPort()
 void CSerialPort::Open(const std::string& device, IPortMessages& messages)
 {
     Close(messages);
-    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     termios tio{};
+    const int fd = OpenExclusive(device, tio);
     // A device that is missing, in use or no terminal has no line settings to
     // set; the message names COM1 whatever the port.
-    if (fd < 0 || !TakeExclusiveAccess(fd) || tcgetattr(fd, &tio) != 0) {
-        if (fd >= 0)
-            close(fd);
+    if (fd < 0) {
         messages.ShowPortMessage(Text::kSetComStateFailed);
         return;
     }
@@ -74,8 +87,39 @@ void CSerialPort::Open(const std::string& device, IPortMessages& messages)
     m_bLost = false;
     m_bDrained = false;
     MakeTransparent(tio);
-    if (tcsetattr(fd, TCSANOW, &tio) != 0)
+    if (tcsetattr(fd, TCSANOW, &tio) != 0) {
+        m_szProblem = device + " does not take 115200 baud, 8N1: " + std::strerror(errno) + '.';
         messages.ShowPortMessage(Text::kSetComStateFailed);
+    }
+}
+
+int CSerialPort::OpenExclusive(const std::string& device, termios& tio)
+{
+    m_szProblem.clear();
+    PortFault fault = PortFault::None;
+    int error = 0;
+    const int fd = m_calls.open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        fault = FaultOfOpenError(error);
+    } else if (m_calls.lock(fd) != 0) {
+        // Two programs must never share a port. TIOCEXCL does not hold
+        // against root, so an advisory lock guards against another Volmaren
+        // or the simulator.
+        error = errno;
+        fault = FaultOfLockError(error);
+    } else if (m_calls.getAttributes(fd, &tio) != 0) {
+        error = errno;
+        fault = FaultOfSettingsError(error);
+    }
+    if (fault == PortFault::None) {
+        ioctl(fd, TIOCEXCL);
+        return fd;
+    }
+    if (fd >= 0)
+        close(fd);
+    m_szProblem = DescribePortFailure(ExplainOpenFailure(fault, device, error));
+    return -1;
 }
 
 void CSerialPort::Close(IPortMessages& messages)

@@ -7,14 +7,29 @@
 #include <memory>
 #include <vector>
 
+struct termios;
+
+// The calls with which a port opens its device. Tests replace one to produce
+// a failure the test machine cannot (it runs as root).
+struct DeviceCalls {
+    int (*open)(const char* path, int flags);
+    int (*lock)(int fd);  // exclusive, without waiting
+    int (*getAttributes)(int fd, termios* tio);
+};
+
+// The operating system's calls.
+DeviceCalls SystemDeviceCalls();
+
 class CSerialPort final : public ISerialPort {
 public:
-    CSerialPort() = default;
+    CSerialPort();
+    explicit CSerialPort(const DeviceCalls& calls);
     ~CSerialPort() override;  // closes the device without telling anyone
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
     void Open(const std::string& device, IPortMessages& messages) override;
+    std::string OpenProblem() const override { return m_szProblem; }
     void Close(IPortMessages& messages) override;
     bool IsOpen() const override { return m_fd >= 0; }
 
@@ -27,6 +42,8 @@ public:
     bool IsLost() const override { return m_bLost; }
 
 private:
+    // The device opened for this program alone, or -1 with m_szProblem set.
+    int OpenExclusive(const std::string& device, termios& tio);
     // Reads what the device holds into the input buffer when it is empty.
     void FillInput();
     // Writes as much queued output as the device takes without waiting.
@@ -35,6 +52,8 @@ private:
     bool CloseDevice();
     std::size_t InputCount() const { return m_inputEnd - m_inputNext; }
 
+    DeviceCalls m_calls;
+    std::string m_szProblem;
     int m_fd = -1;
     bool m_bLost = false;
     bool m_bDrained = false;  // the last read found the device empty

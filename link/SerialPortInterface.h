@@ -22,9 +22,13 @@ public:
     virtual ~ISerialPort() = default;
 
     // --- Opening and closing (never while a worker uses the port) --------
-    // Closes any open device, then opens this one at 115200 baud, 8N1, raw.
-    // A failure reaches the user through `messages` only.
+    // Closes any open device, then opens this one at 115200 baud, 8N1, raw,
+    // for this program alone. A failure shows its message through `messages`,
+    // and OpenProblem says why.
     virtual void Open(const std::string& device, IPortMessages& messages) = 0;
+    // Why the last Open failed, in words a person can act on; empty after
+    // an open that succeeded.
+    virtual std::string OpenProblem() const = 0;
     // Purges and closes the device; nothing happens when none is open.
     virtual void Close(IPortMessages& messages) = 0;
     virtual bool IsOpen() const = 0;

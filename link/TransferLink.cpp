@@ -6,6 +6,7 @@
 #include "TransferTexts.h"
 #include "TransferView.h"
 
+#include <cstdio>
 #include <system_error>
 
 namespace {
@@ -56,6 +57,7 @@ bool CTransferLink::OpenDevice(const std::string& path)
 {
     if (HasWorker())
         return false;
+    m_szDevice = path;
     m_port->Open(path, m_messages);
     return true;
 }
@@ -72,19 +74,22 @@ bool CTransferLink::ClosePort()
 
 bool CTransferLink::StartUpload(std::uint16_t code)
 {
-    return Start(UploadWorker, m_pUploadThread, code);
+    return Start(UploadWorker, m_pUploadThread, code, "upload");
 }
 
 bool CTransferLink::StartDownload(std::uint16_t code)
 {
-    return Start(DownloadWorker, m_pDownloadThread, code);
+    return Start(DownloadWorker, m_pDownloadThread, code, "download");
 }
 
 bool CTransferLink::Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot,
-                          std::uint16_t code)
+                          std::uint16_t code, const char* transfer)
 {
     if (HasWorker() || m_pImage == nullptr || m_pVariant == nullptr)
         return false;
+    char codeText[8];
+    std::snprintf(codeText, sizeof codeText, "%04x", code);
+    m_log.Begin(transfer, m_szDevice, codeText);
     m_port->DiscardOutput();
     m_bPortLost = false;
     // Raised here rather than by the worker, so that a stop asked for before
@@ -123,6 +128,7 @@ TransferEnd CTransferLink::FinishUpload()
     const bool aborted = m_bAborted == 1;
     m_bRun = 0;
     m_view.SetProgress(0);
+    EndLog(!aborted);
     if (aborted) {
         m_view.SetStatusText(Text::kUploadStopped);
         m_bAborted = 0;
@@ -142,16 +148,28 @@ TransferEnd CTransferLink::FinishDownload()
     m_bAborted = 0;
     m_bRun = 0;
     JoinWorkers();
+    EndLog(!aborted);
     return aborted ? TransferEnd::Stopped : TransferEnd::Completed;
 }
 
 void CTransferLink::FinishRefused()
 {
     JoinWorkers();
+    m_log.End("the receiver refused the system code");
     m_bRun = 0;
     // Left set, it would keep STOP ineffective until some later download
     // completed.
     m_bDownloadLock = 0;
+}
+
+void CTransferLink::EndLog(bool completed)
+{
+    m_log.End(completed ? "completed" : m_bPortLost ? "the port hung up" : "stopped");
+}
+
+std::string CTransferLink::TrafficLogText() const
+{
+    return HasWorker() ? std::string() : m_log.Text();
 }
 
 void CTransferLink::JoinWorkers()
@@ -164,6 +182,7 @@ void CTransferLink::JoinWorkers()
 
 void CTransferLink::SendByte(std::uint8_t byte)
 {
+    m_log.Add(TrafficDirection::Sent, byte);
     m_port->WriteByte(byte);
 }
 
@@ -175,6 +194,7 @@ void CTransferLink::SendBytes(const std::uint8_t* bytes, int count)
 
 void CTransferLink::WaitForByte(std::uint8_t expected)
 {
+    m_log.SetStep(TrafficStep::Wait, expected);
     std::uint8_t byte = 0;
     while (Running()) {
         if (PollByte(byte) && byte == expected)
@@ -196,9 +216,11 @@ bool CTransferLink::PollByte(std::uint8_t& byte)
 {
     if (m_port->BytesWaiting() != 0) {
         byte = m_port->ReadByte();
+        m_log.Add(TrafficDirection::Received, byte);
         m_nReceived.fetch_add(1, std::memory_order_relaxed);
         return true;
     }
+    m_log.Pause();
     if (m_port->Wait(kPollIntervalMs) == PortWait::Lost) {
         m_bPortLost = true;
         m_bRun = 0;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "SerialPortInterface.h"
+#include "TrafficLog.h"
 #include "TransferParams.h"
 
 #include <atomic>
@@ -42,12 +43,18 @@ public:
 
     // --- Port ------------------------------------------------------------
     // Reopen the port as "COMn" or as a device path. Failures reach the user
-    // through the messages interface only. Refused (false, nothing done)
-    // while a worker exists: a port is never reopened under a transfer.
+    // through the messages interface, and PortProblem says why. Refused
+    // (false, nothing done) while a worker exists: a port is never reopened
+    // under a transfer.
     bool OpenPort(int n);
     bool OpenDevice(const std::string& path);
     bool ClosePort();
     bool PortIsOpen() const { return m_port->IsOpen(); }
+    // The device last opened (or tried).
+    const std::string& DevicePath() const { return m_szDevice; }
+    // Why the last open failed, in words a person can act on; empty after
+    // an open that succeeded.
+    std::string PortProblem() const { return m_port->OpenProblem(); }
 
     // --- Transfers -------------------------------------------------------
     // Start a worker that uses `code` in its handshake. False, with nothing
@@ -73,6 +80,10 @@ public:
 
     // A worker exists that the matching Finish method has not joined yet.
     bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
+    // The record of the last transfer, every byte of it (see CTrafficLog);
+    // empty before the first transfer and while a worker exists.
+    std::string TrafficLogText() const;
+    bool HasTrafficLog() const { return !HasWorker() && !m_log.Empty(); }
 
     // The port hung up or failed during the last transfer.
     bool PortLost() const { return m_bPortLost; }
@@ -101,9 +112,15 @@ public:
     // Sets m_bDownloadLock; a concurrent Stop either lands before it or is
     // ignored.
     void LockDownload();
+    // What the bytes sent or received next belong to, for the traffic log.
+    // A wait names its own step.
+    void MarkStep(TrafficStep step, std::uint32_t number = 0) { m_log.SetStep(step, number); }
 
 private:
-    bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot, std::uint16_t code);
+    bool Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot, std::uint16_t code,
+               const char* transfer);
+    // The traffic log's last line, once the worker has ended.
+    void EndLog(bool completed);
     void JoinWorkers();
 
     std::uint8_t* m_pImage = nullptr;
@@ -111,6 +128,9 @@ private:
     ITransferView& m_view;
     IPortMessages& m_messages;
     std::unique_ptr<ISerialPort> m_port;
+    std::string m_szDevice;
+    // Written by the worker only, read by the owner once it has ended.
+    CTrafficLog m_log;
     std::mutex m_stopMutex;  // orders Stop against LockDownload
     std::atomic<bool> m_bPortLost{false};
     std::atomic<std::uint64_t> m_nReceived{0};

@@ -22,6 +22,7 @@ void ReceiveImage(const TransferParams& params, std::size_t length)
     ITransferView& view = *params.pView;
     std::memset(params.pImage, 0, Image::kLargeSize);
     view.SetStatusText(Text::kReceiving);
+    link.MarkStep(TrafficStep::Image);
     std::size_t received = 0;
     int lastPercent = 0;
     std::uint8_t byte = 0;
@@ -62,6 +63,7 @@ void UploadWorker(TransferParams params)
         if (link.Running())
             link.WaitForByte(ACK);
     }
+    link.MarkStep(TrafficStep::SendImage);
     if (link.Running())
         link.SendByte(CMD_SEND_IMAGE);
     if (link.Running())

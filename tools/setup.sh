@@ -2,8 +2,8 @@
 # configures and builds one build tree.
 
 VOLMAREN_PACKAGES=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
-    googletest libgtest-dev libbenchmark-dev libzstd-dev pkg-config
+    cmake ninja-build pkgconf g++ clang libclang-rt-14-dev
+    googletest libgtest-dev libbenchmark-dev libserialport-dev libzstd-dev
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     xvfb xauth fonts-dejavu-core
 )

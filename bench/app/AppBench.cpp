@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QListView>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -155,6 +156,8 @@ public:
         if (!m_simulator.waitForReadyRead(10000))
             qFatal("the receiver simulator did not start");
         qputenv("VOLMAREN_COM1", m_simulator.readLine().trimmed());
+        // No port remembered from other runs takes COM1's place.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         m_frame = std::make_unique<CMainFrame>(m_doc);
         m_doc.OnNewDocument();
         m_frame->View()->OnInitialUpdate();
@@ -178,6 +181,7 @@ public:
     CVolmarenDoc& doc() { return m_doc; }
 
 private:
+    QTemporaryDir m_settings;
     QProcess m_simulator;
     CVolmarenDoc m_doc;
     std::unique_ptr<CMainFrame> m_frame;

@@ -10,13 +10,16 @@
 #include <QLineEdit>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QSettings>
 
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-AppFixture::AppFixture(const QString& com1Device)
+AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
 {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       settingsDir.isEmpty() ? m_dir.path() : settingsDir);
     QString device = com1Device;
     if (device.isEmpty()) {
         m_quietPort = posix_openpt(O_RDWR | O_NOCTTY);

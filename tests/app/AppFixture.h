@@ -22,8 +22,9 @@ class CChannelDatabase;
 class AppFixture {
 public:
     // COM1 is `com1Device`, or else a pseudo-terminal of the fixture's that
-    // nothing answers on, so the form's port opens quietly.
-    explicit AppFixture(const QString& com1Device = QString());
+    // nothing answers on, so the form's port opens quietly. The editor keeps
+    // its settings in `settingsDir`, or else in a folder of the fixture's.
+    explicit AppFixture(const QString& com1Device = QString(), const QString& settingsDir = QString());
     ~AppFixture();
 
     CVolmarenDoc& doc() { return *m_doc; }

@@ -215,6 +215,7 @@ void TransfersTest::downloadsTheSavedImage()
     AppFixture app(receiver.device());
     QTRY_VERIFY(app.view().PortOpen());
     QVERIFY(app.open(image));
+    QVERIFY(!app.frame().m_pSaveLogAction->isEnabled());
 
     QSignalSpy status(StatusLine(app.view()), &QLineEdit::textChanged);
     AppFixture::clickButton(app.view().Button(1059));
@@ -225,6 +226,16 @@ void TransfersTest::downloadsTheSavedImage()
     QCOMPARE(app.view().Link().m_bDownloadLock.load(), 0);
     QTRY_COMPARE(ReadFile(received), ReadFile(image));
     QVERIFY(app.prompts().asked.isEmpty());
+
+    // Its traffic log, for a bug report.
+    const QString log = images.path(QStringLiteral("traffic.log"));
+    app.prompts().SaveFile(log);
+    app.frame().m_pSaveLogAction->trigger();
+    const QByteArray text = ReadFile(log);
+    QVERIFY(text.startsWith("# Volmaren traffic log\n# transfer: download\n"));
+    for (const char* line :
+         {"\tPC->STB\tmain block 639\t05 ", "\tSTB->PC\tACK for tail block 1\t12\n", "\n# end: completed\n"})
+        QVERIFY2(text.contains(line), line);
 }
 
 void TransfersTest::refusesADownloadWithoutSavedData()

@@ -125,7 +125,43 @@ TEST_F(TransferCommandTest, BadArgumentsAndMissingPorts)
     const CliResult missing = cli.Run({"upload", "--port", cli.Path("no-such-port"), uploaded});
     EXPECT_EQ(missing.status, 4);
     EXPECT_NE(missing.err.find("Error : Set COM1 State"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("No such device: " + cli.Path("no-such-port")), std::string::npos)
+        << missing.err;
     EXPECT_EQ(cli.Run({"download", "--port", "COM1", cli.Path("missing.dat")}).status, 4);
+}
+
+TEST_F(TransferCommandTest, PortsStartWithTheComNamesAndLogsRecordTransfers)
+{
+    setenv("VOLMAREN_COM1", "/dev/pts/77", 1);
+    const CliResult ports = cli.Run({"ports"});
+    unsetenv("VOLMAREN_COM1");
+    EXPECT_EQ(ports.status, 0) << ports.err;
+    EXPECT_EQ(ports.out.rfind("COM1 /dev/pts/77\nCOM2 /dev/ttyS1\n", 0), 0u) << ports.out;
+    EXPECT_EQ(cli.Run({"ports", "extra"}).status, 2);
+
+    const std::string upLog = cli.Path("up.log"), downLog = cli.Path("down.log");
+    {
+        CSimProcess sim({"--image", demo});
+        const CliResult up = cli.Run({"upload", "--port", sim.DevicePath(), "--log", upLog, uploaded});
+        EXPECT_EQ(up.status, 0) << up.err;
+    }
+    CSimProcess sim({"--code", "1111"});
+    const CliResult down =
+        cli.Run({"download", "--port", sim.DevicePath(), "--code", "2222", "--log", downLog, uploaded});
+    EXPECT_EQ(down.status, 1) << down.err;
+
+    const auto text = [](const std::string& path) {
+        const auto bytes = CliRunner::Read(path);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::string upText = text(upLog), downText = text(downLog);
+    EXPECT_EQ(upText.rfind("# Volmaren traffic log\n# transfer: upload\n", 0), 0u) << upText.substr(0, 200);
+    for (const char* line : {"\tSTB->PC\timage at 0x00000\t", "\n# end: completed\n"})
+        EXPECT_NE(upText.find(line), std::string::npos) << line;
+    for (const char* line : {"# system code: 2222", "\tPC->STB\tsystem code\t22 22\n",
+                             "\tSTB->PC\tREPLY_REFUSED: system code refused\t34\n",
+                             "# end: the receiver refused the system code\n"})
+        EXPECT_NE(downText.find(line), std::string::npos) << line << '\n' << downText;
 }
 
 }  // namespace

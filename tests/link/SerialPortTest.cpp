@@ -7,10 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <memory>
 #include <numeric>
 #include <thread>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <termios.h>
 
 namespace {
 
@@ -164,5 +169,99 @@ TEST_P(SerialPortContract, ReopeningClosesTheFirstDevice)
 INSTANTIATE_TEST_SUITE_P(Backends, SerialPortContract,
                          ::testing::Values(PortBackend{"Termios", [] { return CreateSerialPort(); }}),
                          [](const auto& backend) { return std::string(backend.param.name); });
+
+// Failures the test machine cannot produce itself (it runs as root), each
+// injected into one of the calls that open the device.
+int RealOpen(const char* path, int flags)
+{
+    return SystemDeviceCalls().open(path, flags);
+}
+int OpenDenied(const char*, int)
+{
+    errno = EACCES;
+    return -1;
+}
+int OpenHeldExclusively(const char*, int)
+{
+    errno = EBUSY;
+    return -1;
+}
+int OpenGone(const char*, int)
+{
+    errno = ENXIO;
+    return -1;
+}
+int LockHeld(int)
+{
+    errno = EWOULDBLOCK;
+    return -1;
+}
+int NoLineSettings(int, termios*)
+{
+    errno = ENOTTY;
+    return -1;
+}
+
+std::string GroupOf(const std::string& path)
+{
+    struct stat info { };
+    EXPECT_EQ(stat(path.c_str(), &info), 0);
+    const group* owner = getgrgid(info.st_gid);
+    return owner ? owner->gr_name : "";
+}
+
+struct FailureCase {
+    DeviceCalls calls;
+    std::vector<std::string> words;  // what the explanation must say
+};
+
+TEST(SerialPortFailures, EachCauseIsExplainedBesideTheCom1Message)
+{
+    CPtyPeer peer;
+    const std::string device = peer.SlavePath();
+    const DeviceCalls real = SystemDeviceCalls();
+    const std::string group = GroupOf(device);
+    ASSERT_FALSE(group.empty());
+    const FailureCase cases[] = {
+        {{OpenDenied, real.lock, real.getAttributes},
+         {"Permission denied", device, "group " + group, "sudo usermod -aG " + group + " "}},
+        {{OpenHeldExclusively, real.lock, real.getAttributes}, {"Device busy", device, "another program"}},
+        {{RealOpen, LockHeld, real.getAttributes}, {"Device busy", device, "fuser -v " + device}},
+        {{OpenGone, real.lock, real.getAttributes}, {"No such device", device}},
+        {{RealOpen, real.lock, NoLineSettings}, {"Not a serial port", device}},
+    };
+    for (const FailureCase& c : cases) {
+        CRecordingView messages;
+        CSerialPort injected(c.calls);
+        ISerialPort& port = injected;
+        port.Open(device, messages);
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_EQ(messages.Messages(), std::vector<std::string>{Text::kSetComStateFailed});
+        for (const std::string& word : c.words)
+            EXPECT_NE(port.OpenProblem().find(word), std::string::npos) << port.OpenProblem();
+    }
+}
+
+// The same causes, as the system really gives them.
+TEST(SerialPortFailures, RealMissingBusyAndNonSerialDevices)
+{
+    CPtyPeer peer;
+    CRecordingView messages;
+    CSerialPort first, second, third;
+    first.Open(peer.SlavePath(), messages);
+    ASSERT_TRUE(first.IsOpen());
+    EXPECT_EQ(first.OpenProblem(), "");
+    second.Open(peer.SlavePath(), messages);
+    EXPECT_FALSE(second.IsOpen());
+    EXPECT_EQ(second.OpenProblem().rfind("Device busy: " + peer.SlavePath(), 0), 0u) << second.OpenProblem();
+    third.Open("/dev/null", messages);
+    EXPECT_EQ(third.OpenProblem().rfind("Not a serial port: /dev/null", 0), 0u) << third.OpenProblem();
+    third.Open("/dev/volmaren-no-such-port", messages);
+    EXPECT_EQ(third.OpenProblem().rfind("No such device: /dev/volmaren-no-such-port", 0), 0u);
+    first.Close(messages);
+    second.Open(peer.SlavePath(), messages);
+    EXPECT_TRUE(second.IsOpen());
+    EXPECT_EQ(second.OpenProblem(), "");
+}
 
 }  // namespace

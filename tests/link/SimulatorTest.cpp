@@ -3,9 +3,11 @@
 #include "ImageFile.h"
 #include "LinkFixture.h"
 #include "SerialPort.h"
+#include "TrafficLogLines.h"
 #include "ChildProcess.h"
 
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -167,6 +169,96 @@ TEST_F(SimulatorTest, SimulatorReportsWhatADownloadGotWrong)
     EXPECT_NE(errors.find("main block 1: opens with 0x06 instead of 0x05"), std::string::npos);
     EXPECT_NE(errors.find("main block 1: checksum 0401, its data sums to 0400"), std::string::npos);
     EXPECT_NE(errors.find("4 fault(s)"), std::string::npos) << errors;
+}
+
+// The real port, keeping a copy of every byte that crosses it.
+class CTappedPort final : public ISerialPort {
+public:
+    void Open(const std::string& device, IPortMessages& messages) override { m_port.Open(device, messages); }
+    std::string OpenProblem() const override { return m_port.OpenProblem(); }
+    void Close(IPortMessages& messages) override { m_port.Close(messages); }
+    bool IsOpen() const override { return m_port.IsOpen(); }
+    std::uint32_t BytesWaiting() override { return m_port.BytesWaiting(); }
+    std::uint8_t ReadByte() override
+    {
+        read.push_back(m_port.ReadByte());
+        return read.back();
+    }
+    void WriteByte(std::uint8_t byte) override
+    {
+        written.push_back(byte);
+        m_port.WriteByte(byte);
+    }
+    PortWait Wait(int timeoutMs) override { return m_port.Wait(timeoutMs); }
+    std::size_t PendingOutput() const override { return m_port.PendingOutput(); }
+    void DiscardOutput() override { m_port.DiscardOutput(); }
+    bool IsLost() const override { return m_port.IsLost(); }
+
+    std::vector<std::uint8_t> read;
+    std::vector<std::uint8_t> written;
+
+private:
+    CSerialPort m_port;
+};
+
+TEST_F(SimulatorTest, TrafficLogHoldsEveryByteOfAnUploadAndADownloadInOrder)
+{
+    auto image = PatternImage(Image::kLargeSize, 5);
+    image[Image::kLargeMarkerOffset] = Image::kMarker;
+    const std::string imagePath = WriteImage(image);
+    auto owned = std::make_unique<CTappedPort>();
+    CTappedPort& tap = *owned;
+    CTransferLink tapped(view, view, std::move(owned));
+    tapped.SetImageBuffer(buffer.data(), &variant);
+    EXPECT_FALSE(tapped.HasTrafficLog());
+
+    for (const bool upload : {true, false}) {
+        SCOPED_TRACE(upload ? "upload" : "download");
+        tap.read.clear();
+        tap.written.clear();
+        CSimProcess sim({"--image", imagePath, "--noise"});
+        tapped.OpenDevice(sim.DevicePath());
+        ASSERT_TRUE(upload ? tapped.StartUpload(0x0042) : tapped.StartDownload(0x0042));
+        ASSERT_EQ(view.WaitForNotice(60s), upload ? Notice::UploadDone : Notice::DownloadDone);
+        ASSERT_EQ(upload ? tapped.FinishUpload() : tapped.FinishDownload(), TransferEnd::Completed);
+        tapped.ClosePort();
+        EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
+
+        const std::string text = tapped.TrafficLogText();
+        EXPECT_NE(text.find(std::string("# transfer: ") + (upload ? "upload" : "download")),
+                  std::string::npos);
+        EXPECT_NE(text.find("# system code: 0042"), std::string::npos);
+        EXPECT_NE(text.find("# end: completed"), std::string::npos);
+        std::vector<std::uint8_t> sent, received, imageBytes;
+        std::set<std::string> steps;
+        unsigned long lastMs = 0;
+        for (const LogLine& line : ParseLog(text)) {
+            ASSERT_TRUE(line.direction == "PC->STB" || line.direction == "STB->PC") << line.direction;
+            auto& stream = line.direction == "PC->STB" ? sent : received;
+            stream.insert(stream.end(), line.bytes.begin(), line.bytes.end());
+            ASSERT_GE(line.ms, lastMs);
+            lastMs = line.ms;
+            if (line.step.starts_with("image"))
+                imageBytes.insert(imageBytes.end(), line.bytes.begin(), line.bytes.end());
+            else
+                steps.insert(line.step);
+        }
+        EXPECT_EQ(sent, tap.written);
+        EXPECT_EQ(received, tap.read);
+        // The stray bytes before the receiver's SYNC may go before the port
+        // opens; those between its reply and its ACK always come.
+        for (const char* step :
+             {"SYNC", "ACK: hello", "system code", "REPLY_LARGE: large image", "dropped, waiting for ACK"})
+            EXPECT_EQ(steps.count(step), 1u) << step;
+        if (upload) {
+            EXPECT_EQ(imageBytes, image);
+            EXPECT_EQ(steps.count("ACK for CMD_SEND_IMAGE"), 1u);
+        } else {
+            for (const char* step : {"main block 0", "main block 639", "ACK for main block 639",
+                                     "tail block 1", "ACK for tail region header", "ACK for tail block 1"})
+                EXPECT_EQ(steps.count(step), 1u) << step;
+        }
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ int RunEdit(Arguments args);
 int RunDemo(Arguments args);
 int RunUpload(Arguments args);
 int RunDownload(Arguments args);
+int RunPorts(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

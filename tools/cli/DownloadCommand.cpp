@@ -1,4 +1,4 @@
-// volmaren-cli download --port DEV [--code DDDD] [--timeout SEC] IN
+// volmaren-cli download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
@@ -7,8 +7,8 @@
 int RunDownload(Arguments args)
 {
     TransferOptions options;
-    if (Outcome parsed =
-            ParseTransferOptions(args, "download --port DEV [--code DDDD] [--timeout SEC] IN", options);
+    if (Outcome parsed = ParseTransferOptions(
+            args, "download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN", options);
         parsed.status != Exit::kOk)
         return Report(parsed);
     CImageDocument document;

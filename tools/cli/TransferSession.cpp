@@ -1,14 +1,20 @@
 #include "TransferSession.h"
 
 #include "ConsoleTransferView.h"
+#include "ImageFile.h"
+#include "PortFinder.h"
 #include "PortNames.h"
 #include "SystemCode.h"
 #include "TransferLink.h"
 #include "TransferTexts.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iostream>
 
 #include <unistd.h>
 
@@ -108,6 +114,8 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
             options.code = args[++i];
             if (!CSystemCode::IsTypedCode(options.code))
                 return UsageError("--code takes four digits, as typed in the CODE box");
+        } else if (arg == "--log" && hasValue) {
+            options.logPath = args[++i];
         } else if (arg == "--timeout" && hasValue) {
             if (!ParseSeconds(args[++i], options.timeoutSeconds))
                 return UsageError("--timeout takes a whole number of seconds");
@@ -122,20 +130,34 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
     return Succeeded();
 }
 
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
-{
-    const std::uint16_t code = SystemCodeFor(options);
-    CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
-    CTransferLink link(view, view);
-    link.SetImageBuffer(image, variant);
-    link.OpenDevice(DevicePathForName(options.port));
-    if (!link.PortIsOpen())
-        return IoError("cannot use the port " + options.port);
+namespace {
 
-    const CInterruptGuard interrupts;
+// Checked before the transfer, so a log that cannot be written costs no
+// transfer.
+Outcome CheckLogWritable(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "a");
+    if (file == nullptr)
+        return IoError("cannot write the traffic log " + path + ": " + std::strerror(errno));
+    std::fclose(file);
+    return Succeeded();
+}
+
+Outcome SaveTrafficLog(const CTransferLink& link, const std::string& path)
+{
+    const std::string text = link.TrafficLogText();
+    std::string error;
+    if (!ImageFile::WriteAtomically(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
+                                    error))
+        return IoError("cannot write the traffic log: " + error);
+    return Succeeded();
+}
+
+// Waits for the started transfer's end and finishes it.
+Outcome Finish(Direction direction, CTransferLink& link, CConsoleTransferView& view,
+               const TransferOptions& options)
+{
     const bool upload = direction == Direction::Upload;
-    view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
-    upload ? link.StartUpload(code) : link.StartDownload(code);
     const WaitResult result = WaitForNotice(link, view, options.timeoutSeconds);
 
     if (result.notice == TransferNotice::CodeRefused) {
@@ -153,4 +175,36 @@ Outcome RunTransfer(Direction direction, const TransferOptions& options, std::ui
     if (link.PortLost())
         return {Exit::kStopped, "the port " + options.port + " hung up"};
     return {Exit::kStopped, ""};
+}
+
+}  // namespace
+
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
+{
+    const std::uint16_t code = SystemCodeFor(options);
+    CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
+    CTransferLink link(view, view);
+    link.SetImageBuffer(image, variant);
+    link.OpenDevice(DevicePathForName(options.port, FindSerialPorts()));
+    if (!link.PortIsOpen()) {
+        std::cerr << link.PortProblem() << '\n';
+        return IoError("cannot use the port " + options.port);
+    }
+    if (!options.logPath.empty())
+        if (Outcome writable = CheckLogWritable(options.logPath); writable.status != Exit::kOk)
+            return writable;
+
+    const CInterruptGuard interrupts;
+    const bool upload = direction == Direction::Upload;
+    view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
+    upload ? link.StartUpload(code) : link.StartDownload(code);
+    const Outcome outcome = Finish(direction, link, view, options);
+    if (options.logPath.empty())
+        return outcome;
+    const Outcome logged = SaveTrafficLog(link, options.logPath);
+    if (logged.status == Exit::kOk || outcome.status != Exit::kOk) {
+        Report(logged);
+        return outcome;
+    }
+    return logged;
 }

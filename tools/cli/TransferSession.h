@@ -11,6 +11,7 @@ struct TransferOptions {
     std::string port;  // COM1, COM2 or a device path
     std::string code;  // four digits as typed in the CODE box; empty: the code file's
     int timeoutSeconds = 60;  // silence that stops the transfer; 0 waits for ever
+    std::string logPath;  // where the traffic log goes; empty: none is written
     std::string file;
 };
 
@@ -19,7 +20,8 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
 enum class Direction { Upload, Download };
 
 // Opens the port, starts the transfer on `image` and waits for its end,
-// printing its status texts and progress. Ctrl-C stops it as closing the
+// printing its status texts and progress, then writes the traffic log when
+// one was asked for. Ctrl-C stops it as closing the
 // editor's window does, even a download the receiver has locked. Succeeds
 // only when the transfer completed; an upload's image is then in `image` in
 // the layout of `*variant`.

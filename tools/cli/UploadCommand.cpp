@@ -1,4 +1,4 @@
-// volmaren-cli upload --port DEV [--code DDDD] [--timeout SEC] OUT
+// volmaren-cli upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] OUT
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
@@ -10,8 +10,8 @@
 int RunUpload(Arguments args)
 {
     TransferOptions options;
-    if (Outcome parsed =
-            ParseTransferOptions(args, "upload --port DEV [--code DDDD] [--timeout SEC] OUT", options);
+    if (Outcome parsed = ParseTransferOptions(
+            args, "upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] OUT", options);
         parsed.status != Exit::kOk)
         return Report(parsed);
     CImageDocument document;

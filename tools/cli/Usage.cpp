@@ -56,22 +56,30 @@ Commands:
       Writes the demo image; --full fills every table to its limit (300
       satellites, 4000 transponders, 4467 TV and 1489 radio channels, 8
       groups).
-  upload --port DEV [--code DDDD] [--timeout SEC] OUT
+  upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] OUT
       Uploads the receiver's image as the UPLOAD button does and saves it
       as OUT; OUT is written only after a completed upload. A small image
       gets the bouquet notice.
-  download --port DEV [--code DDDD] [--timeout SEC] IN
+  download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN
       Opens IN and downloads it into the receiver as the DOWNLOAD button
       does right after that open.
       DEV is COM1, COM2 (/dev/ttyS0 and /dev/ttyS1 unless VOLMAREN_COM1 and
-      VOLMAREN_COM2 name other devices) or a device path. --code is the
+      VOLMAREN_COM2 name other devices), a name that "ports" lists, or a
+      device path. --code is the
       system code as typed in the editor's CODE box (four digits); without
       it the code kept in $VOLMAREN_CODE_FILE, else in kestrune.tmp in
       $XDG_CONFIG_HOME/volmaren or ~/.config/volmaren, is used. The status
       texts go to stderr, with a progress bar when it is a terminal. A
       transfer stops when no byte came for --timeout seconds (default 60,
       0 waits for ever) and on Ctrl-C, which ends even a download the
-      receiver has locked.
+      receiver has locked. --log FILE writes the traffic log of the
+      transfer to FILE afterwards: every byte sent and received, with its
+      time, direction and protocol step (the README describes the format).
+  ports
+      One line for COM1 and one for COM2 with the device each stands for,
+      then one line for every serial port found: its name, its device and
+      its description, and for a USB adapter the vendor and product IDs,
+      manufacturer, product and serial number.
   --help
       This text.
 

@@ -17,9 +17,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo, false},         {"list", RunList, false}, {"convert", RunConvert, true},
-    {"edit", RunEdit, true},          {"demo", RunDemo, true},  {"upload", RunUpload, true},
-    {"download", RunDownload, false},
+    {"info", RunInfo, false},   {"list", RunList, false},     {"convert", RunConvert, true},
+    {"edit", RunEdit, true},    {"demo", RunDemo, true},      {"upload", RunUpload, true},
+    {"download", RunDownload, false}, {"ports", RunPorts, false},
 };
 
 }  // namespace

@@ -1,0 +1,23 @@
+#include "TrafficLogCommand.h"
+
+#include "TransferLink.h"
+#include "UserPrompts.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
+{
+    const QString path =
+        Prompts::Current().SaveFileName(owner, QStringLiteral("Save Traffic Log"),
+                                        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")));
+    if (path.isEmpty())
+        return;
+    const std::string text = link.TrafficLogText();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit())
+        return;
+    Prompts::Message(owner,
+                     QStringLiteral("Cannot write the traffic log to %1: %2").arg(path, file.errorString()));
+}

@@ -1,0 +1,8 @@
+// Transfer > Save Traffic Log...: the record of the last transfer, written to
+// a file the user picks, for a bug report.
+#pragma once
+
+class CTransferLink;
+class QWidget;
+
+void SaveTrafficLog(QWidget* owner, const CTransferLink& link);
