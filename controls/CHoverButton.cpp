@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -93,6 +95,26 @@ void CHoverButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect source(QPoint(CurrentFrame() * m_frameSize.width(), 0), m_frameSize);
     painter.drawPixmap(QPoint(0, 0), m_strip, source);
+    // The pictures have no focus look of their own; a button reached with
+    // the keyboard shows the style's focus frame inside its edge.
+    if (ShowsFocusFrame()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+bool CHoverButton::ShowsFocusFrame() const
+{
+    return hasFocus() && m_bKeyboardFocus;
+}
+
+void CHoverButton::focusInEvent(QFocusEvent* event)
+{
+    m_bKeyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                       event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
 }
 
 void CHoverButton::enterEvent(QEnterEvent* event)

@@ -24,6 +24,9 @@ public:
     int CurrentFrame() const;
     QSize FrameSize() const;
     bool IsHovered() const;
+    // The focus frame is drawn: the button has the focus and got it from
+    // the keyboard.
+    bool ShowsFocusFrame() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -34,6 +37,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void SetHovered(bool hovered);
@@ -41,4 +45,5 @@ private:
     QPixmap m_strip;
     QSize m_frameSize;
     bool m_bHover = false;
+    bool m_bKeyboardFocus = false;
 };

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
 #include <memory>
+
+class QRadioButton;
 
 namespace Ui {
 class CConnectDlg;
@@ -23,6 +26,9 @@ public:
     explicit CConnectDlg(int& port, QWidget* parent = nullptr, const QStringList& foundPorts = {});
     ~CConnectDlg() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private Q_SLOTS:
     void OnOk();
     void OnCancel();
@@ -30,4 +36,6 @@ private Q_SLOTS:
 private:
     std::unique_ptr<Ui::CConnectDlg> m_ui;
     int& m_nPort;
+    // COM1, COM2, then the ports found, in the order the arrow keys go.
+    QList<QRadioButton*> m_radios;
 };

@@ -9,6 +9,7 @@
 #include "ui_CFavoriteGroupDlg.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -106,6 +107,7 @@ void CFavoriteGroupDlg::SetUpList(QTreeView* view, ChannelCheckModel* model)
     for (int column = 0; column < ChannelCheckModel::kColumnCount; ++column)
         header->resizeSection(column, ChannelCheckModel::ColumnWidth(column));
     view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
 }
 
 void CFavoriteGroupDlg::RebuildPositions()
@@ -224,6 +226,15 @@ void CFavoriteGroupDlg::OnDelete()
 
 bool CFavoriteGroupDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // Space toggles the current row as a click on it does.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
+        (watched == m_ui->tvList || watched == m_ui->radioList)) {
+        const auto* view = static_cast<QTreeView*>(watched);
+        if (view->currentIndex().isValid())
+            OnRowClick(view == m_ui->radioList ? kRadio : kTv,
+                       view->visualRect(view->currentIndex()).center());
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (press->button() == Qt::LeftButton) {

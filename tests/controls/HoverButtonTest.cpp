@@ -144,6 +144,13 @@ private Q_SLOTS:
         QTest::keyRelease(form.button, Qt::Key_Space);
         QCOMPARE(form.button->CurrentFrame(), int(CHoverButton::kNormalFrame));
         QCOMPARE(clicked.count(), 1);
+
+        // Reached with Tab it shows a focus frame; clicked, it does not.
+        form.button->setFocus(Qt::TabFocusReason);
+        QVERIFY(form.button->ShowsFocusFrame());
+        form.button->clearFocus();
+        form.button->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!form.button->ShowsFocusFrame());
     }
 
     void disabledButtonLooksNormalUnderTheMouseAndHoversWhenEnabledAgain()

@@ -187,6 +187,14 @@ void FavoriteGroupDialogs::clickingARowTogglesItAndCountsAsAChange()
     QCOMPARE(CheckedRows(&dialog, kTvList), (QList<int>{1, 3}));
     ClickRow(&dialog, kTvList, 3);
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{1});
+    // Space on the current row does the same.
+    QTreeView* tv = ListOf(&dialog, kTvList);
+    tv->setFocus();
+    tv->setCurrentIndex(tv->model()->index(2, 0));
+    QTest::keyClick(tv, Qt::Key_Space);
+    QCOMPARE(CheckedRows(&dialog, kTvList), (QList<int>{1, 2}));
+    QTest::keyClick(tv, Qt::Key_Space);
+    QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{1});
     QVERIFY(prompts.asked.isEmpty());
 
     prompts.Answer(IUserPrompts::Answer::No);

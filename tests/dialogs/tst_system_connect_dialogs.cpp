@@ -204,6 +204,21 @@ void SystemAndConnectDialogs::connectEnterPressesTheFocusedButton()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(port, 1);
 
+    // The arrow keys go through the ports, the found ones included.
+    CConnectDlg arrows(port, nullptr, {QStringLiteral("ttyUSB0 - FT232R USB UART")});
+    QVERIFY(Open(arrows));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(port, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(port, 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(port, 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(arrows.result(), int(QDialog::Accepted));
+    QCOMPARE(port, 3);
+
     CConnectDlg second(port);
     QVERIFY(Open(second));
     Click(&second, kCom2);
