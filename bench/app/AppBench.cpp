@@ -2,8 +2,9 @@
 //   build/bench/app/app_bench
 // and prints, for a full database (4467 TV channels, 4000 transponders):
 // the time to refill the TV list and paint it, the time of a click on
-// 'All Satellite', Undo and Redo with the lists refilled, and the event
-// loop's latency during a full-speed upload.
+// 'All Satellite', Undo and Redo with the lists refilled, a keystroke in
+// Find, a sort, a drop and a flag set on many rows, and the event loop's
+// latency during a full-speed upload.
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListView>
 #include <QProcess>
 #include <QSettings>
@@ -23,6 +25,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <cstdio>
 #include <vector>
 
@@ -116,6 +119,59 @@ std::pair<Figures, Figures> TimeUndoRedo(CVolmarenView& view, CVolmarenDoc& doc,
         timed(redo, &CVolmarenDoc::Redo, doc);
     }
     return {Summarise(undo), Summarise(redo)};
+}
+
+// Arranging on the full TV list: one keystroke in the Find field, sorting
+// the whole table, dropping 500 rows and setting Lock on 1000 rows, each with
+// its list refilled and painted.
+void TimeArranging(CVolmarenView& view, CVolmarenDoc& doc)
+{
+    QTreeView* list = view.ChannelList(kTv);
+    auto* search = view.findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+    auto paint = [list] { list->viewport()->repaint(); };
+    std::vector<double> keystrokes;
+    for (int run = 0; run < 10; ++run) {
+        for (const QString& text :
+             {QStringLiteral("d"), QStringLiteral("di"), QStringLiteral("dis"), QString()}) {
+            QElapsedTimer timer;
+            timer.start();
+            search->setText(text);
+            paint();
+            keystrokes.push_back(Milliseconds(timer));
+        }
+    }
+    Report("one keystroke in Find, 4467 rows", Summarise(keystrokes), "under 10 ms");
+
+    auto timeSteps = [&](const char* what, const char* goal, const CVolmarenDoc::Change& change) {
+        std::vector<double> samples;
+        for (int run = 0; run < 10; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            doc.Apply(QStringLiteral("Step"), ListChange::TvChannels, change);
+            paint();
+            samples.push_back(Milliseconds(timer));
+            doc.Undo();
+        }
+        Report(what, Summarise(samples), goal);
+    };
+    std::vector<int> everyRow(4467);
+    std::iota(everyRow.begin(), everyRow.end(), 0);
+    timeSteps("sort the whole TV table by name", "under 20 ms", [&everyRow](CChannelDatabase& db) {
+        db.SortChannels(everyRow, ChannelSortKey::Name, false, kTv);
+    });
+    std::vector<int> block;
+    for (int row = 1000; row < 3000; row += 4)
+        block.push_back(row);
+    timeSteps("drop 500 rows", "under 50 ms",
+              [&block](CChannelDatabase& db) { db.MoveChannels(block, 100, kTv); });
+    std::vector<int> thousand;
+    for (int row = 0; row < 4000; row += 4)
+        thousand.push_back(row);
+    ChannelFlagChanges lock;
+    lock.lock = true;
+    lock.joinGroups = GroupBit(0);
+    timeSteps("Lock and a group on 1000 selected channels", "under 50 ms",
+              [&](CChannelDatabase& db) { db.SetChannelFlags(thousand, lock, kTv); });
 }
 
 // A timer asks for the event loop every millisecond; the lateness of each
@@ -220,6 +276,7 @@ int main(int argc, char** argv)
             });
         Report("undo the deletion of a satellite (500 transponders)", undoSatellite, "under 15 ms");
         Report("redo it", redoSatellite, "under 15 ms");
+        TimeArranging(editor.view(), editor.doc());
         double seconds = 0;
         const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
         std::printf("full-speed upload of a large image, with the refill after it: %.2f s\n", seconds);
