@@ -89,6 +89,19 @@ std::uint8_t* CChannelDatabase::ChannelTable(int kind)
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
 }
 
+void CChannelDatabase::CopyTablesFrom(const CChannelDatabase& other)
+{
+    using namespace Image;
+    m_nVariant = other.m_nVariant;
+    std::memcpy(m_pLeadingRegion.get(), other.m_pLeadingRegion.get(), kLeadingSize);
+    std::memcpy(m_pBouquetTable.get(), other.m_pBouquetTable.get(), kBouquetSize);
+    std::memcpy(m_pTvTable.get(), other.m_pTvTable.get(), kTvSize);
+    std::memcpy(m_pRadioTable.get(), other.m_pRadioTable.get(), kRadioSize);
+    std::memcpy(m_pTransponderTable.get(), other.m_pTransponderTable.get(), kTransponderSize);
+    std::memcpy(m_pSatelliteTable.get(), other.m_pSatelliteTable.get(), kSatelliteSize);
+    std::memcpy(m_pSystemBlock.get(), other.m_pSystemBlock.get(), kSystemSize);
+}
+
 void CChannelDatabase::ImageToTables(int variant)
 {
     using namespace Image;
@@ -226,6 +239,20 @@ void CChannelDatabase::MarkBouquetDeleted(int index, int kind)
 {
     if (std::uint8_t* entry = BouquetEntryAt(index, kind))
         std::memset(entry, Image::kBouquetDeleted, Image::kBouquetEntrySize);
+}
+
+void CChannelDatabase::GetBouquetEntry(BouquetEntry& entry, int index, int kind) const
+{
+    if (const std::uint8_t* at = BouquetEntryAt(index, kind))
+        std::memcpy(&entry, at, sizeof entry);
+    else
+        entry = BouquetEntry{};
+}
+
+void CChannelDatabase::SetBouquetEntry(const BouquetEntry& entry, int index, int kind)
+{
+    if (std::uint8_t* at = BouquetEntryAt(index, kind))
+        std::memcpy(at, &entry, sizeof entry);
 }
 
 void CChannelDatabase::GetGroup(FavoriteGroupRecord& record, int slot) const

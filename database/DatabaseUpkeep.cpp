@@ -101,6 +101,14 @@ void CChannelDatabase::UpdateListContext()
     SetSystemInfo(s);
 }
 
+void CChannelDatabase::SettleListContext()
+{
+    // A reset to "all channels" (from an unknown mode, or a group mode with
+    // every group empty) settles in the second run; later runs change nothing.
+    UpdateListContext();
+    UpdateListContext();
+}
+
 void CChannelDatabase::RecountGroups()
 {
     SystemInfo info;

@@ -1,7 +1,7 @@
 // volmaren-cli end to end: exit statuses, messages, files left alone on a
 // refusal, round trips, and a realistic edit script.
 #include "CliRunner.h"
-#include "DatabaseInvariants.h"
+#include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "RecordRules.h"
 
@@ -300,7 +300,7 @@ TEST_F(Cli, AnEditScriptMakesTheBytesTheEditorWould)
     std::string error;
     ASSERT_EQ(document.LoadFile(Out(), error), CImageDocument::Load::Loaded);
     const CChannelDatabase& db = document.m_database;
-    EXPECT_EQ(InvariantViolation(db), "");
+    EXPECT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{});
     EXPECT_EQ(db.GetSatelliteCount(), 8);
     SatelliteRecord added;
     db.GetSatellite(added, 7);

@@ -8,9 +8,9 @@
 // demo image (a first byte of 0xF0 or more first changes the demo image at
 // up to 15 places given as 3-byte offsets and a value).
 #include "CellText.h"
-#include "DatabaseInvariants.h"
 #include "DemoImage.h"
 #include "FuzzScript.h"
+#include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "RecordRules.h"
 
@@ -37,10 +37,10 @@ std::uint64_t SampledHash(const std::uint8_t* data, std::size_t size)
 
 void CheckInvariants(const CChannelDatabase& db, const char* after)
 {
-    const std::string violation = InvariantViolation(db);
-    if (violation.empty())
+    const ImageCheck::Findings findings = ImageCheck::CheckStructure(db);
+    if (findings.empty())
         return;
-    std::fprintf(stderr, "invariant broken by %s: %s\n", after, violation.c_str());
+    std::fprintf(stderr, "invariant broken by %s: %s\n", after, findings.front().c_str());
     std::abort();
 }
 
@@ -241,7 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DecodedInput input = Decode(data, size);
     if (document.LoadBytes(input.Image(), input.imageSize, "fuzz") != CImageDocument::Load::Loaded)
         return 0;
-    const bool valid = InvariantViolation(document.m_database).empty();
+    const bool valid = ImageCheck::CheckStructure(document.m_database).empty();
     FuzzScript script(data + input.scriptStart, size - input.scriptStart, SampledHash(data, size));
     RunScript(document.m_database, script, valid);
     return 0;
