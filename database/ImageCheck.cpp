@@ -166,14 +166,14 @@ template <std::size_t N> bool LacksNul(const char (&field)[N])
 
 void CheckNames(const CChannelDatabase& db, Report& report)
 {
-    for (int i = 0; i < db.GetSatelliteCount(); ++i) {
+    for (int i = 0, count = db.GetSatelliteCount(); i < count; ++i) {
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
         if (LacksNul(satellite.name))
             report.Add("satellite", i, "name has no NUL");
     }
     for (int kind : {int(kTv), int(kRadio)}) {
-        for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+        for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
             BouquetEntry entry;
@@ -203,7 +203,7 @@ void CheckGroupBits(const CChannelDatabase& db, Report& report)
 {
     const std::uint8_t named = NamedGroups(db);
     for (int kind : {int(kTv), int(kRadio)}) {
-        for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+        for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
             const std::uint8_t unnamed = channel.favoriteMask & std::uint8_t(~named);

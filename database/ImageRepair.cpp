@@ -56,7 +56,7 @@ void CloseTables(CChannelDatabase& db)
 void RemoveSatellites(CChannelDatabase& db)
 {
     std::vector<int> deleted;
-    for (int i = 0; i < db.GetSatelliteCount(); ++i) {
+    for (int i = 0, count = db.GetSatelliteCount(); i < count; ++i) {
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
         if (AllZero(&satellite, sizeof satellite))
@@ -74,7 +74,7 @@ void RemoveTransponders(CChannelDatabase& db)
 {
     const int satellites = db.GetSatelliteCount();
     std::vector<int> dangling;
-    for (int i = 0; i < db.GetTransponderCount(); ++i) {
+    for (int i = 0, count = db.GetTransponderCount(); i < count; ++i) {
         TransponderRecord transponder;
         db.GetTransponder(transponder, i);
         if (AllZero(&transponder, sizeof transponder) || transponder.satelliteIndex >= satellites)
@@ -88,7 +88,7 @@ void RemoveChannels(CChannelDatabase& db, int kind)
 {
     const int transponders = db.GetTransponderCount();
     std::vector<int> dangling;
-    for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+    for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
         ChannelRecord channel;
         db.GetChannel(channel, i, kind);
         if (AllZero(&channel, kChannelRecordProper) || channel.transponderIndex >= transponders)
@@ -116,7 +116,7 @@ template <std::size_t N> void EndWithNul(char (&field)[N])
 void MendChannels(CChannelDatabase& db, std::uint8_t namedGroups)
 {
     for (int kind : {int(kTv), int(kRadio)}) {
-        for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+        for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
             EndWithNul(channel.name);
@@ -135,7 +135,7 @@ void MendChannels(CChannelDatabase& db, std::uint8_t namedGroups)
 
 void MendNames(CChannelDatabase& db)
 {
-    for (int i = 0; i < db.GetSatelliteCount(); ++i) {
+    for (int i = 0, count = db.GetSatelliteCount(); i < count; ++i) {
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
         EndWithNul(satellite.name);
