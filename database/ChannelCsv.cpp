@@ -243,6 +243,8 @@ std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows)
     if (records.empty() || records[0].fields != std::vector<std::string>(kColumns.begin(), kColumns.end()))
         return Refusal{records.empty() ? 1 : records[0].line,
                        "the first row must be the header " + HeaderText()};
+    std::vector<Row> read;
+    read.reserve(records.size() - 1);
     for (std::size_t r = 1; r < records.size(); ++r) {
         const Csv::Record& record = records[r];
         if (record.fields.size() != kColumns.size())
@@ -252,12 +254,11 @@ std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows)
         CellReader cells(record);
         Row row;
         row.line = record.line;
-        if (!ReadRow(cells, row)) {
-            rows.clear();
+        if (!ReadRow(cells, row))
             return Refusal{record.line, cells.Reason()};
-        }
-        rows.push_back(std::move(row));
+        read.push_back(std::move(row));
     }
+    rows = std::move(read);
     return std::nullopt;
 }
 

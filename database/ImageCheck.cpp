@@ -3,23 +3,21 @@
 #include "ChannelDatabase.h"
 #include "ImageCheckDetail.h"
 
-#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <unordered_map>
 
 namespace ImageCheck {
 
 namespace Detail {
 
-namespace {
-
-bool IsDeletedChannel(const ChannelRecord& channel)
+bool AllBytes(const void* p, std::size_t n, std::uint8_t value)
 {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&channel);
-    return std::all_of(bytes, bytes + kChannelRecordProper, [](std::uint8_t b) { return b == 0; });
+    std::array<std::uint8_t, 64> block;
+    block.fill(value);
+    return n <= block.size() && std::memcmp(p, block.data(), n) == 0;
 }
-
-}  // namespace
 
 const char* ChannelTable(int kind)
 {
@@ -40,7 +38,7 @@ std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int
     for (int i = 0; i < count; ++i) {
         ChannelRecord channel;
         db.GetChannel(channel, i, kind);
-        if (IsDeletedChannel(channel))
+        if (AllBytes(&channel, kChannelRecordProper, 0))
             continue;
         const std::uint64_t key = std::uint64_t(channel.transponderIndex) << 48 |
                                   std::uint64_t(channel.videoPid) << 32 |
@@ -69,12 +67,6 @@ std::uint8_t NamedGroups(const CChannelDatabase& db)
 namespace {
 
 using namespace Detail;
-
-bool AllBytes(const void* p, std::size_t n, std::uint8_t value)
-{
-    const auto* bytes = static_cast<const std::uint8_t*>(p);
-    return std::all_of(bytes, bytes + n, [value](std::uint8_t b) { return b == value; });
-}
 
 // Collects findings as "<table> <index>: <what>".
 class Report {
@@ -113,21 +105,32 @@ void CheckSatellites(const CChannelDatabase& db, Report& report)
     }
 }
 
+std::uint16_t WordAt(const std::uint8_t* p)
+{
+    std::uint16_t value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
 void CheckTransponders(const CChannelDatabase& db, Report& report)
 {
     const int satellites = db.GetSatelliteCount();
     const int count = db.GetTransponderCount();
-    for (int i = 0; i <= Image::kMaxTransponders; ++i) {
+    for (int i = 0; i < count; ++i) {
         TransponderRecord transponder;
         db.GetTransponder(transponder, i);
-        if (i >= count && transponder.satelliteIndex != Image::kTransponderEnd)
-            report.Add("transponder", i, AfterTheEnd(i, count));
-        else if (i < count && AllBytes(&transponder, sizeof transponder, 0))
+        if (AllBytes(&transponder, sizeof transponder, 0))
             report.Add("transponder", i, "deleted record left in the table");
-        else if (i < count && transponder.satelliteIndex >= satellites)
+        else if (transponder.satelliteIndex >= satellites)
             report.Add("transponder", i,
                        "names satellite " + std::to_string(transponder.satelliteIndex) +
                            ", which does not exist");
+    }
+    // The slots after the end are read in place: there are thousands.
+    const std::uint8_t* table = db.GetTransponderTable();
+    for (int i = count; i <= Image::kMaxTransponders; ++i) {
+        if (WordAt(table + std::size_t(i) * sizeof(TransponderRecord)) != Image::kTransponderEnd)
+            report.Add("transponder", i, AfterTheEnd(i, count));
     }
 }
 
@@ -136,18 +139,11 @@ void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
     const char* table = ChannelTable(kind);
     const int transponders = db.GetTransponderCount();
     const int count = db.GetChannelCount(kind);
-    for (int i = 0; i < ChannelCapacity(kind); ++i) {
+    for (int i = 0; i < count; ++i) {
         ChannelRecord channel;
         db.GetChannel(channel, i, kind);
         BouquetEntry entry;
         db.GetBouquetEntry(entry, i, kind);
-        if (i >= count) {
-            if (channel.transponderIndex != Image::kChannelEnd)
-                report.Add(table, i, "slot after the end is not empty");
-            if (!AllBytes(&entry, sizeof entry, 0))
-                report.Add(table, i, "bouquet entry after the end is not zero");
-            continue;
-        }
         if (AllBytes(&channel, kChannelRecordProper, 0))
             report.Add(table, i, "deleted record left in the table");
         else if (channel.transponderIndex >= transponders)
@@ -156,6 +152,14 @@ void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
                            ", which does not exist");
         if (AllBytes(&entry, sizeof entry, Image::kBouquetDeleted))
             report.Add(table, i, "deleted bouquet entry left in the table");
+    }
+    const std::uint8_t* slots = db.GetChannelTable(kind);
+    const std::uint8_t* entries = db.GetBouquetTable() + (kind == kRadio ? Image::kRadioBouquetStart : 0);
+    for (int i = count; i < ChannelCapacity(kind); ++i) {
+        if (WordAt(slots + std::size_t(i) * sizeof(ChannelRecord)) != Image::kChannelEnd)
+            report.Add(table, i, "slot after the end is not empty");
+        if (!AllBytes(entries + std::size_t(i) * sizeof(BouquetEntry), sizeof(BouquetEntry), 0))
+            report.Add(table, i, "bouquet entry after the end is not zero");
     }
 }
 

@@ -2,6 +2,7 @@
 // and which channels are duplicates or members of groups that do not exist.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -10,6 +11,9 @@
 class CChannelDatabase;
 
 namespace ImageCheck::Detail {
+
+// Whether the n bytes at p (a record, at most 64 bytes) all hold the value.
+bool AllBytes(const void* p, std::size_t n, std::uint8_t value);
 
 // "tv channel" or "radio channel".
 const char* ChannelTable(int kind);

@@ -4,19 +4,12 @@
 #include "ImageCheck.h"
 #include "ImageCheckDetail.h"
 
-#include <algorithm>
 
 namespace ImageCheck {
 
 namespace {
 
 using namespace Detail;
-
-bool AllZero(const void* p, std::size_t n)
-{
-    const auto* bytes = static_cast<const std::uint8_t*>(p);
-    return std::all_of(bytes, bytes + n, [](std::uint8_t b) { return b == 0; });
-}
 
 // Writes an empty record over every slot after a table's end that does not
 // hold the end value, the missing end record of a full table included.
@@ -59,7 +52,7 @@ void RemoveSatellites(CChannelDatabase& db)
     for (int i = 0, count = db.GetSatelliteCount(); i < count; ++i) {
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
-        if (AllZero(&satellite, sizeof satellite))
+        if (AllBytes(&satellite, sizeof satellite, 0))
             deleted.push_back(i);
         else if (satellite.index != i) {
             satellite.index = std::uint16_t(i);
@@ -77,7 +70,7 @@ void RemoveTransponders(CChannelDatabase& db)
     for (int i = 0, count = db.GetTransponderCount(); i < count; ++i) {
         TransponderRecord transponder;
         db.GetTransponder(transponder, i);
-        if (AllZero(&transponder, sizeof transponder) || transponder.satelliteIndex >= satellites)
+        if (AllBytes(&transponder, sizeof transponder, 0) || transponder.satelliteIndex >= satellites)
             dangling.push_back(i);
     }
     if (!dangling.empty())
@@ -91,7 +84,7 @@ void RemoveChannels(CChannelDatabase& db, int kind)
     for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
         ChannelRecord channel;
         db.GetChannel(channel, i, kind);
-        if (AllZero(&channel, kChannelRecordProper) || channel.transponderIndex >= transponders)
+        if (AllBytes(&channel, kChannelRecordProper, 0) || channel.transponderIndex >= transponders)
             dangling.push_back(i);
     }
     if (!dangling.empty())
@@ -124,8 +117,7 @@ void MendChannels(CChannelDatabase& db, std::uint8_t namedGroups)
             db.SetChannel(channel, i, kind);
             BouquetEntry entry;
             db.GetBouquetEntry(entry, i, kind);
-            if (std::all_of(std::begin(entry.text), std::end(entry.text),
-                            [](char c) { return std::uint8_t(c) == Image::kBouquetDeleted; }))
+            if (AllBytes(&entry, sizeof entry, Image::kBouquetDeleted))
                 entry = BouquetEntry{};
             EndWithNul(entry.text);
             db.SetBouquetEntry(entry, i, kind);

@@ -1,0 +1,45 @@
+// Checks and repairs a known image with a few bytes patched (ImagePatch.h):
+// the check finds something exactly when the repair changes a byte, and a
+// repaired image passes its own check.
+#include "ImageCheck.h"
+#include "ImageDocument.h"
+#include "ImagePatch.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void Fail(const char* what, const ImageCheck::Findings& findings)
+{
+    std::fprintf(stderr, "%s\n", what);
+    for (const std::string& finding : findings)
+        std::fprintf(stderr, "  %s\n", finding.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static CImageDocument document;
+    static std::vector<std::uint8_t> image, before;
+    ImagePatch::Apply(data, size, image);
+    if (document.LoadBytes(image.data(), image.size(), "fuzz") != CImageDocument::Load::Loaded)
+        return 0;
+    CChannelDatabase& db = document.m_database;
+    db.TablesToWorkImage();
+    before.assign(db.GetWorkImage(), db.GetWorkImage() + Image::kLargeSize);
+
+    const ImageCheck::Findings findings = ImageCheck::Check(db);
+    ImageCheck::Repair(db);
+    db.TablesToWorkImage();
+    const bool changed = std::memcmp(before.data(), db.GetWorkImage(), Image::kLargeSize) != 0;
+    if (findings.empty() == changed)
+        Fail(changed ? "the repair changed a clean image" : "the repair left these findings as they were",
+             findings);
+    if (const ImageCheck::Findings left = ImageCheck::Check(db); !left.empty())
+        Fail("the repaired image fails its own check", left);
+    return 0;
+}
