@@ -4,7 +4,6 @@
 #include "ImageCheck.h"
 #include "ImageCheckDetail.h"
 
-
 namespace ImageCheck {
 
 namespace {
