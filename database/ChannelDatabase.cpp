@@ -353,16 +353,27 @@ int CChannelDatabase::SatelliteOfChannel(const ChannelRecord& channel, int trans
     return transponder.satelliteIndex < satelliteCount ? transponder.satelliteIndex : -1;
 }
 
+int CChannelDatabase::SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const
+{
+    const std::uint16_t tp = ReadU16(GetChannelTable(kind) + std::size_t(slot) * sizeof(ChannelRecord));
+    if (tp >= transponderCount)
+        return -1;
+    const std::uint16_t sat =
+        ReadU16(m_pTransponderTable.get() + std::size_t(tp) * sizeof(TransponderRecord));
+    return sat < satelliteCount ? sat : -1;
+}
+
 int CChannelDatabase::GetSatelliteChannelCount(int sat, int kind) const
 {
-    const int transponders = GetTransponderCount();
-    const int satellites = GetSatelliteCount();
+    return ChannelsOnSatellite(sat, kind, GetTransponderCount(), GetSatelliteCount());
+}
+
+int CChannelDatabase::ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const
+{
     const int count = GetChannelCount(kind);
     int n = 0;
     for (int i = 0; i < count; ++i) {
-        ChannelRecord channel;
-        GetChannel(channel, i, kind);
-        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        const int owner = SatelliteOfSlot(i, kind, transponders, satellites);
         if (owner >= 0 && unsigned(owner) == Slot(sat))
             ++n;
     }
@@ -463,9 +474,7 @@ void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
     const int count = GetChannelCount(kind);
     std::size_t n = 0;
     for (int i = 0; i < count; ++i) {
-        ChannelRecord channel;
-        GetChannel(channel, i, kind);
-        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        const int owner = SatelliteOfSlot(i, kind, transponders, satellites);
         if (owner >= 0 && unsigned(owner) == Slot(sat))
             view[n++] = i;
     }

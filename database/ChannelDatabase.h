@@ -167,6 +167,11 @@ public:
     int FirstChannelSatellite() const;
 
 private:
+    // SatelliteOfChannel for the channel in a slot below the count, read in
+    // place: the upkeep asks it of every channel several times.
+    int SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const;
+    // GetSatelliteChannelCount with the table counts the caller has.
+    int ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const;
     std::uint8_t* ChannelTable(int kind);
     std::uint8_t* BouquetEntryAt(int index, int kind);
     const std::uint8_t* BouquetEntryAt(int index, int kind) const;
