@@ -154,10 +154,17 @@ void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
             report.Add(table, i, "deleted bouquet entry left in the table");
     }
     const std::uint8_t* slots = db.GetChannelTable(kind);
-    const std::uint8_t* entries = db.GetBouquetTable() + (kind == kRadio ? Image::kRadioBouquetStart : 0);
     for (int i = count; i < ChannelCapacity(kind); ++i) {
         if (WordAt(slots + std::size_t(i) * sizeof(ChannelRecord)) != Image::kChannelEnd)
             report.Add(table, i, "slot after the end is not empty");
+    }
+    const std::uint8_t* entries = db.GetBouquetTable() + (kind == kRadio ? Image::kRadioBouquetStart : 0);
+    const std::size_t tail = std::size_t(ChannelCapacity(kind) - count) * sizeof(BouquetEntry);
+    const std::uint8_t* first = entries + std::size_t(count) * sizeof(BouquetEntry);
+    // All zero when the first byte is and every byte equals the one before.
+    if (tail == 0 || (first[0] == 0 && std::memcmp(first, first + 1, tail - 1) == 0))
+        return;
+    for (int i = count; i < ChannelCapacity(kind); ++i) {
         if (!AllBytes(entries + std::size_t(i) * sizeof(BouquetEntry), sizeof(BouquetEntry), 0))
             report.Add(table, i, "bouquet entry after the end is not zero");
     }

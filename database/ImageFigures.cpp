@@ -76,7 +76,8 @@ std::string Pair(const std::uint8_t* pair)
 
 void AddFigureFindings(const CChannelDatabase& db, std::vector<std::string>& findings)
 {
-    CChannelDatabase settled;
+    // Kept from one check to the next: a database holds megabytes of buffers.
+    thread_local CChannelDatabase settled;
     settled.CopyTablesFrom(db);
     settled.SettleListContext();
 
