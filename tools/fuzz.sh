@@ -22,8 +22,8 @@ mkdir -p "$corpus/image" "$corpus/csv" "$corpus/check" "$artifacts"
 
 # Image inputs: base, patch count, patches, then the operation script.
 printf '\x00\x00\x00\x01\x02\x03\x05\x07\x08\x09\x0a' > "$corpus/image/seed-demo"
-printf '\x05\x00\x00\x03\x02\x05' > "$corpus/image/seed-small"
-printf '\x07\x00\x01\x01\x03\x02' > "$corpus/image/seed-full"
+printf '\x18\x00\x00\x03\x02\x05' > "$corpus/image/seed-small"
+printf '\x1f\x00\x01\x01\x03\x02' > "$corpus/image/seed-full"
 printf '\x00\x02\x00\x05\x00\x00\x02\xb7\x0f\x03\x02\x00\x00\x01\xff' > "$corpus/image/seed-patched"
 cp "$corpus"/image/seed-* "$corpus/check/"
 cli=build-fuzz/tools/volmaren-cli
@@ -33,11 +33,12 @@ head -n 4 "$corpus/csv/seed-demo.csv" > "$corpus/csv/seed-short.csv"
 
 run() {
     local name=$1 share=$2 max_len=$3
+    shift 3
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "build-fuzz/tests/fuzz/volmaren_${name}_fuzzer" "$corpus/$name" \
         -max_total_time=$((seconds * share / 100 > 0 ? seconds * share / 100 : 1)) -max_len="$max_len" \
-        -timeout=30 -rss_limit_mb=4096 -artifact_prefix="$artifacts/$name-" -print_final_stats=1
+        -timeout=30 -rss_limit_mb=4096 -artifact_prefix="$artifacts/$name-" -print_final_stats=1 "$@"
 }
 run image 40 1024
-run csv 30 65536
+run csv 30 65536 -dict=tests/fuzz/csv.dict
 run check 30 256

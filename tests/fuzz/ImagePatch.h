@@ -2,9 +2,10 @@
 // images and a handful of patches aimed at its records, so that a short
 // input reaches any record of a whole image.
 //
-//   base       byte: 0-4 the demo image, 5 the demo image in the small
-//              layout, 6 the blank image, 7 the demo image with every
-//              table filled to its limit
+//   base       byte, modulo 32: 0-23 the demo image, 24-27 the demo image
+//              in the small layout, 28-30 the blank image, 31 the demo
+//              image with every table filled to its limit (rarely: each
+//              operation on it takes long)
 //   patches    byte: how many (0 to 15), then each patch:
 //              region byte (TV, radio, bouquet, transponder, satellite,
 //              group, system, position pair, or anywhere), record word,
@@ -27,19 +28,20 @@ public:
     struct Applied {
         std::size_t scriptStart;  // how many input bytes the patches took
         bool patched;  // false: the known image as it is, which is valid
+        bool full;  // every table at its limit
     };
 
     // Builds the patched image into `image`.
     static Applied Apply(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& image)
     {
         Reader in{data, size};
-        const int choice = in.Byte() % 8;
-        const Base& base = Bases()[std::size_t(choice < 5 ? 0 : choice - 4)];
+        const int choice = in.Byte() % 32;
+        const Base& base = Bases()[std::size_t(choice < 24 ? 0 : choice < 28 ? 1 : choice < 31 ? 2 : 3)];
         image.assign(base.bytes.begin(), base.bytes.end());
         const int patches = in.Byte() % 16;
         for (int n = patches; n > 0; --n)
             Patch(in, base, image);
-        return {in.at, patches > 0};
+        return {in.at, patches > 0, &base == &Bases()[3]};
     }
 
 private:
