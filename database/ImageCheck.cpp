@@ -40,9 +40,7 @@ std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int
         db.GetChannel(channel, i, kind);
         if (AllBytes(&channel, kChannelRecordProper, 0))
             continue;
-        const std::uint64_t key = std::uint64_t(channel.transponderIndex) << 48 |
-                                  std::uint64_t(channel.videoPid) << 32 |
-                                  std::uint64_t(channel.audioPid) << 16 | channel.pcrPid;
+        const std::uint64_t key = DuplicateKey(channel);
         const auto [at, inserted] = first.emplace(key, i);
         if (!inserted)
             duplicates.emplace_back(i, at->second);

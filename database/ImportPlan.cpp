@@ -10,6 +10,7 @@
 #include "SystemTexts.h"
 
 #include <cstring>
+#include <set>
 
 namespace ChannelRows {
 
@@ -148,11 +149,30 @@ private:
             !Storable(row, row.bouquet, placed.bouquet.text, "bouquet"))
             return false;
         Rules::WriteAddedChannel(placed.record, placed.bouquet, choices, std::uint16_t(tp), row.kind);
+        // A row whose channel an earlier row took names no new channel.
+        if (!Keys(row.kind).insert(DuplicateKey(placed.record)).second) {
+            why = "its channel is there already";
+            return true;
+        }
         placed.record.favoriteMask = m_groups.Mask(m_names, 0);
         m_placed[std::size_t(row.kind)].push_back(placed);
         ++count;
         ++m_plan.report.added;
         return true;
+    }
+
+    // The duplicate keys of the table's channels and of those added so far.
+    std::set<std::uint64_t>& Keys(int kind)
+    {
+        std::set<std::uint64_t>& keys = m_keys[std::size_t(kind)];
+        if (keys.empty()) {
+            for (int i = 0, count = m_db.GetChannelCount(kind); i < count; ++i) {
+                ChannelRecord channel;
+                m_db.GetChannel(channel, i, kind);
+                keys.insert(DuplicateKey(channel));
+            }
+        }
+        return keys;
     }
 
     const CChannelDatabase& m_db;
@@ -163,6 +183,7 @@ private:
     std::array<int, 2> m_counts;
     std::array<std::vector<Placed>, 2> m_placed;
     std::vector<std::string> m_names;  // the groups of the row at hand
+    std::array<std::set<std::uint64_t>, 2> m_keys;
     std::optional<Refusal> m_refusal;
 };
 
