@@ -91,15 +91,12 @@ std::uint8_t* CChannelDatabase::ChannelTable(int kind)
 
 void CChannelDatabase::CopyTablesFrom(const CChannelDatabase& other)
 {
-    using namespace Image;
     m_nVariant = other.m_nVariant;
-    std::memcpy(m_pLeadingRegion.get(), other.m_pLeadingRegion.get(), kLeadingSize);
-    std::memcpy(m_pBouquetTable.get(), other.m_pBouquetTable.get(), kBouquetSize);
-    std::memcpy(m_pTvTable.get(), other.m_pTvTable.get(), kTvSize);
-    std::memcpy(m_pRadioTable.get(), other.m_pRadioTable.get(), kRadioSize);
-    std::memcpy(m_pTransponderTable.get(), other.m_pTransponderTable.get(), kTransponderSize);
-    std::memcpy(m_pSatelliteTable.get(), other.m_pSatelliteTable.get(), kSatelliteSize);
-    std::memcpy(m_pSystemBlock.get(), other.m_pSystemBlock.get(), kSystemSize);
+    std::memcpy(m_pLeadingRegion.get(), other.m_pLeadingRegion.get(), Image::kLeadingSize);
+    const auto from = other.EditableRegions();
+    const auto to = EditableRegions();
+    for (std::size_t k = 0; k < from.size(); ++k)
+        std::copy(from[k].begin(), from[k].end(), to[k].begin());
 }
 
 void CChannelDatabase::ImageToTables(int variant)
