@@ -14,9 +14,9 @@ image is opened as File > Open does (0x60800 or 0xA0800 bytes with the marker
 save leaves the previous file intact). Indexes are 0-based table indexes.
 
 A command that writes a file over an existing one (convert, edit, demo,
-upload) first keeps that file beside it as FILE.bak (one generation, so
-edit X X keeps the original in X.bak); --no-backup, anywhere after the
-command's name, skips that.
+upload, export, import, apply-order, check --repair) first keeps that file
+beside it as FILE.bak (one generation, so edit X X keeps the original in
+X.bak); --no-backup, anywhere after the command's name, skips that.
 
 Commands:
   info IMAGE
