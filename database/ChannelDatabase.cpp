@@ -89,6 +89,16 @@ std::uint8_t* CChannelDatabase::ChannelTable(int kind)
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
 }
 
+void CChannelDatabase::CopyTablesFrom(const CChannelDatabase& other)
+{
+    m_nVariant = other.m_nVariant;
+    std::memcpy(m_pLeadingRegion.get(), other.m_pLeadingRegion.get(), Image::kLeadingSize);
+    const auto from = other.EditableRegions();
+    const auto to = EditableRegions();
+    for (std::size_t k = 0; k < from.size(); ++k)
+        std::copy(from[k].begin(), from[k].end(), to[k].begin());
+}
+
 void CChannelDatabase::ImageToTables(int variant)
 {
     using namespace Image;
@@ -228,6 +238,20 @@ void CChannelDatabase::MarkBouquetDeleted(int index, int kind)
         std::memset(entry, Image::kBouquetDeleted, Image::kBouquetEntrySize);
 }
 
+void CChannelDatabase::GetBouquetEntry(BouquetEntry& entry, int index, int kind) const
+{
+    if (const std::uint8_t* at = BouquetEntryAt(index, kind))
+        std::memcpy(&entry, at, sizeof entry);
+    else
+        entry = BouquetEntry{};
+}
+
+void CChannelDatabase::SetBouquetEntry(const BouquetEntry& entry, int index, int kind)
+{
+    if (std::uint8_t* at = BouquetEntryAt(index, kind))
+        std::memcpy(at, &entry, sizeof entry);
+}
+
 void CChannelDatabase::GetGroup(FavoriteGroupRecord& record, int slot) const
 {
     if (slot < 0 || slot >= Image::kGroupCount) {
@@ -326,16 +350,27 @@ int CChannelDatabase::SatelliteOfChannel(const ChannelRecord& channel, int trans
     return transponder.satelliteIndex < satelliteCount ? transponder.satelliteIndex : -1;
 }
 
+int CChannelDatabase::SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const
+{
+    const std::uint16_t tp = ReadU16(GetChannelTable(kind) + std::size_t(slot) * sizeof(ChannelRecord));
+    if (tp >= transponderCount)
+        return -1;
+    const std::uint16_t sat =
+        ReadU16(m_pTransponderTable.get() + std::size_t(tp) * sizeof(TransponderRecord));
+    return sat < satelliteCount ? sat : -1;
+}
+
 int CChannelDatabase::GetSatelliteChannelCount(int sat, int kind) const
 {
-    const int transponders = GetTransponderCount();
-    const int satellites = GetSatelliteCount();
+    return ChannelsOnSatellite(sat, kind, GetTransponderCount(), GetSatelliteCount());
+}
+
+int CChannelDatabase::ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const
+{
     const int count = GetChannelCount(kind);
     int n = 0;
     for (int i = 0; i < count; ++i) {
-        ChannelRecord channel;
-        GetChannel(channel, i, kind);
-        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        const int owner = SatelliteOfSlot(i, kind, transponders, satellites);
         if (owner >= 0 && unsigned(owner) == Slot(sat))
             ++n;
     }
@@ -436,9 +471,7 @@ void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
     const int count = GetChannelCount(kind);
     std::size_t n = 0;
     for (int i = 0; i < count; ++i) {
-        ChannelRecord channel;
-        GetChannel(channel, i, kind);
-        const int owner = SatelliteOfChannel(channel, transponders, satellites);
+        const int owner = SatelliteOfSlot(i, kind, transponders, satellites);
         if (owner >= 0 && unsigned(owner) == Slot(sat))
             view[n++] = i;
     }

@@ -41,6 +41,9 @@ public:
     std::array<std::span<std::uint8_t>, kEditableRegions> EditableRegions();
     std::array<std::span<const std::uint8_t>, kEditableRegions> EditableRegions() const;
 
+    // Copies what an image holds (the tables, the leading region and the
+    // system block) and the variant from `other`; views and images stay.
+    void CopyTablesFrom(const CChannelDatabase& other);
     // Splits the raw image into the tables (1: small layout, else large) and
     // rebuilds the working image.
     void ImageToTables(int variant);
@@ -64,6 +67,9 @@ public:
     int GetBouquet(char* text, int index, int kind) const;
     void SetBouquet(const char* text, int index, int kind);
     void MarkBouquetDeleted(int index, int kind);
+    // The whole 20-byte entry, bytes after its NUL included.
+    void GetBouquetEntry(BouquetEntry& entry, int index, int kind) const;
+    void SetBouquetEntry(const BouquetEntry& entry, int index, int kind);
     void GetGroup(FavoriteGroupRecord& record, int slot) const;
     void SetGroup(const FavoriteGroupRecord& record, int slot);
     void GetSystemInfo(SystemInfo& info) const;
@@ -152,12 +158,20 @@ public:
 
     // --- System block upkeep ---------------------------------------------
     void UpdateListContext();
+    // UpdateListContext until its figures settle: a run that resets the list
+    // mode leaves the figures of the old mode, which the next run replaces.
+    void SettleListContext();
     void RecountGroups();
     void UpdateSatellitePositions();
     void UpdateSatelliteCounts();
     int FirstChannelSatellite() const;
 
 private:
+    // SatelliteOfChannel for the channel in a slot below the count, read in
+    // place: the upkeep asks it of every channel several times.
+    int SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const;
+    // GetSatelliteChannelCount with the table counts the caller has.
+    int ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const;
     std::uint8_t* ChannelTable(int kind);
     std::uint8_t* BouquetEntryAt(int index, int kind);
     const std::uint8_t* BouquetEntryAt(int index, int kind) const;

@@ -5,6 +5,7 @@
 // satellite: it is counted in no satellite's figures.
 #include "ChannelDatabase.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -33,16 +34,19 @@ void CChannelDatabase::UpdateListContext()
     UpdateSatelliteCounts();
     RecountGroups();
 
-    auto hasChannels = [this](int sat) {
-        return GetSatelliteChannelCount(sat, kTv) + GetSatelliteChannelCount(sat, kRadio) > 0;
+    const int transponders = GetTransponderCount();
+    const int satellites = GetSatelliteCount();
+    auto channelsOn = [&](int sat, int kind) {
+        return ChannelsOnSatellite(sat, kind, transponders, satellites);
     };
+    auto hasChannels = [&](int sat) { return channelsOn(sat, kTv) + channelsOn(sat, kRadio) > 0; };
     bool fixServiceType = true;
     switch (mode) {
     case kModeSatellite:
         if (!hasChannels(s.currentSatellite))
             s.currentSatellite = std::uint16_t(FirstChannelSatellite());
-        s.listTvCount = std::uint16_t(GetSatelliteChannelCount(s.currentSatellite, kTv));
-        s.listRadioCount = std::uint16_t(GetSatelliteChannelCount(s.currentSatellite, kRadio));
+        s.listTvCount = std::uint16_t(channelsOn(s.currentSatellite, kTv));
+        s.listRadioCount = std::uint16_t(channelsOn(s.currentSatellite, kRadio));
         break;
     case kModeAll:
         s.listTvCount = std::uint16_t(tv);
@@ -101,6 +105,14 @@ void CChannelDatabase::UpdateListContext()
     SetSystemInfo(s);
 }
 
+void CChannelDatabase::SettleListContext()
+{
+    // A reset to "all channels" (from an unknown mode, or a group mode with
+    // every group empty) settles in the second run; later runs change nothing.
+    UpdateListContext();
+    UpdateListContext();
+}
+
 void CChannelDatabase::RecountGroups()
 {
     SystemInfo info;
@@ -147,9 +159,7 @@ void CChannelDatabase::UpdateSatellitePositions()
     for (int kind : {int(kTv), int(kRadio)}) {
         const int count = GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
-            ChannelRecord channel;
-            GetChannel(channel, i, kind);
-            const int sat = SatelliteOfChannel(channel, transponders, satellites);
+            const int sat = SatelliteOfSlot(i, kind, transponders, satellites);
             if (sat >= 0)
                 std::memcpy(pairs + 4 * std::size_t(sat), inUse, sizeof inUse);
         }
@@ -160,30 +170,24 @@ void CChannelDatabase::UpdateSatelliteCounts()
 {
     const int satellites = GetSatelliteCount();
     const int transponders = GetTransponderCount();
-    for (int sat = 0; sat < satellites; ++sat) {
-        SatelliteRecord satellite;
-        GetSatellite(satellite, sat);
-        satellite.tvCount = 0;
-        satellite.radioCount = 0;
-        satellite.tvPosition = Image::kMaxTvChannels;
-        satellite.radioPosition = Image::kMaxRadioChannels;
-        SetSatellite(satellite, sat);
-    }
+    std::array<std::array<std::uint16_t, Image::kMaxSatellites>, 2> channels{};
     for (int kind : {int(kTv), int(kRadio)}) {
         const int count = GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
-            ChannelRecord channel;
-            GetChannel(channel, i, kind);
-            const int sat = SatelliteOfChannel(channel, transponders, satellites);
-            if (sat < 0)
-                continue;
-            SatelliteRecord satellite;
-            GetSatellite(satellite, sat);
-            ++(kind == kTv ? satellite.tvCount : satellite.radioCount);
-            satellite.tvPosition = 0;
-            satellite.radioPosition = 0;
-            SetSatellite(satellite, sat);
+            const int sat = SatelliteOfSlot(i, kind, transponders, satellites);
+            if (sat >= 0)
+                ++channels[std::size_t(kind)][std::size_t(sat)];
         }
+    }
+    for (int sat = 0; sat < satellites; ++sat) {
+        SatelliteRecord satellite;
+        GetSatellite(satellite, sat);
+        satellite.tvCount = channels[kTv][std::size_t(sat)];
+        satellite.radioCount = channels[kRadio][std::size_t(sat)];
+        const bool any = satellite.tvCount + satellite.radioCount > 0;
+        satellite.tvPosition = any ? 0 : Image::kMaxTvChannels;
+        satellite.radioPosition = any ? 0 : Image::kMaxRadioChannels;
+        SetSatellite(satellite, sat);
     }
 }
 

@@ -164,6 +164,14 @@ static_assert(offsetof(ChannelRecord, caSystemId) == 34);
 static_assert(offsetof(ChannelRecord, tail) == 40);
 inline constexpr std::size_t kChannelRecordProper = 40;
 
+// Two channels of one table with the same key are duplicates: the same
+// transponder and PIDs.
+inline std::uint64_t DuplicateKey(const ChannelRecord& channel)
+{
+    return std::uint64_t(channel.transponderIndex) << 48 | std::uint64_t(channel.videoPid) << 32 |
+           std::uint64_t(channel.audioPid) << 16 | channel.pcrPid;
+}
+
 struct BouquetEntry {
     char text[20];
 };

@@ -262,13 +262,7 @@ void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelCh
     r.flags = SwitchedFlag(r.flags, kLocked, c.lock == 1);
     r.flags = SwitchedFlag(r.flags, kSkipped, c.skip == 1);
     r.flags = WithAudio(r.flags, c.audio);
-    if (c.scramble == Entries::kCaFta) {
-        r.flags &= std::uint8_t(~kScrambled);
-        r.caSystemId = 0xFFFF;
-    } else if (InRange(c.scramble, Entries::kCaSystems.size())) {
-        r.flags |= kScrambled;
-        r.caSystemId = Entries::kCaSystems[std::size_t(c.scramble)].id;
-    }
+    WriteScramble(r, c.scramble);
     CopyNameWithNul(bouquet.text, c.bouquet);
 }
 
@@ -282,6 +276,17 @@ std::uint8_t WithAudio(std::uint8_t flags, int audio)
     if (!InRange(audio, Entries::kAudio.size()))
         return flags;
     return std::uint8_t((flags & ~ChannelFlag::kAudioBits) | AudioBits(audio));
+}
+
+void WriteScramble(ChannelRecord& r, int scramble)
+{
+    if (scramble == Entries::kCaFta) {
+        r.flags &= std::uint8_t(~ChannelFlag::kScrambled);
+        r.caSystemId = 0xFFFF;
+    } else if (InRange(scramble, Entries::kCaSystems.size())) {
+        r.flags |= ChannelFlag::kScrambled;
+        r.caSystemId = Entries::kCaSystems[std::size_t(scramble)].id;
+    }
 }
 
 }  // namespace Rules

@@ -89,6 +89,9 @@ void WriteAddedChannel(ChannelRecord& record, BouquetEntry& bouquet, const Chann
 // left without a selection keeps its id and scramble bit.
 void WriteEditedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
                         int kind);
+// Channel Edit's writing of its Scramble selection (an Entries::kCaSystems
+// index); one outside the list (no selection) changes nothing.
+void WriteScramble(ChannelRecord& record, int scramble);
 
 // Channel Edit's rules for one flag choice, shared by the edit of many
 // channels at once: Lock and Skip each own one bit; an Audio choice (an

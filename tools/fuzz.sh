@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# tools/fuzz.sh SECONDS: builds the image fuzzer with clang in build-fuzz,
-# seeds it with the demo images, fuzzes for SECONDS and fails on any crash,
-# sanitizer report or broken invariant. The corpus grows in
-# build-fuzz/fuzz-corpus and is reused by the next run; a crashing input is
-# kept in build-fuzz/fuzz-artifacts.
+# tools/fuzz.sh SECONDS: builds the fuzzers with clang in build-fuzz, seeds
+# them, fuzzes for SECONDS in all and fails on any crash, sanitizer report or
+# broken invariant. The time goes 40% to the image fuzzer (the editor's
+# operations on patched images), 30% to the channel list reader and 30% to
+# the image check and repair. Each corpus grows in build-fuzz/corpus/NAME and
+# is reused by the next run; a crashing input is kept in
+# build-fuzz/fuzz-artifacts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -11,22 +13,32 @@ seconds=${1:-30}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVOLMAREN_GUI=OFF -DVOLMAREN_TESTS=ON -DVOLMAREN_FUZZ=ON -DVOLMAREN_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-cmake --build build-fuzz --parallel "$(nproc)" --target volmaren_image_fuzzer volmaren-cli
+cmake --build build-fuzz --parallel "$(nproc)" \
+    --target volmaren_image_fuzzer volmaren_csv_fuzzer volmaren_check_fuzzer volmaren-cli
 
-corpus=build-fuzz/fuzz-corpus
+corpus=build-fuzz/corpus
 artifacts=build-fuzz/fuzz-artifacts
-mkdir -p "$corpus" "$artifacts"
-cli=build-fuzz/tools/volmaren-cli
-"$cli" demo "$corpus/seed-demo.dat"
-"$cli" demo "$corpus/seed-full.dat" --full
-# The small layout is the large one's tail from 0x40000 on.
-tail -c +$((0x40000 + 1)) "$corpus/seed-demo.dat" > "$corpus/seed-small.dat"
-# Scripts alone run on the built-in demo image.
-printf '\x00\x01\x02\x03\x05\x07\x08\x09\x0a' > "$corpus/seed-script.dat"
+mkdir -p "$corpus/image" "$corpus/csv" "$corpus/check" "$artifacts"
 
-# Room for a whole large image followed by its operation script.
-max_len=$((0xA0800 + 4096))
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    build-fuzz/tests/fuzz/volmaren_image_fuzzer "$corpus" \
-    -max_total_time="$seconds" -max_len="$max_len" -timeout=30 -rss_limit_mb=4096 \
-    -artifact_prefix="$artifacts/" -print_final_stats=1
+# Image inputs: base, patch count, patches, then the operation script.
+printf '\x00\x00\x00\x01\x02\x03\x05\x07\x08\x09\x0a' > "$corpus/image/seed-demo"
+printf '\x18\x00\x00\x03\x02\x05' > "$corpus/image/seed-small"
+printf '\x1f\x00\x01\x01\x03\x02' > "$corpus/image/seed-full"
+printf '\x00\x02\x00\x05\x00\x00\x02\xb7\x0f\x03\x02\x00\x00\x01\xff' > "$corpus/image/seed-patched"
+cp "$corpus"/image/seed-* "$corpus/check/"
+cli=build-fuzz/tools/volmaren-cli
+"$cli" demo build-fuzz/seed-demo.dat
+"$cli" export build-fuzz/seed-demo.dat "$corpus/csv/seed-demo.csv" 2> /dev/null
+head -n 4 "$corpus/csv/seed-demo.csv" > "$corpus/csv/seed-short.csv"
+
+run() {
+    local name=$1 share=$2 max_len=$3
+    shift 3
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "build-fuzz/tests/fuzz/volmaren_${name}_fuzzer" "$corpus/$name" \
+        -max_total_time=$((seconds * share / 100 > 0 ? seconds * share / 100 : 1)) -max_len="$max_len" \
+        -timeout=30 -rss_limit_mb=4096 -artifact_prefix="$artifacts/$name-" -print_final_stats=1 "$@"
+}
+run image 40 1024
+run csv 30 65536 -dict=tests/fuzz/csv.dict
+run check 30 256

@@ -1,7 +1,7 @@
 // volmaren-cli end to end: exit statuses, messages, files left alone on a
 // refusal, round trips, and a realistic edit script.
 #include "CliRunner.h"
-#include "DatabaseInvariants.h"
+#include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "RecordRules.h"
 
@@ -70,10 +70,30 @@ TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
 {
     const CliResult help = m_cli.Run({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* word :
-         {"info", "list", "convert", "edit", "demo", "--full", "delete-satellites", "delete-transponders",
-          "delete-channels", "move-channels", "swap-channels", "add-satellite", "add-transponder",
-          "add-channel", "update-context", "--satellite", "--transponder", "Exit status"})
+    for (const char* word : {"info",
+                             "list",
+                             "convert",
+                             "edit",
+                             "demo",
+                             "--full",
+                             "delete-satellites",
+                             "delete-transponders",
+                             "delete-channels",
+                             "move-channels",
+                             "swap-channels",
+                             "add-satellite",
+                             "add-transponder",
+                             "add-channel",
+                             "update-context",
+                             "--satellite",
+                             "--transponder",
+                             "export",
+                             "import",
+                             "--add",
+                             "apply-order",
+                             "check",
+                             "--repair",
+                             "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     for (const char* word : {"sort-channels", "--descending", "set-flags", "groups="})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
@@ -300,7 +320,7 @@ TEST_F(Cli, AnEditScriptMakesTheBytesTheEditorWould)
     std::string error;
     ASSERT_EQ(document.LoadFile(Out(), error), CImageDocument::Load::Loaded);
     const CChannelDatabase& db = document.m_database;
-    EXPECT_EQ(InvariantViolation(db), "");
+    EXPECT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{});
     EXPECT_EQ(db.GetSatelliteCount(), 8);
     SatelliteRecord added;
     db.GetSatellite(added, 7);
@@ -397,4 +417,80 @@ TEST_F(Cli, DemoImagesAreDeterministic)
     ASSERT_EQ(m_cli.Run({"demo", Out()}).status, 0);
     EXPECT_EQ(CliRunner::Read(Out()), CliRunner::Read(m_demo));
     EXPECT_EQ(CliRunner::Read(Out()).size(), 0xA0800u);
+}
+
+TEST_F(Cli, ChannelListsGoOutAndInAndTheCheckRepairs)
+{
+    const std::string csv = m_cli.Path("list.csv"), converted = m_cli.Path("converted.dat");
+    auto text = [](const std::string& path) {
+        const std::vector<std::uint8_t> bytes = CliRunner::Read(path);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    auto write = [](const std::string& path, const std::string& content) {
+        CliRunner::Write(path, std::vector<std::uint8_t>(content.begin(), content.end()));
+    };
+    ASSERT_EQ(m_cli.Run({"convert", m_demo, converted}).status, 0);
+    const CliResult exported = m_cli.Run({"export", m_demo, csv});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "exported: 320 tv, 96 radio\n");
+    EXPECT_EQ(text(csv).substr(0, 5), "list,");
+
+    // Into the image it came from: the bytes an open and a save make.
+    const CliResult same = m_cli.Run({"import", m_demo, csv, Out()});
+    ASSERT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(CliRunner::Read(Out()), CliRunner::Read(converted));
+    EXPECT_EQ(same.err, "matched: 416\nmoved: 0\nrenamed: 0\nunmatched: 0\nadded: 0\n");
+
+    // A row that names no channel is reported, and added only when asked.
+    const std::string row = "tv,1,Nowhere,,ASTRA 19.2E,10744,22000,H,1,2,3,FTA,STEREO,OFF,OFF,News";
+    write(csv, text(csv) + row + "\r\n");
+    const CliResult unmatched = m_cli.Run({"import", m_demo, csv, Out()});
+    EXPECT_EQ(unmatched.status, 0);
+    EXPECT_NE(unmatched.err.find("unmatched: 1\n  line 418: " + row + "\nadded: 0\n"), std::string::npos)
+        << unmatched.err;
+    write(csv, text(csv) + row + "\r\n");  // the second names the channel the first adds
+    const CliResult added = m_cli.Run({"import", m_demo, csv, Out(), "--add"});
+    EXPECT_EQ(added.status, 0);
+    EXPECT_NE(
+        added.err.find("unmatched: 1\n  line 419: " + row + " (its channel is there already)\nadded: 1\n"),
+        std::string::npos)
+        << added.err;
+    const std::string list = m_cli.Run({"list", "tv", Out()}).out;
+    EXPECT_EQ(list.substr(0, 12), "1\tDas Erste\t");
+    EXPECT_NE(list.find("\n2\tNowhere\tFTA\t\tNews\t"), std::string::npos);
+
+    // A malformed row refuses the whole import.
+    std::filesystem::remove(Out());
+    write(csv, text(csv) + "tv,x" + row.substr(4) + "\r\n");
+    const CliResult refused = m_cli.Run({"import", m_demo, csv, Out()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, csv + ": line 420: position 'x' is not a number from 1 to 4294967295\n");
+    EXPECT_FALSE(OutWritten());
+
+    // The demo image's order and groups come back from it, as an image or as its list.
+    ASSERT_EQ(
+        m_cli.Run({"edit", m_demo, m_cli.Path("moved.dat"), "move-channels", "tv", "-1", "0,1,2"}).status, 0);
+    for (const std::string& reference : {m_demo, m_cli.Path("demo.csv")}) {
+        ASSERT_EQ(m_cli.Run({"export", m_demo, m_cli.Path("demo.csv")}).status, 0);
+        const CliResult ordered = m_cli.Run({"apply-order", m_cli.Path("moved.dat"), reference, Out()});
+        ASSERT_EQ(ordered.status, 0) << ordered.err;
+        EXPECT_EQ(ordered.err.substr(0, 24), "matched: 416\nmoved: 320\n");
+        EXPECT_EQ(CliRunner::Read(Out()), CliRunner::Read(converted));
+    }
+
+    // The check: a clean image, then one with a channel that names no transponder.
+    const CliResult clean = m_cli.Run({"check", m_demo});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "");
+    std::vector<std::uint8_t> broken = CliRunner::Read(converted);
+    broken[0x40000 + 44 * 5] = 0xFF;
+    CliRunner::Write(m_cli.Path("broken.dat"), broken);
+    const CliResult findings = m_cli.Run({"check", m_cli.Path("broken.dat")});
+    EXPECT_EQ(findings.status, 1);
+    EXPECT_EQ(SplitLines(findings.out).front(), "tv channel 5: names transponder 255, which does not exist");
+    const CliResult repaired = m_cli.Run({"check", m_cli.Path("broken.dat"), "--repair", Out()});
+    EXPECT_EQ(repaired.status, 0);
+    EXPECT_EQ(repaired.out, findings.out);
+    EXPECT_EQ(m_cli.Run({"check", Out()}).status, 0);
+    EXPECT_EQ(m_cli.Run({"info", Out()}).out.find("tv: 319\n") != std::string::npos, true);
 }

@@ -2,7 +2,7 @@
 // on random valid databases.
 #include "CellText.h"
 #include "ChannelSearch.h"
-#include "DatabaseInvariants.h"
+#include "ImageCheck.h"
 #include "EntryLists.h"
 #include "RandomDatabase.h"
 #include "TestTables.h"
@@ -149,7 +149,7 @@ TEST(SortChannels, IsAStablePermutationOfTheRangeAndLeavesEveryOtherByte)
         const std::vector<std::uint8_t> before = ImageBytes(db);
         db.SortChannels(slots, key, descending, ChannelKind(kind));
         const std::vector<std::uint8_t> after = ImageBytes(db);
-        ASSERT_EQ(InvariantViolation(db), "") << context;
+        ASSERT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{}) << context;
 
         std::vector<int> places;
         std::copy_if(slots.begin(), slots.end(), std::back_inserter(places),
@@ -228,7 +228,7 @@ TEST(SetChannelFlags, ChangesOnlyTheNamedFlagsOfTheListedChannels)
         std::memcpy(original.GetRawImage(), ImageBytes(db).data(), Image::kLargeSize);
         original.ImageToTables(2);
         db.SetChannelFlags(listed, changes, ChannelKind(kind));
-        ASSERT_EQ(InvariantViolation(db), "") << context;
+        ASSERT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{}) << context;
 
         for (int i = 0; i < count; ++i) {
             ChannelRecord was, now;

@@ -12,6 +12,10 @@ int RunDemo(Arguments args);
 int RunUpload(Arguments args);
 int RunDownload(Arguments args);
 int RunPorts(Arguments args);
+int RunExport(Arguments args);
+int RunImport(Arguments args);
+int RunApplyOrder(Arguments args);
+int RunCheck(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

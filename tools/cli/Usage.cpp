@@ -14,9 +14,9 @@ image is opened as File > Open does (0x60800 or 0xA0800 bytes with the marker
 save leaves the previous file intact). Indexes are 0-based table indexes.
 
 A command that writes a file over an existing one (convert, edit, demo,
-upload) first keeps that file beside it as FILE.bak (one generation, so
-edit X X keeps the original in X.bak); --no-backup, anywhere after the
-command's name, skips that.
+upload, export, import, apply-order, check --repair) first keeps that file
+beside it as FILE.bak (one generation, so edit X X keeps the original in
+X.bak); --no-backup, anywhere after the command's name, skips that.
 
 Commands:
   info IMAGE
@@ -80,12 +80,50 @@ Commands:
       then one line for every serial port found: its name, its device and
       its description, and for a USB adapter the vendor and product IDs,
       manufacturer, product and serial number.
+  export IMAGE OUT.csv
+      Writes the TV and radio channels as CSV (RFC 4180, UTF-8, a header
+      row), one row each: list (tv or radio), position, name, bouquet,
+      satellite, frequency_mhz, symbol_rate, polarization (V or H),
+      video_pid, audio_pid, pcr_pid, then scramble, audio, lock and skip as
+      the lists show them, and groups: the favourite groups' names,
+      separated by |. Names are the receiver's bytes read as Latin-1, so
+      every byte comes back.
+  import IMAGE IN.csv OUT [--add]
+      Applies a CSV to the image and saves OUT. A row names the channel of
+      its list with its satellite, frequency, polarization and PIDs, or
+      else the channel of its name on that transponder; the channel takes
+      the row's position, name, bouquet, flags and groups (an empty scramble
+      or audio cell keeps the channel's), and the channels no row names
+      follow in their order. A row that names no channel is reported; with
+      --add it is added, as Channel Add would, when its transponder exists.
+      The report on stderr: matched, moved, renamed, unmatched (with the
+      rows), added. A CSV that breaks a rule (the header, a column count, a
+      number, a list, a polarization, a group the image lacks, a name the
+      receiver cannot store) is refused with its line and reason, and
+      nothing is written. An export imported back changes no byte.
+  apply-order IMAGE REFERENCE OUT
+      Takes the order, the favourite groups, lock and skip of the channels
+      that REFERENCE (an image, or a CSV as export writes it) names, with
+      import's rules, and saves OUT; the other channels follow in their
+      order. A group the image lacks is created in a free group slot. The
+      report on stderr: the counts, the groups created, and the names left
+      unmatched on either side.
+  check IMAGE [--repair OUT]
+      Prints every inconsistency on stdout, one line each naming its record:
+      references to records that do not exist, missing end records, counts
+      and positions the upkeep would compute differently, group bits of
+      unnamed groups, names without their NUL, duplicate channels (the same
+      transponder and PIDs). Exit 1 when there is any. --repair OUT saves
+      the image with deleted and dangling records and later duplicates
+      removed, names ended within their fields, unnamed groups' bits
+      dropped and the upkeep run, which passes its own check.
   --help
       This text.
 
 Exit status:
   0  success
-  1  refused: the editor's own message is printed, e.g. "File is not STB Data image."
+  1  refused: the editor's own message is printed, e.g. "File is not STB Data image.";
+     for check, the image has inconsistencies
   2  usage error, or an index that names no record; nothing is written
   3  a transfer was stopped, or no byte came for --timeout seconds
   4  a file or the port could not be read or written

@@ -17,9 +17,18 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", RunInfo, false},   {"list", RunList, false},     {"convert", RunConvert, true},
-    {"edit", RunEdit, true},    {"demo", RunDemo, true},      {"upload", RunUpload, true},
-    {"download", RunDownload, false}, {"ports", RunPorts, false},
+    {"info", RunInfo, false},
+    {"list", RunList, false},
+    {"convert", RunConvert, true},
+    {"edit", RunEdit, true},
+    {"demo", RunDemo, true},
+    {"upload", RunUpload, true},
+    {"download", RunDownload, false},
+    {"ports", RunPorts, false},
+    {"export", RunExport, true},
+    {"import", RunImport, true},
+    {"apply-order", RunApplyOrder, true},
+    {"check", RunCheck, true},
 };
 
 }  // namespace

@@ -1,0 +1,68 @@
+// Channel lists as rows: one row per TV or radio channel, with the cells the
+// lists show, the channel's transponder and satellite, and its favourite
+// groups by name; and their CSV text (RFC 4180, UTF-8, a header row).
+#pragma once
+
+#include "ImageFormat.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CChannelDatabase;
+
+namespace ChannelRows {
+
+struct Row {
+    int line = 0;  // where it starts in its CSV text
+    int kind = kTv;
+    std::uint32_t position = 1;  // place in its list, from 1
+    // Texts are the bytes the receiver stores.
+    std::string name;
+    std::string bouquet;
+    std::string satellite;  // empty when the channel has no satellite
+    bool onTransponder = true;  // false: frequency, symbol rate and polarization are empty
+    std::uint32_t frequencyKhz = 0;
+    std::uint16_t symbolRate = 0;
+    bool horizontal = false;
+    std::uint16_t videoPid = 0;
+    std::uint16_t audioPid = 0;
+    std::uint16_t pcrPid = 0;
+    std::string scramble;  // as the list shows it; empty for a CA id no entry names
+    std::string audio;  // "STEREO", "RIGHT", "LEFT", or empty
+    bool locked = false;
+    bool skipped = false;
+    std::string groups;  // group names, separated by '|'
+};
+
+// A CSV text that cannot be taken: the line and the reason.
+struct Refusal {
+    int line = 0;
+    std::string reason;
+};
+
+// Every TV channel, then every radio channel, in table order; a channel's
+// position is its slot + 1.
+std::vector<Row> ExportRows(const CChannelDatabase& db);
+
+// The header row and the rows, each ending with CRLF.
+std::string ToCsv(std::span<const Row> rows);
+// One row as its CSV record, without the line ending.
+std::string RowText(const Row& row);
+// Reads rows from CSV text: the header row, then one row per channel.
+// Nothing but a refusal is returned for text that breaks a rule.
+std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows);
+
+// The entry of `words` that `text` is, in any case; -1 when it is none.
+int WordEntry(std::span<const char* const> words, std::string_view text);
+// The CA entry (Entries::kCaSystems) a scramble text names, in any case;
+// -1 for the empty text and for a text that names none.
+int ScrambleEntry(const std::string& scramble);
+// The Audio list's entry an audio text names, in any case; -1 for the empty
+// text and for a text that names none.
+int AudioEntry(const std::string& audio);
+
+}  // namespace ChannelRows

@@ -1,0 +1,127 @@
+#include "CsvText.h"
+
+namespace Csv {
+
+namespace {
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : m_text(text)
+    {
+        if (m_text.starts_with("\xEF\xBB\xBF"))
+            m_at = 3;
+    }
+
+    std::optional<Error> ReadAll(std::vector<Record>& records)
+    {
+        while (m_at < m_text.size()) {
+            if (EndOfLine())
+                continue;
+            Record record{m_line, {}};
+            if (std::optional<Error> error = ReadRecord(record.fields, record.line))
+                return error;
+            records.push_back(std::move(record));
+        }
+        return std::nullopt;
+    }
+
+private:
+    bool AtEnd() const { return m_at >= m_text.size(); }
+
+    // Passes over a line ending, if one is next.
+    bool EndOfLine()
+    {
+        const std::size_t length = m_text.substr(m_at).starts_with("\r\n") ? 2 : m_text[m_at] == '\n' ? 1 : 0;
+        m_at += length;
+        m_line += length ? 1 : 0;
+        return length > 0;
+    }
+
+    std::optional<Error> ReadRecord(std::vector<std::string>& fields, int start)
+    {
+        for (;;) {
+            std::string field;
+            std::optional<Error> error =
+                !AtEnd() && m_text[m_at] == '"' ? ReadQuoted(field, start) : ReadPlain(field);
+            if (error)
+                return error;
+            fields.push_back(std::move(field));
+            if (AtEnd() || EndOfLine())
+                return std::nullopt;
+            if (m_text[m_at] != ',')
+                return Error{m_line, "text after a closing quote"};
+            ++m_at;
+        }
+    }
+
+    std::optional<Error> ReadQuoted(std::string& field, int start)
+    {
+        ++m_at;
+        for (;;) {
+            if (AtEnd())
+                return Error{start, "a quoted field is not closed"};
+            const char c = m_text[m_at++];
+            if (c == '"') {
+                if (AtEnd() || m_text[m_at] != '"')
+                    return std::nullopt;
+                ++m_at;
+            }
+            m_line += c == '\n' ? 1 : 0;
+            field += c;
+        }
+    }
+
+    std::optional<Error> ReadPlain(std::string& field)
+    {
+        while (!AtEnd() && m_text[m_at] != ',' && m_text[m_at] != '\n') {
+            const char c = m_text[m_at];
+            if (c == '"')
+                return Error{m_line, "a quote inside a field that does not start with one"};
+            if (c == '\r' && !m_text.substr(m_at).starts_with("\r\n"))
+                return Error{m_line, "a carriage return outside quotes"};
+            if (c == '\r')
+                break;
+            field += c;
+            ++m_at;
+        }
+        return std::nullopt;
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    int m_line = 1;
+};
+
+bool NeedsQuotes(const std::string& field)
+{
+    return field.find_first_of(",\"\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+std::optional<Error> Read(std::string_view text, std::vector<Record>& records)
+{
+    return Reader(text).ReadAll(records);
+}
+
+void Append(std::string& out, const std::vector<std::string>& fields)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        if (!NeedsQuotes(fields[i])) {
+            out += fields[i];
+            continue;
+        }
+        out += '"';
+        for (char c : fields[i]) {
+            out += c;
+            if (c == '"')
+                out += '"';
+        }
+        out += '"';
+    }
+    out += "\r\n";
+}
+
+}  // namespace Csv

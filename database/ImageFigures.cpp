@@ -1,0 +1,111 @@
+// The figures the upkeep derives from the tables, compared with a settled
+// upkeep run on a copy of the image.
+#include "ChannelDatabase.h"
+#include "ImageCheckDetail.h"
+
+#include <cstddef>
+#include <cstring>
+#include <span>
+
+namespace ImageCheck::Detail {
+
+namespace {
+
+struct Field {
+    std::size_t offset;
+    std::size_t size;
+    const char* name;
+};
+
+// Every field the upkeep writes.
+constexpr Field kSystemInfoFields[] = {
+    {offsetof(SystemInfo, currentSatellite), 2, "currentSatellite"},
+    {offsetof(SystemInfo, currentGroup), 1, "currentGroup"},
+    {offsetof(SystemInfo, cleared6), 2, "word 6"},
+    {offsetof(SystemInfo, cleared8), 2, "word 8"},
+    {offsetof(SystemInfo, listTvCount), 2, "listTvCount"},
+    {offsetof(SystemInfo, listRadioCount), 2, "listRadioCount"},
+    {offsetof(SystemInfo, serviceType), 1, "serviceType"},
+    {offsetof(SystemInfo, listMode), 1, "listMode"},
+    {offsetof(SystemInfo, cleared52), 2, "word 52"},
+    {offsetof(SystemInfo, cleared54), 2, "word 54"},
+    {offsetof(SystemInfo, totalTvCount), 2, "totalTvCount"},
+    {offsetof(SystemInfo, totalRadioCount), 2, "totalRadioCount"},
+};
+constexpr Field kGroupFields[] = {
+    {offsetof(FavoriteGroupRecord, reserved0), 4, "bytes 0 to 3"},
+    {offsetof(FavoriteGroupRecord, tvCount), 2, "tvCount"},
+    {offsetof(FavoriteGroupRecord, radioCount), 2, "radioCount"},
+};
+constexpr Field kSatelliteFields[] = {
+    {offsetof(SatelliteRecord, tvPosition), 2, "tvPosition"},
+    {offsetof(SatelliteRecord, radioPosition), 2, "radioPosition"},
+    {offsetof(SatelliteRecord, tvCount), 2, "tvCount"},
+    {offsetof(SatelliteRecord, radioCount), 2, "radioCount"},
+};
+
+unsigned Value(const void* record, const Field& field)
+{
+    std::uint8_t bytes[4] = {};
+    std::memcpy(bytes, static_cast<const std::uint8_t*>(record) + field.offset, field.size);
+    return unsigned(bytes[0]) | unsigned(bytes[1]) << 8 | unsigned(bytes[2]) << 16 | unsigned(bytes[3]) << 24;
+}
+
+template <class Record>
+void CompareFields(const Record& actual, const Record& settled, std::span<const Field> fields,
+                   const std::string& record, std::vector<std::string>& findings)
+{
+    for (const Field& field : fields) {
+        const unsigned is = Value(&actual, field), should = Value(&settled, field);
+        if (is != should) {
+            findings.push_back(record + ": " + field.name + " is " + std::to_string(is) +
+                               ", the upkeep makes it " + std::to_string(should));
+        }
+    }
+}
+
+std::string Pair(const std::uint8_t* pair)
+{
+    std::uint16_t tv, radio;
+    std::memcpy(&tv, pair, 2);
+    std::memcpy(&radio, pair + 2, 2);
+    return "(" + std::to_string(tv) + ", " + std::to_string(radio) + ")";
+}
+
+}  // namespace
+
+void AddFigureFindings(const CChannelDatabase& db, std::vector<std::string>& findings)
+{
+    // Kept from one check to the next: a database holds megabytes of buffers.
+    thread_local CChannelDatabase settled;
+    settled.CopyTablesFrom(db);
+    settled.SettleListContext();
+
+    SystemInfo is, should;
+    db.GetSystemInfo(is);
+    settled.GetSystemInfo(should);
+    CompareFields(is, should, kSystemInfoFields, "system block", findings);
+    for (int g = 0; g < Image::kGroupCount; ++g) {
+        FavoriteGroupRecord actual, computed;
+        db.GetGroup(actual, g);
+        settled.GetGroup(computed, g);
+        CompareFields(actual, computed, kGroupFields, Record("group", g), findings);
+    }
+    const std::uint8_t* pairs = db.GetSystemBlock() + Image::kPositionPairsOffset;
+    const std::uint8_t* settledPairs = settled.GetSystemBlock() + Image::kPositionPairsOffset;
+    for (int sat = 0; sat < Image::kMaxSatellites; ++sat) {
+        const std::size_t at = 4 * std::size_t(sat);
+        if (std::memcmp(pairs + at, settledPairs + at, 4) != 0) {
+            findings.push_back("system block: position pair of satellite " + std::to_string(sat) + " is " +
+                               Pair(pairs + at) + ", the upkeep makes it " + Pair(settledPairs + at));
+        }
+    }
+    for (int sat = 0; sat < db.GetSatelliteCount(); ++sat) {
+        SatelliteRecord actual, computed;
+        db.GetSatellite(actual, sat);
+        settled.GetSatellite(computed, sat);
+        CompareFields(actual, computed, kSatelliteFields, Record("satellite", sat), findings);
+    }
+}
+
+}  // namespace ImageCheck::Detail
