@@ -1,5 +1,7 @@
 #include "PortFailure.h"
 
+#include "TransferTexts.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -70,28 +72,20 @@ PortOpenFailure ExplainOpenFailure(PortFault fault, const std::string& device, i
     return failure;
 }
 
-std::string DescribePortFailure(const PortOpenFailure& failure)
+PlaceholderText DescribePortFailure(const PortOpenFailure& failure)
 {
     const std::string& device = failure.device;
     switch (failure.fault) {
     case PortFault::None: return {};
-    case PortFault::PermissionDenied: {
+    case PortFault::PermissionDenied:
         if (failure.group.empty())
-            return "Permission denied: you may not open " + device +
-                   ". Ask the administrator for access to it.";
-        const std::string user = failure.user.empty() ? std::string("$USER") : failure.user;
-        return "Permission denied: " + device + " belongs to the group " + failure.group +
-               ". Add yourself to it with \"sudo usermod -aG " + failure.group + ' ' + user +
-               "\", then log out and back in.";
-    }
-    case PortFault::Busy:
-        return "Device busy: " + device + " is in use by another program. Close that program (\"fuser -v " +
-               device + "\" names it), then connect again.";
-    case PortFault::NoSuchDevice:
-        return "No such device: " + device + ". Check that the adapter is plugged in, or pick another port.";
-    case PortFault::NotSerial:
-        return "Not a serial port: " + device + ". Pick a port from the list of serial ports.";
+            return {Text::kPortDenied, {device}};
+        return {Text::kPortDeniedToUser,
+                {device, failure.group, failure.user.empty() ? std::string("$USER") : failure.user}};
+    case PortFault::Busy: return {Text::kPortBusy, {device}};
+    case PortFault::NoSuchDevice: return {Text::kPortMissing, {device}};
+    case PortFault::NotSerial: return {Text::kPortNotSerial, {device}};
     case PortFault::Other: break;
     }
-    return "Cannot open " + device + ": " + std::strerror(failure.error) + '.';
+    return {Text::kPortNotOpened, {device, std::strerror(failure.error)}};
 }

@@ -1,6 +1,8 @@
 // Why a port did not open, told so that a person can do something about it.
 #pragma once
 
+#include "PlaceholderText.h"
+
 #include <string>
 
 enum class PortFault {
@@ -31,4 +33,4 @@ struct PortOpenFailure {
 PortOpenFailure ExplainOpenFailure(PortFault fault, const std::string& device, int error);
 
 // One or two sentences: the cause, and what to do about it.
-std::string DescribePortFailure(const PortOpenFailure& failure);
+PlaceholderText DescribePortFailure(const PortOpenFailure& failure);

@@ -88,14 +88,14 @@ void CSerialPort::Open(const std::string& device, IPortMessages& messages)
     m_bDrained = false;
     MakeTransparent(tio);
     if (tcsetattr(fd, TCSANOW, &tio) != 0) {
-        m_szProblem = device + " does not take 115200 baud, 8N1: " + std::strerror(errno) + '.';
+        m_problem = {Text::kPortSettingsRefused, {device, std::strerror(errno)}};
         messages.ShowPortMessage(Text::kSetComStateFailed);
     }
 }
 
 int CSerialPort::OpenExclusive(const std::string& device, termios& tio)
 {
-    m_szProblem.clear();
+    m_problem = {};
     PortFault fault = PortFault::None;
     int error = 0;
     const int fd = m_calls.open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -118,7 +118,7 @@ int CSerialPort::OpenExclusive(const std::string& device, termios& tio)
     }
     if (fd >= 0)
         close(fd);
-    m_szProblem = DescribePortFailure(ExplainOpenFailure(fault, device, error));
+    m_problem = DescribePortFailure(ExplainOpenFailure(fault, device, error));
     return -1;
 }
 

@@ -29,7 +29,7 @@ public:
     CSerialPort& operator=(const CSerialPort&) = delete;
 
     void Open(const std::string& device, IPortMessages& messages) override;
-    std::string OpenProblem() const override { return m_szProblem; }
+    PlaceholderText OpenProblem() const override { return m_problem; }
     void Close(IPortMessages& messages) override;
     bool IsOpen() const override { return m_fd >= 0; }
 
@@ -42,7 +42,7 @@ public:
     bool IsLost() const override { return m_bLost; }
 
 private:
-    // The device opened for this program alone, or -1 with m_szProblem set.
+    // The device opened for this program alone, or -1 with m_problem set.
     int OpenExclusive(const std::string& device, termios& tio);
     // Reads what the device holds into the input buffer when it is empty.
     void FillInput();
@@ -53,7 +53,7 @@ private:
     std::size_t InputCount() const { return m_inputEnd - m_inputNext; }
 
     DeviceCalls m_calls;
-    std::string m_szProblem;
+    PlaceholderText m_problem;
     int m_fd = -1;
     bool m_bLost = false;
     bool m_bDrained = false;  // the last read found the device empty

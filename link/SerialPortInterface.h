@@ -5,6 +5,8 @@
 // that have already arrived, and writes queue the byte and return at once.
 #pragma once
 
+#include "PlaceholderText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,7 +30,7 @@ public:
     virtual void Open(const std::string& device, IPortMessages& messages) = 0;
     // Why the last Open failed, in words a person can act on; empty after
     // an open that succeeded.
-    virtual std::string OpenProblem() const = 0;
+    virtual PlaceholderText OpenProblem() const = 0;
     // Purges and closes the device; nothing happens when none is open.
     virtual void Close(IPortMessages& messages) = 0;
     virtual bool IsOpen() const = 0;

@@ -54,7 +54,7 @@ public:
     const std::string& DevicePath() const { return m_szDevice; }
     // Why the last open failed, in words a person can act on; empty after
     // an open that succeeded.
-    std::string PortProblem() const { return m_port->OpenProblem(); }
+    PlaceholderText PortProblem() const { return m_port->OpenProblem(); }
 
     // --- Transfers -------------------------------------------------------
     // Start a worker that uses `code` in its handshake. False, with nothing

@@ -1,5 +1,6 @@
 // Checks every port back-end must pass; each back-end adds itself to the
 // instantiation at the end with a factory.
+#include "PortFailure.h"
 #include "PtyPeer.h"
 #include "RecordingView.h"
 #include "SerialPort.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <numeric>
@@ -237,9 +239,19 @@ TEST(SerialPortFailures, EachCauseIsExplainedBesideTheCom1Message)
         port.Open(device, messages);
         EXPECT_FALSE(port.IsOpen());
         EXPECT_EQ(messages.Messages(), std::vector<std::string>{Text::kSetComStateFailed});
+        const std::string problem = Fill(port.OpenProblem());
         for (const std::string& word : c.words)
-            EXPECT_NE(port.OpenProblem().find(word), std::string::npos) << port.OpenProblem();
+            EXPECT_NE(problem.find(word), std::string::npos) << problem;
     }
+}
+
+// The editor fills the translated message with the same arguments.
+TEST(SerialPortFailures, PlaceholdersAreFilledOnceEach)
+{
+    EXPECT_EQ(Fill("%1 and %2, %1 again, %3 kept, 100%", {"a%2", "b"}),
+              "a%2 and b, a%2 again, %3 kept, 100%");
+    EXPECT_EQ(Fill(DescribePortFailure({PortFault::Other, "/dev/x", ENOENT, {}, {}})),
+              "Cannot open /dev/x: " + std::string(std::strerror(ENOENT)) + '.');
 }
 
 // The same causes, as the system really gives them.
@@ -250,18 +262,20 @@ TEST(SerialPortFailures, RealMissingBusyAndNonSerialDevices)
     CSerialPort first, second, third;
     first.Open(peer.SlavePath(), messages);
     ASSERT_TRUE(first.IsOpen());
-    EXPECT_EQ(first.OpenProblem(), "");
+    EXPECT_EQ(Fill(first.OpenProblem()), "");
     second.Open(peer.SlavePath(), messages);
     EXPECT_FALSE(second.IsOpen());
-    EXPECT_EQ(second.OpenProblem().rfind("Device busy: " + peer.SlavePath(), 0), 0u) << second.OpenProblem();
+    EXPECT_EQ(Fill(second.OpenProblem()).rfind("Device busy: " + peer.SlavePath(), 0), 0u)
+        << Fill(second.OpenProblem());
     third.Open("/dev/null", messages);
-    EXPECT_EQ(third.OpenProblem().rfind("Not a serial port: /dev/null", 0), 0u) << third.OpenProblem();
+    EXPECT_EQ(Fill(third.OpenProblem()).rfind("Not a serial port: /dev/null", 0), 0u)
+        << Fill(third.OpenProblem());
     third.Open("/dev/volmaren-no-such-port", messages);
-    EXPECT_EQ(third.OpenProblem().rfind("No such device: /dev/volmaren-no-such-port", 0), 0u);
+    EXPECT_EQ(Fill(third.OpenProblem()).rfind("No such device: /dev/volmaren-no-such-port", 0), 0u);
     first.Close(messages);
     second.Open(peer.SlavePath(), messages);
     EXPECT_TRUE(second.IsOpen());
-    EXPECT_EQ(second.OpenProblem(), "");
+    EXPECT_EQ(Fill(second.OpenProblem()), "");
 }
 
 }  // namespace

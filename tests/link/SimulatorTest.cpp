@@ -175,7 +175,7 @@ TEST_F(SimulatorTest, SimulatorReportsWhatADownloadGotWrong)
 class CTappedPort final : public ISerialPort {
 public:
     void Open(const std::string& device, IPortMessages& messages) override { m_port.Open(device, messages); }
-    std::string OpenProblem() const override { return m_port.OpenProblem(); }
+    PlaceholderText OpenProblem() const override { return m_port.OpenProblem(); }
     void Close(IPortMessages& messages) override { m_port.Close(messages); }
     bool IsOpen() const override { return m_port.IsOpen(); }
     std::uint32_t BytesWaiting() override { return m_port.BytesWaiting(); }

@@ -187,7 +187,7 @@ Outcome RunTransfer(Direction direction, const TransferOptions& options, std::ui
     link.SetImageBuffer(image, variant);
     link.OpenDevice(DevicePathForName(options.port, FindSerialPorts()));
     if (!link.PortIsOpen()) {
-        std::cerr << link.PortProblem() << '\n';
+        std::cerr << Fill(link.PortProblem()) << '\n';
         return IoError("cannot use the port " + options.port);
     }
     if (!options.logPath.empty())
