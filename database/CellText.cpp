@@ -17,7 +17,7 @@ template <std::size_t N> std::string FieldText(const char (&field)[N])
 
 const char* OnOff(bool on)
 {
-    return on ? "ON" : "OFF";
+    return on ? kOn : kOff;
 }
 
 }  // namespace
@@ -25,10 +25,12 @@ const char* OnOff(bool on)
 const std::vector<Column>& ChannelColumns(int kind)
 {
     static const std::vector<Column> tv{
-        {"No", Align::Center, 30},     {"Name", Align::Left, 120},    {"Scramble", Align::Left, 90},
-        {"Bouquet", Align::Left, 140}, {"Favorite", Align::Left, 90}, {"Audio", Align::Left, 70},
-        {"V-PID", Align::Center, 60},  {"A-PID", Align::Center, 60},  {"P-PID", Align::Center, 60},
-        {"Lock", Align::Center, 45},   {"Skip", Align::Center, 45},
+        {"No", Align::Center, 30, Content::Data},       {"Name", Align::Left, 120, Content::Data},
+        {"Scramble", Align::Left, 90, Content::Words},  {"Bouquet", Align::Left, 140, Content::Data},
+        {"Favorite", Align::Left, 90, Content::Groups}, {"Audio", Align::Left, 70, Content::Words},
+        {"V-PID", Align::Center, 60, Content::Data},    {"A-PID", Align::Center, 60, Content::Data},
+        {"P-PID", Align::Center, 60, Content::Data},    {"Lock", Align::Center, 45, Content::Words},
+        {"Skip", Align::Center, 45, Content::Words},
     };
     static const std::vector<Column> radio = [] {
         std::vector<Column> columns = tv;
@@ -54,30 +56,30 @@ std::string TransponderText(const TransponderRecord& transponder)
 std::string ScrambleText(const ChannelRecord& channel)
 {
     if (!(channel.flags & ChannelFlag::kScrambled))
-        return "FTA";
+        return kFreeToAir;
     const int entry = Entries::CaSystemIndexOf(channel.caSystemId);
     if (entry == Entries::kCaStandard)
-        return "standard";
+        return kCaStandard;
     if (entry == Entries::kCaReserved)
-        return "reserved";
+        return kCaReserved;
     return entry < 0 ? std::string() : Entries::kCaSystems[std::size_t(entry)].name;
 }
 
 std::string AudioText(const ChannelRecord& channel)
 {
     if (channel.flags & ChannelFlag::kAudioLeft)
-        return "LEFT";
+        return kAudioLeft;
     if (channel.flags & ChannelFlag::kAudioRight)
-        return "RIGHT";
+        return kAudioRight;
     if ((channel.flags & ChannelFlag::kAudioBits) == 0)
-        return "STEREO";
+        return kAudioStereo;
     return {};
 }
 
 std::string FavoriteText(const CChannelDatabase& db, std::uint8_t favoriteMask)
 {
     if (favoriteMask == 0)
-        return "NoGroup";
+        return kNoGroup;
     for (int slot = 0; slot < Image::kGroupCount; ++slot) {
         if (!(favoriteMask & GroupBit(slot)))
             continue;

@@ -14,11 +14,26 @@ namespace Cells {
 inline constexpr const char* kAllSatellites = "'All Satellite'";
 inline constexpr const char* kAllTransponders = "'All Transponder'";
 
+// The words the channel cells show besides record data.
+inline constexpr const char* kFreeToAir = "FTA";
+inline constexpr const char* kCaStandard = "standard";
+inline constexpr const char* kCaReserved = "reserved";
+inline constexpr const char* kAudioLeft = "LEFT";
+inline constexpr const char* kAudioRight = "RIGHT";
+inline constexpr const char* kAudioStereo = "STEREO";
+inline constexpr const char* kNoGroup = "NoGroup";
+inline constexpr const char* kOn = "ON";
+inline constexpr const char* kOff = "OFF";
+
 enum class Align { Left, Center };
+// What a column's cells hold: record data, only the system's own words (and
+// the names of its CA list), or a group's name and kNoGroup for no group.
+enum class Content { Data, Words, Groups };
 struct Column {
     const char* heading;
     Align align;
     int width;  // pixels
+    Content content;
 };
 // Columns of a channel list; the radio list has no "V-PID" column.
 const std::vector<Column>& ChannelColumns(int kind);
