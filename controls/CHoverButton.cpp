@@ -1,5 +1,8 @@
 #include "CHoverButton.h"
 
+#include "ButtonStrips.h"
+#include "StripPainter.h"
+
 #include <QEnterEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -46,12 +49,17 @@ CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent)
 
 bool CHoverButton::LoadBitmaps(int resourceId)
 {
-    const QImage strip(QStringLiteral(":/buttons/%1.png").arg(resourceId));
+    QImage strip(QStringLiteral(":/buttons/%1.png").arg(resourceId));
     if (strip.isNull() || strip.width() < 3)
         return false;
 
-    m_strip = QPixmap::fromImage(MapSystemColors(strip, palette()));
     m_frameSize = QSize(strip.width() / 3, strip.height());
+    if (const ButtonStrip* drawn = FindButtonStrip(resourceId)) {
+        const QString caption = tr(drawn->caption);
+        if (caption != QLatin1String(drawn->caption))
+            strip = StripPainter(m_frameSize, caption).Paint();
+    }
+    m_strip = QPixmap::fromImage(MapSystemColors(strip, palette()));
     updateGeometry();
     resize(m_frameSize);
     raise();

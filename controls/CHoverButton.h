@@ -2,6 +2,7 @@
 // pressed and under the mouse. It stays a plain QAbstractButton for clicks,
 // keyboard use and accessibility; its text is not drawn (the caption is part
 // of the pictures) but should be set for screen readers and mnemonics.
+// Under a translation the pictures are drawn anew with the translated caption.
 #pragma once
 
 #include <QAbstractButton>

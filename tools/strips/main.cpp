@@ -1,5 +1,6 @@
 // volmaren-strips OUTDIR: writes the hover-button strips, one PNG per bitmap
 // resource id, into OUTDIR.
+#include "ButtonStrips.h"
 #include "StripPainter.h"
 
 #include <QDir>
@@ -8,33 +9,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-
-namespace {
-
-struct StripEntry {
-    int resourceId;
-    QSize frameSize;
-    const char* caption;
-};
-
-const QSize kSmall(64, 32);
-const QSize kLarge(120, 40);
-
-const StripEntry kStrips[] = {
-    {143, kSmall, "Add"},
-    {144, kSmall, "Edit"},
-    {146, kSmall, "Delete"},
-    {147, kSmall, "STOP"},
-    {149, kSmall, "OK"},
-    {151, kLarge, "Fav-Group"},
-    {152, kLarge, "System"},
-    {153, kLarge, "Channel Down"},
-    {154, kLarge, "Channel UP"},
-    {155, kLarge, "DOWNLOAD (PC -> STB)"},
-    {156, kLarge, "UPLOAD (STB -> PC)"},
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -59,7 +33,7 @@ int main(int argc, char** argv)
     if (resolved.family() != QStringLiteral("DejaVu Sans"))
         err << "warning: DejaVu Sans is not installed, captions use " << resolved.family() << '\n';
 
-    for (const StripEntry& entry : kStrips) {
+    for (const ButtonStrip& entry : ButtonStrips()) {
         const QString path = outDir.filePath(QStringLiteral("%1.png").arg(entry.resourceId));
         const QImage strip = StripPainter(entry.frameSize, QString::fromLatin1(entry.caption)).Paint();
         if (!strip.save(path, "PNG")) {
