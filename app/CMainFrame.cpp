@@ -4,6 +4,7 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
+#include "CoreText.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
 #include "UserPrompts.h"
@@ -32,28 +33,28 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
 
 void CMainFrame::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_pOpenAction = file->addAction(QStringLiteral("&Open..."));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_pOpenAction = file->addAction(tr("&Open..."));
     m_pOpenAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_pSaveAction = file->addAction(QStringLiteral("&Save"));
+    m_pSaveAction = file->addAction(tr("&Save"));
     m_pSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_pSaveAsAction = file->addAction(QStringLiteral("Save &As..."));
+    m_pSaveAsAction = file->addAction(tr("Save &As..."));
     file->addSeparator();
-    m_pSystemInfoAction = file->addAction(QStringLiteral("STB System &Infomation"));
+    m_pSystemInfoAction = file->addAction(tr("STB System &Infomation"));
     file->addSeparator();
-    m_pExitAction = file->addAction(QStringLiteral("E&xit"));
+    m_pExitAction = file->addAction(tr("E&xit"));
 
     CreateEditMenu();
 
-    QMenu* transfer = menuBar()->addMenu(QStringLiteral("Transfer"));
-    m_pConnectAction = transfer->addAction(QStringLiteral("Connect"));
-    m_pUploadAction = transfer->addAction(QStringLiteral("Upload     [STB->PC]"));
-    m_pDownloadAction = transfer->addAction(QStringLiteral("Download [PC->STB]"));
+    QMenu* transfer = menuBar()->addMenu(tr("Transfer"));
+    m_pConnectAction = transfer->addAction(tr("Connect"));
+    m_pUploadAction = transfer->addAction(tr("Upload     [STB->PC]"));
+    m_pDownloadAction = transfer->addAction(tr("Download [PC->STB]"));
     transfer->addSeparator();
-    m_pSaveLogAction = transfer->addAction(QStringLiteral("Save Traffic Log..."));
+    m_pSaveLogAction = transfer->addAction(tr("Save Traffic Log..."));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_pAboutAction = help->addAction(QStringLiteral("&About Volmaren..."));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    m_pAboutAction = help->addAction(tr("&About Volmaren..."));
 
     for (QMenu* menu : {file, transfer, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -72,7 +73,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateEditMenu()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit", "menu"));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     auto add = [this, edit](const QString& text, const QList<QKeySequence>& keys, auto command) {
         QAction* action = edit->addAction(text);
@@ -84,34 +85,32 @@ void CMainFrame::CreateEditMenu()
         });
         return action;
     };
-    m_pUndoAction =
-        add(QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_doc.Undo(); });
-    m_pRedoAction = add(QStringLiteral("Redo"),
-                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                        [this] { m_doc.Redo(); });
+    m_pUndoAction = add(tr("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_doc.Undo(); });
+    m_pRedoAction =
+        add(tr("Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            [this] { m_doc.Redo(); });
     edit->addSeparator();
     CChannelCommands* channels = m_pView->ChannelCommands();
-    m_pFindAction = add(QStringLiteral("&Find..."), {QKeySequence(Qt::CTRL | Qt::Key_F)},
-                        [this] { m_pView->FocusSearch(); });
+    m_pFindAction =
+        add(tr("&Find..."), {QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { m_pView->FocusSearch(); });
     // Enter and Delete act on the list that has the focus, as its buttons do.
-    m_pEditAction = add(QStringLiteral("&Edit"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+    m_pEditAction = add(tr("&Edit"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
                         [this] { m_pView->OnEditKey(); });
-    m_pDeleteAction =
-        add(QStringLiteral("&Delete"), {QKeySequence(Qt::Key_Delete)}, [this] { m_pView->OnDeleteKey(); });
-    m_pCutAction = add(QStringLiteral("Cu&t Channels"),
+    m_pDeleteAction = add(tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, [this] { m_pView->OnDeleteKey(); });
+    m_pCutAction = add(tr("Cu&t Channels"),
                        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
                        [channels] { channels->OnCut(); });
-    m_pPasteAction = add(QStringLiteral("&Paste Channels"),
+    m_pPasteAction = add(tr("&Paste Channels"),
                          {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
                          [channels] { channels->OnPaste(); });
-    m_pMoveUpAction = add(QStringLiteral("Channel &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
-                          [channels] { channels->OnMoveUp(); });
-    m_pMoveDownAction = add(QStringLiteral("Channel D&own"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+    m_pMoveUpAction =
+        add(tr("Channel &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, [channels] { channels->OnMoveUp(); });
+    m_pMoveDownAction = add(tr("Channel D&own"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
                             [channels] { channels->OnMoveDown(); });
     edit->addSeparator();
     m_pEditSelectedAction =
-        add(QStringLiteral("Edit Selected &Channels..."), {}, [channels] { channels->OnEditSelected(); });
-    m_pSortAction = add(QStringLiteral("&Sort Channels..."), {}, [channels] { channels->OnSort(); });
+        add(tr("Edit Selected &Channels..."), {}, [channels] { channels->OnEditSelected(); });
+    m_pSortAction = add(tr("&Sort Channels..."), {}, [channels] { channels->OnSort(); });
 }
 
 void CMainFrame::CreateAccelerators()
@@ -154,15 +153,13 @@ void CMainFrame::UpdateCommandStates()
     // While a transfer runs the lists are disabled and the tables may be
     // replaced: no step is taken back or again.
     m_pUndoAction->setEnabled(m_doc.CanUndo() && !running);
-    m_pUndoAction->setText(m_doc.CanUndo() ? QStringLiteral("Undo ") + m_doc.UndoLabel()
-                                           : QStringLiteral("Undo"));
+    m_pUndoAction->setText(m_doc.CanUndo() ? tr("Undo %1").arg(m_doc.UndoLabel()) : tr("Undo"));
     m_pRedoAction->setEnabled(m_doc.CanRedo() && !running);
     m_pFindAction->setEnabled(!running);
     for (QAction* action : {m_pEditAction, m_pDeleteAction, m_pCutAction, m_pPasteAction, m_pMoveUpAction,
                             m_pMoveDownAction, m_pEditSelectedAction, m_pSortAction})
         action->setEnabled(!noData && !running);
-    m_pRedoAction->setText(m_doc.CanRedo() ? QStringLiteral("Redo ") + m_doc.RedoLabel()
-                                           : QStringLiteral("Redo"));
+    m_pRedoAction->setText(m_doc.CanRedo() ? tr("Redo %1").arg(m_doc.RedoLabel()) : tr("Redo"));
     m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
     m_pSaveLogAction->setEnabled(!running && m_pView->Link().HasTrafficLog());
 }
@@ -177,7 +174,7 @@ void CMainFrame::OnFileOpen()
 {
     if (!m_doc.SaveModified())
         return;
-    const QString path = Prompts::Current().OpenFileName(this, QStringLiteral("Open"));
+    const QString path = Prompts::Current().OpenFileName(this, tr("Open"));
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
 }
@@ -249,9 +246,9 @@ bool CMainFrame::QueryClose()
     m_pView->AbortTransfer();
     if (!m_doc.HasUnsavedChanges())
         return true;
-    const auto answer = Prompts::Current().Ask(this, QString::fromLatin1(Text::kSaveChanges),
-                                               QString::fromLatin1(Text::kAppTitle),
-                                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
+    const auto answer =
+        Prompts::Current().Ask(this, CoreText(Text::kSaveChanges), QString::fromLatin1(Text::kAppTitle),
+                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
     switch (answer) {
     case IUserPrompts::Answer::Yes: {
         CChannelDatabase& db = m_doc.Database();

@@ -4,11 +4,15 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "SystemTexts.h"
+#include "Translations.h"
+
+#include <QLocale>
 
 CVolmarenApp::CVolmarenApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromLatin1(Text::kAppTitle));
     setApplicationVersion(QStringLiteral("1.0.0.1"));
+    InstallTranslations(*this, QLocale());
 }
 
 CVolmarenApp::~CVolmarenApp()

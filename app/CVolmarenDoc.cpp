@@ -1,5 +1,6 @@
 #include "CVolmarenDoc.h"
 
+#include "CoreText.h"
 #include "SystemTexts.h"
 #include "TransferTexts.h"
 #include "UserPrompts.h"
@@ -80,7 +81,7 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     std::string error;
     switch (m_document.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::NotAnImage:
-        Prompts::Message(m_pPromptOwner, QString::fromLatin1(Text::kNotAnImage));
+        Prompts::Message(m_pPromptOwner, CoreText(Text::kNotAnImage));
         return false;
     case CImageDocument::Load::Error: ReportFileError(error); return false;
     case CImageDocument::Load::Loaded: break;
@@ -95,7 +96,7 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
 void CVolmarenDoc::AcceptUpload()
 {
     if (m_document.AcceptUpload())
-        Prompts::Message(m_pPromptOwner, QString::fromLatin1(Text::kBouquetNotice));
+        Prompts::Message(m_pPromptOwner, CoreText(Text::kBouquetNotice));
     // An upload is new data that no file holds yet.
     m_bCleanIsFile = false;
     StartHistory();
@@ -134,7 +135,7 @@ bool CVolmarenDoc::SaveModified()
     // Without data nothing can be saved, and nothing would be lost.
     if (!HasUnsavedChanges() || NoData())
         return true;
-    switch (Prompts::Current().Ask(m_pPromptOwner, QString::fromLatin1(Text::kSaveChanges),
+    switch (Prompts::Current().Ask(m_pPromptOwner, CoreText(Text::kSaveChanges),
                                    QString::fromLatin1(Text::kAppTitle), IUserPrompts::Buttons::YesNoCancel,
                                    IUserPrompts::Icon::None)) {
     case IUserPrompts::Answer::Yes: return OnFileSave();
@@ -163,7 +164,7 @@ QString CVolmarenDoc::AskSaveName() const
 {
     const QString current = FilePath();
     const QString proposed = current.isEmpty() ? kDefaultFileName : current;
-    return Prompts::Current().SaveFileName(m_pPromptOwner, QStringLiteral("Save As"), proposed);
+    return Prompts::Current().SaveFileName(m_pPromptOwner, tr("Save As"), proposed);
 }
 
 void CVolmarenDoc::ReportFileError(const std::string& error) const
@@ -173,7 +174,6 @@ void CVolmarenDoc::ReportFileError(const std::string& error) const
 
 QString CVolmarenDoc::WindowTitle() const
 {
-    const QString name =
-        m_document.m_szFilePath.empty() ? QStringLiteral("Untitled") : QFileInfo(FilePath()).fileName();
+    const QString name = m_document.m_szFilePath.empty() ? tr("Untitled") : QFileInfo(FilePath()).fileName();
     return QString::fromLatin1(Text::kAppTitle) + QStringLiteral(" - ") + name;
 }

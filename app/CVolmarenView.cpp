@@ -10,6 +10,7 @@
 #include "CVolmarenDoc.h"
 #include "CellText.h"
 #include "ChannelSearch.h"
+#include "CoreText.h"
 #include "CChannelListView.h"
 #include "ChannelListModel.h"
 #include "TextListModel.h"
@@ -180,8 +181,9 @@ void CVolmarenView::SetUpOnce()
 
     Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
-    Tabs()->addTab(QStringLiteral("TV Channel        "));
-    Tabs()->addTab(QStringLiteral("Radio Channel     "));
+    // Padded to one length, so that the two tabs are about as wide.
+    Tabs()->addTab(tr("TV Channel").leftJustified(18));
+    Tabs()->addTab(tr("Radio Channel").leftJustified(18));
     Tabs()->setCurrentIndex(0);
     Tabs()->blockSignals(false);
     m_ui->radioList->hide();
@@ -200,7 +202,7 @@ void CVolmarenView::SetUpOnce()
 QStringList CVolmarenView::SatelliteRows() const
 {
     const CChannelDatabase& db = Database();
-    QStringList rows{QString::fromLatin1(Cells::kAllSatellites)};
+    QStringList rows{CoreText(Cells::kAllSatellites)};
     const int count = db.GetSatelliteCount();
     for (int k = 0; k < count; ++k) {
         SatelliteRecord satellite;
@@ -213,7 +215,7 @@ QStringList CVolmarenView::SatelliteRows() const
 QStringList CVolmarenView::TransponderRows() const
 {
     const CChannelDatabase& db = Database();
-    QStringList rows{QString::fromLatin1(Cells::kAllTransponders)};
+    QStringList rows{CoreText(Cells::kAllTransponders)};
     for (int k = 0; db.GetTransponderViewEntry(k) != -1; ++k) {
         TransponderRecord transponder;
         db.GetTransponder(transponder, db.GetTransponderViewEntry(k));
@@ -405,10 +407,9 @@ void CVolmarenView::ShowSearchCount()
 {
     const int kind = m_state.m_nTab;
     const int shown = Database().GetChannelViewLength(kind);
-    m_ui->searchCount->setText(
-        m_state.m_search.empty()
-            ? QString()
-            : QStringLiteral("%1 of %2").arg(shown).arg(m_nNarrowedCount[std::size_t(kind)]));
+    m_ui->searchCount->setText(m_state.m_search.empty()
+                                   ? QString()
+                                   : tr("%1 of %2").arg(shown).arg(m_nNarrowedCount[std::size_t(kind)]));
 }
 
 void CVolmarenView::FocusSearch()

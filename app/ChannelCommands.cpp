@@ -6,6 +6,7 @@
 #include "CSortChannelsDlg.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "CoreText.h"
 #include "RecordRules.h"
 #include "UserPrompts.h"
 
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString kChooseChannel = QStringLiteral("Please choose the channel");
+const char* const kChooseChannel = QT_TRANSLATE_NOOP("CChannelCommands", "Please choose the channel");
 
 bool SameSlot(const ChannelRecord& a, const BouquetEntry& ab, const ChannelRecord& b, const BouquetEntry& bb)
 {
@@ -62,15 +63,14 @@ void CChannelCommands::OnMenu(int kind)
     QTreeView* list = m_view.ChannelList(kind);
     m_state.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
     m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
-    const QString name = kind == kTv ? QStringLiteral("TV-Channel") : QStringLiteral("Radio-Channel");
-    const QStringList items{QStringLiteral("Add ") + name,
-                            QStringLiteral("Delete ") + name,
+    const QStringList items{kind == kTv ? tr("Add TV-Channel") : tr("Add Radio-Channel"),
+                            kind == kTv ? tr("Delete TV-Channel") : tr("Delete Radio-Channel"),
                             QString(),
-                            QStringLiteral("Cut"),
-                            QStringLiteral("Paste"),
+                            tr("Cut"),
+                            tr("Paste"),
                             QString(),
-                            QStringLiteral("Edit Selected Channels..."),
-                            QStringLiteral("Sort Channels...")};
+                            tr("Edit Selected Channels..."),
+                            tr("Sort Channels...")};
     switch (Prompts::Current().PopupMenu(&m_view, items, QCursor::pos())) {
     case 0: OnAdd(); break;
     case 1: OnDelete(); break;
@@ -93,12 +93,11 @@ void CChannelCommands::OnAdd()
     // a transponder chosen since.
     const int tpEntry = m_state.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_state.m_nTpRow - 1) : -1;
     if (m_state.m_nFilter != 2 || tpEntry < 0) {
-        Prompts::Message(&m_view,
-                         QStringLiteral("Please choose the Satellite and Transponder for channel ADD"));
+        Prompts::Message(&m_view, tr("Please choose the Satellite and Transponder for channel ADD"));
         return;
     }
     if (const char* refusal = Rules::ChannelAddRefusal(db, kind)) {
-        Prompts::Message(&m_view, QString::fromLatin1(refusal));
+        Prompts::Message(&m_view, CoreText(refusal));
         return;
     }
     ChannelRecord record{};
@@ -106,7 +105,7 @@ void CChannelCommands::OnAdd()
     CChannelAddDlg dialog(record, bouquet, kind, std::uint16_t(tpEntry), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Document().Apply(QStringLiteral("Add Channel"), ChannelListChange(kind),
+    Document().Apply(tr("Add Channel"), ChannelListChange(kind),
                      [&](CChannelDatabase& database) { database.AddChannel(record, bouquet.text, kind); });
 }
 
@@ -116,11 +115,11 @@ void CChannelCommands::OnEditButton()
         return;
     const int selected = CVolmarenView::SelectedRowCount(ListInFront());
     if (selected == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
         return;
     }
     if (selected >= 2) {
-        Prompts::Message(&m_view, QStringLiteral("Please choose only one Channel"));
+        Prompts::Message(&m_view, tr("Please choose only one Channel"));
         return;
     }
     OnEdit(m_state.m_nTab);
@@ -136,7 +135,7 @@ void CChannelCommands::OnEdit(int kind)
     const bool isRow = row >= 0 && row < list->model()->rowCount();
     if (row == -1 && CVolmarenView::SelectedRowCount(list) > 0) {
         // Rows selected without a click in this list name no channel yet.
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
         return;
     }
     if (isRow) {
@@ -148,11 +147,10 @@ void CChannelCommands::OnEdit(int kind)
         db.GetBouquet(bouquet.text, slot, kind);
         CChannelEditDlg dialog(record, bouquet, kind, &m_view);
         if (dialog.exec() == QDialog::Accepted)
-            Document().Apply(QStringLiteral("Edit Channel"), ChannelListChange(kind),
-                             [&](CChannelDatabase& database) {
-                                 database.SetChannel(record, slot, kind);
-                                 database.SetBouquet(bouquet.text, slot, kind);
-                             });
+            Document().Apply(tr("Edit Channel"), ChannelListChange(kind), [&](CChannelDatabase& database) {
+                database.SetChannel(record, slot, kind);
+                database.SetBouquet(bouquet.text, slot, kind);
+            });
     }
     CVolmarenView::FocusList(list);
     if (isRow)
@@ -164,7 +162,7 @@ void CChannelCommands::OnDeleteButton()
     if (Document().NoData())
         return;
     if (CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
         return;
     }
     OnDelete();
@@ -175,16 +173,16 @@ void CChannelCommands::OnDelete()
     if (Document().NoData())
         return;
     if (m_state.m_nChFirstSel == 0) {
-        Prompts::Message(&m_view, QStringLiteral("There is not Selected Channel."));
+        Prompts::Message(&m_view, tr("There is not Selected Channel."));
         return;
     }
-    if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete channel(s)?")))
+    if (!Prompts::Confirm(&m_view, tr("Do you want to delete channel(s)?")))
         return;
     const int kind = m_state.m_nTab;
     std::vector<int> slots;
     for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1))
         slots.push_back(m_view.SlotOfRow(row, kind));
-    Document().Apply(QStringLiteral("Delete Channel"), ChannelListChange(kind),
+    Document().Apply(tr("Delete Channel"), ChannelListChange(kind),
                      [&](CChannelDatabase& database) { database.DeleteChannels(slots, kind); });
     m_state.m_nChFirstSel = 0;
 }
@@ -194,7 +192,7 @@ bool CChannelCommands::MayMove()
     if (Document().NoData())
         return false;
     if (m_state.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
         return false;
     }
     return true;
@@ -204,7 +202,7 @@ std::vector<int> CChannelCommands::RowsToMove()
 {
     std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1);
     if (rows.empty())
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
     return rows;
 }
 
@@ -214,8 +212,7 @@ void CChannelCommands::Move(std::vector<int>& rows, int by)
     const int n = int(rows.size());
     const int length = m_view.Database().GetChannelViewLength(kind);
     const bool moved = Document().Apply(
-        by < 0 ? QStringLiteral("Channel Up") : QStringLiteral("Channel Down"), ChannelListChange(kind),
-        [&](CChannelDatabase& db) {
+        by < 0 ? tr("Channel Up") : tr("Channel Down"), ChannelListChange(kind), [&](CChannelDatabase& db) {
             // Rows already at the end they move towards stay, and so do the
             // rows packed against them.
             for (int k = 0; k < n; ++k) {
@@ -315,7 +312,7 @@ void CChannelCommands::OnPaste()
     const int kind = m_state.m_nTab;
     const int row = m_state.m_nChRow[std::size_t(kind)];
     const std::vector<int> slots = cut.slots;
-    MoveBlock(QStringLiteral("Paste Channels"), slots, row == -1 ? -1 : m_view.SlotOfRow(row, kind), true);
+    MoveBlock(tr("Paste Channels"), slots, row == -1 ? -1 : m_view.SlotOfRow(row, kind), true);
     m_state.m_cut.Clear();
     m_state.m_nChRow[std::size_t(kind)] = -1;
     m_state.m_nChFirstSel = 0;
@@ -329,7 +326,7 @@ void CChannelCommands::OnDrop(int kind, const QList<int>& rows, int before)
     for (int row : rows)
         slots.push_back(m_view.SlotOfRow(row, kind));
     const bool afterLast = before >= m_view.Database().GetChannelViewLength(kind);
-    MoveBlock(QStringLiteral("Move Channels"), slots, afterLast ? -1 : m_view.SlotOfRow(before, kind), false);
+    MoveBlock(tr("Move Channels"), slots, afterLast ? -1 : m_view.SlotOfRow(before, kind), false);
     m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(ListInFront());
 }
 
@@ -379,7 +376,7 @@ void CChannelCommands::OnSort()
     CSortChannelsDlg dialog(int(shown.size()), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Document().Apply(QStringLiteral("Sort Channels"), ChannelListChange(kind), [&](CChannelDatabase& db) {
+    Document().Apply(tr("Sort Channels"), ChannelListChange(kind), [&](CChannelDatabase& db) {
         db.SortChannels(shown, dialog.Key(), dialog.Descending(), ChannelKind(kind));
     });
     m_state.m_nChFirstSel = 0;
@@ -393,7 +390,7 @@ void CChannelCommands::OnEditSelected()
     QTreeView* list = ListInFront();
     const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(list, 0);
     if (rows.empty()) {
-        Prompts::Message(&m_view, kChooseChannel);
+        Prompts::Message(&m_view, tr(kChooseChannel));
         return;
     }
     std::vector<int> slots;
@@ -403,7 +400,7 @@ void CChannelCommands::OnEditSelected()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const ChannelFlagChanges changes = dialog.Changes();
-    Document().Apply(QStringLiteral("Edit Channels"), ChannelListChange(kind),
+    Document().Apply(tr("Edit Channels"), ChannelListChange(kind),
                      [&](CChannelDatabase& db) { db.SetChannelFlags(slots, changes, ChannelKind(kind)); });
     for (int row : rows)
         CVolmarenView::SelectRow(list, row);

@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "ChannelDatabase.h"
+#include "CoreText.h"
 
 namespace {
 
@@ -47,9 +48,19 @@ QStringList ChannelListModel::RowTexts(int row) const
 {
     if (row != m_cachedRow) {
         m_cachedTexts.clear();
-        const auto cells = Cells::ChannelRow(m_db, row, m_db.GetChannelViewEntry(row, m_kind), m_kind);
-        for (const std::string& cell : cells)
-            m_cachedTexts.append(QString::fromLatin1(cell.c_str()));
+        const int slot = m_db.GetChannelViewEntry(row, m_kind);
+        const auto cells = Cells::ChannelRow(m_db, row, slot, m_kind);
+        const auto& columns = Cells::ChannelColumns(m_kind);
+        ChannelRecord channel;
+        m_db.GetChannel(channel, slot, m_kind);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            // A group may be named like one of the words; only no group at
+            // all is the word.
+            const Cells::Content content = columns[c].content;
+            const bool words = content == Cells::Content::Words ||
+                               (content == Cells::Content::Groups && channel.favoriteMask == 0);
+            m_cachedTexts.append(words ? CoreText(cells[c]) : QString::fromLatin1(cells[c].c_str()));
+        }
         m_cachedRow = row;
     }
     return m_cachedTexts;
@@ -73,7 +84,7 @@ QVariant ChannelListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || std::size_t(section) >= columns.size())
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(columns[std::size_t(section)].heading);
+        return CoreText(columns[std::size_t(section)].heading);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(AlignmentOf(columns[std::size_t(section)].align));
     return {};

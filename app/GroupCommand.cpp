@@ -18,15 +18,14 @@ void CGroupCommand::OnFavoriteGroups()
         return;
     // The dialog writes the groups and the channels' memberships itself, so
     // it runs inside the change: everything it wrote is one step.
-    m_view.Document().Apply(QStringLiteral("Favorite Group Edit"), ListChange::Channels,
-                            [this](CChannelDatabase& db) {
-                                CFavoriteGroupDlg dialog(db, &m_view);
-                                // Closing the dialog through its title bar can still
-                                // write the changes; they are then recounted like any
-                                // other change.
-                                if (dialog.exec() != QDialog::Accepted && !dialog.WroteDatabase())
-                                    return;
-                                db.RecountGroups();
-                                db.UpdateListContext();
-                            });
+    m_view.Document().Apply(tr("Favorite Group Edit"), ListChange::Channels, [this](CChannelDatabase& db) {
+        CFavoriteGroupDlg dialog(db, &m_view);
+        // Closing the dialog through its title bar can still
+        // write the changes; they are then recounted like any
+        // other change.
+        if (dialog.exec() != QDialog::Accepted && !dialog.WroteDatabase())
+            return;
+        db.RecountGroups();
+        db.UpdateListContext();
+    });
 }

@@ -1,11 +1,13 @@
 #include "PortChoice.h"
 
+#include "CoreText.h"
 #include "PortFinder.h"
 #include "PortListing.h"
 #include "PortNames.h"
 #include "TransferTexts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
@@ -92,9 +94,8 @@ Entry EntryAt(const QComboBox* box, int index)
 QString ConnectedText(const Entry& entry)
 {
     if (entry.comNumber != 0)
-        return QString::fromLatin1(Text::kPortConnectOk)
-            .replace(QStringLiteral("%d"), QString::number(entry.comNumber));
-    return entry.name + QStringLiteral(" port Connect OK");
+        return CoreNumbers(Text::kPortConnectOk, {entry.comNumber});
+    return QCoreApplication::translate("PortChoice", "%1 port Connect OK").arg(entry.name);
 }
 
 }  // namespace PortChoice

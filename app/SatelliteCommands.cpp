@@ -4,6 +4,7 @@
 #include "CSatelliteEditDlg.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "CoreText.h"
 #include "RecordRules.h"
 #include "UserPrompts.h"
 
@@ -13,11 +14,13 @@
 
 namespace {
 
-const QString kNoSatellite = QStringLiteral("No Satellite has been selected, or Satellite does not exist");
-const QString kOnlyOneSatellite = QStringLiteral("Please choose only one Satellite");
-const QString kChooseSatellite = QStringLiteral("Please choose the Satellite");
-const QString kAddSatellite = QStringLiteral("Add Satellite");
-const QString kDeleteSatellite = QStringLiteral("Delete Satellite");
+const char* const kNoSatellite =
+    QT_TRANSLATE_NOOP("CSatelliteCommands", "No Satellite has been selected, or Satellite does not exist");
+const char* const kOnlyOneSatellite =
+    QT_TRANSLATE_NOOP("CSatelliteCommands", "Please choose only one Satellite");
+const char* const kChooseSatellite = QT_TRANSLATE_NOOP("CSatelliteCommands", "Please choose the Satellite");
+const char* const kAddSatellite = QT_TRANSLATE_NOOP("CSatelliteCommands", "Add Satellite");
+const char* const kDeleteSatellite = QT_TRANSLATE_NOOP("CSatelliteCommands", "Delete Satellite");
 
 }  // namespace
 
@@ -37,7 +40,7 @@ void CSatelliteCommands::OnMenu()
         return;
     m_view.OnSatelliteClick();
     m_state.m_nSatFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.SatelliteList());
-    const QStringList items{kAddSatellite, kDeleteSatellite};
+    const QStringList items{tr(kAddSatellite), tr(kDeleteSatellite)};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
         OnAdd(true);
@@ -51,7 +54,7 @@ void CSatelliteCommands::OnAdd(bool fromMenu)
         return;
     CChannelDatabase& db = m_view.Database();
     if (const char* refusal = Rules::SatelliteAddRefusal(db)) {
-        Prompts::Message(&m_view, QString::fromLatin1(refusal));
+        Prompts::Message(&m_view, CoreText(refusal));
         return;
     }
     const int n = db.GetSatelliteCount();
@@ -59,7 +62,7 @@ void CSatelliteCommands::OnAdd(bool fromMenu)
     CSatelliteAddDlg dialog(record, n, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.Document().Apply(kAddSatellite, ListChange::Satellites,
+    m_view.Document().Apply(tr(kAddSatellite), ListChange::Satellites,
                             [&record](CChannelDatabase& database) { database.AddSatellite(record); });
 
     QListView* list = m_view.SatelliteList();
@@ -79,11 +82,11 @@ void CSatelliteCommands::OnEdit()
     if (m_state.m_nSatRow == 0)
         return;
     if (selected == 0) {
-        Prompts::Message(&m_view, kNoSatellite);
+        Prompts::Message(&m_view, tr(kNoSatellite));
         return;
     }
     if (selected >= 2) {
-        Prompts::Message(&m_view, kOnlyOneSatellite);
+        Prompts::Message(&m_view, tr(kOnlyOneSatellite));
         return;
     }
     if (m_state.m_nSatRow == -1)
@@ -95,7 +98,7 @@ void CSatelliteCommands::OnEdit()
     CSatelliteEditDlg dialog(record, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.Document().Apply(QStringLiteral("Edit Satellite"), ListChange::Satellites,
+    m_view.Document().Apply(tr("Edit Satellite"), ListChange::Satellites,
                             [&](CChannelDatabase& database) { database.SetSatellite(record, index); });
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, m_state.m_nSatRow);
@@ -107,10 +110,10 @@ void CSatelliteCommands::OnDelete()
         return;
     QListView* list = m_view.SatelliteList();
     if (CVolmarenView::SelectedRowCount(list) == 0) {
-        Prompts::Message(&m_view, kNoSatellite);
+        Prompts::Message(&m_view, tr(kNoSatellite));
         return;
     }
-    if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete the current Satellite(s)?")))
+    if (!Prompts::Confirm(&m_view, tr("Do you want to delete the current Satellite(s)?")))
         return;
     std::vector<int> satellites;
     if (m_state.m_nSatFirstSel != 0) {
@@ -120,10 +123,10 @@ void CSatelliteCommands::OnDelete()
         }
     }
     if (satellites.empty()) {
-        Prompts::Message(&m_view, kChooseSatellite);
+        Prompts::Message(&m_view, tr(kChooseSatellite));
         return;
     }
-    m_view.Document().Apply(kDeleteSatellite, ListChange::Everything,
+    m_view.Document().Apply(tr(kDeleteSatellite), ListChange::Everything,
                             [&](CChannelDatabase& database) { database.DeleteSatellites(satellites); });
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, 0);

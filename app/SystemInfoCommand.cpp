@@ -16,6 +16,6 @@ void CVolmarenView::OnSystemInfo()
         return;
     // A changed setting is unsaved work like any other change: it would
     // otherwise be lost without a question at exit, and left out of a download.
-    m_doc.Apply(QStringLiteral("System Information"), ListChange::None,
+    m_doc.Apply(tr("System Information"), ListChange::None,
                 [&info](CChannelDatabase& database) { database.SetSystemInfo(info); });
 }

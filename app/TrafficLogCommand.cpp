@@ -3,14 +3,15 @@
 #include "TransferLink.h"
 #include "UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
 void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
 {
-    const QString path =
-        Prompts::Current().SaveFileName(owner, QStringLiteral("Save Traffic Log"),
-                                        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")));
+    const QString path = Prompts::Current().SaveFileName(
+        owner, QCoreApplication::translate("SaveTrafficLog", "Save Traffic Log"),
+        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")));
     if (path.isEmpty())
         return;
     const std::string text = link.TrafficLogText();
@@ -19,5 +20,6 @@ void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
         file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit())
         return;
     Prompts::Message(owner,
-                     QStringLiteral("Cannot write the traffic log to %1: %2").arg(path, file.errorString()));
+                     QCoreApplication::translate("SaveTrafficLog", "Cannot write the traffic log to %1: %2")
+                         .arg(path, file.errorString()));
 }

@@ -5,6 +5,7 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "CellText.h"
+#include "CoreText.h"
 #include "RecordRules.h"
 #include "UserPrompts.h"
 
@@ -17,7 +18,8 @@
 
 namespace {
 
-const QString kChooseTransponder = QStringLiteral("Please choose the Transponder");
+const char* const kChooseTransponder =
+    QT_TRANSLATE_NOOP("CTransponderCommands", "Please choose the Transponder");
 
 }  // namespace
 
@@ -38,7 +40,7 @@ bool CTransponderCommands::CheckOneOrMoreSelected()
 {
     if (CVolmarenView::SelectedRowCount(m_view.TransponderList()) > 0)
         return true;
-    Prompts::Message(&m_view, kChooseTransponder);
+    Prompts::Message(&m_view, tr(kChooseTransponder));
     return false;
 }
 
@@ -48,7 +50,7 @@ void CTransponderCommands::OnMenu()
         return;
     m_view.OnTransponderClick();
     m_state.m_nTpFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.TransponderList());
-    const QStringList items{QStringLiteral("Add Transponder"), QStringLiteral("Delete Transponder")};
+    const QStringList items{tr("Add Transponder"), tr("Delete Transponder")};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
         OnAdd();
@@ -61,16 +63,16 @@ void CTransponderCommands::OnAdd()
     if (m_view.Document().NoData())
         return;
     if (m_state.m_nSatRow <= 0) {
-        Prompts::Message(&m_view, QStringLiteral("Please choose the Satellite"));
+        Prompts::Message(&m_view, tr("Please choose the Satellite"));
         return;
     }
     CChannelDatabase& db = m_view.Database();
     if (CVolmarenView::SelectedRowCount(m_view.SatelliteList()) >= 2) {
-        Prompts::Message(&m_view, QStringLiteral("Please choose only one Satellite"));
+        Prompts::Message(&m_view, tr("Please choose only one Satellite"));
         return;
     }
     if (const char* refusal = Rules::TransponderAddRefusal(db)) {
-        Prompts::Message(&m_view, QString::fromLatin1(refusal));
+        Prompts::Message(&m_view, CoreText(refusal));
         return;
     }
     const int sat = m_state.m_nSatRow - 1;
@@ -80,7 +82,7 @@ void CTransponderCommands::OnAdd()
     CTransponderAddDlg dialog(record, QString::fromLatin1(Cells::SatelliteText(satellite).c_str()), &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.Document().Apply(QStringLiteral("Add Transponder"), ListChange::Transponders,
+    m_view.Document().Apply(tr("Add Transponder"), ListChange::Transponders,
                             [&](CChannelDatabase& database) { database.AddTransponder(sat, record); });
 
     QListView* list = m_view.TransponderList();
@@ -101,11 +103,11 @@ void CTransponderCommands::OnEdit()
     if (m_state.m_nTpRow == 0)
         return;
     if (selected == 0) {
-        Prompts::Message(&m_view, kChooseTransponder);
+        Prompts::Message(&m_view, tr(kChooseTransponder));
         return;
     }
     if (selected >= 2) {
-        Prompts::Message(&m_view, QStringLiteral("Please choose only one Transponder"));
+        Prompts::Message(&m_view, tr("Please choose only one Transponder"));
         return;
     }
     if (m_state.m_nTpRow == -1)
@@ -119,7 +121,7 @@ void CTransponderCommands::OnEdit()
     CTransponderEditDlg dialog(record, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_view.Document().Apply(QStringLiteral("Edit Transponder"), ListChange::Transponders,
+    m_view.Document().Apply(tr("Edit Transponder"), ListChange::Transponders,
                             [&](CChannelDatabase& database) { database.SetTransponder(record, tp); });
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, m_state.m_nTpRow);
@@ -131,10 +133,10 @@ void CTransponderCommands::OnDelete()
         return;
     QListView* list = m_view.TransponderList();
     if (CVolmarenView::SelectedRowCount(list) == 0 || m_state.m_nTpFirstSel == 0) {
-        Prompts::Message(&m_view, kChooseTransponder);
+        Prompts::Message(&m_view, tr(kChooseTransponder));
         return;
     }
-    if (!Prompts::Confirm(&m_view, QStringLiteral("Do you want to delete the current Transponder(s)?")))
+    if (!Prompts::Confirm(&m_view, tr("Do you want to delete the current Transponder(s)?")))
         return;
     CChannelDatabase& db = m_view.Database();
     std::vector<int> transponders;
@@ -145,7 +147,7 @@ void CTransponderCommands::OnDelete()
     if (transponders.empty())
         return;
     std::sort(transponders.begin(), transponders.end());
-    m_view.Document().Apply(QStringLiteral("Delete Transponder"), ListChange::Transponders,
+    m_view.Document().Apply(tr("Delete Transponder"), ListChange::Transponders,
                             [&](CChannelDatabase& database) { database.DeleteTransponders(transponders); });
 
     // A satellite row that is not a satellite (a click beside the rows)

@@ -5,6 +5,7 @@
 #include "CConnectDlg.h"
 #include "CGradientProgressCtrl.h"
 #include "CVolmarenDoc.h"
+#include "CoreText.h"
 #include "PortChoice.h"
 #include "TransferTexts.h"
 #include "UserPrompts.h"
@@ -12,11 +13,25 @@
 
 #include <QThread>
 
+#include <cstdio>
+
 namespace {
 
-QString Latin(const char* text)
+// The workers' status texts are the link's constants, or the progress of an
+// upload with its numbers filled in.
+QString WorkerStatus(const std::string& text)
 {
-    return QString::fromLatin1(text);
+    int received = 0;
+    int length = 0;
+    int percent = 0;
+    if (std::sscanf(text.c_str(), Text::kReceiveProgress, &received, &length, &percent) == 3)
+        return CoreNumbers(Text::kReceiveProgress, {received, length, percent});
+    return CoreText(text);
+}
+
+QString Translated(const PlaceholderText& message)
+{
+    return QString::fromStdString(Fill(CoreText(message.text).toStdString().c_str(), message.args));
 }
 
 }  // namespace
@@ -36,7 +51,7 @@ void CVolmarenView::SetProgress(int position)
 
 void CVolmarenView::SetStatusText(const std::string& text)
 {
-    const QString status = QString::fromStdString(text);
+    const QString status = WorkerStatus(text);
     if (QThread::currentThread() == thread())
         SetStatusText(status);
     else
@@ -61,7 +76,7 @@ void CVolmarenView::PostCodeRefused()
 
 void CVolmarenView::ShowPortMessage(const std::string& text)
 {
-    const QString message = QString::fromStdString(text);
+    const QString message = CoreText(text);
     if (QThread::currentThread() == thread())
         Prompts::Message(this, message);
     else
@@ -120,7 +135,7 @@ void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString
     m_link.OpenDevice(entry.device.toStdString());
     Q_EMIT StateChanged();
     // A failed open says why, not that it connected.
-    SetStatusText(PortOpen() ? connectedText : QString::fromStdString(m_link.PortProblem()));
+    SetStatusText(PortOpen() ? connectedText : Translated(m_link.PortProblem()));
 }
 
 void CVolmarenView::OnTimer()
@@ -157,7 +172,7 @@ void CVolmarenView::OnTransferConnect()
         return;
     const PortChoice::Entry& entry = entries[number - 1];
     PortChoice::Remember(entry.name);
-    OpenChosenPort(entry, Latin(Text::kConnectOk));
+    OpenChosenPort(entry, CoreText(Text::kConnectOk));
 }
 
 void CVolmarenView::OnCodeChanged(const QString& text)
@@ -173,7 +188,7 @@ void CVolmarenView::OnUpload()
     if (TransferRunning() || !m_doc.SaveModified())
         return;
     EnableTransferControls(false);
-    SetStatusText(Latin(Text::kWaitForUpload));
+    SetStatusText(CoreText(Text::kWaitForUpload));
     if (!m_link.StartUpload(m_systemCode.Get()))
         OnStartRefused();
     Q_EMIT StateChanged();
@@ -185,7 +200,7 @@ void CVolmarenView::OnStartRefused()
     // notice arrives.
     const bool ending = m_link.HasWorker();
     EnableTransferControls(!ending);
-    SetStatusText(Latin(ending ? Text::kLastTransferEnding : Text::kTransferNotStarted));
+    SetStatusText(CoreText(ending ? Text::kLastTransferEnding : Text::kTransferNotStarted));
 }
 
 void CVolmarenView::OnDownload()
@@ -193,16 +208,16 @@ void CVolmarenView::OnDownload()
     if (TransferRunning())
         return;
     if (m_doc.NoData()) {
-        Prompts::Message(this, Latin(Text::kNoDownloadData));
+        Prompts::Message(this, CoreText(Text::kNoDownloadData));
         return;
     }
     if (!m_doc.Saved()) {
-        Prompts::Message(this, Latin(Text::kNotSaved));
+        Prompts::Message(this, CoreText(Text::kNotSaved));
         return;
     }
     m_doc.Image().PrepareDownload();
     EnableTransferControls(false);
-    SetStatusText(Latin(Text::kWaitForDownload));
+    SetStatusText(CoreText(Text::kWaitForDownload));
     if (!m_link.StartDownload(m_systemCode.Get()))
         OnStartRefused();
     Q_EMIT StateChanged();
@@ -237,7 +252,7 @@ void CVolmarenView::OnDownloadDone()
 
 void CVolmarenView::OnCodeRefused()
 {
-    Prompts::Message(this, Latin(Text::kInvalidSystemCode));
+    Prompts::Message(this, CoreText(Text::kInvalidSystemCode));
     m_link.FinishRefused();
     EnableTransferControls(true);
 }

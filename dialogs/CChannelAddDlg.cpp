@@ -2,6 +2,7 @@
 
 #include "ChannelFields.h"
 #include "SystemTexts.h"
+#include "CoreText.h"
 #include "UserPrompts.h"
 #include "ui_CChannelAddDlg.h"
 
@@ -33,7 +34,7 @@ void CChannelAddDlg::OnOk()
     if (!TakeFields(choices))
         return;
     if (!Rules::HasRequiredChannelValues(choices, m_nKind)) {
-        Prompts::Message(this, QString::fromLatin1(Text::kChannelEmptyAdd));
+        Prompts::Message(this, CoreText(Text::kChannelEmptyAdd));
         return;
     }
     Rules::WriteAddedChannel(m_record, m_bouquet, choices, m_nTransponder, m_nKind);

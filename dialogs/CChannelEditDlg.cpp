@@ -2,6 +2,7 @@
 
 #include "ChannelFields.h"
 #include "SystemTexts.h"
+#include "CoreText.h"
 #include "UserPrompts.h"
 #include "ui_CChannelEditDlg.h"
 
@@ -32,7 +33,7 @@ void CChannelEditDlg::OnOk()
     if (!TakeFields(choices))
         return;
     if (!Rules::HasRequiredChannelValues(choices, m_nKind)) {
-        Prompts::Message(this, QString::fromLatin1(Text::kChannelEmptyEdit));
+        Prompts::Message(this, CoreText(Text::kChannelEmptyEdit));
         return;
     }
     Rules::WriteEditedChannel(m_record, m_bouquet, choices, m_nKind);

@@ -14,12 +14,10 @@
 
 namespace {
 
-const QString kUnchanged = QStringLiteral("(unchanged)");
-
 template <std::size_t N> QComboBox* ChoiceList(const std::array<const char*, N>& entries, QWidget* parent)
 {
     auto* list = new QComboBox(parent);
-    list->addItem(kUnchanged);
+    list->addItem(CChannelFlagsDlg::tr("(unchanged)"));
     FillList(list, entries);
     return list;
 }
@@ -31,15 +29,15 @@ CChannelFlagsDlg::CChannelFlagsDlg(const CChannelDatabase& db, std::span<const i
     : QDialog(parent), m_pLock(ChoiceList(Entries::kOffOn, this)), m_pSkip(ChoiceList(Entries::kOffOn, this)),
       m_pAudio(ChoiceList(Entries::kAudio, this))
 {
-    setWindowTitle(QStringLiteral("Edit %1 Channels").arg(slots.size()));
+    setWindowTitle(tr("Edit %n Channels", nullptr, int(slots.size())));
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("&Lock"), m_pLock);
-    fields->addRow(QStringLiteral("&Skip"), m_pSkip);
-    fields->addRow(QStringLiteral("&Audio"), m_pAudio);
+    fields->addRow(tr("&Lock"), m_pLock);
+    fields->addRow(tr("&Skip"), m_pSkip);
+    fields->addRow(tr("&Audio"), m_pAudio);
 
     // Each group's box shows whether all, some or none of the channels are
     // in it; a box left partly checked changes nobody's membership.
-    auto* groups = new QGroupBox(QStringLiteral("Favorite groups"), this);
+    auto* groups = new QGroupBox(tr("Favorite groups"), this);
     auto* groupLayout = new QVBoxLayout(groups);
     for (int slot = 0; slot < Image::kGroupCount; ++slot) {
         FavoriteGroupRecord group;

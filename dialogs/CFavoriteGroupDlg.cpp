@@ -17,12 +17,16 @@
 
 namespace {
 
-const char* const kAllGroupsUsed = "All the 8 favorite groups have been used";
-const char* const kNoGroup = "No group exist, or No group has been selected";
-const char* const kNoTvChannel = "There is no tv-channel";
-const char* const kNoRadioChannel = "There is no radio-channel";
-const char* const kDeleteGroup = "Do you want to delete the current group?";
-const char* const kDropChanges = "The edited data has not been saved.  Do you want to execute the window ?";
+const char* const kAllGroupsUsed =
+    QT_TRANSLATE_NOOP("CFavoriteGroupDlg", "All the 8 favorite groups have been used");
+const char* const kNoGroup =
+    QT_TRANSLATE_NOOP("CFavoriteGroupDlg", "No group exist, or No group has been selected");
+const char* const kNoTvChannel = QT_TRANSLATE_NOOP("CFavoriteGroupDlg", "There is no tv-channel");
+const char* const kNoRadioChannel = QT_TRANSLATE_NOOP("CFavoriteGroupDlg", "There is no radio-channel");
+const char* const kDeleteGroup =
+    QT_TRANSLATE_NOOP("CFavoriteGroupDlg", "Do you want to delete the current group?");
+const char* const kDropChanges = QT_TRANSLATE_NOOP(
+    "CFavoriteGroupDlg", "The edited data has not been saved.  Do you want to execute the window ?");
 
 std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, int kind)
 {
@@ -47,7 +51,7 @@ void WriteMasks(CChannelDatabase& db, const std::vector<std::uint8_t>& masks, in
 
 void Say(QWidget* owner, const char* text)
 {
-    Prompts::Message(owner, QString::fromLatin1(text));
+    Prompts::Message(owner, CFavoriteGroupDlg::tr(text));
 }
 
 }  // namespace
@@ -203,7 +207,7 @@ void CFavoriteGroupDlg::OnEdit()
 void CFavoriteGroupDlg::OnDelete()
 {
     const int slot = SelectedSlotOrSay();
-    if (slot < 0 || !Prompts::AskYesNo(this, QString::fromLatin1(kDeleteGroup)))
+    if (slot < 0 || !Prompts::AskYesNo(this, tr(kDeleteGroup)))
         return;
     const std::uint8_t bit = GroupBit(slot);
     m_groups[std::size_t(slot)] = FavoriteGroupRecord{};
@@ -281,7 +285,7 @@ void CFavoriteGroupDlg::WriteBack()
 
 bool CFavoriteGroupDlg::AskDropChanges()
 {
-    return Prompts::AskYesNo(this, QString::fromLatin1(kDropChanges));
+    return Prompts::AskYesNo(this, tr(kDropChanges));
 }
 
 void CFavoriteGroupDlg::OnOk()

@@ -6,7 +6,7 @@
 #include "ui_CGroupAddDlg.h"
 
 namespace {
-const char* const kNameMissing = "Group name don't input.";
+const char* const kNameMissing = QT_TRANSLATE_NOOP("CGroupAddDlg", "Group name don't input.");
 }
 
 CGroupAddDlg::CGroupAddDlg(FavoriteGroupRecord& record, int slot, QWidget* parent)
@@ -25,7 +25,7 @@ void CGroupAddDlg::OnOk()
 {
     const QString name = m_ui->nameEdit->text();
     if (name.isEmpty()) {
-        Prompts::Message(this, QString::fromLatin1(kNameMissing));
+        Prompts::Message(this, tr(kNameMissing));
         return;
     }
     SetGroupName(m_record, name);

@@ -6,7 +6,7 @@
 #include "ui_CGroupEditDlg.h"
 
 namespace {
-const char* const kNameEmpty = "Group name is empty.";
+const char* const kNameEmpty = QT_TRANSLATE_NOOP("CGroupEditDlg", "Group name is empty.");
 }
 
 CGroupEditDlg::CGroupEditDlg(FavoriteGroupRecord& record, QWidget* parent)
@@ -25,7 +25,7 @@ void CGroupEditDlg::OnOk()
 {
     const QString name = m_ui->nameEdit->text();
     if (name.isEmpty()) {
-        Prompts::Message(this, QString::fromLatin1(kNameEmpty));
+        Prompts::Message(this, tr(kNameEmpty));
         return;
     }
     SetGroupName(m_record, name);

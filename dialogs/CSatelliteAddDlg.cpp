@@ -2,6 +2,7 @@
 
 #include "SatelliteFields.h"
 #include "SystemTexts.h"
+#include "CoreText.h"
 #include "UserPrompts.h"
 #include "ui_CSatelliteAddDlg.h"
 
@@ -23,7 +24,7 @@ void CSatelliteAddDlg::OnOk()
 {
     const Rules::SatelliteChoices choices = TakeSatelliteChoices(*m_ui);
     if (choices.name.empty()) {
-        Prompts::Message(this, QString::fromLatin1(Text::kSatelliteNameEmptyAdd));
+        Prompts::Message(this, CoreText(Text::kSatelliteNameEmptyAdd));
         return;
     }
     Rules::WriteAddedSatellite(m_record, choices, m_nIndex);

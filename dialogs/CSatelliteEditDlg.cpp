@@ -2,6 +2,7 @@
 
 #include "SatelliteFields.h"
 #include "SystemTexts.h"
+#include "CoreText.h"
 #include "UserPrompts.h"
 #include "ui_CSatelliteEditDlg.h"
 
@@ -22,7 +23,7 @@ void CSatelliteEditDlg::OnOk()
 {
     const Rules::SatelliteChoices choices = TakeSatelliteChoices(*m_ui);
     if (choices.name.empty()) {
-        Prompts::Message(this, QString::fromLatin1(Text::kSatelliteNameEmptyEdit));
+        Prompts::Message(this, CoreText(Text::kSatelliteNameEmptyEdit));
         return;
     }
     Rules::WriteEditedSatellite(m_record, choices);

@@ -17,30 +17,27 @@ constexpr ChannelSortKey kKeys[] = {ChannelSortKey::Name, ChannelSortKey::Freque
 }  // namespace
 
 CSortChannelsDlg::CSortChannelsDlg(int rows, QWidget* parent)
-    : QDialog(parent), m_pKey(new QComboBox(this)),
-      m_pDescending(new QRadioButton(QStringLiteral("&Descending"), this))
+    : QDialog(parent), m_pKey(new QComboBox(this)), m_pDescending(new QRadioButton(tr("&Descending"), this))
 {
-    setWindowTitle(QStringLiteral("Sort Channels"));
-    m_pKey->addItems({QStringLiteral("Name"), QStringLiteral("Transponder frequency"),
-                      QStringLiteral("Satellite"), QStringLiteral("Free-to-air first")});
-    auto* ascending = new QRadioButton(QStringLiteral("&Ascending"), this);
+    setWindowTitle(tr("Sort Channels"));
+    m_pKey->addItems({tr("Name"), tr("Transponder frequency"), tr("Satellite"), tr("Free-to-air first")});
+    auto* ascending = new QRadioButton(tr("&Ascending"), this);
     ascending->setChecked(true);
     auto* order = new QHBoxLayout;
     order->addWidget(ascending);
     order->addWidget(m_pDescending);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Sort &by"), m_pKey);
-    fields->addRow(QStringLiteral("Order"), order);
+    fields->addRow(tr("Sort &by"), m_pKey);
+    fields->addRow(tr("Order"), order);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("The %1 channels the list shows are sorted; equal ones keep their "
-                                  "order, and the rest of the table stays as it is.")
-                       .arg(rows),
-                   this));
+    layout->addWidget(new QLabel(tr("The %n channels the list shows are sorted; equal ones keep their "
+                                    "order, and the rest of the table stays as it is.",
+                                    nullptr, rows),
+                                 this));
     layout->addLayout(fields);
     layout->addWidget(buttons);
 }

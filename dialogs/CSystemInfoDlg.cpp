@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const kLoseChanges = "This will lost change data. Do you confirm ?";
+const char* const kLoseChanges =
+    QT_TRANSLATE_NOOP("CSystemInfoDlg", "This will lost change data. Do you confirm ?");
 
 template <std::size_t N>
 void ShowChoice(QComboBox* list, const std::array<const char*, N>& entries, std::uint8_t stored)
@@ -50,7 +51,7 @@ void CSystemInfoDlg::OnOk()
 
 bool CSystemInfoDlg::MayDiscard()
 {
-    return m_bUnchanged || Prompts::AskYesNo(this, QString::fromLatin1(kLoseChanges));
+    return m_bUnchanged || Prompts::AskYesNo(this, tr(kLoseChanges));
 }
 
 void CSystemInfoDlg::OnCancel()

@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "ChannelDatabase.h"
+#include "CoreText.h"
 #include "EditDialog.h"
 
 #include <array>
@@ -19,11 +20,11 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 const std::array<ColumnLook, ChannelCheckModel::kColumnCount> kColumns{{
     {"", 30, kCentered},
-    {"Satellite", 110, kCentered},
-    {"Trasnponder", 150, kCentered},
-    {"Name", 120, kLeft},
-    {"Scramble", 100, kLeft},
-    {"Bouquet", 100, kLeft},
+    {QT_TRANSLATE_NOOP("ChannelCheckModel", "Satellite"), 110, kCentered},
+    {QT_TRANSLATE_NOOP("ChannelCheckModel", "Trasnponder"), 150, kCentered},
+    {QT_TRANSLATE_NOOP("ChannelCheckModel", "Name"), 120, kLeft},
+    {QT_TRANSLATE_NOOP("ChannelCheckModel", "Scramble"), 100, kLeft},
+    {QT_TRANSLATE_NOOP("ChannelCheckModel", "Bouquet"), 100, kLeft},
 }};
 
 enum Column { kCheck, kSatellite, kTransponder, kName, kScramble, kBouquet };
@@ -78,8 +79,8 @@ QVariant ChannelCheckModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole)
         return {};
     if (section == kTransponder && m_nKind == kRadio)
-        return QStringLiteral("Transponder");
-    return QString::fromLatin1(kColumns[std::size_t(section)].heading);
+        return tr("Transponder");
+    return tr(kColumns[std::size_t(section)].heading);
 }
 
 Qt::ItemFlags ChannelCheckModel::flags(const QModelIndex& index) const
@@ -112,7 +113,7 @@ QString ChannelCheckModel::CellText(int row, int column) const
     if (column == kName)
         return RecordText(std::string(channel.name, FieldTextLength(channel.name)));
     if (column == kScramble)
-        return RecordText(Cells::ScrambleText(channel));
+        return CoreText(Cells::ScrambleText(channel));
     if (channel.transponderIndex >= m_nTransponderCount)
         return {};
     TransponderRecord transponder;

@@ -1,5 +1,6 @@
 #include "EditDialog.h"
 
+#include "CoreText.h"
 #include "RecordRules.h"
 #include "SystemTexts.h"
 #include "UserPrompts.h"
@@ -38,7 +39,7 @@ bool CEditDialog::TakeNumber(QLineEdit* edit, std::uint32_t max, std::uint32_t& 
     if (field == Rules::Field::Ok)
         return true;
     const char* text = field == Rules::Field::TooLarge ? Text::kAbove65535 : Text::kPositiveInteger;
-    Prompts::Message(this, QString::fromLatin1(text), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(this, CoreText(text), IUserPrompts::Icon::Exclamation);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return false;
@@ -46,7 +47,7 @@ bool CEditDialog::TakeNumber(QLineEdit* edit, std::uint32_t max, std::uint32_t& 
 
 void AddEntry(QComboBox* list, const char* entry)
 {
-    list->addItem(QString::fromLatin1(entry));
+    list->addItem(CoreText(entry));
 }
 
 void ShowNumber(QLineEdit* edit, std::uint32_t value)

@@ -32,7 +32,8 @@ protected:
     bool TakeNumber(QLineEdit* edit, std::uint32_t max, std::uint32_t& value);
 };
 
-// Appends the entries in their order; the lists are never sorted.
+// Appends the entries in their order, in the user's language; the lists are
+// never sorted.
 void AddEntry(QComboBox* list, const char* entry);
 template <std::size_t N> void FillList(QComboBox* list, const std::array<const char*, N>& entries)
 {

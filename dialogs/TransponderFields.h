@@ -2,6 +2,7 @@
 // Transponder Edit share.
 #pragma once
 
+#include "CoreText.h"
 #include "EditDialog.h"
 #include "EntryLists.h"
 #include "RecordRules.h"
@@ -26,7 +27,7 @@ bool WriteTransponderChoices(QWidget* owner, const Form& ui, Rules::TransponderC
 {
     choices.polarization = ui.polarizationList->currentIndex();
     if (const char* refusal = Rules::WriteTransponder(record, choices)) {
-        Prompts::Message(owner, QString::fromLatin1(refusal));
+        Prompts::Message(owner, CoreText(refusal));
         return false;
     }
     return true;

@@ -1,6 +1,9 @@
 #include "UserPrompts.h"
 
+#include "CoreText.h"
 #include "SystemTexts.h"
+
+#include <QCoreApplication>
 
 #include <QFileDialog>
 #include <QMenu>
@@ -25,13 +28,15 @@ public:
 
     QString OpenFileName(QWidget* owner, const QString& caption) override
     {
-        return QFileDialog::getOpenFileName(owner, caption, QString(),
-                                            QStringLiteral("STB images (*.dat);;All files (*)"));
+        return QFileDialog::getOpenFileName(
+            owner, caption, QString(),
+            QCoreApplication::translate("UserPrompts", "STB images (*.dat);;All files (*)"));
     }
 
     QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override
     {
-        QFileDialog dialog(owner, caption, proposedPath, QStringLiteral("All files (*)"));
+        QFileDialog dialog(owner, caption, proposedPath,
+                           QCoreApplication::translate("UserPrompts", "All files (*)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("dat"));
         dialog.setOption(QFileDialog::ReadOnly, true);
@@ -85,8 +90,8 @@ void Message(QWidget* owner, const QString& text, IUserPrompts::Icon icon)
 
 bool Confirm(QWidget* owner, const QString& text)
 {
-    return Current().Ask(owner, text, QString::fromLatin1(Text::kWarningCaption),
-                         IUserPrompts::Buttons::YesNo, IUserPrompts::Icon::None) == IUserPrompts::Answer::Yes;
+    return Current().Ask(owner, text, CoreText(Text::kWarningCaption), IUserPrompts::Buttons::YesNo,
+                         IUserPrompts::Icon::None) == IUserPrompts::Answer::Yes;
 }
 
 bool AskYesNo(QWidget* owner, const QString& text)

@@ -1,20 +1,26 @@
 // Renders every dialog into a PNG file, so their look can be checked by eye,
 // and fails when one renders empty.
+//   dialog_screenshots [FOLDER [LANGUAGE]]    e.g. LANGUAGE de, in that translation
+#include "CAboutDlg.h"
 #include "CChannelAddDlg.h"
 #include "CChannelEditDlg.h"
+#include "CChannelFlagsDlg.h"
 #include "CConnectDlg.h"
 #include "CFavoriteGroupDlg.h"
 #include "CGroupAddDlg.h"
 #include "CGroupEditDlg.h"
 #include "CSatelliteAddDlg.h"
 #include "CSatelliteEditDlg.h"
+#include "CSortChannelsDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTransponderAddDlg.h"
 #include "CTransponderEditDlg.h"
 #include "SampleDatabase.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QPixmap>
 
 #include <cstdio>
@@ -40,6 +46,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     folder.mkpath(QStringLiteral("."));
+    if (argc > 2)
+        InstallTranslations(app, QLocale(QString::fromLocal8Bit(argv[2])));
 
     CChannelDatabase db;
     Sample::Fill(db, 3, 6, 40, 10);
@@ -86,5 +94,12 @@ int main(int argc, char** argv)
     ok &= Save(systemInfo, folder, "system-information-edit");
     CConnectDlg connectPort(port);
     ok &= Save(connectPort, folder, "connect");
+    const int slots[] = {0, 1, 2};
+    CChannelFlagsDlg flags(db, slots, kTv);
+    ok &= Save(flags, folder, "edit-selected-channels");
+    CSortChannelsDlg sort(40);
+    ok &= Save(sort, folder, "sort-channels");
+    CAboutDlg about;
+    ok &= Save(about, folder, "about");
     return ok ? 0 : 1;
 }

@@ -1,0 +1,138 @@
+// Read by lupdate only, never compiled: the texts that database/ and link/
+// hand to the editor, which shows them through CoreText(); volmaren-cli prints
+// them as they stand. tools/check-translations.sh fails while a constant of
+// namespace Text or Cells is missing here.
+//
+// Left out, as they read the same in every language: the product name, the
+// CA systems' names, the LNB frequencies and the DiSEqC switch ports.
+
+const char* const kHeadlessTexts[] = {
+    // database/SystemTexts.h
+    QT_TRANSLATE_NOOP("Text", "WARNING : Volmaren"),
+    QT_TRANSLATE_NOOP("Text", "File is not STB Data image."),
+    QT_TRANSLATE_NOOP("Text", "Save changes to current STB file?"),
+    QT_TRANSLATE_NOOP("Text", "Satellite Count is full."),
+    QT_TRANSLATE_NOOP("Text", "Maximum number of 4000 Transponders can be Saved."),
+    QT_TRANSLATE_NOOP("Text", "TV Channel is full"),
+    QT_TRANSLATE_NOOP("Text", "Radio Channel is full"),
+    QT_TRANSLATE_NOOP("Text", "Please enter a positive integer."),
+    QT_TRANSLATE_NOOP("Text", "Please enter a number from 0 to 65535."),
+    QT_TRANSLATE_NOOP("Text", "Satellite name is empty."),
+    QT_TRANSLATE_NOOP("Text", "You don't input satellite information"),
+    QT_TRANSLATE_NOOP("Text", "Transponder information is empty"),
+    QT_TRANSLATE_NOOP("Text", "Channel Information is empty."),
+    QT_TRANSLATE_NOOP("Text", "Channel Data is empty"),
+
+    // link/TransferTexts.h
+    QT_TRANSLATE_NOOP("Text", "Error : Set COM1 State"),
+    QT_TRANSLATE_NOOP("Text", "Error : Close COM Port"),
+    //: %d is the number of the COM port; keep it as %d.
+    QT_TRANSLATE_NOOP("Text", "COM(%d) port Connect OK"),
+    QT_TRANSLATE_NOOP("Text", "COM port Connect OK"),
+    //: %1 is the device, e.g. /dev/ttyUSB0.
+    QT_TRANSLATE_NOOP("Text",
+                      "Permission denied: you may not open %1. Ask the administrator for access to it."),
+    //: %1 is the device, %2 the group owning it, %3 the user; keep the command as it is.
+    QT_TRANSLATE_NOOP("Text", "Permission denied: %1 belongs to the group %2. Add yourself "
+                              "to it with \"sudo usermod -aG %2 %3\", then log out and back in."),
+    //: %1 is the device; keep the command as it is.
+    QT_TRANSLATE_NOOP("Text", "Device busy: %1 is in use by another program. Close that program "
+                              "(\"fuser -v %1\" names it), then connect again."),
+    //: %1 is the device.
+    QT_TRANSLATE_NOOP("Text",
+                      "No such device: %1. Check that the adapter is plugged in, or pick another port."),
+    //: %1 is the device.
+    QT_TRANSLATE_NOOP("Text", "Not a serial port: %1. Pick a port from the list of serial ports."),
+    //: %1 is the device, %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "Cannot open %1: %2."),
+    //: %1 is the device, %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "%1 does not take 115200 baud, 8N1: %2."),
+    QT_TRANSLATE_NOOP("Text", "Reset your STB and Wait for uploading..."),
+    QT_TRANSLATE_NOOP("Text", "Reset your STB and Wait for Downloading..."),
+    QT_TRANSLATE_NOOP("Text", "Receiving DATA..."),
+    //: Bytes received, bytes in all, and the percentage; keep the three %d in
+    //: this order, and %% for the percent sign.
+    QT_TRANSLATE_NOOP("Text", "(%d / %d) %d%%"),
+    QT_TRANSLATE_NOOP("Text", "Sending DATA..."),
+    QT_TRANSLATE_NOOP("Text", "Interupted by User.  Please Reset your STB."),
+    QT_TRANSLATE_NOOP("Text", "Terminate by User. Please Reset your STB."),
+    QT_TRANSLATE_NOOP("Text", "Download complete"),
+    QT_TRANSLATE_NOOP("Text", "The last transfer is still ending. Please try again."),
+    QT_TRANSLATE_NOOP("Text", "The transfer could not start: no worker thread."),
+    QT_TRANSLATE_NOOP("Text", "No downloading data has been selected"),
+    QT_TRANSLATE_NOOP("Text", "STB image File don't saved"),
+    QT_TRANSLATE_NOOP("Text", "Invalid System Code"),
+    QT_TRANSLATE_NOOP("Text", "Notice : Your current Bouquet data will be initialized"),
+
+    // database/CellText.h and the channel lists' headings
+    QT_TRANSLATE_NOOP("Text", "'All Satellite'"),
+    QT_TRANSLATE_NOOP("Text", "'All Transponder'"),
+    //: Free to air: not scrambled.
+    QT_TRANSLATE_NOOP("Text", "FTA"),
+    //: The standard CA system.
+    QT_TRANSLATE_NOOP("Text", "standard"),
+    //: A reserved CA system.
+    QT_TRANSLATE_NOOP("Text", "reserved"),
+    //: Audio channel.
+    QT_TRANSLATE_NOOP("Text", "LEFT"),
+    //: Audio channel.
+    QT_TRANSLATE_NOOP("Text", "RIGHT"),
+    QT_TRANSLATE_NOOP("Text", "STEREO"),
+    //: The channel is in no favourite group.
+    QT_TRANSLATE_NOOP("Text", "NoGroup"),
+    QT_TRANSLATE_NOOP("Text", "ON"),
+    QT_TRANSLATE_NOOP("Text", "OFF"),
+    //: Heading of the channel number.
+    QT_TRANSLATE_NOOP("Text", "No"),
+    QT_TRANSLATE_NOOP("Text", "Name"),
+    QT_TRANSLATE_NOOP("Text", "Scramble"),
+    QT_TRANSLATE_NOOP("Text", "Bouquet"),
+    QT_TRANSLATE_NOOP("Text", "Favorite"),
+    QT_TRANSLATE_NOOP("Text", "Audio"),
+    //: Video PID.
+    QT_TRANSLATE_NOOP("Text", "V-PID"),
+    //: Audio PID.
+    QT_TRANSLATE_NOOP("Text", "A-PID"),
+    //: PCR PID.
+    QT_TRANSLATE_NOOP("Text", "P-PID"),
+    QT_TRANSLATE_NOOP("Text", "Lock"),
+    QT_TRANSLATE_NOOP("Text", "Skip"),
+
+    // database/EntryLists.h
+    //: An LNB type.
+    QT_TRANSLATE_NOOP("Text", "Standard Universal"),
+    //: Voltage or 22 kHz tone chosen by the receiver.
+    QT_TRANSLATE_NOOP("Text", "AUTO"),
+    //: A DiSEqC choice.
+    QT_TRANSLATE_NOOP("Text", "TONE A"),
+    //: A DiSEqC choice.
+    QT_TRANSLATE_NOOP("Text", "TONE B"),
+    QT_TRANSLATE_NOOP("Text", "Vertical"),
+    QT_TRANSLATE_NOOP("Text", "Horizontal"),
+    //: A CA system.
+    QT_TRANSLATE_NOOP("Text", "Standard"),
+    //: A CA system.
+    QT_TRANSLATE_NOOP("Text", "Reserved"),
+    //: The receiver's menu language.
+    QT_TRANSLATE_NOOP("Text", "English"),
+    QT_TRANSLATE_NOOP("Text", "Arabic"),
+    QT_TRANSLATE_NOOP("Text", "Turkish"),
+    //: The receiver's menu language German.
+    QT_TRANSLATE_NOOP("Text", "Germany"),
+    QT_TRANSLATE_NOOP("Text", "French"),
+    QT_TRANSLATE_NOOP("Text", "Italian"),
+    QT_TRANSLATE_NOOP("Text", "Romanian"),
+    QT_TRANSLATE_NOOP("Text", "Albanian"),
+    QT_TRANSLATE_NOOP("Text", "Russian"),
+    QT_TRANSLATE_NOOP("Text", "Bulgarian"),
+    QT_TRANSLATE_NOOP("Text", "Serbian"),
+    QT_TRANSLATE_NOOP("Text", "Persian"),
+    QT_TRANSLATE_NOOP("Text", "Swedish"),
+    //: A colour of the receiver's menus.
+    QT_TRANSLATE_NOOP("Text", "Blue"),
+    QT_TRANSLATE_NOOP("Text", "Green"),
+    QT_TRANSLATE_NOOP("Text", "Yellow"),
+    QT_TRANSLATE_NOOP("Text", "Purple"),
+    QT_TRANSLATE_NOOP("Text", "Black"),
+    QT_TRANSLATE_NOOP("Text", "White"),
+};

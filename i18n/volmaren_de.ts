@@ -1,0 +1,1394 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Volmaren</source>
+        <translation>Über Volmaren</translation>
+    </message>
+    <message>
+        <source>Volmaren Version 1.3</source>
+        <translation>Volmaren Version 1.3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelAddDlg</name>
+    <message>
+        <source>Channel Add</source>
+        <translation>Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelCommands</name>
+    <message>
+        <source>Please choose the channel</source>
+        <translation>Bitte wählen Sie einen Kanal</translation>
+    </message>
+    <message>
+        <source>Add TV-Channel</source>
+        <translation>TV-Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Radio-Channel</source>
+        <translation>Radiokanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete TV-Channel</source>
+        <translation>TV-Kanal löschen</translation>
+    </message>
+    <message>
+        <source>Delete Radio-Channel</source>
+        <translation>Radiokanal löschen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels...</source>
+        <translation>Ausgewählte Kanäle bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Sort Channels...</source>
+        <translation>Kanäle sortieren...</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite and Transponder for channel ADD</source>
+        <translation>Bitte wählen Sie Satellit und Transponder für den neuen Kanal</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Please choose only one Channel</source>
+        <translation>Bitte wählen Sie nur einen Kanal</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>There is not Selected Channel.</source>
+        <translation>Es ist kein Kanal ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete channel(s)?</source>
+        <translation>Möchten Sie die Kanäle löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Kanal löschen</translation>
+    </message>
+    <message>
+        <source>Channel Up</source>
+        <translation>Kanal nach oben</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal nach unten</translation>
+    </message>
+    <message>
+        <source>Paste Channels</source>
+        <translation>Kanäle einfügen</translation>
+    </message>
+    <message>
+        <source>Move Channels</source>
+        <translation>Kanäle verschieben</translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>Kanäle bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelEditDlg</name>
+    <message>
+        <source>Channel Edit</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFlagsDlg</name>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(unverändert)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n Channels</source>
+        <translation>
+            <numerusform>%n Kanal bearbeiten</numerusform>
+            <numerusform>%n Kanäle bearbeiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Sperre</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDlg</name>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Select Port</source>
+        <translation>Anschluss wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CFavoriteGroupDlg</name>
+    <message>
+        <source>Favorite Group Edit</source>
+        <translation>Favoritengruppen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>TV Channel   </source>
+        <translation>TV-Kanäle   </translation>
+    </message>
+    <message>
+        <source>Radio Channel</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>All the 8 favorite groups have been used</source>
+        <translation>Alle 8 Favoritengruppen sind belegt</translation>
+    </message>
+    <message>
+        <source>No group exist, or No group has been selected</source>
+        <translation>Es gibt keine Gruppe, oder keine Gruppe ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>There is no tv-channel</source>
+        <translation>Es gibt keinen TV-Kanal</translation>
+    </message>
+    <message>
+        <source>There is no radio-channel</source>
+        <translation>Es gibt keinen Radiokanal</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current group?</source>
+        <translation>Möchten Sie die aktuelle Gruppe löschen?</translation>
+    </message>
+    <message>
+        <source>The edited data has not been saved.  Do you want to execute the window ?</source>
+        <translation>Die Änderungen wurden nicht übernommen. Möchten Sie das Fenster trotzdem schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupAddDlg</name>
+    <message>
+        <source>Group Add</source>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Group name don&apos;t input.</source>
+        <translation>Kein Gruppenname eingegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupCommand</name>
+    <message>
+        <source>Favorite Group Edit</source>
+        <translation>Favoritengruppen bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupEditDlg</name>
+    <message>
+        <source>Group Edit</source>
+        <translation>Gruppe bearbeiten</translation>
+    </message>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Group name is empty.</source>
+        <translation>Der Gruppenname ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>CHoverButton</name>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Fav-Group</source>
+        <translation>Fav-Gruppe</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal runter</translation>
+    </message>
+    <message>
+        <source>Channel UP</source>
+        <translation>Kanal hoch</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <extracomment>Writes the image into the receiver. A bracketed part may go on a second line.</extracomment>
+        <translation>SENDEN (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <extracomment>Reads the image from the receiver. A bracketed part may go on a second line.</extracomment>
+        <translation>EMPFANGEN (STB -&gt; PC)</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>STB System &amp;Infomation</source>
+        <translation>STB-System&amp;informationen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Upload     [STB-&gt;PC]</source>
+        <translation>Empfangen     [STB-&gt;PC]</translation>
+    </message>
+    <message>
+        <source>Download [PC-&gt;STB]</source>
+        <translation>Senden [PC-&gt;STB]</translation>
+    </message>
+    <message>
+        <source>Save Traffic Log...</source>
+        <translation>Übertragungsprotokoll speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Volmaren...</source>
+        <translation>Ü&amp;ber Volmaren...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Channels</source>
+        <translation>Kanäle a&amp;usschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Channels</source>
+        <translation>Kanäle &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Up</source>
+        <translation>Kanal nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Channel D&amp;own</source>
+        <translation>Kanal nach u&amp;nten</translation>
+    </message>
+    <message>
+        <source>Edit Selected &amp;Channels...</source>
+        <translation>&amp;Ausgewählte Kanäle bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Sort Channels...</source>
+        <translation>Kanäle so&amp;rtieren...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteAddDlg</name>
+    <message>
+        <source>Satellite Add</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V-Steuerung</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V-Steuerung</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22kHz-Steuerung</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteCommands</name>
+    <message>
+        <source>No Satellite has been selected, or Satellite does not exist</source>
+        <translation>Es ist kein Satellit ausgewählt, oder der Satellit existiert nicht</translation>
+    </message>
+    <message>
+        <source>Please choose only one Satellite</source>
+        <translation>Bitte wählen Sie nur einen Satelliten</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite</source>
+        <translation>Bitte wählen Sie einen Satelliten</translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current Satellite(s)?</source>
+        <translation>Möchten Sie die ausgewählten Satelliten löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteEditDlg</name>
+    <message>
+        <source>Satellite Edit</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V-Steuerung</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V-Steuerung</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22kHz-Steuerung</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CSortChannelsDlg</name>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>Ab&amp;steigend</translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Transponder frequency</source>
+        <translation>Transponderfrequenz</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Free-to-air first</source>
+        <translation>Unverschlüsselte zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by</source>
+        <translation>Sortieren &amp;nach</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n channels the list shows are sorted; equal ones keep their order, and the rest of the table stays as it is.</source>
+        <translation>
+            <numerusform>Der %n Kanal, den die Liste zeigt, wird sortiert; gleiche behalten ihre Reihenfolge, und der Rest der Tabelle bleibt, wie er ist.</numerusform>
+            <numerusform>Die %n Kanäle, die die Liste zeigt, werden sortiert; gleiche behalten ihre Reihenfolge, und der Rest der Tabelle bleibt, wie er ist.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CSystemInfoDlg</name>
+    <message>
+        <source>System Information Edit</source>
+        <translation>Systeminformationen bearbeiten</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation>Menüsprache</translation>
+    </message>
+    <message>
+        <source>Display Color type</source>
+        <translation>Anzeigefarbe</translation>
+    </message>
+    <message>
+        <source>Text Color Type</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This will lost change data. Do you confirm ?</source>
+        <translation>Die Änderungen gehen verloren. Fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderAddDlg</name>
+    <message>
+        <source>Transponder Add</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderCommands</name>
+    <message>
+        <source>Please choose the Transponder</source>
+        <translation>Bitte wählen Sie einen Transponder</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite</source>
+        <translation>Bitte wählen Sie einen Satelliten</translation>
+    </message>
+    <message>
+        <source>Please choose only one Satellite</source>
+        <translation>Bitte wählen Sie nur einen Satelliten</translation>
+    </message>
+    <message>
+        <source>Please choose only one Transponder</source>
+        <translation>Bitte wählen Sie nur einen Transponder</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current Transponder(s)?</source>
+        <translation>Möchten Sie die ausgewählten Transponder löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderEditDlg</name>
+    <message>
+        <source>Transponder Edit</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CVolmarenDoc</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>CVolmarenView</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>HINZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Empfangen &amp;&amp; Senden </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>EMPFANGEN (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>SENDEN (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>Favorite Group &amp;&amp; System Edit</source>
+        <translation>Favoritengruppen &amp;&amp; System</translation>
+    </message>
+    <message>
+        <source>Fav-Group</source>
+        <translation>Fav-Gruppe</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Channel UP</source>
+        <translation>Kanal hoch</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal runter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>TV Channel</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <source>Radio Channel</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCheckModel</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Trasnponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>%1 port Connect OK</source>
+        <translation>Anschluss %1 verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTrafficLog</name>
+    <message>
+        <source>Save Traffic Log</source>
+        <translation>Übertragungsprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>Cannot write the traffic log to %1: %2</source>
+        <translation>Das Übertragungsprotokoll kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>WARNING : Volmaren</source>
+        <translation>WARNUNG : Volmaren</translation>
+    </message>
+    <message>
+        <source>File is not STB Data image.</source>
+        <translation>Die Datei ist kein STB-Datenabbild.</translation>
+    </message>
+    <message>
+        <source>Save changes to current STB file?</source>
+        <translation>Änderungen an der aktuellen STB-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Satellite Count is full.</source>
+        <translation>Die Höchstzahl an Satelliten ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Maximum number of 4000 Transponders can be Saved.</source>
+        <translation>Es können höchstens 4000 Transponder gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>TV Channel is full</source>
+        <translation>Die TV-Kanalliste ist voll</translation>
+    </message>
+    <message>
+        <source>Radio Channel is full</source>
+        <translation>Die Radiokanalliste ist voll</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter a number from 0 to 65535.</source>
+        <translation>Bitte geben Sie eine Zahl von 0 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>Satellite name is empty.</source>
+        <translation>Der Satellitenname ist leer.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t input satellite information</source>
+        <translation>Sie haben keine Satellitendaten eingegeben</translation>
+    </message>
+    <message>
+        <source>Transponder information is empty</source>
+        <translation>Die Transponderdaten sind leer</translation>
+    </message>
+    <message>
+        <source>Channel Information is empty.</source>
+        <translation>Die Kanaldaten sind leer.</translation>
+    </message>
+    <message>
+        <source>Channel Data is empty</source>
+        <translation>Die Kanaldaten sind leer</translation>
+    </message>
+    <message>
+        <source>Error : Set COM1 State</source>
+        <translation>Fehler : COM1-Einstellungen setzen</translation>
+    </message>
+    <message>
+        <source>Error : Close COM Port</source>
+        <translation>Fehler : COM-Anschluss schließen</translation>
+    </message>
+    <message>
+        <source>COM(%d) port Connect OK</source>
+        <extracomment>%d is the number of the COM port; keep it as %d.</extracomment>
+        <translation>COM(%d) verbunden</translation>
+    </message>
+    <message>
+        <source>COM port Connect OK</source>
+        <translation>COM-Anschluss verbunden</translation>
+    </message>
+    <message>
+        <source>Permission denied: you may not open %1. Ask the administrator for access to it.</source>
+        <extracomment>%1 is the device, e.g. /dev/ttyUSB0.</extracomment>
+        <translation>Zugriff verweigert: Sie dürfen %1 nicht öffnen. Bitten Sie den Administrator um Zugriff.</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 belongs to the group %2. Add yourself to it with &quot;sudo usermod -aG %2 %3&quot;, then log out and back in.</source>
+        <extracomment>%1 is the device, %2 the group owning it, %3 the user; keep the command as it is.</extracomment>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2. Treten Sie ihr mit &quot;sudo usermod -aG %2 %3&quot; bei, melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Device busy: %1 is in use by another program. Close that program (&quot;fuser -v %1&quot; names it), then connect again.</source>
+        <extracomment>%1 is the device; keep the command as it is.</extracomment>
+        <translation>Gerät belegt: %1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm (&quot;fuser -v %1&quot; nennt es), und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>No such device: %1. Check that the adapter is plugged in, or pick another port.</source>
+        <extracomment>%1 is the device.</extracomment>
+        <translation>Gerät nicht vorhanden: %1. Prüfen Sie, ob der Adapter eingesteckt ist, oder wählen Sie einen anderen Anschluss.</translation>
+    </message>
+    <message>
+        <source>Not a serial port: %1. Pick a port from the list of serial ports.</source>
+        <extracomment>%1 is the device.</extracomment>
+        <translation>Kein serieller Anschluss: %1. Wählen Sie einen Anschluss aus der Liste der seriellen Anschlüsse.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <extracomment>%1 is the device, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not take 115200 baud, 8N1: %2.</source>
+        <extracomment>%1 is the device, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 nimmt 115200 Baud, 8N1 nicht an: %2.</translation>
+    </message>
+    <message>
+        <source>Reset your STB and Wait for uploading...</source>
+        <translation>Setzen Sie Ihre STB zurück und warten Sie auf den Empfang...</translation>
+    </message>
+    <message>
+        <source>Reset your STB and Wait for Downloading...</source>
+        <translation>Setzen Sie Ihre STB zurück und warten Sie auf das Senden...</translation>
+    </message>
+    <message>
+        <source>Receiving DATA...</source>
+        <translation>DATEN werden empfangen...</translation>
+    </message>
+    <message>
+        <source>(%d / %d) %d%%</source>
+        <extracomment>Bytes received, bytes in all, and the percentage; keep the three %d in this order, and %% for the percent sign.</extracomment>
+        <translation>(%d / %d) %d %%</translation>
+    </message>
+    <message>
+        <source>Sending DATA...</source>
+        <translation>DATEN werden gesendet...</translation>
+    </message>
+    <message>
+        <source>Interupted by User.  Please Reset your STB.</source>
+        <translation>Vom Benutzer abgebrochen. Bitte setzen Sie Ihre STB zurück.</translation>
+    </message>
+    <message>
+        <source>Terminate by User. Please Reset your STB.</source>
+        <translation>Vom Benutzer beendet. Bitte setzen Sie Ihre STB zurück.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Senden abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The last transfer is still ending. Please try again.</source>
+        <translation>Die letzte Übertragung endet noch. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The transfer could not start: no worker thread.</source>
+        <translation>Die Übertragung konnte nicht starten: kein Arbeitsthread.</translation>
+    </message>
+    <message>
+        <source>No downloading data has been selected</source>
+        <translation>Es sind keine Daten zum Senden gewählt</translation>
+    </message>
+    <message>
+        <source>STB image File don&apos;t saved</source>
+        <translation>Die STB-Abbilddatei ist nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Invalid System Code</source>
+        <translation>Ungültiger Systemcode</translation>
+    </message>
+    <message>
+        <source>Notice : Your current Bouquet data will be initialized</source>
+        <translation>Hinweis : Ihre aktuellen Bouquet-Daten werden zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>&apos;All Satellite&apos;</source>
+        <translation>&apos;Alle Satelliten&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;All Transponder&apos;</source>
+        <translation>&apos;Alle Transponder&apos;</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <extracomment>Free to air: not scrambled.</extracomment>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <extracomment>The standard CA system.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <extracomment>A reserved CA system.</extracomment>
+        <translation>reserviert</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <extracomment>Audio channel.</extracomment>
+        <translation>LINKS</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <extracomment>Audio channel.</extracomment>
+        <translation>RECHTS</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>NoGroup</source>
+        <extracomment>The channel is in no favourite group.</extracomment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>Heading of the channel number.</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <extracomment>Video PID.</extracomment>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <extracomment>Audio PID.</extracomment>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <extracomment>PCR PID.</extracomment>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ausl.</translation>
+    </message>
+    <message>
+        <source>Standard Universal</source>
+        <extracomment>An LNB type.</extracomment>
+        <translation>Standard-Universal</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <extracomment>Voltage or 22 kHz tone chosen by the receiver.</extracomment>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>TONE A</source>
+        <extracomment>A DiSEqC choice.</extracomment>
+        <translation>TON A</translation>
+    </message>
+    <message>
+        <source>TONE B</source>
+        <extracomment>A DiSEqC choice.</extracomment>
+        <translation>TON B</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A CA system.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <extracomment>A CA system.</extracomment>
+        <translation>Reserviert</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>The receiver&apos;s menu language.</extracomment>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <extracomment>The receiver&apos;s menu language German.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <source>Albanian</source>
+        <translation>Albanisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarisch</translation>
+    </message>
+    <message>
+        <source>Serbian</source>
+        <translation>Serbisch</translation>
+    </message>
+    <message>
+        <source>Persian</source>
+        <translation>Persisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour of the receiver&apos;s menus.</extracomment>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>STB images (*.dat);;All files (*)</source>
+        <translation>STB-Abbilder (*.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1392 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Volmaren</source>
+        <translation>Volmaren Hakkında</translation>
+    </message>
+    <message>
+        <source>Volmaren Version 1.3</source>
+        <translation>Volmaren Sürüm 1.3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelAddDlg</name>
+    <message>
+        <source>Channel Add</source>
+        <translation>Kanal Ekle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelCommands</name>
+    <message>
+        <source>Please choose the channel</source>
+        <translation>Lütfen kanalı seçin</translation>
+    </message>
+    <message>
+        <source>Add TV-Channel</source>
+        <translation>TV Kanalı Ekle</translation>
+    </message>
+    <message>
+        <source>Add Radio-Channel</source>
+        <translation>Radyo Kanalı Ekle</translation>
+    </message>
+    <message>
+        <source>Delete TV-Channel</source>
+        <translation>TV Kanalını Sil</translation>
+    </message>
+    <message>
+        <source>Delete Radio-Channel</source>
+        <translation>Radyo Kanalını Sil</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Kes</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Yapıştır</translation>
+    </message>
+    <message>
+        <source>Edit Selected Channels...</source>
+        <translation>Seçili Kanalları Düzenle...</translation>
+    </message>
+    <message>
+        <source>Sort Channels...</source>
+        <translation>Kanalları Sırala...</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite and Transponder for channel ADD</source>
+        <translation>Kanal eklemek için lütfen uydu ve transponder seçin</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Kanal Ekle</translation>
+    </message>
+    <message>
+        <source>Please choose only one Channel</source>
+        <translation>Lütfen yalnızca bir kanal seçin</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanal Düzenle</translation>
+    </message>
+    <message>
+        <source>There is not Selected Channel.</source>
+        <translation>Seçili kanal yok.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete channel(s)?</source>
+        <translation>Kanal(lar)ı silmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Kanal Sil</translation>
+    </message>
+    <message>
+        <source>Channel Up</source>
+        <translation>Kanal Yukarı</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal Aşağı</translation>
+    </message>
+    <message>
+        <source>Paste Channels</source>
+        <translation>Kanalları Yapıştır</translation>
+    </message>
+    <message>
+        <source>Move Channels</source>
+        <translation>Kanalları Taşı</translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>Kanalları Sırala</translation>
+    </message>
+    <message>
+        <source>Edit Channels</source>
+        <translation>Kanalları Düzenle</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelEditDlg</name>
+    <message>
+        <source>Channel Edit</source>
+        <translation>Kanal Düzenle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelFlagsDlg</name>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(değişmedi)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n Channels</source>
+        <translation>
+            <numerusform>%n Kanalı Düzenle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Kilit</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Atla</translation>
+    </message>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Ses</translation>
+    </message>
+    <message>
+        <source>Favorite groups</source>
+        <translation>Favori grupları</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectDlg</name>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Select Port</source>
+        <translation>Bağlantı Noktası Seçin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CFavoriteGroupDlg</name>
+    <message>
+        <source>Favorite Group Edit</source>
+        <translation>Favori Grup Düzenleme</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>TV Channel   </source>
+        <translation>TV Kanalları   </translation>
+    </message>
+    <message>
+        <source>Radio Channel</source>
+        <translation>Radyo Kanalları</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>All the 8 favorite groups have been used</source>
+        <translation>8 favori grubun tümü kullanılıyor</translation>
+    </message>
+    <message>
+        <source>No group exist, or No group has been selected</source>
+        <translation>Grup yok veya hiçbir grup seçilmedi</translation>
+    </message>
+    <message>
+        <source>There is no tv-channel</source>
+        <translation>TV kanalı yok</translation>
+    </message>
+    <message>
+        <source>There is no radio-channel</source>
+        <translation>Radyo kanalı yok</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current group?</source>
+        <translation>Geçerli grubu silmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>The edited data has not been saved.  Do you want to execute the window ?</source>
+        <translation>Düzenlenen veriler kaydedilmedi. Pencereyi yine de kapatmak istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupAddDlg</name>
+    <message>
+        <source>Group Add</source>
+        <translation>Grup Ekle</translation>
+    </message>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favori Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Group name don&apos;t input.</source>
+        <translation>Grup adı girilmedi.</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupCommand</name>
+    <message>
+        <source>Favorite Group Edit</source>
+        <translation>Favori Grup Düzenleme</translation>
+    </message>
+</context>
+<context>
+    <name>CGroupEditDlg</name>
+    <message>
+        <source>Group Edit</source>
+        <translation>Grup Düzenle</translation>
+    </message>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favori Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Group name is empty.</source>
+        <translation>Grup adı boş.</translation>
+    </message>
+</context>
+<context>
+    <name>CHoverButton</name>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Fav-Group</source>
+        <translation>Fav-Grup</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal Aşağı</translation>
+    </message>
+    <message>
+        <source>Channel UP</source>
+        <translation>Kanal Yukarı</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <extracomment>Writes the image into the receiver. A bracketed part may go on a second line.</extracomment>
+        <translation>GÖNDER (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <extracomment>Reads the image from the receiver. A bracketed part may go on a second line.</extracomment>
+        <translation>AL (STB -&gt; PC)</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Aç...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>&amp;Farklı Kaydet...</translation>
+    </message>
+    <message>
+        <source>STB System &amp;Infomation</source>
+        <translation>STB Sistem &amp;Bilgileri</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Aktarım</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Upload     [STB-&gt;PC]</source>
+        <translation>Al     [STB-&gt;PC]</translation>
+    </message>
+    <message>
+        <source>Download [PC-&gt;STB]</source>
+        <translation>Gönder [PC-&gt;STB]</translation>
+    </message>
+    <message>
+        <source>Save Traffic Log...</source>
+        <translation>Trafik Günlüğünü Kaydet...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>&amp;About Volmaren...</source>
+        <translation>Volmaren &amp;Hakkında...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>menu</comment>
+        <translation>Düz&amp;en</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri Al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Bul...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Düzenle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Sil</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Channels</source>
+        <translation>Kanalları &amp;Kes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Channels</source>
+        <translation>Kanalları Ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Channel &amp;Up</source>
+        <translation>Kanal &amp;Yukarı</translation>
+    </message>
+    <message>
+        <source>Channel D&amp;own</source>
+        <translation>Kanal &amp;Aşağı</translation>
+    </message>
+    <message>
+        <source>Edit Selected &amp;Channels...</source>
+        <translation>Seçili Ka&amp;nalları Düzenle...</translation>
+    </message>
+    <message>
+        <source>&amp;Sort Channels...</source>
+        <translation>Kanalları Sı&amp;rala...</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Geri Al: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteAddDlg</name>
+    <message>
+        <source>Satellite Add</source>
+        <translation>Uydu Ekle</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Uydu Adı</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB Frekansı</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V Kontrolü</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V Kontrolü</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22KHz Kontrolü</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteCommands</name>
+    <message>
+        <source>No Satellite has been selected, or Satellite does not exist</source>
+        <translation>Uydu seçilmedi veya uydu mevcut değil</translation>
+    </message>
+    <message>
+        <source>Please choose only one Satellite</source>
+        <translation>Lütfen yalnızca bir uydu seçin</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite</source>
+        <translation>Lütfen uyduyu seçin</translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation>Uydu Ekle</translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation>Uydu Sil</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Uydu Düzenle</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current Satellite(s)?</source>
+        <translation>Seçili uydu(lar)ı silmek istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteEditDlg</name>
+    <message>
+        <source>Satellite Edit</source>
+        <translation>Uydu Düzenle</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Uydu Adı</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB Frekansı</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V Kontrolü</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V Kontrolü</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22KHz Kontrolü</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CSortChannelsDlg</name>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Azalan</translation>
+    </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>Kanalları Sırala</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Transponder frequency</source>
+        <translation>Transponder frekansı</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Free-to-air first</source>
+        <translation>Önce şifresiz olanlar</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>A&amp;rtan</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by</source>
+        <translation>&amp;Sıralama ölçütü</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Sıra</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n channels the list shows are sorted; equal ones keep their order, and the rest of the table stays as it is.</source>
+        <translation>
+            <numerusform>Listenin gösterdiği %n kanal sıralanır; eşit olanlar sıralarını korur ve tablonun geri kalanı olduğu gibi kalır.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CSystemInfoDlg</name>
+    <message>
+        <source>System Information Edit</source>
+        <translation>Sistem Bilgilerini Düzenle</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Sistem Bilgileri</translation>
+    </message>
+    <message>
+        <source>Menu Language</source>
+        <translation>Menü Dili</translation>
+    </message>
+    <message>
+        <source>Display Color type</source>
+        <translation>Ekran Rengi</translation>
+    </message>
+    <message>
+        <source>Text Color Type</source>
+        <translation>Metin Rengi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>This will lost change data. Do you confirm ?</source>
+        <translation>Değişiklikler kaybolacak. Onaylıyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderAddDlg</name>
+    <message>
+        <source>Transponder Add</source>
+        <translation>Transponder Ekle</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Uydu Adı</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderCommands</name>
+    <message>
+        <source>Please choose the Transponder</source>
+        <translation>Lütfen transponderi seçin</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Transponder Ekle</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder Sil</translation>
+    </message>
+    <message>
+        <source>Please choose the Satellite</source>
+        <translation>Lütfen uyduyu seçin</translation>
+    </message>
+    <message>
+        <source>Please choose only one Satellite</source>
+        <translation>Lütfen yalnızca bir uydu seçin</translation>
+    </message>
+    <message>
+        <source>Please choose only one Transponder</source>
+        <translation>Lütfen yalnızca bir transponder seçin</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Transponder Düzenle</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the current Transponder(s)?</source>
+        <translation>Seçili transponder(lar)ı silmek istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderEditDlg</name>
+    <message>
+        <source>Transponder Edit</source>
+        <translation>Transponder Düzenle</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CVolmarenDoc</name>
+    <message>
+        <source>Save As</source>
+        <translation>Farklı Kaydet</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Adsız</translation>
+    </message>
+</context>
+<context>
+    <name>CVolmarenView</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>EKLE</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>SİL</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KOD</translation>
+    </message>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Alma &amp;&amp; Gönderme </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>AL (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>GÖNDER (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
+    </message>
+    <message>
+        <source>Favorite Group &amp;&amp; System Edit</source>
+        <translation>Favori Grup &amp;&amp; Sistem Düzenleme</translation>
+    </message>
+    <message>
+        <source>Fav-Group</source>
+        <translation>Fav-Grup</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Bul (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Channel UP</source>
+        <translation>Kanal Yukarı</translation>
+    </message>
+    <message>
+        <source>Channel Down</source>
+        <translation>Kanal Aşağı</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>TV Channel</source>
+        <translation>TV Kanalları</translation>
+    </message>
+    <message>
+        <source>Radio Channel</source>
+        <translation>Radyo Kanalları</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Sistem Bilgileri</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCheckModel</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Trasnponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>%1 port Connect OK</source>
+        <translation>%1 bağlantı noktası bağlandı</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTrafficLog</name>
+    <message>
+        <source>Save Traffic Log</source>
+        <translation>Trafik Günlüğünü Kaydet</translation>
+    </message>
+    <message>
+        <source>Cannot write the traffic log to %1: %2</source>
+        <translation>Trafik günlüğü %1 dosyasına yazılamıyor: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>WARNING : Volmaren</source>
+        <translation>UYARI : Volmaren</translation>
+    </message>
+    <message>
+        <source>File is not STB Data image.</source>
+        <translation>Dosya bir STB veri görüntüsü değil.</translation>
+    </message>
+    <message>
+        <source>Save changes to current STB file?</source>
+        <translation>Geçerli STB dosyasındaki değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>Satellite Count is full.</source>
+        <translation>Uydu sayısı dolu.</translation>
+    </message>
+    <message>
+        <source>Maximum number of 4000 Transponders can be Saved.</source>
+        <translation>En fazla 4000 transponder kaydedilebilir.</translation>
+    </message>
+    <message>
+        <source>TV Channel is full</source>
+        <translation>TV kanal listesi dolu</translation>
+    </message>
+    <message>
+        <source>Radio Channel is full</source>
+        <translation>Radyo kanal listesi dolu</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Lütfen pozitif bir tam sayı girin.</translation>
+    </message>
+    <message>
+        <source>Please enter a number from 0 to 65535.</source>
+        <translation>Lütfen 0 ile 65535 arasında bir sayı girin.</translation>
+    </message>
+    <message>
+        <source>Satellite name is empty.</source>
+        <translation>Uydu adı boş.</translation>
+    </message>
+    <message>
+        <source>You don&apos;t input satellite information</source>
+        <translation>Uydu bilgisi girmediniz</translation>
+    </message>
+    <message>
+        <source>Transponder information is empty</source>
+        <translation>Transponder bilgisi boş</translation>
+    </message>
+    <message>
+        <source>Channel Information is empty.</source>
+        <translation>Kanal bilgisi boş.</translation>
+    </message>
+    <message>
+        <source>Channel Data is empty</source>
+        <translation>Kanal verisi boş</translation>
+    </message>
+    <message>
+        <source>Error : Set COM1 State</source>
+        <translation>Hata : COM1 durumu ayarlanamadı</translation>
+    </message>
+    <message>
+        <source>Error : Close COM Port</source>
+        <translation>Hata : COM bağlantı noktası kapatılamadı</translation>
+    </message>
+    <message>
+        <source>COM(%d) port Connect OK</source>
+        <extracomment>%d is the number of the COM port; keep it as %d.</extracomment>
+        <translation>COM(%d) bağlantı noktası bağlandı</translation>
+    </message>
+    <message>
+        <source>COM port Connect OK</source>
+        <translation>COM bağlantı noktası bağlandı</translation>
+    </message>
+    <message>
+        <source>Permission denied: you may not open %1. Ask the administrator for access to it.</source>
+        <extracomment>%1 is the device, e.g. /dev/ttyUSB0.</extracomment>
+        <translation>İzin reddedildi: %1 aygıtını açma izniniz yok. Erişim için sistem yöneticinize başvurun.</translation>
+    </message>
+    <message>
+        <source>Permission denied: %1 belongs to the group %2. Add yourself to it with &quot;sudo usermod -aG %2 %3&quot;, then log out and back in.</source>
+        <extracomment>%1 is the device, %2 the group owning it, %3 the user; keep the command as it is.</extracomment>
+        <translation>İzin reddedildi: %1, %2 grubuna ait. Kendinizi &quot;sudo usermod -aG %2 %3&quot; ile bu gruba ekleyin, ardından oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Device busy: %1 is in use by another program. Close that program (&quot;fuser -v %1&quot; names it), then connect again.</source>
+        <extracomment>%1 is the device; keep the command as it is.</extracomment>
+        <translation>Aygıt meşgul: %1 başka bir program tarafından kullanılıyor. O programı kapatın (&quot;fuser -v %1&quot; adını verir), ardından yeniden bağlanın.</translation>
+    </message>
+    <message>
+        <source>No such device: %1. Check that the adapter is plugged in, or pick another port.</source>
+        <extracomment>%1 is the device.</extracomment>
+        <translation>Böyle bir aygıt yok: %1. Adaptörün takılı olduğunu denetleyin veya başka bir bağlantı noktası seçin.</translation>
+    </message>
+    <message>
+        <source>Not a serial port: %1. Pick a port from the list of serial ports.</source>
+        <extracomment>%1 is the device.</extracomment>
+        <translation>Seri bağlantı noktası değil: %1. Seri bağlantı noktaları listesinden birini seçin.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <extracomment>%1 is the device, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not take 115200 baud, 8N1: %2.</source>
+        <extracomment>%1 is the device, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 115200 baud, 8N1 ayarını kabul etmiyor: %2.</translation>
+    </message>
+    <message>
+        <source>Reset your STB and Wait for uploading...</source>
+        <translation>STB&apos;nizi sıfırlayın ve almanın başlamasını bekleyin...</translation>
+    </message>
+    <message>
+        <source>Reset your STB and Wait for Downloading...</source>
+        <translation>STB&apos;nizi sıfırlayın ve göndermenin başlamasını bekleyin...</translation>
+    </message>
+    <message>
+        <source>Receiving DATA...</source>
+        <translation>VERİ alınıyor...</translation>
+    </message>
+    <message>
+        <source>(%d / %d) %d%%</source>
+        <extracomment>Bytes received, bytes in all, and the percentage; keep the three %d in this order, and %% for the percent sign.</extracomment>
+        <translation>(%d / %d) %%%d</translation>
+    </message>
+    <message>
+        <source>Sending DATA...</source>
+        <translation>VERİ gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Interupted by User.  Please Reset your STB.</source>
+        <translation>Kullanıcı tarafından kesildi. Lütfen STB&apos;nizi sıfırlayın.</translation>
+    </message>
+    <message>
+        <source>Terminate by User. Please Reset your STB.</source>
+        <translation>Kullanıcı tarafından sonlandırıldı. Lütfen STB&apos;nizi sıfırlayın.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Gönderme tamamlandı</translation>
+    </message>
+    <message>
+        <source>The last transfer is still ending. Please try again.</source>
+        <translation>Son aktarım hâlâ sonlanıyor. Lütfen yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The transfer could not start: no worker thread.</source>
+        <translation>Aktarım başlatılamadı: çalışan iş parçacığı yok.</translation>
+    </message>
+    <message>
+        <source>No downloading data has been selected</source>
+        <translation>Gönderilecek veri seçilmedi</translation>
+    </message>
+    <message>
+        <source>STB image File don&apos;t saved</source>
+        <translation>STB görüntü dosyası kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>Invalid System Code</source>
+        <translation>Geçersiz Sistem Kodu</translation>
+    </message>
+    <message>
+        <source>Notice : Your current Bouquet data will be initialized</source>
+        <translation>Uyarı : Mevcut buket verileriniz sıfırlanacak</translation>
+    </message>
+    <message>
+        <source>&apos;All Satellite&apos;</source>
+        <translation>&apos;Tüm Uydular&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;All Transponder&apos;</source>
+        <translation>&apos;Tüm Transponderler&apos;</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <extracomment>Free to air: not scrambled.</extracomment>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <extracomment>The standard CA system.</extracomment>
+        <translation>standart</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <extracomment>A reserved CA system.</extracomment>
+        <translation>ayrılmış</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <extracomment>Audio channel.</extracomment>
+        <translation>SOL</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <extracomment>Audio channel.</extracomment>
+        <translation>SAĞ</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>NoGroup</source>
+        <extracomment>The channel is in no favourite group.</extracomment>
+        <translation>Grup yok</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AÇIK</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>KAPALI</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <extracomment>Heading of the channel number.</extracomment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>V-PID</source>
+        <extracomment>Video PID.</extracomment>
+        <translation>V-PID</translation>
+    </message>
+    <message>
+        <source>A-PID</source>
+        <extracomment>Audio PID.</extracomment>
+        <translation>A-PID</translation>
+    </message>
+    <message>
+        <source>P-PID</source>
+        <extracomment>PCR PID.</extracomment>
+        <translation>P-PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Standard Universal</source>
+        <extracomment>An LNB type.</extracomment>
+        <translation>Standart Universal</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <extracomment>Voltage or 22 kHz tone chosen by the receiver.</extracomment>
+        <translation>OTO</translation>
+    </message>
+    <message>
+        <source>TONE A</source>
+        <extracomment>A DiSEqC choice.</extracomment>
+        <translation>TON A</translation>
+    </message>
+    <message>
+        <source>TONE B</source>
+        <extracomment>A DiSEqC choice.</extracomment>
+        <translation>TON B</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <extracomment>A CA system.</extracomment>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <extracomment>A CA system.</extracomment>
+        <translation>Ayrılmış</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>The receiver&apos;s menu language.</extracomment>
+        <translation>İngilizce</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arapça</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <extracomment>The receiver&apos;s menu language German.</extracomment>
+        <translation>Almanca</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Fransızca</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>İtalyanca</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumence</translation>
+    </message>
+    <message>
+        <source>Albanian</source>
+        <translation>Arnavutça</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rusça</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarca</translation>
+    </message>
+    <message>
+        <source>Serbian</source>
+        <translation>Sırpça</translation>
+    </message>
+    <message>
+        <source>Persian</source>
+        <translation>Farsça</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>İsveççe</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour of the receiver&apos;s menus.</extracomment>
+        <translation>Mavi</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Yeşil</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Sarı</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Mor</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Siyah</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Beyaz</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>STB images (*.dat);;All files (*)</source>
+        <translation>STB görüntüleri (*.dat);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tüm dosyalar (*)</translation>
+    </message>
+</context>
+</TS>
