@@ -17,10 +17,12 @@
 #include "ui_CVolmarenView.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -142,8 +144,15 @@ void CVolmarenView::SetUpChannelList(int kind)
     list->header()->setSectionsMovable(false);
     list->header()->setStretchLastSection(false);
     const auto& columns = Cells::ChannelColumns(kind);
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        list->setColumnWidth(int(c), columns[c].width);
+    // The narrow ON/OFF columns grow for a longer translation of the words.
+    const QFontMetrics metrics(list->font());
+    const int onOff = std::max(metrics.horizontalAdvance(CoreText(Cells::kOn)),
+                               metrics.horizontalAdvance(CoreText(Cells::kOff))) +
+                      2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 4;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const bool words = columns[c].content == Cells::Content::OnOff;
+        list->setColumnWidth(int(c), words ? std::max(columns[c].width, onOff) : columns[c].width);
+    }
     // The selection of a channel list is shown only while it has the focus.
     QPalette palette = list->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight,

@@ -57,7 +57,7 @@ QStringList ChannelListModel::RowTexts(int row) const
             // A group may be named like one of the words; only no group at
             // all is the word.
             const Cells::Content content = columns[c].content;
-            const bool words = content == Cells::Content::Words ||
+            const bool words = content == Cells::Content::Words || content == Cells::Content::OnOff ||
                                (content == Cells::Content::Groups && channel.favoriteMask == 0);
             m_cachedTexts.append(words ? CoreText(cells[c]) : QString::fromLatin1(cells[c].c_str()));
         }

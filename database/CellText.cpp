@@ -29,8 +29,8 @@ const std::vector<Column>& ChannelColumns(int kind)
         {"Scramble", Align::Left, 90, Content::Words},  {"Bouquet", Align::Left, 140, Content::Data},
         {"Favorite", Align::Left, 90, Content::Groups}, {"Audio", Align::Left, 70, Content::Words},
         {"V-PID", Align::Center, 60, Content::Data},    {"A-PID", Align::Center, 60, Content::Data},
-        {"P-PID", Align::Center, 60, Content::Data},    {"Lock", Align::Center, 45, Content::Words},
-        {"Skip", Align::Center, 45, Content::Words},
+        {"P-PID", Align::Center, 60, Content::Data},    {"Lock", Align::Center, 45, Content::OnOff},
+        {"Skip", Align::Center, 45, Content::OnOff},
     };
     static const std::vector<Column> radio = [] {
         std::vector<Column> columns = tv;

@@ -27,8 +27,9 @@ inline constexpr const char* kOff = "OFF";
 
 enum class Align { Left, Center };
 // What a column's cells hold: record data, only the system's own words (and
-// the names of its CA list), or a group's name and kNoGroup for no group.
-enum class Content { Data, Words, Groups };
+// the names of its CA list), kOn or kOff, or a group's name and kNoGroup for
+// no group.
+enum class Content { Data, Words, OnOff, Groups };
 struct Column {
     const char* heading;
     Align align;

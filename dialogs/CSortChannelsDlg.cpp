@@ -34,10 +34,13 @@ CSortChannelsDlg::CSortChannelsDlg(int rows, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("The %n channels the list shows are sorted; equal ones keep their "
-                                    "order, and the rest of the table stays as it is.",
-                                    nullptr, rows),
-                                 this));
+    auto* note = new QLabel(tr("The %n channels the list shows are sorted; equal ones keep their "
+                               "order, and the rest of the table stays as it is.",
+                               nullptr, rows),
+                            this);
+    // Broken into lines, the note leaves the dialog as wide as its fields need.
+    note->setWordWrap(true);
+    layout->addWidget(note);
     layout->addLayout(fields);
     layout->addWidget(buttons);
 }

@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>Scramble</source>
-        <translation>Verschlüsselung</translation>
+        <translation>Verschl.</translation>
     </message>
     <message>
         <source>Bouquet</source>
