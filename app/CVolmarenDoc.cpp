@@ -89,6 +89,7 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     StartHistory();
     Q_EMIT Changed(ListChange::Everything, nullptr);
     Q_EMIT TitleChanged(WindowTitle());
+    Q_EMIT FileUsed(path);
     return true;
 }
 
@@ -126,6 +127,7 @@ bool CVolmarenDoc::SaveTo(const QString& path)
     m_history.MarkClean();
     FollowHistory();
     Q_EMIT TitleChanged(WindowTitle());
+    Q_EMIT FileUsed(path);
     return true;
 }
 

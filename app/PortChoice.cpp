@@ -6,7 +6,7 @@
 #include "TransferTexts.h"
 
 #include <QComboBox>
-#include <QSettings>
+#include "AppSettings.h"
 
 namespace {
 
@@ -14,11 +14,6 @@ std::function<std::vector<PortDescription>()>& Finder()
 {
     static std::function<std::vector<PortDescription>()> finder;
     return finder;
-}
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Volmaren"), QStringLiteral("Volmaren"));
 }
 
 const QString kPortKey = QStringLiteral("Transfer/Port");
@@ -50,12 +45,12 @@ void InstallFinder(std::function<std::vector<PortDescription>()> finder)
 
 QString Remembered()
 {
-    return Settings().value(kPortKey, QStringLiteral("COM1")).toString();
+    return AppSettings().value(kPortKey, QStringLiteral("COM1")).toString();
 }
 
 void Remember(const QString& name)
 {
-    Settings().setValue(kPortKey, name);
+    AppSettings().setValue(kPortKey, name);
 }
 
 int IndexOf(const QList<Entry>& entries, const QString& name)
