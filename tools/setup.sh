@@ -6,6 +6,8 @@ VOLMAREN_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev libserialport-dev libzstd-dev
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     xvfb xauth fonts-dejavu-core
+    librsvg2-bin
+    dpkg-dev file lintian desktop-file-utils appstream shared-mime-info man-db
 )
 
 volmaren_install() {
@@ -22,10 +24,11 @@ volmaren_install() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# volmaren_build DIR [cmake options...]
+# volmaren_build DIR [cmake options...]: a Release build unless the options
+# say otherwise, as a packager builds it.
 volmaren_build() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
     cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -7,18 +7,13 @@
 #include "ChannelCommands.h"
 #include "ChannelDatabase.h"
 #include "KnownImage.h"
+#include "TestTiming.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTabBar>
 
 namespace {
-
-#ifdef VOLMAREN_SANITIZED
-constexpr qint64 kSlowdown = 10;
-#else
-constexpr qint64 kSlowdown = 1;
-#endif
 
 // Ten TV channels "C0".."C9" on transponder 0 of satellite 0.
 void TenChannels(CChannelDatabase& db)

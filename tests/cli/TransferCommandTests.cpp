@@ -61,6 +61,7 @@ TEST_F(TransferCommandTest, SmallReceiverGetsItsLayoutAndTheBouquetNotice)
     const auto large = CliRunner::Read(demo);
     ASSERT_EQ(large.size(), kLargeSize);
     const std::vector<std::uint8_t> small(large.begin() + kSmallShift, large.end());
+    ASSERT_EQ(small.size(), kSmallSize);
     const std::string smallPath = cli.Path("small.dat");
     CliRunner::Write(smallPath, small);
     {
