@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::size_t kLargeSize = 0xA0800, kSmallShift = 0x40000;
+constexpr std::size_t kLargeSize = 0xA0800, kSmallSize = 0x60800, kSmallShift = 0x40000;
 
 class TransferCommandTest : public ::testing::Test {
 protected:

@@ -177,6 +177,7 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 1);
 
         // Reached with Tab it shows a focus frame; clicked, it does not.
+        form.button->clearFocus();
         form.button->setFocus(Qt::TabFocusReason);
         QVERIFY(form.button->ShowsFocusFrame());
         form.button->clearFocus();
