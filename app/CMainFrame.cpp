@@ -5,11 +5,13 @@
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
 #include "CoreText.h"
+#include "RecentFiles.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
 #include "UserPrompts.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -43,6 +45,9 @@ void CMainFrame::CreateMenus()
     m_pSystemInfoAction = file->addAction(tr("STB System &Infomation"));
     file->addSeparator();
     m_pExitAction = file->addAction(tr("E&xit"));
+    m_pFileMenu = file;
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles);
+    connect(&m_doc, &CVolmarenDoc::FileUsed, this, &RecentFiles::Add);
 
     CreateEditMenu();
 
@@ -177,6 +182,38 @@ void CMainFrame::OnFileOpen()
     const QString path = Prompts::Current().OpenFileName(this, tr("Open"));
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
+}
+
+void CMainFrame::FillRecentFiles()
+{
+    for (QAction* action : std::as_const(m_recentActions))
+        delete action;
+    m_recentActions.clear();
+    const QStringList files = RecentFiles::List();
+    const bool running = m_pView->TransferRunning();
+    for (int n = 0; n < files.size(); ++n) {
+        const QString& path = files[n];
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(path).fileName()), m_pFileMenu);
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        action->setEnabled(!running);
+        connect(action, &QAction::triggered, this, [this, path] { OnOpenRecent(path); });
+        m_recentActions.append(action);
+    }
+    if (!m_recentActions.isEmpty())
+        m_recentActions.append(m_pFileMenu->insertSeparator(m_pExitAction));
+    m_pFileMenu->insertActions(m_pExitAction, m_recentActions);
+}
+
+void CMainFrame::OnOpenRecent(const QString& path)
+{
+    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+        return;
+    if (m_doc.OnOpenDocument(path))
+        FitToForm();
+    else
+        RecentFiles::Remove(path);
 }
 
 void CMainFrame::OnFileSave()

@@ -7,6 +7,7 @@
 class CVolmarenDoc;
 class CVolmarenView;
 class QAction;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     QAction* m_pSaveAsAction = nullptr;
     QAction* m_pSystemInfoAction = nullptr;
     QAction* m_pExitAction = nullptr;
+    QList<QAction*> m_recentActions;
+    QMenu* m_pFileMenu = nullptr;
     QAction* m_pUndoAction = nullptr;
     QAction* m_pRedoAction = nullptr;
     QAction* m_pFindAction = nullptr;
@@ -47,6 +50,9 @@ protected:
 private:
     void CreateMenus();
     void CreateEditMenu();
+    // The File menu's entries for the images used last, before Exit.
+    void FillRecentFiles();
+    void OnOpenRecent(const QString& path);
     void CreateAccelerators();
     // Runs `command` only when `action` is available now, so accelerators
     // obey the same rules as the menu.

@@ -12,6 +12,8 @@ CVolmarenApp::CVolmarenApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromLatin1(Text::kAppTitle));
     setApplicationVersion(QStringLiteral("1.0.0.1"));
+    // Desktops match the window to its menu entry and icon by this name.
+    setDesktopFileName(QStringLiteral("org.volmaren.Volmaren"));
     InstallTranslations(*this, QLocale());
 }
 

@@ -90,6 +90,7 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     StartHistory();
     Q_EMIT Changed(ListChange::Everything, nullptr);
     Q_EMIT TitleChanged(WindowTitle());
+    Q_EMIT FileUsed(path);
     return true;
 }
 
@@ -127,6 +128,7 @@ bool CVolmarenDoc::SaveTo(const QString& path)
     m_history.MarkClean();
     FollowHistory();
     Q_EMIT TitleChanged(WindowTitle());
+    Q_EMIT FileUsed(path);
     return true;
 }
 

@@ -98,6 +98,8 @@ public:
 
 Q_SIGNALS:
     void TitleChanged(const QString& title);
+    // An image file was opened or saved at `path`.
+    void FileUsed(const QString& path);
     // The data changed. After Undo and Redo `context` is what the lists
     // showed on that side of the step; otherwise it is null.
     void Changed(ListChanges lists, const std::any* context);

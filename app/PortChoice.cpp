@@ -1,5 +1,6 @@
 #include "PortChoice.h"
 
+#include "AppSettings.h"
 #include "CoreText.h"
 #include "PortFinder.h"
 #include "PortListing.h"
@@ -8,7 +9,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QSettings>
 
 namespace {
 
@@ -16,11 +16,6 @@ std::function<std::vector<PortDescription>()>& Finder()
 {
     static std::function<std::vector<PortDescription>()> finder;
     return finder;
-}
-
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Volmaren"), QStringLiteral("Volmaren"));
 }
 
 const QString kPortKey = QStringLiteral("Transfer/Port");
@@ -52,12 +47,12 @@ void InstallFinder(std::function<std::vector<PortDescription>()> finder)
 
 QString Remembered()
 {
-    return Settings().value(kPortKey, QStringLiteral("COM1")).toString();
+    return AppSettings().value(kPortKey, QStringLiteral("COM1")).toString();
 }
 
 void Remember(const QString& name)
 {
-    Settings().setValue(kPortKey, name);
+    AppSettings().setValue(kPortKey, name);
 }
 
 int IndexOf(const QList<Entry>& entries, const QString& name)

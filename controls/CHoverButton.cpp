@@ -49,15 +49,21 @@ CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent)
 
 bool CHoverButton::LoadBitmaps(int resourceId)
 {
-    QImage strip(QStringLiteral(":/buttons/%1.png").arg(resourceId));
+    // On a high-DPI screen the strip drawn at twice the pixels keeps the
+    // captions sharp; the reader takes its pixel ratio from the "@2x" name.
+    QImage strip;
+    if (devicePixelRatioF() > 1.0)
+        strip.load(QStringLiteral(":/buttons/%1@2x.png").arg(resourceId));
+    if (strip.isNull())
+        strip.load(QStringLiteral(":/buttons/%1.png").arg(resourceId));
     if (strip.isNull() || strip.width() < 3)
         return false;
 
-    m_frameSize = QSize(strip.width() / 3, strip.height());
+    m_frameSize = (QSizeF(strip.width() / 3, strip.height()) / strip.devicePixelRatio()).toSize();
     if (const ButtonStrip* drawn = FindButtonStrip(resourceId)) {
         const QString caption = tr(drawn->caption);
         if (caption != QLatin1String(drawn->caption))
-            strip = StripPainter(m_frameSize, caption).Paint();
+            strip = StripPainter(m_frameSize, caption).Paint(strip.devicePixelRatio());
     }
     m_strip = QPixmap::fromImage(MapSystemColors(strip, palette()));
     updateGeometry();
@@ -101,8 +107,10 @@ void CHoverButton::paintEvent(QPaintEvent*)
     if (m_strip.isNull())
         return;
     QPainter painter(this);
-    const QRect source(QPoint(CurrentFrame() * m_frameSize.width(), 0), m_frameSize);
-    painter.drawPixmap(QPoint(0, 0), m_strip, source);
+    // The source is in the strip's own pixels.
+    const int frameWidth = m_strip.width() / 3;
+    const QRect source(CurrentFrame() * frameWidth, 0, frameWidth, m_strip.height());
+    painter.drawPixmap(QRect(QPoint(0, 0), m_frameSize), m_strip, source);
     // The pictures have no focus look of their own; a button reached with
     // the keyboard shows the style's focus frame inside its edge.
     if (ShowsFocusFrame()) {

@@ -17,9 +17,10 @@ public:
 
     explicit CHoverButton(QWidget* parent = nullptr);
 
-    // Loads ":/buttons/<resourceId>.png", sizes the button to one frame at its
-    // current position and raises it above its siblings. False, and nothing
-    // changed, when there is no such strip.
+    // Loads ":/buttons/<resourceId>.png" (on a high-DPI screen
+    // "<resourceId>@2x.png" when there is one), sizes the button to one frame
+    // at its current position and raises it above its siblings. False, and
+    // nothing changed, when there is no such strip.
     bool LoadBitmaps(int resourceId);
 
     int CurrentFrame() const;

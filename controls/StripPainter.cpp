@@ -42,9 +42,11 @@ StripPainter::StripPainter(QSize frameSize, QString caption)
 {
 }
 
-QImage StripPainter::Paint() const
+QImage StripPainter::Paint(qreal pixelRatio) const
 {
-    QImage strip(m_frameSize.width() * 3, m_frameSize.height(), QImage::Format_ARGB32_Premultiplied);
+    const QSize stripSize(m_frameSize.width() * 3, m_frameSize.height());
+    QImage strip((QSizeF(stripSize) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    strip.setDevicePixelRatio(pixelRatio);
     strip.fill(Qt::transparent);
     PaintFrame(strip, Frame::Normal);
     PaintFrame(strip, Frame::Pressed);

@@ -10,7 +10,10 @@ class StripPainter {
 public:
     StripPainter(QSize frameSize, QString caption);
 
-    QImage Paint() const;
+    // The strip for a screen of this pixel ratio: `pixelRatio` times the
+    // pixels of the frame size, drawn with the same geometry and fonts, and
+    // marked with the ratio.
+    QImage Paint(qreal pixelRatio = 1.0) const;
 
 private:
     enum class Frame { Normal, Pressed, Hover };

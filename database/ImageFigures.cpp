@@ -69,7 +69,14 @@ std::string Pair(const std::uint8_t* pair)
     std::uint16_t tv, radio;
     std::memcpy(&tv, pair, 2);
     std::memcpy(&radio, pair + 2, 2);
-    return "(" + std::to_string(tv) + ", " + std::to_string(radio) + ")";
+    // Appended rather than prefixed: gcc 12 at -O3 misreads a literal added
+    // in front of a temporary string as an overlapping copy.
+    std::string text = "(";
+    text += std::to_string(tv);
+    text += ", ";
+    text += std::to_string(radio);
+    text += ")";
+    return text;
 }
 
 }  // namespace

@@ -7,6 +7,8 @@ VOLMAREN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-dejavu-core
+    librsvg2-bin
+    dpkg-dev file lintian desktop-file-utils appstream shared-mime-info man-db
 )
 
 volmaren_install() {
@@ -23,10 +25,11 @@ volmaren_install() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# volmaren_build DIR [cmake options...]
+# volmaren_build DIR [cmake options...]: a Release build unless the options
+# say otherwise, as a packager builds it.
 volmaren_build() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
     cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -1,7 +1,8 @@
 // Time and processor use of a large transfer through stb-sim. The data phase
 // is timed from the worker's first data status text to its notice, so the
 // receiver's start-up does not count; the processor time is this process's
-// (the editor's side) over the whole transfer.
+// (the editor's side) over the whole transfer. The wait for a receiver that
+// never answers shows the processor time the worker's polling costs.
 #include "ImageFile.h"
 #include "ImageFormat.h"
 #include "PortMessages.h"
@@ -16,7 +17,10 @@
 #include <cstdio>
 #include <ctime>
 #include <mutex>
+#include <thread>
 
+#include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace {
@@ -136,6 +140,39 @@ void BM_DownloadLarge(benchmark::State& state)
     BM_LargeTransfer(state, false);
 }
 
+void BM_WaitForSilentReceiver(benchmark::State& state)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        state.SkipWithError("no pseudo-terminal");
+        return;
+    }
+    std::vector<std::uint8_t> buffer(Image::kLargeSize);
+    int variant = 0;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        CTimingView view;
+        CTransferLink link(view, view);
+        link.SetImageBuffer(buffer.data(), &variant);
+        link.OpenDevice(ptsname(master));
+        const double cpuStart = ProcessCpuSeconds();
+        const Clock::time_point wallStart = Clock::now();
+        link.StartUpload(0);
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        link.Stop();
+        view.WaitForEnd();
+        link.FinishUpload();
+        cpu += ProcessCpuSeconds() - cpuStart;
+        const double seconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
+        wall += seconds;
+        state.SetIterationTime(seconds);
+        link.ClosePort();
+    }
+    close(master);
+    state.counters["cpu_s"] = cpu / double(state.iterations());
+    state.counters["cpu_pct_of_core"] = 100 * cpu / wall;
+}
+
 }  // namespace
 
 // Argument: the simulator's rate in bytes per second; 0 is unlimited, 11520 a
@@ -144,5 +181,7 @@ BENCHMARK(BM_UploadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmar
 BENCHMARK(BM_DownloadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UploadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_DownloadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+// Goal: under 2% of one core.
+BENCHMARK(BM_WaitForSilentReceiver)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
 
 BENCHMARK_MAIN();

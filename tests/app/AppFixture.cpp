@@ -148,6 +148,21 @@ void AppFixture::rightClick(QAbstractItemView* list, int row)
     Settle();
 }
 
+void AppFixture::select(QAbstractItemView* list, std::initializer_list<int> rows)
+{
+    bool first = true;
+    for (int row : rows) {
+        click(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
+        first = false;
+    }
+}
+
+void AppFixture::chooseFromMenu(QAbstractItemView* list, int row, const QString& item)
+{
+    m_prompts.ChooseMenuItem(item);
+    rightClick(list, row);
+}
+
 void AppFixture::clickButton(QAbstractButton* button)
 {
     QVERIFY(button);

@@ -57,6 +57,10 @@ public:
     // up, as a hand does: its release never reaches the list.
     static void doubleClickHeld(QAbstractItemView* list, int row);
     static void rightClick(QAbstractItemView* list, int row);
+    // Clicks the first row, then Ctrl+clicks the others.
+    static void select(QAbstractItemView* list, std::initializer_list<int> rows);
+    // Chooses `item` from the right-click menu of `row`.
+    void chooseFromMenu(QAbstractItemView* list, int row, const QString& item);
     static void clickButton(QAbstractButton* button);
     // The texts of a text list's rows, or a channel list's row cells.
     static QStringList rows(QAbstractItemView* list);

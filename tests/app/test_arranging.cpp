@@ -53,20 +53,18 @@ void LoadInto(CChannelDatabase& reference, const QString& path)
     reference.ClearBouquetTable();
 }
 
-void Select(QAbstractItemView* list, std::initializer_list<int> rows)
-{
-    bool first = true;
-    for (int row : rows) {
-        AppFixture::click(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
-        first = false;
+// The window on the twelve channels, and the same image in a database of
+// the test's own.
+struct Scene {
+    Scene() : image(app.writeImage(QStringLiteral("stb.dat"), TwelveChannels))
+    {
+        if (app.open(image))
+            LoadInto(reference, image);
     }
-}
-
-void ChooseFromMenu(AppFixture& app, QAbstractItemView* list, int row, const QString& item)
-{
-    app.prompts().ChooseMenuItem(item);
-    AppFixture::rightClick(list, row);
-}
+    AppFixture app;
+    const QString image;
+    CChannelDatabase reference;
+};
 
 QPoint RowPoint(QAbstractItemView* list, int row, int dy = 0)
 {
@@ -86,11 +84,10 @@ private Q_SLOTS:
 
 void ArrangingTest::commandsActOnTheRowsTheSearchShows()
 {
-    AppFixture app;
-    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
-    QVERIFY(app.open(image));
-    CChannelDatabase reference;
-    LoadInto(reference, image);
+    Scene scene;
+    AppFixture& app = scene.app;
+    CChannelDatabase& reference = scene.reference;
+    QVERIFY(!app.doc().NoData());
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
 
@@ -114,19 +111,19 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
     std::memcpy(renamed.name, "News Three", 11);
     reference.SetChannel(renamed, 4, kTv);
 
-    Select(tv, {3});
+    AppFixture::select(tv, {3});
     AppFixture::clickButton(view.Button(1098));
     reference.SwapChannels(7, 4, kTv);
 
-    Select(tv, {0});
+    AppFixture::select(tv, {0});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
     reference.DeleteChannels({0}, kTv);
 
     // Now rows 0..2 are slots 1, 3 and 6; the last goes before the first.
-    Select(tv, {2});
-    ChooseFromMenu(app, tv, 2, QStringLiteral("Cut"));
-    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    AppFixture::select(tv, {2});
+    app.chooseFromMenu(tv, 2, QStringLiteral("Cut"));
+    app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     reference.MoveChannels({6}, 1, kTv);
     QVERIFY(Bytes(app.db()) == Bytes(reference));
 
@@ -146,7 +143,7 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     const std::vector<std::uint8_t> original = Bytes(app.db());
 
     // Rows 1 and 3 dragged by the pointer to the upper half of row 8.
-    Select(tv, {1, 3});
+    AppFixture::select(tv, {1, 3});
     QWidget* viewport = tv->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, RowPoint(tv, 3));
     QTest::mouseMove(viewport, RowPoint(tv, 5));
@@ -165,19 +162,18 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     // One step back, then Cut and Paste to the same place: the same bytes.
     app.frame().m_pUndoAction->trigger();
     QVERIFY(Bytes(app.db()) == original);
-    Select(tv, {1, 3});
-    ChooseFromMenu(app, tv, 3, QStringLiteral("Cut"));
-    ChooseFromMenu(app, tv, 8, QStringLiteral("Paste"));
+    AppFixture::select(tv, {1, 3});
+    app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
+    app.chooseFromMenu(tv, 8, QStringLiteral("Paste"));
     QVERIFY(Bytes(app.db()) == dropped);
 }
 
 void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
 {
-    AppFixture app;
-    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
-    QVERIFY(app.open(image));
-    CChannelDatabase reference;
-    LoadInto(reference, image);
+    Scene scene;
+    AppFixture& app = scene.app;
+    CChannelDatabase& reference = scene.reference;
+    QVERIFY(!app.doc().NoData());
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
 
@@ -201,13 +197,13 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
     skipped.flags |= ChannelFlag::kSkipped | ChannelFlag::kAudioLeft;
     reference.SetChannel(skipped, 5, kTv);
     app.edit([&skipped](CChannelDatabase& db) { db.SetChannel(skipped, 5, kTv); });
-    Select(tv, {0, 1, 3});
+    AppFixture::select(tv, {0, 1, 3});
     AppFixture::whenModal<CChannelFlagsDlg>([](CChannelFlagsDlg* dialog) {
         QCOMPARE(dialog->SkipList()->currentText(), QStringLiteral("(unchanged)"));
         dialog->LockList()->setCurrentIndex(2);
         dialog->accept();
     });
-    ChooseFromMenu(app, tv, 3, QStringLiteral("Edit Selected Channels..."));
+    app.chooseFromMenu(tv, 3, QStringLiteral("Edit Selected Channels..."));
     ChannelFlagChanges lock;
     lock.lock = true;
     reference.SetChannelFlags(std::vector<int>{2, 5, 11}, lock, kTv);
@@ -219,11 +215,10 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
 
 void ArrangingTest::aWholeEditWithoutTheMouse()
 {
-    AppFixture app;
-    const QString image = app.writeImage(QStringLiteral("stb.dat"), TwelveChannels);
-    QVERIFY(app.open(image));
-    CChannelDatabase reference;
-    LoadInto(reference, image);
+    Scene scene;
+    AppFixture& app = scene.app;
+    CChannelDatabase& reference = scene.reference;
+    QVERIFY(!app.doc().NoData());
     CVolmarenView& view = app.view();
     auto key = [](QWidget* widget, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(widget, code, modifiers);
@@ -257,7 +252,7 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
     key(&app.frame(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(app.doc().Saved());
     CChannelDatabase saved;
-    LoadInto(saved, image);
+    LoadInto(saved, scene.image);
     QVERIFY(Bytes(saved) == Bytes(reference));
 }
 

@@ -7,18 +7,13 @@
 #include "ChannelCommands.h"
 #include "ChannelDatabase.h"
 #include "KnownImage.h"
+#include "TestTiming.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTabBar>
 
 namespace {
-
-#ifdef VOLMAREN_SANITIZED
-constexpr qint64 kSlowdown = 10;
-#else
-constexpr qint64 kSlowdown = 1;
-#endif
 
 // Ten TV channels "C0".."C9" on transponder 0 of satellite 0.
 void TenChannels(CChannelDatabase& db)
@@ -59,21 +54,6 @@ QStringList Order(std::initializer_list<int> indexes)
     for (int i : indexes)
         names.append(QStringLiteral("C%1").arg(i));
     return names;
-}
-
-void Select(QAbstractItemView* list, std::initializer_list<int> rows)
-{
-    bool first = true;
-    for (int row : rows) {
-        AppFixture::click(list, row, first ? Qt::NoModifier : Qt::ControlModifier);
-        first = false;
-    }
-}
-
-void ChooseFromMenu(AppFixture& app, QAbstractItemView* list, int row, const QString& item)
-{
-    app.prompts().ChooseMenuItem(item);
-    AppFixture::rightClick(list, row);
 }
 
 }  // namespace
@@ -190,7 +170,7 @@ void ChannelCommandsTest::checksTheSelectionBeforeEditAndDelete()
     tv->clearSelection();
     AppFixture::clickButton(view.Button(1069));
     AppFixture::clickButton(view.Button(1003));
-    Select(tv, {1, 2});
+    AppFixture::select(tv, {1, 2});
     AppFixture::clickButton(view.Button(1069));
     QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel",
                                                  "Please choose only one Channel"}));
@@ -212,7 +192,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     app.db().SetBouquet("B7", 7, kTv);
-    Select(view.ChannelList(kTv), {2, 5});
+    AppFixture::select(view.ChannelList(kTv), {2, 5});
 
     AppFixture::clickButton(view.Button(1003));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Do you want to delete channel(s)?")});
@@ -236,7 +216,7 @@ void ChannelCommandsTest::deletesWithinOneSatellite()
     QCOMPARE(tv->model()->rowCount(), 4);
 
     // Rows 1 and 3 of the satellite's list are table slots 2 and 4.
-    Select(tv, {1, 3});
+    AppFixture::select(tv, {1, 3});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
     QCOMPARE(Names(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
@@ -253,7 +233,7 @@ void ChannelCommandsTest::movesUpAndDown()
     QTreeView* tv = view.ChannelList(kTv);
     app.db().SetBouquet("B5", 5, kTv);
 
-    Select(tv, {0, 1, 5});
+    AppFixture::select(tv, {0, 1, 5});
     const int scrolled = tv->verticalScrollBar()->value();
     AppFixture::clickButton(view.Button(1098));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
@@ -266,12 +246,12 @@ void ChannelCommandsTest::movesUpAndDown()
 
     // The last row cannot move down: nothing changes, not even the flag.
     app.save();
-    Select(tv, {9});
+    AppFixture::select(tv, {9});
     AppFixture::clickButton(view.Button(1099));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 
-    Select(tv, {3, 8});
+    AppFixture::select(tv, {3, 8});
     AppFixture::clickButton(view.Button(1099));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 5, 3, 4, 6, 7, 9, 8}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{4, 9}));
@@ -286,7 +266,7 @@ void ChannelCommandsTest::movesWithinOneTransponder()
     AppFixture::click(view.TransponderList(), 2);
     QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 3);
 
-    Select(view.ChannelList(kTv), {2});
+    AppFixture::select(view.ChannelList(kTv), {2});
     AppFixture::clickButton(view.Button(1098));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 12, 9, 10, 11, 8, 13}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 1).at(1), QStringLiteral("C12"));
@@ -301,13 +281,13 @@ void ChannelCommandsTest::cutsAndPastes()
     QTreeView* tv = view.ChannelList(kTv);
     app.db().SetBouquet("B6", 6, kTv);
 
-    Select(tv, {5, 6});
-    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
+    AppFixture::select(tv, {5, 6});
+    app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
     QCOMPARE(app.prompts().menus.first(),
              (QStringList{"Add TV-Channel", "Delete TV-Channel", "", "Cut", "Paste", "",
                           "Edit Selected Channels...", "Sort Channels..."}));
     QVERIFY(view.ChannelCommands()->HasCutList());
-    ChooseFromMenu(app, tv, 2, QStringLiteral("Paste"));
+    app.chooseFromMenu(tv, 2, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
@@ -316,9 +296,9 @@ void ChannelCommandsTest::cutsAndPastes()
     QVERIFY(!app.doc().Saved());
 
     // Pasted below the last row: appended.
-    Select(tv, {2, 3});
-    ChooseFromMenu(app, tv, 3, QStringLiteral("Cut"));
-    ChooseFromMenu(app, tv, -1, QStringLiteral("Paste"));
+    AppFixture::select(tv, {2, 3});
+    app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
+    app.chooseFromMenu(tv, -1, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 7, 8, 9, 5, 6}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{8, 9}));
 }
@@ -331,16 +311,16 @@ void ChannelCommandsTest::pastesOnlyInTheContextOfTheCut()
     QTreeView* tv = view.ChannelList(kTv);
     QTabBar* tabs = view.Tabs();
 
-    Select(tv, {5, 6});
-    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
+    AppFixture::select(tv, {5, 6});
+    app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    ChooseFromMenu(app, view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
+    app.chooseFromMenu(view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     QCOMPARE(Names(app.db(), kRadio), QStringList{"R0"});
     QVERIFY(view.ChannelCommands()->HasCutList());
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({5, 6, 0, 1, 2, 3, 4, 7, 8, 9}));
 }
 
@@ -352,24 +332,24 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     QTreeView* tv = view.ChannelList(kTv);
 
     // A deletion since the Cut moved other channels into the cut slots.
-    Select(tv, {5, 6});
-    ChooseFromMenu(app, tv, 6, QStringLiteral("Cut"));
-    Select(tv, {1});
+    AppFixture::select(tv, {5, 6});
+    app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
+    AppFixture::select(tv, {1});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
     app.save();
-    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 
     // Cut past the end after deletions: the slots hold no channel any more.
-    Select(tv, {7, 8});
-    ChooseFromMenu(app, tv, 8, QStringLiteral("Cut"));
-    Select(tv, {0, 1, 2});
+    AppFixture::select(tv, {7, 8});
+    app.chooseFromMenu(tv, 8, QStringLiteral("Cut"));
+    AppFixture::select(tv, {0, 1, 2});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
     app.save();
-    ChooseFromMenu(app, tv, 0, QStringLiteral("Paste"));
+    app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     QCOMPARE(Names(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 }
@@ -452,9 +432,9 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
     AppFixture::clickButton(view.Button(1099));
     QCOMPARE(topRow(), 291);
 
-    Select(tv, {2000});
-    ChooseFromMenu(app, tv, 2000, QStringLiteral("Cut"));
-    ChooseFromMenu(app, tv, 100, QStringLiteral("Paste"));
+    AppFixture::select(tv, {2000});
+    app.chooseFromMenu(tv, 2000, QStringLiteral("Cut"));
+    app.chooseFromMenu(tv, 100, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{100});
     QCOMPARE(topRow(), 100);
 

@@ -6,6 +6,7 @@
 #include "KnownImage.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void keepsRunningWhenTheCloseSaveFails();
     void asksBeforeReplacingUnsavedWork();
     void aboutBoxClosesWithEnter();
+    void fileMenuListsTheImagesUsedLast();
 };
 
 void MainFormTest::startsWithoutAnImage()
@@ -380,6 +382,48 @@ void MainFormTest::aboutBoxClosesWithEnter()
     });
     app.frame().m_pAboutAction->trigger();
     QVERIFY(closed);
+}
+
+void MainFormTest::fileMenuListsTheImagesUsedLast()
+{
+    AppFixture app;
+    const QString first = app.writeImage(QStringLiteral("first.dat"), BuildKnownImage);
+    const QString second = app.writeImage(QStringLiteral("second.dat"), BuildKnownImage);
+    QVERIFY(app.open(first));
+    QVERIFY(app.open(second));
+    app.prompts().SaveFile(app.path(QStringLiteral("third.dat")));
+    app.frame().m_pSaveAsAction->trigger();
+    QVERIFY(app.open(first));
+
+    auto* file = qobject_cast<QMenu*>(app.frame().m_pOpenAction->parent());
+    auto recent = [file] {
+        Q_EMIT file->aboutToShow();
+        QStringList names;
+        const auto actions = file->actions();
+        for (QAction* action : actions) {
+            if (action->text().size() > 2 && action->text()[1].isDigit())
+                names.append(action->text());
+        }
+        return names;
+    };
+    QCOMPARE(recent(), (QStringList{"&1 first.dat", "&2 third.dat", "&3 second.dat"}));
+    QCOMPARE(file->actions().last(), app.frame().m_pExitAction);
+
+    // An entry opens its image; one that is gone is said so and forgotten.
+    QFile::remove(second);
+    const auto entries = [file](int n) {
+        Q_EMIT file->aboutToShow();
+        for (QAction* action : file->actions()) {
+            if (action->text().startsWith(QStringLiteral("&%1 ").arg(n)))
+                return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    entries(2)->trigger();
+    QCOMPARE(app.doc().FilePath(), app.path(QStringLiteral("third.dat")));
+    entries(3)->trigger();
+    QCOMPARE(app.prompts().asked.size(), 1);
+    QCOMPARE(recent(), (QStringList{"&1 third.dat", "&2 first.dat"}));
 }
 
 QTEST_MAIN(MainFormTest)

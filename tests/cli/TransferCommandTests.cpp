@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::size_t kLargeSize = 0xA0800, kSmallShift = 0x40000;
+constexpr std::size_t kLargeSize = 0xA0800, kSmallSize = 0x60800, kSmallShift = 0x40000;
 
 class TransferCommandTest : public ::testing::Test {
 protected:
@@ -61,6 +61,7 @@ TEST_F(TransferCommandTest, SmallReceiverGetsItsLayoutAndTheBouquetNotice)
     const auto large = CliRunner::Read(demo);
     ASSERT_EQ(large.size(), kLargeSize);
     const std::vector<std::uint8_t> small(large.begin() + kSmallShift, large.end());
+    ASSERT_EQ(small.size(), kSmallSize);
     const std::string smallPath = cli.Path("small.dat");
     CliRunner::Write(smallPath, small);
     {

@@ -53,6 +53,9 @@ private Q_SLOTS:
         QFETCH(QSize, frameSize);
         const QImage strip(QStringLiteral(":/buttons/%1.png").arg(resourceId));
         QCOMPARE(strip.size(), QSize(frameSize.width() * 3, frameSize.height()));
+        const QImage sharp(QStringLiteral(":/buttons/%1@2x.png").arg(resourceId));
+        QCOMPARE(sharp.size(), strip.size() * 2);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
 
         CHoverButton button;
         QVERIFY(button.LoadBitmaps(resourceId));
@@ -125,11 +128,39 @@ private Q_SLOTS:
         QTRY_VERIFY(!form.button->IsHovered());
         const QImage normalAgain = form.button->grab().toImage();
 
-        QCOMPARE(normal.size(), QSize(120, 40));
+        QCOMPARE(normal.deviceIndependentSize().toSize(), QSize(120, 40));
         QVERIFY(normal != hover);
         QVERIFY(normal != pressed);
         QVERIFY(hover != pressed);
         QCOMPARE(normalAgain, normal);
+    }
+
+    // Inside its border the hover frame holds only opaque colours the button
+    // keeps, so the screen shows the strip's pixels one for one: the strip of
+    // the screen's pixel ratio, not one scaled up (this test also runs with
+    // QT_SCALE_FACTOR=2).
+    void hoverFrameShowsTheStripOfTheScreensPixelRatio()
+    {
+        Form form;
+        QVERIFY(form.button->LoadBitmaps(156));
+        QVERIFY(form.Show());
+        QTest::mouseMove(&form.window, form.Centre());
+        QTRY_VERIFY(form.button->IsHovered());
+        const QImage shown = form.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        const qreal ratio = form.button->devicePixelRatioF();
+        const QString name =
+            ratio > 1.0 ? QStringLiteral(":/buttons/156@2x.png") : QStringLiteral(":/buttons/156.png");
+        const QImage strip = QImage(name).convertToFormat(QImage::Format_RGB32);
+        const int width = strip.width() / 3;
+        const QImage hover = strip.copy(2 * width, 0, width, strip.height());
+        QCOMPARE(shown.size(), hover.size());
+        const int border = qRound(4 * ratio);
+        const QRect inside = shown.rect().adjusted(border, border, -border, -border);
+        QCOMPARE(shown.copy(inside), hover.copy(inside));
+
+        QTest::mouseMove(&form.window, QPoint(5, 5));
+        QTRY_VERIFY(!form.button->IsHovered());
     }
 
     void spaceKeyPressesAndClicks()
@@ -146,6 +177,7 @@ private Q_SLOTS:
         QCOMPARE(clicked.count(), 1);
 
         // Reached with Tab it shows a focus frame; clicked, it does not.
+        form.button->clearFocus();
         form.button->setFocus(Qt::TabFocusReason);
         QVERIFY(form.button->ShowsFocusFrame());
         form.button->clearFocus();

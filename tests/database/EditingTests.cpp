@@ -29,7 +29,7 @@ void ExpectBouquetsFollowNames(const CChannelDatabase& db)
 {
     for (int kind : {int(kTv), int(kRadio)}) {
         for (int i = 0; i < db.GetChannelCount(kind); ++i)
-            EXPECT_EQ(BouquetName(db, i, kind), "B" + ChannelName(db, i, kind)) << "slot " << i;
+            EXPECT_EQ(BouquetName(db, i, kind), MadeBouquet(ChannelName(db, i, kind))) << "slot " << i;
     }
 }
 
@@ -82,7 +82,7 @@ TEST(DeleteSatellites, RenumbersSatellitesAndTheirTransponders)
         SatelliteRecord satellite;
         db.GetSatellite(satellite, s);
         EXPECT_EQ(satellite.index, s);
-        EXPECT_STREQ(satellite.name, ("S" + std::to_string(2 * s)).c_str());
+        EXPECT_STREQ(satellite.name, std::string("S").append(std::to_string(2 * s)).c_str());
     }
     // One empty record for each satellite deleted, after the survivors.
     for (int s = 3; s < 5; ++s) {

@@ -36,7 +36,7 @@ void BuildTables(CChannelDatabase& db, const TableLayout& layout)
             channel.status = 1;
             std::snprintf(channel.name, sizeof channel.name, "%s", MadeName(int(i), kind).c_str());
             channel.tail[0] = std::uint8_t(0xA0 + i);
-            const std::string bouquet = "B" + MadeName(int(i), kind);
+            const std::string bouquet = MadeBouquet(MadeName(int(i), kind));
             db.SetChannel(channel, int(i), kind);
             db.SetBouquet(bouquet.c_str(), int(i), kind);
         }
@@ -46,6 +46,13 @@ void BuildTables(CChannelDatabase& db, const TableLayout& layout)
 std::string MadeName(int slot, int kind)
 {
     return (kind == kTv ? "TV" : "R") + std::to_string(slot);
+}
+
+// Appended, not prefixed: gcc 12 at -O3 takes "B" + a temporary string for an
+// overlapping copy (-Wrestrict).
+std::string MadeBouquet(const std::string& channelName)
+{
+    return std::string("B").append(channelName);
 }
 
 std::string ChannelName(const CChannelDatabase& db, int slot, int kind)

@@ -23,6 +23,7 @@ void BuildTables(CChannelDatabase& db, const TableLayout& layout);
 
 // "TV3", "R0": the name a channel was made with; its bouquet is "B" + name.
 std::string MadeName(int slot, int kind);
+std::string MadeBouquet(const std::string& channelName);
 
 std::string ChannelName(const CChannelDatabase& db, int slot, int kind);
 std::string BouquetName(const CChannelDatabase& db, int slot, int kind);

@@ -20,6 +20,10 @@ void CConsoleTransferView::SetProgress(int position)
 void CConsoleTransferView::SetStatusText(const std::string& text)
 {
     const std::lock_guard lock(m_mutex);
+    // Without a terminal each text gets its line, however soon the next one
+    // follows; the download sets the same text before every block.
+    if (!m_bTerminal && !text.empty() && text != m_szStatus)
+        m_unprinted.push_back(text);
     m_szStatus = text;
     ++m_nStatusVersion;
 }
@@ -58,14 +62,16 @@ void CConsoleTransferView::Render()
     const int progress = m_nProgress;
     if (version == m_nShownVersion && progress == m_nShownProgress)
         return;
-    const bool newStatus = version != m_nShownVersion;
     m_nShownVersion = version;
     m_nShownProgress = progress;
     if (!m_bTerminal) {
-        // The download sets the same text before every block.
-        if (newStatus && !status.empty() && status != m_szShown)
-            std::fprintf(stderr, "%s\n", status.c_str());
-        m_szShown = status;
+        std::vector<std::string> lines;
+        {
+            const std::lock_guard lock(m_mutex);
+            lines.swap(m_unprinted);
+        }
+        for (const std::string& line : lines)
+            std::fprintf(stderr, "%s\n", line.c_str());
         return;
     }
     const int filled = progress * kBarWidth / 100;

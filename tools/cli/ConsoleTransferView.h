@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <string>
+#include <vector>
 
 enum class TransferNotice { None, UploadDone, DownloadDone, CodeRefused };
 
@@ -46,10 +47,10 @@ private:
     std::condition_variable m_posted;
     std::string m_szStatus;
     unsigned m_nStatusVersion = 0;
+    std::vector<std::string> m_unprinted;  // without a terminal
     TransferNotice m_notice = TransferNotice::None;
 
     unsigned m_nShownVersion = 0;
-    std::string m_szShown;
     int m_nShownProgress = -1;
     bool m_bLineOpen = false;
 };

@@ -1,5 +1,5 @@
 // volmaren-strips OUTDIR: writes the hover-button strips, one PNG per bitmap
-// resource id, into OUTDIR.
+// resource id and one at twice the pixels ("<id>@2x.png"), into OUTDIR.
 #include "ButtonStrips.h"
 #include "StripPainter.h"
 
@@ -33,12 +33,21 @@ int main(int argc, char** argv)
     if (resolved.family() != QStringLiteral("DejaVu Sans"))
         err << "warning: DejaVu Sans is not installed, captions use " << resolved.family() << '\n';
 
+    // "@2x" is the name Qt's image reader takes for a picture of twice the
+    // pixels, for high-DPI screens.
+    const struct {
+        qreal ratio;
+        const char* suffix;
+    } kRatios[] = {{1.0, ""}, {2.0, "@2x"}};
     for (const ButtonStrip& entry : ButtonStrips()) {
-        const QString path = outDir.filePath(QStringLiteral("%1.png").arg(entry.resourceId));
-        const QImage strip = StripPainter(entry.frameSize, QString::fromLatin1(entry.caption)).Paint();
-        if (!strip.save(path, "PNG")) {
-            err << "cannot write " << path << '\n';
-            return 1;
+        const StripPainter painter(entry.frameSize, QString::fromLatin1(entry.caption));
+        for (const auto& ratio : kRatios) {
+            const QString path = outDir.filePath(
+                QStringLiteral("%1%2.png").arg(entry.resourceId).arg(QLatin1String(ratio.suffix)));
+            if (!painter.Paint(ratio.ratio).save(path, "PNG")) {
+                err << "cannot write " << path << '\n';
+                return 1;
+            }
         }
     }
     return 0;
