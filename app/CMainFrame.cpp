@@ -177,7 +177,8 @@ void CMainFrame::OnFileOpen()
 {
     if (!m_doc.SaveModified())
         return;
-    const QString path = Prompts::Current().OpenFileName(this, QStringLiteral("Open"));
+    const QString path =
+        Prompts::Current().OpenFileName(this, QStringLiteral("Open"), IUserPrompts::FileKind::Image);
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
 }
