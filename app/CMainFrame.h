@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
+class CListCommands;
 class CVolmarenDoc;
 class CVolmarenView;
 class QAction;
@@ -22,6 +25,9 @@ public:
     QAction* m_pOpenAction = nullptr;
     QAction* m_pSaveAction = nullptr;
     QAction* m_pSaveAsAction = nullptr;
+    QAction* m_pExportAction = nullptr;
+    QAction* m_pImportAction = nullptr;
+    QAction* m_pApplyOrderAction = nullptr;
     QAction* m_pSystemInfoAction = nullptr;
     QAction* m_pExitAction = nullptr;
     QAction* m_pUndoAction = nullptr;
@@ -39,6 +45,7 @@ public:
     QAction* m_pUploadAction = nullptr;
     QAction* m_pDownloadAction = nullptr;
     QAction* m_pSaveLogAction = nullptr;
+    QAction* m_pCheckAction = nullptr;
     QAction* m_pAboutAction = nullptr;
 
 protected:
@@ -51,6 +58,7 @@ private:
     // Runs `command` only when `action` is available now, so accelerators
     // obey the same rules as the menu.
     void Connect(QAction* action, void (CMainFrame::*command)());
+    void Connect(QAction* action, const std::function<void()>& command);
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
@@ -67,4 +75,5 @@ private:
 
     CVolmarenDoc& m_doc;
     CVolmarenView* m_pView = nullptr;
+    CListCommands* m_pListCommands = nullptr;
 };
