@@ -55,7 +55,7 @@ void CListCommands::OnExport()
     std::string error;
     if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
                                     csv.size(), error, ImageFile::Backup::Keep))
-        Prompts::Message(&m_view, tr("The channels were not exported.\n%1").arg(Text(error)),
+        Prompts::Message(&m_view, tr("Export Channels: %1").arg(Text(error)),
                          IUserPrompts::Icon::Exclamation);
 }
 

@@ -72,11 +72,18 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     const std::vector<std::uint8_t> original = Bytes(app.db());
     const QStringList firstRow = AppFixture::cells(app.view().ChannelList(kTv), 0);
 
-    // The file holds what the command-line export writes.
+    // A file that cannot be written is reported; the one that can holds
+    // what the command-line export writes.
+    app.prompts().SaveFile(app.path(QStringLiteral("no-such-folder/list.csv")));
+    frame.m_pExportAction->trigger();
+    QCOMPARE(app.prompts().asked.size(), 1);
+    QVERIFY(app.prompts().asked[0].text.contains(QStringLiteral("no-such-folder")));
+    QCOMPARE(app.prompts().asked[0].icon, IUserPrompts::Icon::Exclamation);
+    app.prompts().asked.clear();
     const QString csv = app.path(QStringLiteral("list.csv"));
     app.prompts().SaveFile(csv);
     frame.m_pExportAction->trigger();
-    QCOMPARE(app.prompts().fileKinds, QList<FileKind>{FileKind::ChannelList});
+    QCOMPARE(app.prompts().fileKinds, (QList<FileKind>{FileKind::ChannelList, FileKind::ChannelList}));
     const std::string expected = ChannelRows::ToCsv(ChannelRows::ExportRows(app.db()));
     QCOMPARE(FileBytes(csv), QByteArray::fromStdString(expected));
 
