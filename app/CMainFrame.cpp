@@ -4,6 +4,7 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
+#include "ListCommands.h"
 #include "RecentFiles.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
@@ -22,6 +23,7 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
 {
     m_pView = new CVolmarenView(doc, this);
     setCentralWidget(m_pView);
+    m_pListCommands = new CListCommands(*m_pView);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
@@ -41,6 +43,10 @@ void CMainFrame::CreateMenus()
     m_pSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_pSaveAsAction = file->addAction(QStringLiteral("Save &As..."));
     file->addSeparator();
+    m_pExportAction = file->addAction(tr("&Export Channels..."));
+    m_pImportAction = file->addAction(tr("&Import Channels..."));
+    m_pApplyOrderAction = file->addAction(tr("Apply &Order From..."));
+    file->addSeparator();
     m_pSystemInfoAction = file->addAction(QStringLiteral("STB System &Infomation"));
     file->addSeparator();
     m_pExitAction = file->addAction(QStringLiteral("E&xit"));
@@ -57,10 +63,13 @@ void CMainFrame::CreateMenus()
     transfer->addSeparator();
     m_pSaveLogAction = transfer->addAction(QStringLiteral("Save Traffic Log..."));
 
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    m_pCheckAction = tools->addAction(tr("&Check Image..."));
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     m_pAboutAction = help->addAction(QStringLiteral("&About Volmaren..."));
 
-    for (QMenu* menu : {file, transfer, help})
+    for (QMenu* menu : {file, transfer, tools, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     Connect(m_pOpenAction, &CMainFrame::OnFileOpen);
@@ -73,6 +82,11 @@ void CMainFrame::CreateMenus()
     Connect(m_pDownloadAction, &CMainFrame::OnDownload);
     Connect(m_pSaveLogAction, &CMainFrame::OnSaveTrafficLog);
     Connect(m_pAboutAction, &CMainFrame::OnAbout);
+    CListCommands* lists = m_pListCommands;
+    Connect(m_pExportAction, [lists] { lists->OnExport(); });
+    Connect(m_pImportAction, [lists] { lists->OnImport(); });
+    Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
+    Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
 }
 
 void CMainFrame::CreateEditMenu()
@@ -136,10 +150,15 @@ void CMainFrame::CreateAccelerators()
 
 void CMainFrame::Connect(QAction* action, void (CMainFrame::*command)())
 {
+    Connect(action, [this, command] { (this->*command)(); });
+}
+
+void CMainFrame::Connect(QAction* action, const std::function<void()>& command)
+{
     connect(action, &QAction::triggered, this, [this, action, command] {
         UpdateCommandStates();
         if (action->isEnabled())
-            (this->*command)();
+            command();
     });
 }
 
@@ -151,7 +170,9 @@ void CMainFrame::UpdateCommandStates()
     m_pExitAction->setEnabled(!running);
     m_pSaveAction->setEnabled(!noData && !running);
     m_pSaveAsAction->setEnabled(!noData && !running);
-    m_pSystemInfoAction->setEnabled(!noData && !running);
+    for (QAction* action :
+         {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
+        action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.
     m_pConnectAction->setEnabled(!running);
@@ -182,7 +203,8 @@ void CMainFrame::OnFileOpen()
 {
     if (!m_doc.SaveModified())
         return;
-    const QString path = Prompts::Current().OpenFileName(this, QStringLiteral("Open"));
+    const QString path =
+        Prompts::Current().OpenFileName(this, QStringLiteral("Open"), IUserPrompts::FileKind::Image);
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
 }

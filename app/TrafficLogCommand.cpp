@@ -8,9 +8,9 @@
 
 void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
 {
-    const QString path =
-        Prompts::Current().SaveFileName(owner, QStringLiteral("Save Traffic Log"),
-                                        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")));
+    const QString path = Prompts::Current().SaveFileName(
+        owner, QStringLiteral("Save Traffic Log"),
+        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")), IUserPrompts::FileKind::Log);
     if (path.isEmpty())
         return;
     const std::string text = link.TrafficLogText();
