@@ -5,6 +5,7 @@
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
 #include "CoreText.h"
+#include "ListCommands.h"
 #include "RecentFiles.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
@@ -23,6 +24,7 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
 {
     m_pView = new CVolmarenView(doc, this);
     setCentralWidget(m_pView);
+    m_pListCommands = new CListCommands(*m_pView);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
@@ -42,6 +44,10 @@ void CMainFrame::CreateMenus()
     m_pSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_pSaveAsAction = file->addAction(tr("Save &As..."));
     file->addSeparator();
+    m_pExportAction = file->addAction(tr("&Export Channels..."));
+    m_pImportAction = file->addAction(tr("&Import Channels..."));
+    m_pApplyOrderAction = file->addAction(tr("Apply &Order From..."));
+    file->addSeparator();
     m_pSystemInfoAction = file->addAction(tr("STB System &Infomation"));
     file->addSeparator();
     m_pExitAction = file->addAction(tr("E&xit"));
@@ -58,10 +64,13 @@ void CMainFrame::CreateMenus()
     transfer->addSeparator();
     m_pSaveLogAction = transfer->addAction(tr("Save Traffic Log..."));
 
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    m_pCheckAction = tools->addAction(tr("&Check Image..."));
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_pAboutAction = help->addAction(tr("&About Volmaren..."));
 
-    for (QMenu* menu : {file, transfer, help})
+    for (QMenu* menu : {file, transfer, tools, help})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     Connect(m_pOpenAction, &CMainFrame::OnFileOpen);
@@ -74,6 +83,11 @@ void CMainFrame::CreateMenus()
     Connect(m_pDownloadAction, &CMainFrame::OnDownload);
     Connect(m_pSaveLogAction, &CMainFrame::OnSaveTrafficLog);
     Connect(m_pAboutAction, &CMainFrame::OnAbout);
+    CListCommands* lists = m_pListCommands;
+    Connect(m_pExportAction, [lists] { lists->OnExport(); });
+    Connect(m_pImportAction, [lists] { lists->OnImport(); });
+    Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
+    Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
 }
 
 void CMainFrame::CreateEditMenu()
@@ -135,10 +149,15 @@ void CMainFrame::CreateAccelerators()
 
 void CMainFrame::Connect(QAction* action, void (CMainFrame::*command)())
 {
+    Connect(action, [this, command] { (this->*command)(); });
+}
+
+void CMainFrame::Connect(QAction* action, const std::function<void()>& command)
+{
     connect(action, &QAction::triggered, this, [this, action, command] {
         UpdateCommandStates();
         if (action->isEnabled())
-            (this->*command)();
+            command();
     });
 }
 
@@ -150,7 +169,9 @@ void CMainFrame::UpdateCommandStates()
     m_pExitAction->setEnabled(!running);
     m_pSaveAction->setEnabled(!noData && !running);
     m_pSaveAsAction->setEnabled(!noData && !running);
-    m_pSystemInfoAction->setEnabled(!noData && !running);
+    for (QAction* action :
+         {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
+        action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.
     m_pConnectAction->setEnabled(!running);
@@ -179,7 +200,7 @@ void CMainFrame::OnFileOpen()
 {
     if (!m_doc.SaveModified())
         return;
-    const QString path = Prompts::Current().OpenFileName(this, tr("Open"));
+    const QString path = Prompts::Current().OpenFileName(this, tr("Open"), IUserPrompts::FileKind::Image);
     if (!path.isEmpty() && m_doc.OnOpenDocument(path))
         FitToForm();
 }

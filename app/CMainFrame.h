@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
+class CListCommands;
 class CVolmarenDoc;
 class CVolmarenView;
 class QAction;
@@ -23,6 +26,9 @@ public:
     QAction* m_pOpenAction = nullptr;
     QAction* m_pSaveAction = nullptr;
     QAction* m_pSaveAsAction = nullptr;
+    QAction* m_pExportAction = nullptr;
+    QAction* m_pImportAction = nullptr;
+    QAction* m_pApplyOrderAction = nullptr;
     QAction* m_pSystemInfoAction = nullptr;
     QAction* m_pExitAction = nullptr;
     QList<QAction*> m_recentActions;
@@ -42,6 +48,7 @@ public:
     QAction* m_pUploadAction = nullptr;
     QAction* m_pDownloadAction = nullptr;
     QAction* m_pSaveLogAction = nullptr;
+    QAction* m_pCheckAction = nullptr;
     QAction* m_pAboutAction = nullptr;
 
 protected:
@@ -57,6 +64,7 @@ private:
     // Runs `command` only when `action` is available now, so accelerators
     // obey the same rules as the menu.
     void Connect(QAction* action, void (CMainFrame::*command)());
+    void Connect(QAction* action, const std::function<void()>& command);
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
@@ -73,4 +81,5 @@ private:
 
     CVolmarenDoc& m_doc;
     CVolmarenView* m_pView = nullptr;
+    CListCommands* m_pListCommands = nullptr;
 };

@@ -166,7 +166,8 @@ QString CVolmarenDoc::AskSaveName() const
 {
     const QString current = FilePath();
     const QString proposed = current.isEmpty() ? kDefaultFileName : current;
-    return Prompts::Current().SaveFileName(m_pPromptOwner, tr("Save As"), proposed);
+    return Prompts::Current().SaveFileName(m_pPromptOwner, tr("Save As"), proposed,
+                                           IUserPrompts::FileKind::Image);
 }
 
 void CVolmarenDoc::ReportFileError(const std::string& error) const

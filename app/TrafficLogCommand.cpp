@@ -11,7 +11,7 @@ void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
 {
     const QString path = Prompts::Current().SaveFileName(
         owner, QCoreApplication::translate("SaveTrafficLog", "Save Traffic Log"),
-        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")));
+        QDir::home().filePath(QStringLiteral("volmaren-traffic.log")), IUserPrompts::FileKind::Log);
     if (path.isEmpty())
         return;
     const std::string text = link.TrafficLogText();

@@ -38,6 +38,10 @@ struct Row {
     std::string groups;  // group names, separated by '|'
 };
 
+// Far more than the rows of two full channel tables take: a larger file is
+// no channel list.
+constexpr std::uintmax_t kLargestCsv = 64u << 20;
+
 // A CSV text that cannot be taken: the line and the reason.
 struct Refusal {
     int line = 0;

@@ -1,10 +1,10 @@
 #include "UserPrompts.h"
 
+#include "CReportDlg.h"
 #include "CoreText.h"
 #include "SystemTexts.h"
 
 #include <QCoreApplication>
-
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,19 +26,18 @@ public:
         }
     }
 
-    QString OpenFileName(QWidget* owner, const QString& caption) override
+    QString OpenFileName(QWidget* owner, const QString& caption, FileKind kind) override
     {
-        return QFileDialog::getOpenFileName(
-            owner, caption, QString(),
-            QCoreApplication::translate("UserPrompts", "STB images (*.dat);;All files (*)"));
+        return QFileDialog::getOpenFileName(owner, caption, QString(), Filter(kind));
     }
 
-    QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) override
+    QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath,
+                         FileKind kind) override
     {
         QFileDialog dialog(owner, caption, proposedPath,
                            QCoreApplication::translate("UserPrompts", "All files (*)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        dialog.setDefaultSuffix(DefaultSuffix(kind));
         dialog.setOption(QFileDialog::ReadOnly, true);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
@@ -54,7 +53,39 @@ public:
         return int(actions.indexOf(menu.exec(globalPos)));
     }
 
+    bool ShowReport(QWidget* owner, const QString& caption, const QString& summary, const QStringList& lines,
+                    const QString& acceptText) override
+    {
+        CReportDlg dialog(caption, summary, lines, acceptText, owner);
+        return dialog.exec() == QDialog::Accepted && !acceptText.isEmpty();
+    }
+
 private:
+    static QString Filter(FileKind kind)
+    {
+        switch (kind) {
+        case FileKind::ChannelList:
+            return QCoreApplication::translate("UserPrompts", "Channel lists (*.csv);;All files (*)");
+        case FileKind::ImageOrChannelList:
+            return QCoreApplication::translate("UserPrompts",
+                                               "STB images and channel lists (*.dat *.csv);;All files (*)");
+        case FileKind::Image:
+        case FileKind::Log: break;
+        }
+        return QCoreApplication::translate("UserPrompts", "STB images (*.dat);;All files (*)");
+    }
+
+    static QString DefaultSuffix(FileKind kind)
+    {
+        switch (kind) {
+        case FileKind::ChannelList: return QStringLiteral("csv");
+        case FileKind::Log: return QStringLiteral("log");
+        case FileKind::Image:
+        case FileKind::ImageOrChannelList: break;
+        }
+        return QStringLiteral("dat");
+    }
+
     static QMessageBox::StandardButtons StandardButtons(Buttons buttons)
     {
         switch (buttons) {

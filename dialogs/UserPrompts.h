@@ -13,14 +13,22 @@ public:
     enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Icon { None, Exclamation };
     enum class Answer { Ok, Yes, No, Cancel };
+    // What a file dialog offers to open or proposes to save.
+    enum class FileKind { Image, ChannelList, ImageOrChannelList, Log };
 
     virtual ~IUserPrompts() = default;
     virtual Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
                        Icon icon) = 0;
     // Empty when the user cancels.
-    virtual QString OpenFileName(QWidget* owner, const QString& caption) = 0;
+    virtual QString OpenFileName(QWidget* owner, const QString& caption, FileKind kind) = 0;
     // Asks before an existing file is overwritten; empty when the user cancels.
-    virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath) = 0;
+    virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath,
+                                 FileKind kind) = 0;
+    // A summary above lines too many for a message box, which scroll. With
+    // `acceptText` a button of that text stands beside Cancel, and true means
+    // the user chose it; without it there is one Close button.
+    virtual bool ShowReport(QWidget* owner, const QString& caption, const QString& summary,
+                            const QStringList& lines, const QString& acceptText) = 0;
     // A pop-up menu at a screen position; an empty item is a separator.
     // Returns the chosen item's index in `items`, or -1 when none was chosen.
     virtual int PopupMenu(QWidget* owner, const QStringList& items, const QPoint& globalPos) = 0;

@@ -428,6 +428,131 @@
     </message>
 </context>
 <context>
+    <name>CListCommands</name>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanäle exportieren</translation>
+    </message>
+    <message>
+        <source>Export Channels: %1</source>
+        <translation>Kanäle exportieren: %1</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Rows of the list that name no channel: %1. Of them %2 can be added to the channels of their transponder.
+
+Add them?</source>
+        <translation>Zeilen der Liste, die keinen Kanal bezeichnen: %1. Davon können %2 zu den Kanälen ihres Transponders hinzugefügt werden.
+
+Hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Matched: %1
+Moved: %2
+Renamed: %3
+Unmatched: %4
+Added: %5</source>
+        <translation>Zugeordnet: %1
+Verschoben: %2
+Umbenannt: %3
+Ohne Zuordnung: %4
+Hinzugefügt: %5</translation>
+    </message>
+    <message>
+        <source>The channels already were as the list has them: nothing changed.</source>
+        <translation>Die Kanäle waren bereits so wie in der Liste: Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Reihenfolge übernehmen von</translation>
+    </message>
+    <message>
+        <source>Matched: %1
+Moved: %2
+Reference rows that name no channel: %3
+Channels not in the reference (they follow in their order): %4</source>
+        <translation>Zugeordnet: %1
+Verschoben: %2
+Zeilen der Vorlage, die keinen Kanal bezeichnen: %3
+Kanäle, die nicht in der Vorlage stehen (sie folgen in ihrer Reihenfolge): %4</translation>
+    </message>
+    <message>
+        <source>Groups created: %1</source>
+        <translation>Angelegte Gruppen: %1</translation>
+    </message>
+    <message>
+        <source>Groups without a free slot (their members stay out of them): %1</source>
+        <translation>Gruppen ohne freien Platz (ihre Mitglieder bleiben außerhalb): %1</translation>
+    </message>
+    <message>
+        <source>Reference rows that name no channel:</source>
+        <translation>Zeilen der Vorlage, die keinen Kanal bezeichnen:</translation>
+    </message>
+    <message>
+        <source>Channels not in the reference:</source>
+        <translation>Kanäle, die nicht in der Vorlage stehen:</translation>
+    </message>
+    <message>
+        <source>The channels already are in this order: nothing would change.</source>
+        <translation>Die Kanäle sind bereits in dieser Reihenfolge: Nichts würde sich ändern.</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any channel list (%2 MiB).</source>
+        <translation>%1 ist größer als jede Kanalliste (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, Zeile %2: %3
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The image is consistent: the check found nothing to repair.</source>
+        <translation>Das Abbild ist stimmig: Die Prüfung fand nichts zu reparieren.</translation>
+    </message>
+    <message>
+        <source>Inconsistencies found: %1.
+
+Repair removes dangling records and later duplicates, ends every name within its field, drops the members of unnamed groups and recomputes the counts and positions. Undo takes the repair back.</source>
+        <translation>Gefundene Unstimmigkeiten: %1.
+
+Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden Namen innerhalb seines Feldes, entfernt die Mitglieder namenloser Gruppen und berechnet Anzahlen und Positionen neu. „Rückgängig“ nimmt die Reparatur zurück.</translation>
+    </message>
+    <message>
+        <source>Check Image</source>
+        <translation>Abbild prüfen</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Repair Image</source>
+        <translation>Abbild reparieren</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;File</source>
@@ -541,6 +666,26 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>Kanäle &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>Kanäle i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order From...</source>
+        <translation>&amp;Reihenfolge übernehmen von...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Check Image...</source>
+        <translation>Abbild &amp;prüfen...</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1534,14 @@
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.csv);;All files (*)</source>
+        <translation>Kanallisten (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
+        <translation>STB-Abbilder und Kanallisten (*.dat *.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

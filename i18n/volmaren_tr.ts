@@ -427,6 +427,131 @@
     </message>
 </context>
 <context>
+    <name>CListCommands</name>
+    <message>
+        <source>Export Channels</source>
+        <translation>Kanalları Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>Export Channels: %1</source>
+        <translation>Kanalları Dışa Aktar: %1</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Kanalları İçe Aktar</translation>
+    </message>
+    <message>
+        <source>Rows of the list that name no channel: %1. Of them %2 can be added to the channels of their transponder.
+
+Add them?</source>
+        <translation>Listede hiçbir kanala karşılık gelmeyen satırlar: %1. Bunlardan %2 tanesi kendi transponderlerinin kanallarına eklenebilir.
+
+Eklensin mi?</translation>
+    </message>
+    <message>
+        <source>Matched: %1
+Moved: %2
+Renamed: %3
+Unmatched: %4
+Added: %5</source>
+        <translation>Eşleşen: %1
+Taşınan: %2
+Yeniden adlandırılan: %3
+Eşleşmeyen: %4
+Eklenen: %5</translation>
+    </message>
+    <message>
+        <source>The channels already were as the list has them: nothing changed.</source>
+        <translation>Kanallar zaten listedeki gibiydi: hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Satır %1: %2</translation>
+    </message>
+    <message>
+        <source>Apply Order From</source>
+        <translation>Sıralamayı Şuradan Uygula</translation>
+    </message>
+    <message>
+        <source>Matched: %1
+Moved: %2
+Reference rows that name no channel: %3
+Channels not in the reference (they follow in their order): %4</source>
+        <translation>Eşleşen: %1
+Taşınan: %2
+Referansta hiçbir kanala karşılık gelmeyen satırlar: %3
+Referansta olmayan kanallar (kendi sıralarıyla arkadan gelir): %4</translation>
+    </message>
+    <message>
+        <source>Groups created: %1</source>
+        <translation>Oluşturulan gruplar: %1</translation>
+    </message>
+    <message>
+        <source>Groups without a free slot (their members stay out of them): %1</source>
+        <translation>Boş yeri olmayan gruplar (üyeleri bu gruplara girmez): %1</translation>
+    </message>
+    <message>
+        <source>Reference rows that name no channel:</source>
+        <translation>Referansta hiçbir kanala karşılık gelmeyen satırlar:</translation>
+    </message>
+    <message>
+        <source>Channels not in the reference:</source>
+        <translation>Referansta olmayan kanallar:</translation>
+    </message>
+    <message>
+        <source>The channels already are in this order: nothing would change.</source>
+        <translation>Kanallar zaten bu sırada: hiçbir şey değişmezdi.</translation>
+    </message>
+    <message>
+        <source>Apply Order</source>
+        <translation>Sıralamayı Uygula</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any channel list (%2 MiB).</source>
+        <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, satır %2: %3
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The image is consistent: the check found nothing to repair.</source>
+        <translation>Görüntü tutarlı: denetim onarılacak bir şey bulmadı.</translation>
+    </message>
+    <message>
+        <source>Inconsistencies found: %1.
+
+Repair removes dangling records and later duplicates, ends every name within its field, drops the members of unnamed groups and recomputes the counts and positions. Undo takes the repair back.</source>
+        <translation>Bulunan tutarsızlıklar: %1.
+
+Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi alanı içinde sonlandırır, adsız grupların üyelerini çıkarır ve sayıları ile konumları yeniden hesaplar. Geri Al onarımı geri alır.</translation>
+    </message>
+    <message>
+        <source>Check Image</source>
+        <translation>Görüntüyü Denetle</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Onar</translation>
+    </message>
+    <message>
+        <source>Repair Image</source>
+        <translation>Görüntüyü Onar</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;File</source>
@@ -540,6 +665,26 @@
     <message>
         <source>Open</source>
         <translation>Aç</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>Kanalları &amp;Dışa Aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>Kanalları İçe Ak&amp;tar...</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Order From...</source>
+        <translation>Sıralamayı Şuradan &amp;Uygula...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Araçlar</translation>
+    </message>
+    <message>
+        <source>&amp;Check Image...</source>
+        <translation>Görüntüyü &amp;Denetle...</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1532,14 @@
     <message>
         <source>All files (*)</source>
         <translation>Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.csv);;All files (*)</source>
+        <translation>Kanal listeleri (*.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
+        <translation>STB görüntüleri ve kanal listeleri (*.dat *.csv);;Tüm dosyalar (*)</translation>
     </message>
 </context>
 </TS>

@@ -223,3 +223,14 @@ QList<int> AppFixture::selectedRows(QAbstractItemView* list)
     std::sort(selected.begin(), selected.end());
     return selected;
 }
+
+QStringList AppFixture::channelNames(const CChannelDatabase& db, int kind)
+{
+    QStringList names;
+    for (int i = 0; i < db.GetChannelCount(kind); ++i) {
+        ChannelRecord record;
+        db.GetChannel(record, i, kind);
+        names.append(QString::fromLatin1(record.name));
+    }
+    return names;
+}

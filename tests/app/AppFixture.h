@@ -66,6 +66,8 @@ public:
     static QStringList rows(QAbstractItemView* list);
     static QStringList cells(QTreeView* list, int row);
     static QList<int> selectedRows(QAbstractItemView* list);
+    // The names of the channels of a table, in slot order.
+    static QStringList channelNames(const CChannelDatabase& db, int kind);
 
     // Runs `act` on the next modal dialog of type T once it is shown; a
     // dialog that does not open within a few seconds fails the test.

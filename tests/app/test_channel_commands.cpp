@@ -37,17 +37,6 @@ void InterleavedChannels(CChannelDatabase& db)
                    0xFFFF, 0);
 }
 
-QStringList Names(CChannelDatabase& db, int kind)
-{
-    QStringList names;
-    for (int i = 0; i < db.GetChannelCount(kind); ++i) {
-        ChannelRecord record;
-        db.GetChannel(record, i, kind);
-        names.append(QString::fromLatin1(record.name));
-    }
-    return names;
-}
-
 QStringList Order(std::initializer_list<int> indexes)
 {
     QStringList names;
@@ -154,7 +143,7 @@ void ChannelCommandsTest::editsTheClickedChannel()
     });
     AppFixture::doubleClick(view.ChannelList(kTv), 4);
     QCoreApplication::processEvents();
-    QCOMPARE(Names(app.db(), kTv).at(4), QStringLiteral("Renamed"));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv).at(4), QStringLiteral("Renamed"));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 4).at(1), QStringLiteral("Renamed"));
     QCOMPARE(AppFixture::selectedRows(view.ChannelList(kTv)), QList<int>{4});
     QVERIFY(!app.doc().Saved());
@@ -200,7 +189,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
 
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
     QCOMPARE(view.State().m_nChFirstSel, 0);
     QVERIFY(!app.doc().Saved());
@@ -219,7 +208,7 @@ void ChannelCommandsTest::deletesWithinOneSatellite()
     AppFixture::select(tv, {1, 3});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
-    QCOMPARE(Names(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
     QCOMPARE(tv->model()->rowCount(), 2);
     QCOMPARE(AppFixture::cells(tv, 1).mid(0, 2), (QStringList{"2", "Std"}));
     QCOMPARE(view.State().m_nFilter, 1);
@@ -236,7 +225,7 @@ void ChannelCommandsTest::movesUpAndDown()
     AppFixture::select(tv, {0, 1, 5});
     const int scrolled = tv->verticalScrollBar()->value();
     AppFixture::clickButton(view.Button(1098));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{0, 1, 4}));
     QCOMPARE(tv->verticalScrollBar()->value(), scrolled);
     QCOMPARE(view.State().m_nChFirstSel, 1);
@@ -248,12 +237,12 @@ void ChannelCommandsTest::movesUpAndDown()
     app.save();
     AppFixture::select(tv, {9});
     AppFixture::clickButton(view.Button(1099));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 
     AppFixture::select(tv, {3, 8});
     AppFixture::clickButton(view.Button(1099));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 5, 3, 4, 6, 7, 9, 8}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 5, 3, 4, 6, 7, 9, 8}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{4, 9}));
 }
 
@@ -268,7 +257,7 @@ void ChannelCommandsTest::movesWithinOneTransponder()
 
     AppFixture::select(view.ChannelList(kTv), {2});
     AppFixture::clickButton(view.Button(1098));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 12, 9, 10, 11, 8, 13}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 12, 9, 10, 11, 8, 13}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 1).at(1), QStringLiteral("C12"));
     QCOMPARE(AppFixture::selectedRows(view.ChannelList(kTv)), QList<int>{1});
 }
@@ -288,7 +277,7 @@ void ChannelCommandsTest::cutsAndPastes()
                           "Edit Selected Channels...", "Sort Channels..."}));
     QVERIFY(view.ChannelCommands()->HasCutList());
     app.chooseFromMenu(tv, 2, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
     QVERIFY(!view.ChannelCommands()->HasCutList());
@@ -299,7 +288,7 @@ void ChannelCommandsTest::cutsAndPastes()
     AppFixture::select(tv, {2, 3});
     app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
     app.chooseFromMenu(tv, -1, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 7, 8, 9, 5, 6}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 7, 8, 9, 5, 6}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{8, 9}));
 }
 
@@ -315,13 +304,13 @@ void ChannelCommandsTest::pastesOnlyInTheContextOfTheCut()
     app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     app.chooseFromMenu(view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    QCOMPARE(Names(app.db(), kRadio), QStringList{"R0"});
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kRadio), QStringList{"R0"});
     QVERIFY(view.ChannelCommands()->HasCutList());
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({5, 6, 0, 1, 2, 3, 4, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({5, 6, 0, 1, 2, 3, 4, 7, 8, 9}));
 }
 
 void ChannelCommandsTest::neverPastesAStaleCut()
@@ -339,7 +328,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     AppFixture::clickButton(view.Button(1003));
     app.save();
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 
     // Cut past the end after deletions: the slots hold no channel any more.
@@ -350,7 +339,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     AppFixture::clickButton(view.Button(1003));
     app.save();
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
-    QCOMPARE(Names(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 }
 
@@ -400,7 +389,7 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     AppFixture::click(tv, 3);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1003));
-    QCOMPARE(Names(app.db(), kTv), Order({0, 1, 2, 4, 5, 6, 7, 8, 9}));
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 4, 5, 6, 7, 8, 9}));
 
     // A row clicked in the TV list names no radio channel.
     app.prompts().asked.clear();
@@ -440,7 +429,7 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
 
     // A selection changed without a click or a key (as a program does)
     // leaves no selected row at or below the first selection.
-    const QStringList names = Names(app.db(), kTv);
+    const QStringList names = AppFixture::channelNames(app.db(), kTv);
     AppFixture::click(tv, 5);
     tv->setCurrentIndex(tv->model()->index(4, 0));
     app.prompts().asked.clear();
@@ -448,7 +437,7 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
     AppFixture::clickButton(view.Button(1099));
     QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel"}));
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{4});
-    QCOMPARE(Names(app.db(), kTv), names);
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), names);
 }
 
 QTEST_MAIN(ChannelCommandsTest)

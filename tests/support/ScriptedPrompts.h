@@ -39,6 +39,14 @@ public:
         return all;
     }
     int fileDialogs = 0;
+    QList<FileKind> fileKinds;  // of every file dialog shown
+    struct Report {
+        QString caption;
+        QString summary;
+        QStringList lines;
+        QString acceptText;
+    };
+    QList<Report> reports;
     // Runs as each question is asked, while its box would be open.
     std::function<void(const QString& text)> whileAsking;
     QList<QStringList> menus;  // the items of every pop-up menu shown
@@ -55,15 +63,28 @@ public:
                : buttons == Buttons::YesNo ? IUserPrompts::Answer::No
                                            : IUserPrompts::Answer::Cancel;
     }
-    QString OpenFileName(QWidget*, const QString&) override
+    QString OpenFileName(QWidget*, const QString&, FileKind kind) override
     {
         ++fileDialogs;
+        fileKinds.append(kind);
         return m_openNames.isEmpty() ? QString() : m_openNames.takeFirst();
     }
-    QString SaveFileName(QWidget*, const QString&, const QString&) override
+    QString SaveFileName(QWidget*, const QString&, const QString&, FileKind kind) override
     {
         ++fileDialogs;
+        fileKinds.append(kind);
         return m_saveNames.isEmpty() ? QString() : m_saveNames.takeFirst();
+    }
+    // Takes its answer from the same script as the questions: Yes or Ok
+    // chooses the action button.
+    bool ShowReport(QWidget*, const QString& caption, const QString& summary, const QStringList& lines,
+                    const QString& acceptText) override
+    {
+        reports.append({caption, summary, lines, acceptText});
+        if (m_answers.isEmpty() || acceptText.isEmpty())
+            return false;
+        const IUserPrompts::Answer answer = m_answers.takeFirst();
+        return answer == IUserPrompts::Answer::Yes || answer == IUserPrompts::Answer::Ok;
     }
 
     int PopupMenu(QWidget*, const QStringList& items, const QPoint&) override

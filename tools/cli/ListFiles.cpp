@@ -16,9 +16,6 @@ Outcome RefusedAt(const std::string& path, const ChannelRows::Refusal& refusal)
     return Refused(path + ": line " + std::to_string(refusal.line) + ": " + refusal.reason);
 }
 
-// Far more than the rows of two full channel tables take.
-constexpr std::uintmax_t kLargestList = 64u << 20;
-
 }  // namespace
 
 Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
@@ -27,9 +24,9 @@ Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec)
         return IoError(path + ": " + ec.message());
-    if (size > kLargestList)
-        return Refused(path + ": larger than any channel list (" + std::to_string(kLargestList >> 20) +
-                       " MiB)");
+    if (size > ChannelRows::kLargestCsv)
+        return Refused(path + ": larger than any channel list (" +
+                       std::to_string(ChannelRows::kLargestCsv >> 20) + " MiB)");
     std::ifstream in(path, std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in && !in.eof())

@@ -1,0 +1,249 @@
+#include "ListCommands.h"
+
+#include "CVolmarenDoc.h"
+#include "CVolmarenView.h"
+#include "ImageCheck.h"
+#include "ImageDocument.h"
+#include "ImportPlan.h"
+#include "Latin1Text.h"
+#include "OrderPlan.h"
+#include "UserPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+QString Number(std::size_t n)
+{
+    return QString::number(n);
+}
+
+}  // namespace
+
+CListCommands::CListCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+{
+}
+
+CVolmarenDoc& CListCommands::Document() const
+{
+    return m_view.Document();
+}
+
+// --- Export and import --------------------------------------------------------
+
+void CListCommands::OnExport()
+{
+    if (Document().NoData())
+        return;
+    const QString image = Document().FilePath();
+    const QString proposed =
+        image.isEmpty()
+            ? QDir::home().filePath(QStringLiteral("channels.csv"))
+            : QFileInfo(image).dir().filePath(QFileInfo(image).completeBaseName() + QStringLiteral(".csv"));
+    const QString path = Prompts::Current().SaveFileName(&m_view, tr("Export Channels"), proposed,
+                                                         IUserPrompts::FileKind::ChannelList);
+    if (path.isEmpty())
+        return;
+    const std::string csv = ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()));
+    std::string error;
+    if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
+                                    csv.size(), error, ImageFile::Backup::Keep))
+        Prompts::Message(&m_view, tr("Export Channels: %1").arg(Text(error)),
+                         IUserPrompts::Icon::Exclamation);
+}
+
+void CListCommands::OnImport()
+{
+    if (Document().NoData())
+        return;
+    const QString path =
+        Prompts::Current().OpenFileName(&m_view, tr("Import Channels"), IUserPrompts::FileKind::ChannelList);
+    std::vector<ChannelRows::Row> rows;
+    if (path.isEmpty() || !ReadRows(path, rows))
+        return;
+    ChannelRows::ImportPlan plan;
+    if (const auto refusal = ChannelRows::PlanImport(m_view.Database(), rows, false, plan)) {
+        ReportRefusal(path, *refusal);
+        return;
+    }
+    if (!plan.report.unmatched.empty())
+        OfferAdditions(rows, plan);
+    ApplyChange(tr("Import Channels"), plan.change);
+    ShowImportReport(plan);
+}
+
+void CListCommands::OfferAdditions(const std::vector<ChannelRows::Row>& rows, ChannelRows::ImportPlan& plan)
+{
+    // A row the receiver could not store as a new channel is refused by the
+    // plan that adds; then the import goes on without adding.
+    ChannelRows::ImportPlan withAdded;
+    if (ChannelRows::PlanImport(m_view.Database(), rows, true, withAdded) || withAdded.report.added == 0)
+        return;
+    if (Prompts::AskYesNo(&m_view, tr("Rows of the list that name no channel: %1. Of them %2 can be added "
+                                      "to the channels of their transponder.\n\nAdd them?")
+                                       .arg(Number(plan.report.unmatched.size()),
+                                            Number(std::size_t(withAdded.report.added)))))
+        plan = std::move(withAdded);
+}
+
+void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan)
+{
+    const ChannelRows::ImportReport& report = plan.report;
+    QString summary = tr("Matched: %1\nMoved: %2\nRenamed: %3\nUnmatched: %4\nAdded: %5")
+                          .arg(Number(std::size_t(report.matched)), Number(std::size_t(report.moved)),
+                               Number(std::size_t(report.renamed)), Number(report.unmatched.size()),
+                               Number(std::size_t(report.added)));
+    if (!plan.change.changed)
+        summary += QLatin1Char('\n') + tr("The channels already were as the list has them: nothing changed.");
+    QStringList lines;
+    for (const ChannelRows::UnmatchedRow& row : report.unmatched) {
+        QString line = tr("Line %1: %2").arg(QString::number(row.line), Text(row.text));
+        if (!row.why.empty())
+            line += QStringLiteral(" (%1)").arg(Text(row.why));
+        lines.append(line);
+    }
+    Prompts::Current().ShowReport(&m_view, tr("Import Channels"), summary, lines, QString());
+}
+
+// --- Apply order --------------------------------------------------------------
+
+void CListCommands::OnApplyOrder()
+{
+    if (Document().NoData())
+        return;
+    const QString path = Prompts::Current().OpenFileName(&m_view, tr("Apply Order From"),
+                                                         IUserPrompts::FileKind::ImageOrChannelList);
+    std::vector<ChannelRows::Row> reference;
+    if (path.isEmpty() || !ReadReference(path, reference))
+        return;
+    ChannelRows::OrderPlan plan;
+    if (const auto refusal = ChannelRows::PlanOrder(m_view.Database(), reference, plan)) {
+        ReportRefusal(path, *refusal);
+        return;
+    }
+
+    const ChannelRows::OrderReport& report = plan.report;
+    QString summary = tr("Matched: %1\nMoved: %2\nReference rows that name no channel: %3\n"
+                         "Channels not in the reference (they follow in their order): %4")
+                          .arg(Number(std::size_t(report.matched)), Number(std::size_t(report.moved)),
+                               Number(report.unmatchedRows.size()), Number(report.unmatchedChannels.size()));
+    auto names = [](const std::vector<std::string>& groups) {
+        QStringList texts;
+        for (const std::string& group : groups)
+            texts.append(Text(Latin1::ToUtf8(group)));
+        return texts.join(QStringLiteral(", "));
+    };
+    if (!report.createdGroups.empty())
+        summary += QLatin1Char('\n') + tr("Groups created: %1").arg(names(report.createdGroups));
+    if (!report.groupsWithoutSlot.empty())
+        summary += QLatin1Char('\n') + tr("Groups without a free slot (their members stay out of them): %1")
+                                           .arg(names(report.groupsWithoutSlot));
+    QStringList lines;
+    if (!report.unmatchedRows.empty())
+        lines.append(tr("Reference rows that name no channel:"));
+    for (const ChannelRows::UnmatchedRow& row : report.unmatchedRows)
+        lines.append(tr("Line %1: %2").arg(QString::number(row.line), Text(row.text)));
+    if (!report.unmatchedChannels.empty())
+        lines.append(tr("Channels not in the reference:"));
+    for (const std::string& channel : report.unmatchedChannels)
+        lines.append(Text(channel));
+
+    if (!plan.change.changed) {
+        summary += QLatin1Char('\n') + tr("The channels already are in this order: nothing would change.");
+        Prompts::Current().ShowReport(&m_view, tr("Apply Order"), summary, lines, QString());
+        return;
+    }
+    if (Prompts::Current().ShowReport(&m_view, tr("Apply Order"), summary, lines, tr("Apply")))
+        ApplyChange(tr("Apply Order"), plan.change);
+}
+
+// --- Reading lists ------------------------------------------------------------
+
+bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows)
+{
+    QFile file(path);
+    if (file.size() > qint64(ChannelRows::kLargestCsv)) {
+        Prompts::Message(&m_view,
+                         tr("%1 is larger than any channel list (%2 MiB).")
+                             .arg(path, QString::number(ChannelRows::kLargestCsv >> 20)),
+                         IUserPrompts::Icon::Exclamation);
+        return false;
+    }
+    QByteArray text;
+    if (file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        Prompts::Message(&m_view, tr("%1 cannot be read: %2").arg(path, file.errorString()),
+                         IUserPrompts::Icon::Exclamation);
+        return false;
+    }
+    if (const auto refusal =
+            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows)) {
+        ReportRefusal(path, *refusal);
+        return false;
+    }
+    return true;
+}
+
+bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows)
+{
+    CImageDocument reference;
+    std::string error;
+    switch (reference.LoadFile(path.toStdString(), error)) {
+    case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
+    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
+    case CImageDocument::Load::Error: break;
+    }
+    Prompts::Message(&m_view, Text(error), IUserPrompts::Icon::Exclamation);
+    return false;
+}
+
+void CListCommands::ReportRefusal(const QString& path, const ChannelRows::Refusal& refusal)
+{
+    Prompts::Message(
+        &m_view,
+        tr("%1, line %2: %3\n\nNothing was changed.")
+            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), Text(refusal.reason)),
+        IUserPrompts::Icon::Exclamation);
+}
+
+void CListCommands::ApplyChange(const QString& label, const ChannelRows::ChannelChange& change)
+{
+    if (!Document().Apply(label, ListChange::Channels,
+                          [&](CChannelDatabase& db) { ChannelRows::ApplyChannelChange(db, change); }))
+        return;
+    // The rows the lists showed now hold other channels.
+    m_view.State().ForgetChannelRows();
+    m_view.State().m_nChFirstSel = 0;
+}
+
+// --- Check --------------------------------------------------------------------
+
+void CListCommands::OnCheckImage()
+{
+    if (Document().NoData())
+        return;
+    const ImageCheck::Findings findings = ImageCheck::Check(m_view.Database());
+    if (findings.empty()) {
+        Prompts::Message(&m_view, tr("The image is consistent: the check found nothing to repair."));
+        return;
+    }
+    QStringList lines;
+    for (const std::string& finding : findings)
+        lines.append(Text(finding));
+    const QString summary =
+        tr("Inconsistencies found: %1.\n\nRepair removes dangling records and later duplicates, ends "
+           "every name within its field, drops the members of unnamed groups and recomputes the counts "
+           "and positions. Undo takes the repair back.")
+            .arg(Number(findings.size()));
+    if (Prompts::Current().ShowReport(&m_view, tr("Check Image"), summary, lines, tr("Repair")))
+        Document().Apply(tr("Repair Image"), ListChange::Everything,
+                         [](CChannelDatabase& db) { ImageCheck::Repair(db); });
+}
