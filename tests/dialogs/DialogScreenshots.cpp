@@ -7,6 +7,7 @@
 #include "CChannelFlagsDlg.h"
 #include "CConnectDlg.h"
 #include "CFavoriteGroupDlg.h"
+#include "CReportDlg.h"
 #include "CGroupAddDlg.h"
 #include "CGroupEditDlg.h"
 #include "CSatelliteAddDlg.h"
@@ -99,6 +100,16 @@ int main(int argc, char** argv)
     ok &= Save(flags, folder, "edit-selected-channels");
     CSortChannelsDlg sort(40);
     ok &= Save(sort, folder, "sort-channels");
+    const QString checkSummary = QCoreApplication::translate(
+        "CListCommands",
+        "Inconsistencies found: %1.\n\nRepair removes dangling records and later duplicates, ends every name "
+        "within its field, drops the members of unnamed groups and recomputes the counts and positions. Undo "
+        "takes the repair back.");
+    CReportDlg report(QCoreApplication::translate("CListCommands", "Check Image"), checkSummary.arg(2),
+                      {QStringLiteral("TV channel 3: transponder 4001 is not in the table"),
+                       QStringLiteral("favourite group 2: member count 7, members 5")},
+                      QCoreApplication::translate("CListCommands", "Repair"));
+    ok &= Save(report, folder, "check-image-report");
     CAboutDlg about;
     ok &= Save(about, folder, "about");
     return ok ? 0 : 1;
