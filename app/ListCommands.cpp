@@ -2,6 +2,7 @@
 
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "CoreText.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "ImportPlan.h"
@@ -106,7 +107,7 @@ void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan)
     for (const ChannelRows::UnmatchedRow& row : report.unmatched) {
         QString line = tr("Line %1: %2").arg(QString::number(row.line), Text(row.text));
         if (!row.why.empty())
-            line += QStringLiteral(" (%1)").arg(Text(row.why));
+            line += QStringLiteral(" (%1)").arg(CoreText(row.why));
         lines.append(line);
     }
     Prompts::Current().ShowReport(&m_view, tr("Import Channels"), summary, lines, QString());
@@ -210,7 +211,7 @@ void CListCommands::ReportRefusal(const QString& path, const ChannelRows::Refusa
     Prompts::Message(
         &m_view,
         tr("%1, line %2: %3\n\nNothing was changed.")
-            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), Text(refusal.reason)),
+            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), CoreText(refusal.message)),
         IUserPrompts::Icon::Exclamation);
 }
 
@@ -230,14 +231,14 @@ void CListCommands::OnCheckImage()
 {
     if (Document().NoData())
         return;
-    const ImageCheck::Findings findings = ImageCheck::Check(m_view.Database());
+    const std::vector<ImageCheck::Finding> findings = ImageCheck::CheckMessages(m_view.Database());
     if (findings.empty()) {
         Prompts::Message(&m_view, tr("The image is consistent: the check found nothing to repair."));
         return;
     }
     QStringList lines;
-    for (const std::string& finding : findings)
-        lines.append(Text(finding));
+    for (const ImageCheck::Finding& finding : findings)
+        lines.append(QStringLiteral("%1: %2").arg(CoreText(finding.record), CoreText(finding.what)));
     const QString summary =
         tr("Inconsistencies found: %1.\n\nRepair removes dangling records and later duplicates, ends "
            "every name within its field, drops the members of unnamed groups and recomputes the counts "

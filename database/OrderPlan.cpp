@@ -4,6 +4,7 @@
 #include "ChannelMatch.h"
 #include "FavoriteGroups.h"
 #include "Latin1Text.h"
+#include "ListTexts.h"
 #include "RecordRules.h"
 
 #include <algorithm>
@@ -67,8 +68,7 @@ private:
         if (std::find(withoutSlot.begin(), withoutSlot.end(), name) != withoutSlot.end())
             return true;
         if (name.empty() || name.size() >= sizeof(FavoriteGroupRecord::name)) {
-            m_refusal = Refusal{row.line, "group '" + Latin1::ToUtf8(name) +
-                                              "' cannot be created: a group name has 1 to 7 characters"};
+            m_refusal = Refusal(row.line, {Text::kGroupNotCreatable, {Latin1::ToUtf8(name)}});
             return false;
         }
         const int slot = m_groups.Create(name);
