@@ -53,10 +53,10 @@ void CListCommands::OnExport()
     if (path.isEmpty())
         return;
     const std::string csv = ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()));
-    std::string error;
+    PlaceholderText error;
     if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
                                     csv.size(), error, ImageFile::Backup::Keep))
-        Prompts::Message(&m_view, tr("Export Channels: %1").arg(Text(error)),
+        Prompts::Message(&m_view, tr("Export Channels: %1").arg(CoreText(error)),
                          IUserPrompts::Icon::Exclamation);
 }
 
@@ -153,8 +153,8 @@ void CListCommands::OnApplyOrder()
         lines.append(tr("Line %1: %2").arg(QString::number(row.line), Text(row.text)));
     if (!report.unmatchedChannels.empty())
         lines.append(tr("Channels not in the reference:"));
-    for (const std::string& channel : report.unmatchedChannels)
-        lines.append(Text(channel));
+    for (const PlaceholderText& channel : report.unmatchedChannels)
+        lines.append(CoreText(channel));
 
     if (!plan.change.changed) {
         summary += QLatin1Char('\n') + tr("The channels already are in this order: nothing would change.");
@@ -196,13 +196,13 @@ bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>&
 bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows)
 {
     CImageDocument reference;
-    std::string error;
+    PlaceholderText error;
     switch (reference.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
     case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
     case CImageDocument::Load::Error: break;
     }
-    Prompts::Message(&m_view, Text(error), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(&m_view, CoreText(error), IUserPrompts::Icon::Exclamation);
     return false;
 }
 

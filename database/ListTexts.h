@@ -36,6 +36,9 @@ inline constexpr const char* kCellUnknownAudio = "unknown audio '%1' (STEREO, RI
 inline constexpr const char* kUnknownGroup = "unknown group '%1'";
 inline constexpr const char* kGroupNotCreatable =
     "group '%1' cannot be created: a group name has 1 to 7 characters";
+// A channel no reference row names: %1 is its name.
+inline constexpr const char* kTvChannelNamed = "tv '%1'";
+inline constexpr const char* kRadioChannelNamed = "radio '%1'";
 // Why a row that names no channel adds none.
 inline constexpr const char* kNoTransponderForRow =
     "no transponder with this satellite, frequency and polarization";

@@ -91,8 +91,8 @@ private:
             ChannelRecord& channel = channels[i];
             channel.favoriteMask &= std::uint8_t(~m_created);
             m_plan.report.unmatchedChannels.push_back(
-                std::string(kind == kRadio ? "radio '" : "tv '") +
-                Latin1::ToUtf8({channel.name, FieldTextLength(channel.name)}) + "'");
+                {kind == kRadio ? Text::kRadioChannelNamed : Text::kTvChannelNamed,
+                 {Latin1::ToUtf8({channel.name, FieldTextLength(channel.name)})}});
         }
     }
 
@@ -128,7 +128,10 @@ std::vector<std::string> OrderReport::Lines() const
     for (const UnmatchedRow& row : unmatchedRows)
         rows.push_back("line " + std::to_string(row.line) + ": " + row.text);
     AddNamed(lines, "unmatched reference rows", rows);
-    AddNamed(lines, "channels not in the reference", unmatchedChannels);
+    std::vector<std::string> channels;
+    for (const PlaceholderText& channel : unmatchedChannels)
+        channels.push_back(Fill(channel));
+    AddNamed(lines, "channels not in the reference", channels);
     return lines;
 }
 

@@ -23,6 +23,22 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "Channel Information is empty."),
     QT_TRANSLATE_NOOP("Text", "Channel Data is empty"),
 
+    // database/FileTexts.h
+    //: %1 is the file's path, %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "%1: %2"),
+    //: %1 is the path of something that is no file (a folder, say).
+    QT_TRANSLATE_NOOP("Text", "%1: not a regular file"),
+    //: %1 is the file's path.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be read"),
+    //: %1 is the file's path.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be written"),
+    //: %1 is the file's path: writing to it stored no byte.
+    QT_TRANSLATE_NOOP("Text", "%1: nothing written"),
+    //: %1 is the path of the file that was to be kept as a backup.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be read for its backup"),
+    //: %1 is the path of the backup (ending in .bak), %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "%1: the file was saved, but its backup could not be kept: %2"),
+
     // link/TransferTexts.h
     QT_TRANSLATE_NOOP("Text", "Error : Set COM1 State"),
     QT_TRANSLATE_NOOP("Text", "Error : Close COM Port"),
@@ -136,6 +152,10 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "unknown group '%1'"),
     //: %1 is the name of a favourite group.
     QT_TRANSLATE_NOOP("Text", "group '%1' cannot be created: a group name has 1 to 7 characters"),
+    //: A TV channel; %1 is its name.
+    QT_TRANSLATE_NOOP("Text", "tv '%1'"),
+    //: A radio channel; %1 is its name.
+    QT_TRANSLATE_NOOP("Text", "radio '%1'"),
     //: Why a row of an imported list adds no channel.
     QT_TRANSLATE_NOOP("Text", "no transponder with this satellite, frequency and polarization"),
     //: Why a row of an imported list adds no channel: an earlier row added it.

@@ -1723,6 +1723,51 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <extracomment>%1 is the index of a satellite; %2 and %3 are pairs &quot;(tv, radio)&quot; of list positions; the upkeep recounts the counts and positions.</extracomment>
         <translation>uydu %1 konum çifti %2, yeniden hesaplama %3 veriyor</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <extracomment>%1 is the path of something that is no file (a folder, say).</extracomment>
+        <translation>%1: normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: yazılamıyor</translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <extracomment>%1 is the file&apos;s path: writing to it stored no byte.</extracomment>
+        <translation>%1: hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read for its backup</source>
+        <extracomment>%1 is the path of the file that was to be kept as a backup.</extracomment>
+        <translation>%1: yedeği için okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1: the file was saved, but its backup could not be kept: %2</source>
+        <extracomment>%1 is the path of the backup (ending in .bak), %2 the system&apos;s reason.</extracomment>
+        <translation>%1: dosya kaydedildi, ancak yedeği saklanamadı: %2</translation>
+    </message>
+    <message>
+        <source>tv &apos;%1&apos;</source>
+        <extracomment>A TV channel; %1 is its name.</extracomment>
+        <translation>TV &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>radio &apos;%1&apos;</source>
+        <extracomment>A radio channel; %1 is its name.</extracomment>
+        <translation>radyo &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>
