@@ -78,7 +78,7 @@ void CVolmarenDoc::OnNewDocument()
 
 bool CVolmarenDoc::OnOpenDocument(const QString& path)
 {
-    std::string error;
+    PlaceholderText error;
     switch (m_document.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::NotAnImage:
         Prompts::Message(m_pPromptOwner, CoreText(Text::kNotAnImage));
@@ -119,7 +119,7 @@ bool CVolmarenDoc::OnFileSaveAs()
 
 bool CVolmarenDoc::SaveTo(const QString& path)
 {
-    std::string error;
+    PlaceholderText error;
     if (!m_document.SaveFile(path.toStdString(), error, ImageFile::Backup::Keep)) {
         ReportFileError(error);
         return false;
@@ -154,7 +154,7 @@ bool CVolmarenDoc::SaveForClose()
             return false;
         m_document.m_szFilePath = path.toStdString();
     }
-    std::string error;
+    PlaceholderText error;
     if (!m_document.WriteImageFile(error, ImageFile::Backup::Keep)) {
         ReportFileError(error);
         return false;
@@ -170,9 +170,9 @@ QString CVolmarenDoc::AskSaveName() const
                                            IUserPrompts::FileKind::Image);
 }
 
-void CVolmarenDoc::ReportFileError(const std::string& error) const
+void CVolmarenDoc::ReportFileError(const PlaceholderText& error) const
 {
-    Prompts::Message(m_pPromptOwner, QString::fromStdString(error), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(m_pPromptOwner, CoreText(error), IUserPrompts::Icon::Exclamation);
 }
 
 QString CVolmarenDoc::WindowTitle() const

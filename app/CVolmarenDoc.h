@@ -115,7 +115,7 @@ private:
     void Announce(const std::any& context);
     bool SaveTo(const QString& path);
     QString AskSaveName() const;
-    void ReportFileError(const std::string& error) const;
+    void ReportFileError(const PlaceholderText& error) const;
 
     CImageDocument m_document;
     CEditHistory m_history;

@@ -2,6 +2,7 @@
 
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "CoreText.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "ImportPlan.h"
@@ -52,10 +53,10 @@ void CListCommands::OnExport()
     if (path.isEmpty())
         return;
     const std::string csv = ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()));
-    std::string error;
+    PlaceholderText error;
     if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
                                     csv.size(), error, ImageFile::Backup::Keep))
-        Prompts::Message(&m_view, tr("Export Channels: %1").arg(Text(error)),
+        Prompts::Message(&m_view, tr("Export Channels: %1").arg(CoreText(error)),
                          IUserPrompts::Icon::Exclamation);
 }
 
@@ -106,7 +107,7 @@ void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan)
     for (const ChannelRows::UnmatchedRow& row : report.unmatched) {
         QString line = tr("Line %1: %2").arg(QString::number(row.line), Text(row.text));
         if (!row.why.empty())
-            line += QStringLiteral(" (%1)").arg(Text(row.why));
+            line += QStringLiteral(" (%1)").arg(CoreText(row.why));
         lines.append(line);
     }
     Prompts::Current().ShowReport(&m_view, tr("Import Channels"), summary, lines, QString());
@@ -152,8 +153,8 @@ void CListCommands::OnApplyOrder()
         lines.append(tr("Line %1: %2").arg(QString::number(row.line), Text(row.text)));
     if (!report.unmatchedChannels.empty())
         lines.append(tr("Channels not in the reference:"));
-    for (const std::string& channel : report.unmatchedChannels)
-        lines.append(Text(channel));
+    for (const PlaceholderText& channel : report.unmatchedChannels)
+        lines.append(CoreText(channel));
 
     if (!plan.change.changed) {
         summary += QLatin1Char('\n') + tr("The channels already are in this order: nothing would change.");
@@ -195,13 +196,13 @@ bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>&
 bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows)
 {
     CImageDocument reference;
-    std::string error;
+    PlaceholderText error;
     switch (reference.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
     case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
     case CImageDocument::Load::Error: break;
     }
-    Prompts::Message(&m_view, Text(error), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(&m_view, CoreText(error), IUserPrompts::Icon::Exclamation);
     return false;
 }
 
@@ -210,7 +211,7 @@ void CListCommands::ReportRefusal(const QString& path, const ChannelRows::Refusa
     Prompts::Message(
         &m_view,
         tr("%1, line %2: %3\n\nNothing was changed.")
-            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), Text(refusal.reason)),
+            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), CoreText(refusal.message)),
         IUserPrompts::Icon::Exclamation);
 }
 
@@ -230,14 +231,14 @@ void CListCommands::OnCheckImage()
 {
     if (Document().NoData())
         return;
-    const ImageCheck::Findings findings = ImageCheck::Check(m_view.Database());
+    const std::vector<ImageCheck::Finding> findings = ImageCheck::CheckMessages(m_view.Database());
     if (findings.empty()) {
         Prompts::Message(&m_view, tr("The image is consistent: the check found nothing to repair."));
         return;
     }
     QStringList lines;
-    for (const std::string& finding : findings)
-        lines.append(Text(finding));
+    for (const ImageCheck::Finding& finding : findings)
+        lines.append(QStringLiteral("%1: %2").arg(CoreText(finding.record), CoreText(finding.what)));
     const QString summary =
         tr("Inconsistencies found: %1.\n\nRepair removes dangling records and later duplicates, ends "
            "every name within its field, drops the members of unnamed groups and recomputes the counts "

@@ -29,11 +29,6 @@ QString WorkerStatus(const std::string& text)
     return CoreText(text);
 }
 
-QString Translated(const PlaceholderText& message)
-{
-    return QString::fromStdString(Fill(CoreText(message.text).toStdString().c_str(), message.args));
-}
-
 }  // namespace
 
 // --- Worker notifications, queued to the form -----------------------------------
@@ -135,7 +130,7 @@ void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString
     m_link.OpenDevice(entry.device.toStdString());
     Q_EMIT StateChanged();
     // A failed open says why, not that it connected.
-    SetStatusText(PortOpen() ? connectedText : Translated(m_link.PortProblem()));
+    SetStatusText(PortOpen() ? connectedText : CoreText(m_link.PortProblem()));
 }
 
 void CVolmarenView::OnTimer()

@@ -4,6 +4,7 @@
 #include "CsvText.h"
 #include "EntryLists.h"
 #include "Latin1Text.h"
+#include "ListTexts.h"
 
 #include <array>
 
@@ -74,9 +75,9 @@ public:
     explicit CellReader(const Csv::Record& record) : m_cells(record.fields) { }
 
     const std::string& Cell(std::size_t column) const { return m_cells[column]; }
-    const std::string& Reason() const { return m_reason; }
+    const PlaceholderText& Reason() const { return m_reason; }
 
-    bool Fail(std::string reason)
+    bool Fail(PlaceholderText reason)
     {
         m_reason = std::move(reason);
         return false;
@@ -86,18 +87,14 @@ public:
     {
         const std::string& cell = Cell(column);
         switch (Latin1::FromUtf8(cell, bytes)) {
-        case Latin1::Decoded::NotUtf8: return Fail(std::string(kColumns[column]) + " is not UTF-8 text");
-        case Latin1::Decoded::BeyondLatin1:
-            return Fail(std::string(kColumns[column]) + " '" + cell +
-                        "' has a character the receiver cannot store (only Latin-1 ones)");
+        case Latin1::Decoded::NotUtf8: return Fail({Text::kCellNotUtf8, {kColumns[column]}});
+        case Latin1::Decoded::BeyondLatin1: return Fail({Text::kCellBeyondLatin1, {kColumns[column], cell}});
         case Latin1::Decoded::Ok: break;
         }
         if (bytes.find('\0') != std::string::npos)
-            return Fail(std::string(kColumns[column]) + " holds a NUL character");
+            return Fail({Text::kCellHoldsNul, {kColumns[column]}});
         if (bytes.size() > longest)
-            return Fail(std::string(kColumns[column]) + " '" + cell +
-                        "' is longer than the receiver stores (" + std::to_string(longest - 1) +
-                        " characters)");
+            return Fail({Text::kCellTooLong, {kColumns[column], cell, std::to_string(longest - 1)}});
         return true;
     }
 
@@ -111,8 +108,8 @@ public:
             v = v * 10 + std::uint64_t(c - '0');
         }
         if (!digits || v < min || v > max)
-            return Fail(std::string(kColumns[column]) + " '" + cell + "' is not a number from " +
-                        std::to_string(min) + " to " + std::to_string(max));
+            return Fail(
+                {Text::kCellNotNumber, {kColumns[column], cell, std::to_string(min), std::to_string(max)}});
         value = std::uint32_t(v);
         return true;
     }
@@ -140,7 +137,7 @@ public:
             value = value * 10 + std::uint64_t(c - '0');
         }
         if (!valid || value > 0xFFFFFFFFull)
-            return Fail("frequency_mhz '" + cell + "' is not a frequency in MHz (at most three decimals)");
+            return Fail({Text::kCellNotFrequency, {cell}});
         khz = std::uint32_t(value);
         return true;
     }
@@ -151,15 +148,14 @@ public:
         const std::array<const char*, 2> words{first, second};
         const int entry = WordEntry(words, Cell(column));
         if (entry < 0)
-            return Fail("unknown " + std::string(kColumns[column]) + " '" + Cell(column) + "' (" + first +
-                        " or " + second + ")");
+            return Fail({Text::kCellUnknownChoice, {kColumns[column], Cell(column), first, second}});
         isFirst = entry == 0;
         return true;
     }
 
 private:
     const std::vector<std::string>& m_cells;
-    std::string m_reason;
+    PlaceholderText m_reason;
 };
 
 bool ReadTransponder(CellReader& cells, Row& row)
@@ -167,7 +163,7 @@ bool ReadTransponder(CellReader& cells, Row& row)
     row.onTransponder = !cells.Cell(5).empty();
     if (!row.onTransponder) {
         if (!cells.Cell(6).empty() || !cells.Cell(7).empty())
-            return cells.Fail("symbol_rate and polarization need a frequency");
+            return cells.Fail({Text::kCellNeedsFrequency, {}});
         return true;
     }
     std::uint32_t symbolRate = 0;
@@ -184,11 +180,11 @@ bool ReadFlags(CellReader& cells, Row& row)
 {
     const int scramble = ScrambleEntry(cells.Cell(11));
     if (scramble < 0 && !cells.Cell(11).empty())
-        return cells.Fail("unknown scramble '" + cells.Cell(11) + "'");
+        return cells.Fail({Text::kCellUnknownScramble, {cells.Cell(11)}});
     row.scramble = scramble < 0 ? "" : CanonicalScramble(scramble);
     const int audio = AudioEntry(cells.Cell(12));
     if (audio < 0 && !cells.Cell(12).empty())
-        return cells.Fail("unknown audio '" + cells.Cell(12) + "' (STEREO, RIGHT or LEFT)");
+        return cells.Fail({Text::kCellUnknownAudio, {cells.Cell(12)}});
     row.audio = audio < 0 ? "" : Entries::kAudio[std::size_t(audio)];
     return cells.Choice(13, "ON", "OFF", row.locked) && cells.Choice(14, "ON", "OFF", row.skipped);
 }
@@ -239,23 +235,22 @@ std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows)
     rows.clear();
     std::vector<Csv::Record> records;
     if (std::optional<Csv::Error> error = Csv::Read(text, records))
-        return Refusal{error->line, error->reason};
+        return Refusal(error->line, {error->reason, {}});
     if (records.empty() || records[0].fields != std::vector<std::string>(kColumns.begin(), kColumns.end()))
-        return Refusal{records.empty() ? 1 : records[0].line,
-                       "the first row must be the header " + HeaderText()};
+        return Refusal(records.empty() ? 1 : records[0].line, {Text::kCsvHeaderFirst, {HeaderText()}});
     std::vector<Row> read;
     read.reserve(records.size() - 1);
     for (std::size_t r = 1; r < records.size(); ++r) {
         const Csv::Record& record = records[r];
         if (record.fields.size() != kColumns.size())
-            return Refusal{record.line, std::to_string(record.fields.size()) +
-                                            " columns where the header has " +
-                                            std::to_string(kColumns.size())};
+            return Refusal(record.line,
+                           {Text::kCsvColumnCount,
+                            {std::to_string(record.fields.size()), std::to_string(kColumns.size())}});
         CellReader cells(record);
         Row row;
         row.line = record.line;
         if (!ReadRow(cells, row))
-            return Refusal{record.line, cells.Reason()};
+            return Refusal(record.line, cells.Reason());
         read.push_back(std::move(row));
     }
     rows = std::move(read);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "ImageFormat.h"
+#include "PlaceholderText.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CChannelDatabase;
@@ -42,10 +44,14 @@ struct Row {
 // no channel list.
 constexpr std::uintmax_t kLargestCsv = 64u << 20;
 
-// A CSV text that cannot be taken: the line and the reason.
+// A CSV text that cannot be taken: the line and the reason, in English as the
+// command-line tool prints it and as a message the editor translates.
 struct Refusal {
+    Refusal(int at, PlaceholderText why) : line(at), reason(Fill(why)), message(std::move(why)) { }
+
     int line = 0;
     std::string reason;
+    PlaceholderText message;
 };
 
 // Every TV channel, then every radio channel, in table order; a channel's

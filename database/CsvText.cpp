@@ -1,5 +1,7 @@
 #include "CsvText.h"
 
+#include "ListTexts.h"
+
 namespace Csv {
 
 namespace {
@@ -49,7 +51,7 @@ private:
             if (AtEnd() || EndOfLine())
                 return std::nullopt;
             if (m_text[m_at] != ',')
-                return Error{m_line, "text after a closing quote"};
+                return Error{m_line, Text::kCsvTextAfterQuote};
             ++m_at;
         }
     }
@@ -59,7 +61,7 @@ private:
         ++m_at;
         for (;;) {
             if (AtEnd())
-                return Error{start, "a quoted field is not closed"};
+                return Error{start, Text::kCsvQuoteNotClosed};
             const char c = m_text[m_at++];
             if (c == '"') {
                 if (AtEnd() || m_text[m_at] != '"')
@@ -76,9 +78,9 @@ private:
         while (!AtEnd() && m_text[m_at] != ',' && m_text[m_at] != '\n') {
             const char c = m_text[m_at];
             if (c == '"')
-                return Error{m_line, "a quote inside a field that does not start with one"};
+                return Error{m_line, Text::kCsvStrayQuote};
             if (c == '\r' && !m_text.substr(m_at).starts_with("\r\n"))
-                return Error{m_line, "a carriage return outside quotes"};
+                return Error{m_line, Text::kCsvStrayReturn};
             if (c == '\r')
                 break;
             field += c;

@@ -17,7 +17,7 @@ struct Record {
 
 struct Error {
     int line = 0;
-    std::string reason;
+    const char* reason = "";  // a constant of namespace Text
 };
 
 // Splits the text into records. A record ends with CRLF or LF (or the end of

@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "ImageCheckDetail.h"
+#include "ListTexts.h"
 
 #include <array>
 #include <cstdio>
@@ -21,12 +22,12 @@ bool AllBytes(const void* p, std::size_t n, std::uint8_t value)
 
 const char* ChannelTable(int kind)
 {
-    return kind == kRadio ? "radio channel" : "tv channel";
+    return kind == kRadio ? Text::kRadioChannelRecord : Text::kTvChannelRecord;
 }
 
-std::string Record(const char* table, int index)
+PlaceholderText Record(const char* table, int index)
 {
-    return std::string(table) + " " + std::to_string(index);
+    return {table, {std::to_string(index)}};
 }
 
 std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int kind)
@@ -66,25 +67,32 @@ namespace {
 
 using namespace Detail;
 
-// Collects findings as "<table> <index>: <what>".
 class Report {
 public:
-    explicit Report(Findings& findings) : m_findings(findings) { }
-    void Add(const char* table, int index, const std::string& what) { Add(Record(table, index), what); }
-    void Add(const std::string& record, const std::string& what)
+    explicit Report(std::vector<Finding>& findings) : m_findings(findings) { }
+    void Add(const char* table, int index, PlaceholderText what)
     {
-        m_findings.push_back(record + ": " + what);
+        Add(Record(table, index), std::move(what));
+    }
+    void Add(PlaceholderText record, PlaceholderText what)
+    {
+        m_findings.push_back({std::move(record), std::move(what)});
     }
 
 private:
-    Findings& m_findings;
+    std::vector<Finding>& m_findings;
 };
+
+PlaceholderText Plain(const char* text)
+{
+    return {text, {}};
+}
 
 // The slot right after the last record must end the table (the channel
 // tables only while they have room); every later one must be empty too.
 const char* AfterTheEnd(int slot, int count)
 {
-    return slot == count ? "missing end record" : "slot after the end is not empty";
+    return slot == count ? Text::kMissingEndRecord : Text::kSlotAfterEnd;
 }
 
 void CheckSatellites(const CChannelDatabase& db, Report& report)
@@ -94,12 +102,12 @@ void CheckSatellites(const CChannelDatabase& db, Report& report)
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
         if (i >= count && satellite.index != Image::kSatelliteEnd)
-            report.Add("satellite", i, AfterTheEnd(i, count));
+            report.Add(Text::kSatelliteRecord, i, Plain(AfterTheEnd(i, count)));
         else if (i < count && AllBytes(&satellite, sizeof satellite, 0))
-            report.Add("satellite", i, "deleted record left in the table");
+            report.Add(Text::kSatelliteRecord, i, Plain(Text::kDeletedRecordLeft));
         else if (i < count && satellite.index != i)
-            report.Add("satellite", i,
-                       "index field is " + std::to_string(satellite.index) + ", not its position");
+            report.Add(Text::kSatelliteRecord, i,
+                       {Text::kIndexNotPosition, {std::to_string(satellite.index)}});
     }
 }
 
@@ -118,17 +126,16 @@ void CheckTransponders(const CChannelDatabase& db, Report& report)
         TransponderRecord transponder;
         db.GetTransponder(transponder, i);
         if (AllBytes(&transponder, sizeof transponder, 0))
-            report.Add("transponder", i, "deleted record left in the table");
+            report.Add(Text::kTransponderRecord, i, Plain(Text::kDeletedRecordLeft));
         else if (transponder.satelliteIndex >= satellites)
-            report.Add("transponder", i,
-                       "names satellite " + std::to_string(transponder.satelliteIndex) +
-                           ", which does not exist");
+            report.Add(Text::kTransponderRecord, i,
+                       {Text::kNamesNoSatellite, {std::to_string(transponder.satelliteIndex)}});
     }
     // The slots after the end are read in place: there are thousands.
     const std::uint8_t* table = db.GetTransponderTable();
     for (int i = count; i <= Image::kMaxTransponders; ++i) {
         if (WordAt(table + std::size_t(i) * sizeof(TransponderRecord)) != Image::kTransponderEnd)
-            report.Add("transponder", i, AfterTheEnd(i, count));
+            report.Add(Text::kTransponderRecord, i, Plain(AfterTheEnd(i, count)));
     }
 }
 
@@ -143,18 +150,16 @@ void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
         BouquetEntry entry;
         db.GetBouquetEntry(entry, i, kind);
         if (AllBytes(&channel, kChannelRecordProper, 0))
-            report.Add(table, i, "deleted record left in the table");
+            report.Add(table, i, Plain(Text::kDeletedRecordLeft));
         else if (channel.transponderIndex >= transponders)
-            report.Add(table, i,
-                       "names transponder " + std::to_string(channel.transponderIndex) +
-                           ", which does not exist");
+            report.Add(table, i, {Text::kNamesNoTransponder, {std::to_string(channel.transponderIndex)}});
         if (AllBytes(&entry, sizeof entry, Image::kBouquetDeleted))
-            report.Add(table, i, "deleted bouquet entry left in the table");
+            report.Add(table, i, Plain(Text::kDeletedBouquetLeft));
     }
     const std::uint8_t* slots = db.GetChannelTable(kind);
     for (int i = count; i < ChannelCapacity(kind); ++i) {
         if (WordAt(slots + std::size_t(i) * sizeof(ChannelRecord)) != Image::kChannelEnd)
-            report.Add(table, i, "slot after the end is not empty");
+            report.Add(table, i, Plain(Text::kSlotAfterEnd));
     }
     const std::uint8_t* entries = db.GetBouquetTable() + (kind == kRadio ? Image::kRadioBouquetStart : 0);
     const std::size_t tail = std::size_t(ChannelCapacity(kind) - count) * sizeof(BouquetEntry);
@@ -164,7 +169,7 @@ void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
         return;
     for (int i = count; i < ChannelCapacity(kind); ++i) {
         if (!AllBytes(entries + std::size_t(i) * sizeof(BouquetEntry), sizeof(BouquetEntry), 0))
-            report.Add(table, i, "bouquet entry after the end is not zero");
+            report.Add(table, i, Plain(Text::kBouquetAfterEnd));
     }
 }
 
@@ -179,7 +184,7 @@ void CheckNames(const CChannelDatabase& db, Report& report)
         SatelliteRecord satellite;
         db.GetSatellite(satellite, i);
         if (LacksNul(satellite.name))
-            report.Add("satellite", i, "name has no NUL");
+            report.Add(Text::kSatelliteRecord, i, Plain(Text::kNameWithoutNul));
     }
     for (int kind : {int(kTv), int(kRadio)}) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
@@ -188,16 +193,16 @@ void CheckNames(const CChannelDatabase& db, Report& report)
             BouquetEntry entry;
             db.GetBouquetEntry(entry, i, kind);
             if (LacksNul(channel.name))
-                report.Add(ChannelTable(kind), i, "name has no NUL");
+                report.Add(ChannelTable(kind), i, Plain(Text::kNameWithoutNul));
             if (LacksNul(entry.text) && !AllBytes(&entry, sizeof entry, Image::kBouquetDeleted))
-                report.Add(ChannelTable(kind), i, "bouquet name has no NUL");
+                report.Add(ChannelTable(kind), i, Plain(Text::kBouquetWithoutNul));
         }
     }
     for (int g = 0; g < Image::kGroupCount; ++g) {
         FavoriteGroupRecord group;
         db.GetGroup(group, g);
         if (LacksNul(group.name))
-            report.Add("group", g, "name has no NUL");
+            report.Add(Text::kGroupRecord, g, Plain(Text::kNameWithoutNul));
     }
 }
 
@@ -223,14 +228,13 @@ void CheckGroupBits(const CChannelDatabase& db, Report& report)
                 if (unnamed & GroupBit(g))
                     groups += (groups.empty() ? "" : ", ") + std::to_string(g);
             }
-            report.Add(ChannelTable(kind), i, "member of unnamed group " + groups);
+            report.Add(ChannelTable(kind), i, {Text::kUnnamedGroupMember, {groups}});
         }
     }
     SystemInfo info;
     db.GetSystemInfo(info);
     if (info.groupsInUse != named) {
-        report.Add("system block",
-                   "groupsInUse is " + Hex(info.groupsInUse) + ", the named groups make " + Hex(named));
+        report.Add(Plain(Text::kSystemBlock), {Text::kGroupsInUse, {Hex(info.groupsInUse), Hex(named)}});
     }
 }
 
@@ -239,15 +243,14 @@ void CheckDuplicates(const CChannelDatabase& db, Report& report)
     for (int kind : {int(kTv), int(kRadio)}) {
         for (const auto& [later, earliest] : LaterDuplicates(db, kind))
             report.Add(ChannelTable(kind), later,
-                       "same transponder and PIDs as " + Record(ChannelTable(kind), earliest));
+                       {kind == kRadio ? Text::kSameAsRadioChannel : Text::kSameAsTvChannel,
+                        {std::to_string(earliest)}});
     }
 }
 
-}  // namespace
-
-Findings CheckStructure(const CChannelDatabase& db)
+std::vector<Finding> StructureMessages(const CChannelDatabase& db)
 {
-    Findings findings;
+    std::vector<Finding> findings;
     Report report(findings);
     CheckSatellites(db, report);
     CheckTransponders(db, report);
@@ -256,15 +259,41 @@ Findings CheckStructure(const CChannelDatabase& db)
     return findings;
 }
 
-Findings Check(const CChannelDatabase& db)
+Findings Described(const std::vector<Finding>& findings)
 {
-    Findings findings = CheckStructure(db);
+    Findings texts;
+    texts.reserve(findings.size());
+    for (const Finding& finding : findings)
+        texts.push_back(Describe(finding));
+    return texts;
+}
+
+}  // namespace
+
+std::string Describe(const Finding& finding)
+{
+    return Fill(finding.record) + ": " + Fill(finding.what);
+}
+
+Findings CheckStructure(const CChannelDatabase& db)
+{
+    return Described(StructureMessages(db));
+}
+
+std::vector<Finding> CheckMessages(const CChannelDatabase& db)
+{
+    std::vector<Finding> findings = StructureMessages(db);
     Report report(findings);
     CheckNames(db, report);
     CheckGroupBits(db, report);
     CheckDuplicates(db, report);
     AddFigureFindings(db, findings);
     return findings;
+}
+
+Findings Check(const CChannelDatabase& db)
+{
+    return Described(CheckMessages(db));
 }
 
 }  // namespace ImageCheck

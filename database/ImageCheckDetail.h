@@ -2,6 +2,8 @@
 // and which channels are duplicates or members of groups that do not exist.
 #pragma once
 
+#include "ImageCheck.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,9 +17,10 @@ namespace ImageCheck::Detail {
 // Whether the n bytes at p (a record, at most 64 bytes) all hold the value.
 bool AllBytes(const void* p, std::size_t n, std::uint8_t value);
 
-// "tv channel" or "radio channel".
+// Text::kTvChannelRecord or Text::kRadioChannelRecord.
 const char* ChannelTable(int kind);
-std::string Record(const char* table, int index);
+// `table` is a record constant of namespace Text.
+PlaceholderText Record(const char* table, int index);
 
 // Channels below the count whose transponder and PIDs an earlier channel of
 // the same table already has: (later slot, earliest slot), ascending.
@@ -27,6 +30,6 @@ std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int
 std::uint8_t NamedGroups(const CChannelDatabase& db);
 
 // The figures the upkeep would compute differently, one finding per field.
-void AddFigureFindings(const CChannelDatabase& db, std::vector<std::string>& findings);
+void AddFigureFindings(const CChannelDatabase& db, std::vector<Finding>& findings);
 
 }  // namespace ImageCheck::Detail

@@ -11,7 +11,7 @@ void CImageDocument::NewDocument()
     m_szFilePath.clear();
 }
 
-CImageDocument::Load CImageDocument::LoadFile(const std::string& path, std::string& error)
+CImageDocument::Load CImageDocument::LoadFile(const std::string& path, PlaceholderText& error)
 {
     std::vector<std::uint8_t> bytes;
     switch (ImageFile::ReadImage(path, bytes, error)) {
@@ -44,7 +44,7 @@ CImageDocument::Load CImageDocument::LoadBytes(const std::uint8_t* bytes, std::s
     return Load::Loaded;
 }
 
-bool CImageDocument::SaveFile(const std::string& path, std::string& error, ImageFile::Backup backup)
+bool CImageDocument::SaveFile(const std::string& path, PlaceholderText& error, ImageFile::Backup backup)
 {
     m_database.TablesToWorkImage();
     m_database.WorkImageToRaw();
@@ -56,10 +56,25 @@ bool CImageDocument::SaveFile(const std::string& path, std::string& error, Image
     return true;
 }
 
-bool CImageDocument::WriteImageFile(std::string& error, ImageFile::Backup backup)
+bool CImageDocument::WriteImageFile(PlaceholderText& error, ImageFile::Backup backup)
 {
     return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize, error,
                                       backup);
+}
+
+CImageDocument::Load CImageDocument::LoadFile(const std::string& path, std::string& error)
+{
+    return InEnglish(error, [&](PlaceholderText& message) { return LoadFile(path, message); });
+}
+
+bool CImageDocument::SaveFile(const std::string& path, std::string& error, ImageFile::Backup backup)
+{
+    return InEnglish(error, [&](PlaceholderText& message) { return SaveFile(path, message, backup); });
+}
+
+bool CImageDocument::WriteImageFile(std::string& error, ImageFile::Backup backup)
+{
+    return InEnglish(error, [&](PlaceholderText& message) { return WriteImageFile(message, backup); });
 }
 
 bool CImageDocument::AcceptUpload()

@@ -23,8 +23,10 @@ public:
     void NewDocument();
 
     // Opens an image file. NotAnImage (wrong length or marker; the message is
-    // Text::kNotAnImage) and Error (with `error`) leave everything as it was.
-    // On success the views list everything; the caller refreshes its lists.
+    // Text::kNotAnImage) and Error (with `error`, a message or in English)
+    // leave everything as it was. On success the views list everything; the
+    // caller refreshes its lists.
+    Load LoadFile(const std::string& path, PlaceholderText& error);
     Load LoadFile(const std::string& path, std::string& error);
     // The same for bytes already read from the file at `path`.
     Load LoadBytes(const std::uint8_t* bytes, std::size_t size, const std::string& path);
@@ -32,11 +34,14 @@ public:
     // File > Save: tables to working image to raw image, then the working
     // image's 0xA0800 bytes written safely. On failure the flags and the path
     // keep their values and `error` says why.
+    bool SaveFile(const std::string& path, PlaceholderText& error,
+                  ImageFile::Backup backup = ImageFile::Backup::None);
     bool SaveFile(const std::string& path, std::string& error,
                   ImageFile::Backup backup = ImageFile::Backup::None);
 
     // The close handler's write: the raw image, as the caller last built it,
     // to m_szFilePath. Flags are not changed.
+    bool WriteImageFile(PlaceholderText& error, ImageFile::Backup backup = ImageFile::Backup::None);
     bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
     // Accepts an uploaded image that lies in the raw buffer in the layout of

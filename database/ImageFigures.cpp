@@ -2,6 +2,7 @@
 // upkeep run on a copy of the image.
 #include "ChannelDatabase.h"
 #include "ImageCheckDetail.h"
+#include "ListTexts.h"
 
 #include <cstddef>
 #include <cstring>
@@ -53,14 +54,13 @@ unsigned Value(const void* record, const Field& field)
 
 template <class Record>
 void CompareFields(const Record& actual, const Record& settled, std::span<const Field> fields,
-                   const std::string& record, std::vector<std::string>& findings)
+                   const PlaceholderText& record, std::vector<Finding>& findings)
 {
     for (const Field& field : fields) {
         const unsigned is = Value(&actual, field), should = Value(&settled, field);
-        if (is != should) {
-            findings.push_back(record + ": " + field.name + " is " + std::to_string(is) +
-                               ", the upkeep makes it " + std::to_string(should));
-        }
+        if (is != should)
+            findings.push_back(
+                {record, {Text::kFigureDiffers, {field.name, std::to_string(is), std::to_string(should)}}});
     }
 }
 
@@ -81,7 +81,7 @@ std::string Pair(const std::uint8_t* pair)
 
 }  // namespace
 
-void AddFigureFindings(const CChannelDatabase& db, std::vector<std::string>& findings)
+void AddFigureFindings(const CChannelDatabase& db, std::vector<Finding>& findings)
 {
     // Kept from one check to the next: a database holds megabytes of buffers.
     thread_local CChannelDatabase settled;
@@ -91,27 +91,28 @@ void AddFigureFindings(const CChannelDatabase& db, std::vector<std::string>& fin
     SystemInfo is, should;
     db.GetSystemInfo(is);
     settled.GetSystemInfo(should);
-    CompareFields(is, should, kSystemInfoFields, "system block", findings);
+    CompareFields(is, should, kSystemInfoFields, {Text::kSystemBlock, {}}, findings);
     for (int g = 0; g < Image::kGroupCount; ++g) {
         FavoriteGroupRecord actual, computed;
         db.GetGroup(actual, g);
         settled.GetGroup(computed, g);
-        CompareFields(actual, computed, kGroupFields, Record("group", g), findings);
+        CompareFields(actual, computed, kGroupFields, Record(Text::kGroupRecord, g), findings);
     }
     const std::uint8_t* pairs = db.GetSystemBlock() + Image::kPositionPairsOffset;
     const std::uint8_t* settledPairs = settled.GetSystemBlock() + Image::kPositionPairsOffset;
     for (int sat = 0; sat < Image::kMaxSatellites; ++sat) {
         const std::size_t at = 4 * std::size_t(sat);
         if (std::memcmp(pairs + at, settledPairs + at, 4) != 0) {
-            findings.push_back("system block: position pair of satellite " + std::to_string(sat) + " is " +
-                               Pair(pairs + at) + ", the upkeep makes it " + Pair(settledPairs + at));
+            findings.push_back({{Text::kSystemBlock, {}},
+                                {Text::kPositionPairDiffers,
+                                 {std::to_string(sat), Pair(pairs + at), Pair(settledPairs + at)}}});
         }
     }
     for (int sat = 0; sat < db.GetSatelliteCount(); ++sat) {
         SatelliteRecord actual, computed;
         db.GetSatellite(actual, sat);
         settled.GetSatellite(computed, sat);
-        CompareFields(actual, computed, kSatelliteFields, Record("satellite", sat), findings);
+        CompareFields(actual, computed, kSatelliteFields, Record(Text::kSatelliteRecord, sat), findings);
     }
 }
 

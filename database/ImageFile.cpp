@@ -1,5 +1,6 @@
 #include "ImageFile.h"
 
+#include "FileTexts.h"
 #include "ImageFormat.h"
 
 #include <cerrno>
@@ -19,23 +20,30 @@ namespace ImageFile {
 
 namespace {
 
-std::string Describe(const std::string& path, const std::string& what)
+// The system's reason for the failure.
+PlaceholderText Failed(const std::string& path, const std::string& reason)
 {
-    return path + ": " + what;
+    return {Text::kFileFailed, {path, reason}};
+}
+
+// Our own reason: a constant of FileTexts.h.
+PlaceholderText Describe(const char* text, const std::string& path)
+{
+    return {text, {path}};
 }
 
 }  // namespace
 
-Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error)
+Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, PlaceholderText& error)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = Describe(path, ec ? ec.message() : "not a regular file");
+        error = ec ? Failed(path, ec.message()) : Describe(Text::kNotRegularFile, path);
         return Read::Error;
     }
     const auto length = std::filesystem::file_size(path, ec);
     if (ec) {
-        error = Describe(path, ec.message());
+        error = Failed(path, ec.message());
         return Read::Error;
     }
     if (length != Image::kSmallSize && length != Image::kLargeSize)
@@ -44,7 +52,7 @@ Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::s
     std::ifstream in(path, std::ios::binary);
     bytes.assign(std::size_t(length), 0);
     if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length))) {
-        error = Describe(path, "cannot be read");
+        error = Describe(Text::kFileUnreadable, path);
         return Read::Error;
     }
     return Read::Ok;
@@ -57,12 +65,12 @@ namespace {
 // A new file beside `path` with the bytes and the mode given; its name in
 // `temporary`. False with `error` set, and no file left, when it failed.
 bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size_t size, mode_t mode,
-                    std::string& temporary, std::string& error)
+                    std::string& temporary, PlaceholderText& error)
 {
     temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
-        error = Describe(path, std::strerror(errno));
+        error = Failed(path, std::strerror(errno));
         return false;
     }
     fchmod(fd, mode);
@@ -72,7 +80,7 @@ bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = Describe(path, n < 0 ? std::strerror(errno) : "nothing written");
+            error = n < 0 ? Failed(path, std::strerror(errno)) : Describe(Text::kNothingWritten, path);
             close(fd);
             unlink(temporary.c_str());
             return false;
@@ -80,7 +88,7 @@ bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size
         written += std::size_t(n);
     }
     if (fsync(fd) != 0 || close(fd) != 0) {
-        error = Describe(path, std::strerror(errno));
+        error = Failed(path, std::strerror(errno));
         unlink(temporary.c_str());
         return false;
     }
@@ -88,12 +96,12 @@ bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size
 }
 
 // A copy of the file at `path` in a new file beside it, for its backup.
-bool CopyForBackup(const std::string& path, mode_t mode, std::string& copy, std::string& error)
+bool CopyForBackup(const std::string& path, mode_t mode, std::string& copy, PlaceholderText& error)
 {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in && !in.eof()) {
-        error = Describe(path, "cannot be read for its backup");
+        error = Describe(Text::kUnreadableForBackup, path);
         return false;
     }
     return WriteTemporary(path + ".bak", reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
@@ -102,8 +110,8 @@ bool CopyForBackup(const std::string& path, mode_t mode, std::string& copy, std:
 
 }  // namespace
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
-                     Backup backup)
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                     PlaceholderText& error, Backup backup)
 {
     // Keep the mode of the file being replaced; a new file gets the usual one.
     struct stat existing;
@@ -127,7 +135,7 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
         return false;
     }
     if (rename(temporary.c_str(), path.c_str()) != 0) {
-        error = Describe(path, std::strerror(errno));
+        error = Failed(path, std::strerror(errno));
         unlink(temporary.c_str());
         if (keepsBackup)
             unlink(copy.c_str());
@@ -135,8 +143,7 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
     }
     const std::string backupPath = path + ".bak";
     if (keepsBackup && rename(copy.c_str(), backupPath.c_str()) != 0) {
-        error = Describe(backupPath, std::string("the file was saved, but its backup could not be kept: ") +
-                                         std::strerror(errno));
+        error = {Text::kBackupNotKept, {backupPath, std::strerror(errno)}};
         unlink(copy.c_str());
         return false;
     }
@@ -145,14 +152,14 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
 
 #else
 
-bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
-                     Backup backup)
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                     PlaceholderText& error, Backup backup)
 {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out.write(reinterpret_cast<const char*>(data), std::streamsize(size)) || !out.flush()) {
-            error = Describe(path, "cannot be written");
+            error = Describe(Text::kFileUnwritable, path);
             std::remove(temporary.c_str());
             return false;
         }
@@ -162,13 +169,13 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
     const bool keepsBackup = backup == Backup::Keep && std::filesystem::is_regular_file(path, ec);
     if (keepsBackup &&
         !std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, ec)) {
-        error = Describe(path, ec.message());
+        error = Failed(path, ec.message());
         std::remove(temporary.c_str());
         return false;
     }
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
-        error = Describe(path, ec.message());
+        error = Failed(path, ec.message());
         std::remove(temporary.c_str());
         if (keepsBackup)
             std::remove(copy.c_str());
@@ -177,8 +184,7 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
     if (keepsBackup) {
         std::filesystem::rename(copy, path + ".bak", ec);
         if (ec) {
-            error = Describe(path + ".bak",
-                             "the file was saved, but its backup could not be kept: " + ec.message());
+            error = {Text::kBackupNotKept, {path + ".bak", ec.message()}};
             std::remove(copy.c_str());
             return false;
         }
@@ -187,5 +193,17 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
 }
 
 #endif
+
+Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error)
+{
+    return InEnglish(error, [&](PlaceholderText& message) { return ReadImage(path, bytes, message); });
+}
+
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
+                     Backup backup)
+{
+    return InEnglish(
+        error, [&](PlaceholderText& message) { return WriteAtomically(path, data, size, message, backup); });
+}
 
 }  // namespace ImageFile

@@ -1,6 +1,8 @@
 // Reading and writing whole image files.
 #pragma once
 
+#include "PlaceholderText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,7 +13,9 @@ namespace ImageFile {
 enum class Read { Ok, WrongLength, Error };
 
 // Reads the file when its length is one of the two image sizes; any other
-// length is WrongLength without reading it. `error` explains an Error.
+// length is WrongLength without reading it. `error` explains an Error, as
+// a message of database/FileTexts.h or in English.
+Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, PlaceholderText& error);
 Read ReadImage(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
 
 // Whether a write over an existing file first keeps that file beside it as
@@ -24,6 +28,8 @@ enum class Backup { Keep, None };
 // once the new one is in place; a write that fails leaves the file and its
 // .bak as they were, and no other file. Returns false with `error` set when
 // anything failed.
+bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size,
+                     PlaceholderText& error, Backup backup = Backup::None);
 bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
                      Backup backup = Backup::None);
 

@@ -6,6 +6,7 @@
 #include "EntryLists.h"
 #include "FavoriteGroups.h"
 #include "Latin1Text.h"
+#include "ListTexts.h"
 #include "RecordRules.h"
 #include "SystemTexts.h"
 
@@ -61,9 +62,9 @@ public:
     }
 
 private:
-    bool Refuse(const Row& row, std::string reason)
+    bool Refuse(const Row& row, PlaceholderText reason)
     {
-        m_refusal = Refusal{row.line, std::move(reason)};
+        m_refusal = Refusal(row.line, std::move(reason));
         return false;
     }
 
@@ -73,9 +74,7 @@ private:
     {
         if (text.size() < N)
             return true;
-        return Refuse(row, std::string(what) + " '" + Latin1::ToUtf8(text) +
-                               "' is longer than the receiver stores (" + std::to_string(N - 1) +
-                               " characters)");
+        return Refuse(row, {Text::kCellTooLong, {what, Latin1::ToUtf8(text), std::to_string(N - 1)}});
     }
 
     bool GroupsOf(const Row& row)
@@ -83,7 +82,7 @@ private:
         m_names = m_groups.Split(row.groups);
         for (const std::string& name : m_names) {
             if (!m_groups.Named(name))
-                return Refuse(row, "unknown group '" + Latin1::ToUtf8(name) + "'");
+                return Refuse(row, {Text::kUnknownGroup, {Latin1::ToUtf8(name)}});
         }
         return true;
     }
@@ -137,7 +136,7 @@ private:
         choices.audio = std::max(AudioEntry(row.audio), 0);
         choices.scramble = row.scramble.empty() ? Entries::kCaFta : ScrambleEntry(row.scramble);
         if (tp < 0)
-            why = "no transponder with this satellite, frequency and polarization";
+            why = Text::kNoTransponderForRow;
         else if (count >= ChannelCapacity(row.kind))
             why = row.kind == kRadio ? Text::kRadioFull : Text::kTvFull;
         else if (!Rules::HasRequiredChannelValues(choices, row.kind))
@@ -151,7 +150,7 @@ private:
         Rules::WriteAddedChannel(placed.record, placed.bouquet, choices, std::uint16_t(tp), row.kind);
         // A row whose channel an earlier row took names no new channel.
         if (!Keys(row.kind).insert(DuplicateKey(placed.record)).second) {
-            why = "its channel is there already";
+            why = Text::kChannelThereAlready;
             return true;
         }
         placed.record.favoriteMask = m_groups.Mask(m_names, 0);

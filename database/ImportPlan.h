@@ -18,7 +18,9 @@ namespace ChannelRows {
 struct UnmatchedRow {
     int line = 0;
     std::string text;  // the row's CSV record
-    std::string why;  // why an addition failed; empty when none was asked for
+    // Why an addition failed, a constant of namespace Text; empty when none was
+    // asked for.
+    std::string why;
 };
 
 struct ImportReport {

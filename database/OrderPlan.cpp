@@ -4,6 +4,7 @@
 #include "ChannelMatch.h"
 #include "FavoriteGroups.h"
 #include "Latin1Text.h"
+#include "ListTexts.h"
 #include "RecordRules.h"
 
 #include <algorithm>
@@ -67,8 +68,7 @@ private:
         if (std::find(withoutSlot.begin(), withoutSlot.end(), name) != withoutSlot.end())
             return true;
         if (name.empty() || name.size() >= sizeof(FavoriteGroupRecord::name)) {
-            m_refusal = Refusal{row.line, "group '" + Latin1::ToUtf8(name) +
-                                              "' cannot be created: a group name has 1 to 7 characters"};
+            m_refusal = Refusal(row.line, {Text::kGroupNotCreatable, {Latin1::ToUtf8(name)}});
             return false;
         }
         const int slot = m_groups.Create(name);
@@ -91,8 +91,8 @@ private:
             ChannelRecord& channel = channels[i];
             channel.favoriteMask &= std::uint8_t(~m_created);
             m_plan.report.unmatchedChannels.push_back(
-                std::string(kind == kRadio ? "radio '" : "tv '") +
-                Latin1::ToUtf8({channel.name, FieldTextLength(channel.name)}) + "'");
+                {kind == kRadio ? Text::kRadioChannelNamed : Text::kTvChannelNamed,
+                 {Latin1::ToUtf8({channel.name, FieldTextLength(channel.name)})}});
         }
     }
 
@@ -128,7 +128,10 @@ std::vector<std::string> OrderReport::Lines() const
     for (const UnmatchedRow& row : unmatchedRows)
         rows.push_back("line " + std::to_string(row.line) + ": " + row.text);
     AddNamed(lines, "unmatched reference rows", rows);
-    AddNamed(lines, "channels not in the reference", unmatchedChannels);
+    std::vector<std::string> channels;
+    for (const PlaceholderText& channel : unmatchedChannels)
+        channels.push_back(Fill(channel));
+    AddNamed(lines, "channels not in the reference", channels);
     return lines;
 }
 

@@ -6,6 +6,7 @@
 #include "ChannelChange.h"
 #include "ChannelRows.h"
 #include "ImportPlan.h"
+#include "PlaceholderText.h"
 
 #include <optional>
 #include <span>
@@ -22,7 +23,7 @@ struct OrderReport {
     std::vector<std::string> createdGroups;
     std::vector<std::string> groupsWithoutSlot;  // their memberships are left out
     std::vector<UnmatchedRow> unmatchedRows;  // reference rows that name no channel
-    std::vector<std::string> unmatchedChannels;  // "tv 'Name'": channels no row names
+    std::vector<PlaceholderText> unmatchedChannels;  // "tv '%1'" with the name: channels no row names
 
     // The counts, each followed by a line per name or row.
     std::vector<std::string> Lines() const;

@@ -12,6 +12,11 @@ QString CoreText(const std::string& text)
     return CoreText(text.c_str());
 }
 
+QString CoreText(const PlaceholderText& message)
+{
+    return QString::fromStdString(Fill(CoreText(message.text).toStdString().c_str(), message.args));
+}
+
 QString CoreNumbers(const char* format, std::initializer_list<int> numbers)
 {
     const QString translated = CoreText(format);

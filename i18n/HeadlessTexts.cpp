@@ -23,6 +23,22 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "Channel Information is empty."),
     QT_TRANSLATE_NOOP("Text", "Channel Data is empty"),
 
+    // database/FileTexts.h
+    //: %1 is the file's path, %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "%1: %2"),
+    //: %1 is the path of something that is no file (a folder, say).
+    QT_TRANSLATE_NOOP("Text", "%1: not a regular file"),
+    //: %1 is the file's path.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be read"),
+    //: %1 is the file's path.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be written"),
+    //: %1 is the file's path: writing to it stored no byte.
+    QT_TRANSLATE_NOOP("Text", "%1: nothing written"),
+    //: %1 is the path of the file that was to be kept as a backup.
+    QT_TRANSLATE_NOOP("Text", "%1: cannot be read for its backup"),
+    //: %1 is the path of the backup (ending in .bak), %2 the system's reason.
+    QT_TRANSLATE_NOOP("Text", "%1: the file was saved, but its backup could not be kept: %2"),
+
     // link/TransferTexts.h
     QT_TRANSLATE_NOOP("Text", "Error : Set COM1 State"),
     QT_TRANSLATE_NOOP("Text", "Error : Close COM Port"),
@@ -97,6 +113,95 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "P-PID"),
     QT_TRANSLATE_NOOP("Text", "Lock"),
     QT_TRANSLATE_NOOP("Text", "Skip"),
+
+    // database/ListTexts.h: channel lists refused, rows not added, image check findings
+    QT_TRANSLATE_NOOP("Text", "text after a closing quote"),
+    QT_TRANSLATE_NOOP("Text", "a quoted field is not closed"),
+    QT_TRANSLATE_NOOP("Text", "a quote inside a field that does not start with one"),
+    QT_TRANSLATE_NOOP("Text", "a carriage return outside quotes"),
+    //: %1 is the header row of the CSV file; it stays as it is.
+    QT_TRANSLATE_NOOP("Text", "the first row must be the header %1"),
+    //: %1 is the number of columns in a row, %2 the number in the header.
+    QT_TRANSLATE_NOOP("Text", "%1 columns where the header has %2"),
+    //: %1 is a column of the CSV file, named as in its header (name, bouquet...).
+    QT_TRANSLATE_NOOP("Text", "%1 is not UTF-8 text"),
+    //: %1 is a column of the CSV file, named as in its header; %2 the cell's text.
+    QT_TRANSLATE_NOOP("Text", "%1 '%2' has a character the receiver cannot store (only Latin-1 ones)"),
+    //: %1 is a column of the CSV file, named as in its header.
+    QT_TRANSLATE_NOOP("Text", "%1 holds a NUL character"),
+    //: %1 is a column of the CSV file, named as in its header; %2 the cell's
+    //: text; %3 the most characters the receiver stores.
+    QT_TRANSLATE_NOOP("Text", "%1 '%2' is longer than the receiver stores (%3 characters)"),
+    //: %1 is a column of the CSV file, named as in its header; %2 the cell's
+    //: text; %3 and %4 the least and the greatest number.
+    QT_TRANSLATE_NOOP("Text", "%1 '%2' is not a number from %3 to %4"),
+    //: frequency_mhz is the column's name in the CSV file: keep it. %1 is the cell's text.
+    QT_TRANSLATE_NOOP("Text", "frequency_mhz '%1' is not a frequency in MHz (at most three decimals)"),
+    //: %1 is a column of the CSV file, named as in its header; %2 the cell's
+    //: text; %3 and %4 the two words the column takes, which stay as they are.
+    QT_TRANSLATE_NOOP("Text", "unknown %1 '%2' (%3 or %4)"),
+    //: symbol_rate, polarization and frequency are columns of the CSV file:
+    //: keep symbol_rate and polarization as they are.
+    QT_TRANSLATE_NOOP("Text", "symbol_rate and polarization need a frequency"),
+    //: scramble is a column of the CSV file: keep it. %1 is the cell's text.
+    QT_TRANSLATE_NOOP("Text", "unknown scramble '%1'"),
+    //: audio is a column of the CSV file; it and STEREO, RIGHT, LEFT stay as
+    //: they are. %1 is the cell's text.
+    QT_TRANSLATE_NOOP("Text", "unknown audio '%1' (STEREO, RIGHT or LEFT)"),
+    //: %1 is the name of a favourite group.
+    QT_TRANSLATE_NOOP("Text", "unknown group '%1'"),
+    //: %1 is the name of a favourite group.
+    QT_TRANSLATE_NOOP("Text", "group '%1' cannot be created: a group name has 1 to 7 characters"),
+    //: A TV channel; %1 is its name.
+    QT_TRANSLATE_NOOP("Text", "tv '%1'"),
+    //: A radio channel; %1 is its name.
+    QT_TRANSLATE_NOOP("Text", "radio '%1'"),
+    //: Why a row of an imported list adds no channel.
+    QT_TRANSLATE_NOOP("Text", "no transponder with this satellite, frequency and polarization"),
+    //: Why a row of an imported list adds no channel: an earlier row added it.
+    QT_TRANSLATE_NOOP("Text", "its channel is there already"),
+    //: A record of the image, named by the image check; %1 is its index.
+    QT_TRANSLATE_NOOP("Text", "satellite %1"),
+    //: A record of the image, named by the image check; %1 is its index.
+    QT_TRANSLATE_NOOP("Text", "transponder %1"),
+    //: A record of the image, named by the image check; %1 is its index.
+    QT_TRANSLATE_NOOP("Text", "tv channel %1"),
+    //: A record of the image, named by the image check; %1 is its index.
+    QT_TRANSLATE_NOOP("Text", "radio channel %1"),
+    //: A favourite group record of the image; %1 is its index.
+    QT_TRANSLATE_NOOP("Text", "group %1"),
+    //: The record of the receiver's settings and counts in the image.
+    QT_TRANSLATE_NOOP("Text", "system block"),
+    //: The table's end record is missing.
+    QT_TRANSLATE_NOOP("Text", "missing end record"),
+    QT_TRANSLATE_NOOP("Text", "slot after the end is not empty"),
+    QT_TRANSLATE_NOOP("Text", "deleted record left in the table"),
+    QT_TRANSLATE_NOOP("Text", "deleted bouquet entry left in the table"),
+    QT_TRANSLATE_NOOP("Text", "bouquet entry after the end is not zero"),
+    //: %1 is the number the record's index field holds.
+    QT_TRANSLATE_NOOP("Text", "index field is %1, not its position"),
+    //: %1 is the index of a satellite.
+    QT_TRANSLATE_NOOP("Text", "names satellite %1, which does not exist"),
+    //: %1 is the index of a transponder.
+    QT_TRANSLATE_NOOP("Text", "names transponder %1, which does not exist"),
+    //: The name fills its field without the terminating NUL byte.
+    QT_TRANSLATE_NOOP("Text", "name has no NUL"),
+    QT_TRANSLATE_NOOP("Text", "bouquet name has no NUL"),
+    //: %1 lists the numbers of the groups.
+    QT_TRANSLATE_NOOP("Text", "member of unnamed group %1"),
+    //: groupsInUse is the name of a field: keep it. %1 and %2 are hexadecimal numbers.
+    QT_TRANSLATE_NOOP("Text", "groupsInUse is %1, the named groups make %2"),
+    //: %1 is the slot of the earlier channel; PIDs are its packet identifiers.
+    QT_TRANSLATE_NOOP("Text", "same transponder and PIDs as tv channel %1"),
+    //: %1 is the slot of the earlier channel; PIDs are its packet identifiers.
+    QT_TRANSLATE_NOOP("Text", "same transponder and PIDs as radio channel %1"),
+    //: %1 is the name of a field of the record, which stays as it is; %2 its
+    //: value, %3 the value the upkeep (the recount of the counts and
+    //: positions) computes.
+    QT_TRANSLATE_NOOP("Text", "%1 is %2, the upkeep makes it %3"),
+    //: %1 is the index of a satellite; %2 and %3 are pairs "(tv, radio)" of
+    //: list positions; the upkeep recounts the counts and positions.
+    QT_TRANSLATE_NOOP("Text", "position pair of satellite %1 is %2, the upkeep makes it %3"),
 
     // database/EntryLists.h
     //: An LNB type.

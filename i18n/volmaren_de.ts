@@ -1524,6 +1524,252 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>White</source>
         <translation>Weiß</translation>
     </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>a carriage return outside quotes</source>
+        <translation>ein Wagenrücklauf (CR) außerhalb von Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the first row must be the header %1</source>
+        <extracomment>%1 is the header row of the CSV file; it stays as it is.</extracomment>
+        <translation>die erste Zeile muss die Kopfzeile %1 sein</translation>
+    </message>
+    <message>
+        <source>%1 columns where the header has %2</source>
+        <extracomment>%1 is the number of columns in a row, %2 the number in the header.</extracomment>
+        <translation>%1 Spalten, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header (name, bouquet...).</extracomment>
+        <translation>%1 ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; has a character the receiver cannot store (only Latin-1 ones)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text.</extracomment>
+        <translation>%1 &apos;%2&apos; enthält ein Zeichen, das der Receiver nicht speichern kann (nur Latin-1-Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header.</extracomment>
+        <translation>%1 enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is longer than the receiver stores (%3 characters)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 the most characters the receiver stores.</extracomment>
+        <translation>%1 &apos;%2&apos; ist länger, als der Receiver speichert (%3 Zeichen)</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number from %3 to %4</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 and %4 the least and the greatest number.</extracomment>
+        <translation>%1 &apos;%2&apos; ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>frequency_mhz &apos;%1&apos; is not a frequency in MHz (at most three decimals)</source>
+        <extracomment>frequency_mhz is the column&apos;s name in the CSV file: keep it. %1 is the cell&apos;s text.</extracomment>
+        <translation>frequency_mhz &apos;%1&apos; ist keine Frequenz in MHz (höchstens drei Nachkommastellen)</translation>
+    </message>
+    <message>
+        <source>unknown %1 &apos;%2&apos; (%3 or %4)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 and %4 the two words the column takes, which stay as they are.</extracomment>
+        <translation>unbekannter Wert für %1: &apos;%2&apos; (%3 oder %4)</translation>
+    </message>
+    <message>
+        <source>symbol_rate and polarization need a frequency</source>
+        <extracomment>symbol_rate, polarization and frequency are columns of the CSV file: keep symbol_rate and polarization as they are.</extracomment>
+        <translation>symbol_rate und polarization brauchen eine Frequenz</translation>
+    </message>
+    <message>
+        <source>unknown scramble &apos;%1&apos;</source>
+        <extracomment>scramble is a column of the CSV file: keep it. %1 is the cell&apos;s text.</extracomment>
+        <translation>unbekannter Wert für scramble: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown audio &apos;%1&apos; (STEREO, RIGHT or LEFT)</source>
+        <extracomment>audio is a column of the CSV file; it and STEREO, RIGHT, LEFT stay as they are. %1 is the cell&apos;s text.</extracomment>
+        <translation>unbekannter Wert für audio: &apos;%1&apos; (STEREO, RIGHT oder LEFT)</translation>
+    </message>
+    <message>
+        <source>unknown group &apos;%1&apos;</source>
+        <extracomment>%1 is the name of a favourite group.</extracomment>
+        <translation>unbekannte Gruppe &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>group &apos;%1&apos; cannot be created: a group name has 1 to 7 characters</source>
+        <extracomment>%1 is the name of a favourite group.</extracomment>
+        <translation>Gruppe &apos;%1&apos; kann nicht angelegt werden: Ein Gruppenname hat 1 bis 7 Zeichen</translation>
+    </message>
+    <message>
+        <source>no transponder with this satellite, frequency and polarization</source>
+        <extracomment>Why a row of an imported list adds no channel.</extracomment>
+        <translation>kein Transponder mit diesem Satelliten, dieser Frequenz und Polarisation</translation>
+    </message>
+    <message>
+        <source>its channel is there already</source>
+        <extracomment>Why a row of an imported list adds no channel: an earlier row added it.</extracomment>
+        <translation>sein Kanal ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>tv channel %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>TV-Kanal %1</translation>
+    </message>
+    <message>
+        <source>radio channel %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>Radiokanal %1</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <extracomment>A favourite group record of the image; %1 is its index.</extracomment>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>system block</source>
+        <extracomment>The record of the receiver&apos;s settings and counts in the image.</extracomment>
+        <translation>Systemblock</translation>
+    </message>
+    <message>
+        <source>missing end record</source>
+        <extracomment>The table&apos;s end record is missing.</extracomment>
+        <translation>Endeintrag fehlt</translation>
+    </message>
+    <message>
+        <source>slot after the end is not empty</source>
+        <translation>Platz nach dem Ende ist nicht leer</translation>
+    </message>
+    <message>
+        <source>deleted record left in the table</source>
+        <translation>gelöschter Eintrag in der Tabelle verblieben</translation>
+    </message>
+    <message>
+        <source>deleted bouquet entry left in the table</source>
+        <translation>gelöschter Bouquet-Eintrag in der Tabelle verblieben</translation>
+    </message>
+    <message>
+        <source>bouquet entry after the end is not zero</source>
+        <translation>Bouquet-Eintrag nach dem Ende ist nicht null</translation>
+    </message>
+    <message>
+        <source>index field is %1, not its position</source>
+        <extracomment>%1 is the number the record&apos;s index field holds.</extracomment>
+        <translation>Indexfeld ist %1, nicht seine Position</translation>
+    </message>
+    <message>
+        <source>names satellite %1, which does not exist</source>
+        <extracomment>%1 is the index of a satellite.</extracomment>
+        <translation>verweist auf Satellit %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>names transponder %1, which does not exist</source>
+        <extracomment>%1 is the index of a transponder.</extracomment>
+        <translation>verweist auf Transponder %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>name has no NUL</source>
+        <extracomment>The name fills its field without the terminating NUL byte.</extracomment>
+        <translation>Name hat kein NUL</translation>
+    </message>
+    <message>
+        <source>bouquet name has no NUL</source>
+        <translation>Bouquet-Name hat kein NUL</translation>
+    </message>
+    <message>
+        <source>member of unnamed group %1</source>
+        <extracomment>%1 lists the numbers of the groups.</extracomment>
+        <translation>Mitglied der namenlosen Gruppe %1</translation>
+    </message>
+    <message>
+        <source>groupsInUse is %1, the named groups make %2</source>
+        <extracomment>groupsInUse is the name of a field: keep it. %1 and %2 are hexadecimal numbers.</extracomment>
+        <translation>groupsInUse ist %1, die benannten Gruppen ergeben %2</translation>
+    </message>
+    <message>
+        <source>same transponder and PIDs as tv channel %1</source>
+        <extracomment>%1 is the slot of the earlier channel; PIDs are its packet identifiers.</extracomment>
+        <translation>gleicher Transponder und gleiche PIDs wie TV-Kanal %1</translation>
+    </message>
+    <message>
+        <source>same transponder and PIDs as radio channel %1</source>
+        <extracomment>%1 is the slot of the earlier channel; PIDs are its packet identifiers.</extracomment>
+        <translation>gleicher Transponder und gleiche PIDs wie Radiokanal %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, the upkeep makes it %3</source>
+        <extracomment>%1 is the name of a field of the record, which stays as it is; %2 its value, %3 the value the upkeep (the recount of the counts and positions) computes.</extracomment>
+        <translation>%1 ist %2, die Neuberechnung ergibt %3</translation>
+    </message>
+    <message>
+        <source>position pair of satellite %1 is %2, the upkeep makes it %3</source>
+        <extracomment>%1 is the index of a satellite; %2 and %3 are pairs &quot;(tv, radio)&quot; of list positions; the upkeep recounts the counts and positions.</extracomment>
+        <translation>Positionspaar von Satellit %1 ist %2, die Neuberechnung ergibt %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <extracomment>%1 is the path of something that is no file (a folder, say).</extracomment>
+        <translation>%1: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <extracomment>%1 is the file&apos;s path: writing to it stored no byte.</extracomment>
+        <translation>%1: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read for its backup</source>
+        <extracomment>%1 is the path of the file that was to be kept as a backup.</extracomment>
+        <translation>%1: kann für die Sicherungskopie nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the file was saved, but its backup could not be kept: %2</source>
+        <extracomment>%1 is the path of the backup (ending in .bak), %2 the system&apos;s reason.</extracomment>
+        <translation>%1: Die Datei wurde gespeichert, aber ihre Sicherungskopie konnte nicht behalten werden: %2</translation>
+    </message>
+    <message>
+        <source>tv &apos;%1&apos;</source>
+        <extracomment>A TV channel; %1 is its name.</extracomment>
+        <translation>TV &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>radio &apos;%1&apos;</source>
+        <extracomment>A radio channel; %1 is its name.</extracomment>
+        <translation>Radio &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>

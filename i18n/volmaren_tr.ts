@@ -1522,6 +1522,252 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>White</source>
         <translation>Beyaz</translation>
     </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>kapanış tırnağından sonra metin var</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>tırnak içindeki bir alan kapatılmamış</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>tırnakla başlamayan bir alanın içinde tırnak var</translation>
+    </message>
+    <message>
+        <source>a carriage return outside quotes</source>
+        <translation>tırnak dışında satır başı karakteri (CR) var</translation>
+    </message>
+    <message>
+        <source>the first row must be the header %1</source>
+        <extracomment>%1 is the header row of the CSV file; it stays as it is.</extracomment>
+        <translation>ilk satır şu başlık olmalıdır: %1</translation>
+    </message>
+    <message>
+        <source>%1 columns where the header has %2</source>
+        <extracomment>%1 is the number of columns in a row, %2 the number in the header.</extracomment>
+        <translation>başlıkta %2 sütun varken satırda %1 sütun var</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header (name, bouquet...).</extracomment>
+        <translation>%1 sütunu UTF-8 metni değil</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; has a character the receiver cannot store (only Latin-1 ones)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text.</extracomment>
+        <translation>%1 &apos;%2&apos; alıcının saklayamadığı bir karakter içeriyor (yalnızca Latin-1 karakterleri)</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header.</extracomment>
+        <translation>%1 sütunu bir NUL karakteri içeriyor</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is longer than the receiver stores (%3 characters)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 the most characters the receiver stores.</extracomment>
+        <translation>%1 &apos;%2&apos; alıcının sakladığından uzun (%3 karakter)</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number from %3 to %4</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 and %4 the least and the greatest number.</extracomment>
+        <translation>%1 &apos;%2&apos;, %3 ile %4 arasında bir sayı değil</translation>
+    </message>
+    <message>
+        <source>frequency_mhz &apos;%1&apos; is not a frequency in MHz (at most three decimals)</source>
+        <extracomment>frequency_mhz is the column&apos;s name in the CSV file: keep it. %1 is the cell&apos;s text.</extracomment>
+        <translation>frequency_mhz &apos;%1&apos; MHz cinsinden bir frekans değil (en çok üç ondalık basamak)</translation>
+    </message>
+    <message>
+        <source>unknown %1 &apos;%2&apos; (%3 or %4)</source>
+        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 and %4 the two words the column takes, which stay as they are.</extracomment>
+        <translation>bilinmeyen %1 değeri &apos;%2&apos; (%3 veya %4)</translation>
+    </message>
+    <message>
+        <source>symbol_rate and polarization need a frequency</source>
+        <extracomment>symbol_rate, polarization and frequency are columns of the CSV file: keep symbol_rate and polarization as they are.</extracomment>
+        <translation>symbol_rate ve polarization için bir frekans gerekir</translation>
+    </message>
+    <message>
+        <source>unknown scramble &apos;%1&apos;</source>
+        <extracomment>scramble is a column of the CSV file: keep it. %1 is the cell&apos;s text.</extracomment>
+        <translation>bilinmeyen scramble değeri &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown audio &apos;%1&apos; (STEREO, RIGHT or LEFT)</source>
+        <extracomment>audio is a column of the CSV file; it and STEREO, RIGHT, LEFT stay as they are. %1 is the cell&apos;s text.</extracomment>
+        <translation>bilinmeyen audio değeri &apos;%1&apos; (STEREO, RIGHT veya LEFT)</translation>
+    </message>
+    <message>
+        <source>unknown group &apos;%1&apos;</source>
+        <extracomment>%1 is the name of a favourite group.</extracomment>
+        <translation>bilinmeyen grup &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>group &apos;%1&apos; cannot be created: a group name has 1 to 7 characters</source>
+        <extracomment>%1 is the name of a favourite group.</extracomment>
+        <translation>&apos;%1&apos; grubu oluşturulamıyor: bir grup adı 1 ile 7 karakter arasındadır</translation>
+    </message>
+    <message>
+        <source>no transponder with this satellite, frequency and polarization</source>
+        <extracomment>Why a row of an imported list adds no channel.</extracomment>
+        <translation>bu uydu, frekans ve polarizasyona sahip transponder yok</translation>
+    </message>
+    <message>
+        <source>its channel is there already</source>
+        <extracomment>Why a row of an imported list adds no channel: an earlier row added it.</extracomment>
+        <translation>kanalı zaten var</translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>uydu %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>tv channel %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>TV kanalı %1</translation>
+    </message>
+    <message>
+        <source>radio channel %1</source>
+        <extracomment>A record of the image, named by the image check; %1 is its index.</extracomment>
+        <translation>radyo kanalı %1</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <extracomment>A favourite group record of the image; %1 is its index.</extracomment>
+        <translation>grup %1</translation>
+    </message>
+    <message>
+        <source>system block</source>
+        <extracomment>The record of the receiver&apos;s settings and counts in the image.</extracomment>
+        <translation>sistem bloğu</translation>
+    </message>
+    <message>
+        <source>missing end record</source>
+        <extracomment>The table&apos;s end record is missing.</extracomment>
+        <translation>bitiş kaydı eksik</translation>
+    </message>
+    <message>
+        <source>slot after the end is not empty</source>
+        <translation>sondan sonraki yer boş değil</translation>
+    </message>
+    <message>
+        <source>deleted record left in the table</source>
+        <translation>silinmiş kayıt tabloda kalmış</translation>
+    </message>
+    <message>
+        <source>deleted bouquet entry left in the table</source>
+        <translation>silinmiş buket girdisi tabloda kalmış</translation>
+    </message>
+    <message>
+        <source>bouquet entry after the end is not zero</source>
+        <translation>sondan sonraki buket girdisi sıfır değil</translation>
+    </message>
+    <message>
+        <source>index field is %1, not its position</source>
+        <extracomment>%1 is the number the record&apos;s index field holds.</extracomment>
+        <translation>indeks alanı %1, kendi konumu değil</translation>
+    </message>
+    <message>
+        <source>names satellite %1, which does not exist</source>
+        <extracomment>%1 is the index of a satellite.</extracomment>
+        <translation>var olmayan %1 numaralı uyduyu gösteriyor</translation>
+    </message>
+    <message>
+        <source>names transponder %1, which does not exist</source>
+        <extracomment>%1 is the index of a transponder.</extracomment>
+        <translation>var olmayan %1 numaralı transponderi gösteriyor</translation>
+    </message>
+    <message>
+        <source>name has no NUL</source>
+        <extracomment>The name fills its field without the terminating NUL byte.</extracomment>
+        <translation>adın sonunda NUL yok</translation>
+    </message>
+    <message>
+        <source>bouquet name has no NUL</source>
+        <translation>buket adının sonunda NUL yok</translation>
+    </message>
+    <message>
+        <source>member of unnamed group %1</source>
+        <extracomment>%1 lists the numbers of the groups.</extracomment>
+        <translation>adsız grup %1 üyesi</translation>
+    </message>
+    <message>
+        <source>groupsInUse is %1, the named groups make %2</source>
+        <extracomment>groupsInUse is the name of a field: keep it. %1 and %2 are hexadecimal numbers.</extracomment>
+        <translation>groupsInUse %1, adlandırılmış gruplara göre %2 olmalı</translation>
+    </message>
+    <message>
+        <source>same transponder and PIDs as tv channel %1</source>
+        <extracomment>%1 is the slot of the earlier channel; PIDs are its packet identifiers.</extracomment>
+        <translation>TV kanalı %1 ile aynı transponder ve PID&apos;ler</translation>
+    </message>
+    <message>
+        <source>same transponder and PIDs as radio channel %1</source>
+        <extracomment>%1 is the slot of the earlier channel; PIDs are its packet identifiers.</extracomment>
+        <translation>radyo kanalı %1 ile aynı transponder ve PID&apos;ler</translation>
+    </message>
+    <message>
+        <source>%1 is %2, the upkeep makes it %3</source>
+        <extracomment>%1 is the name of a field of the record, which stays as it is; %2 its value, %3 the value the upkeep (the recount of the counts and positions) computes.</extracomment>
+        <translation>%1 değeri %2, yeniden hesaplama %3 veriyor</translation>
+    </message>
+    <message>
+        <source>position pair of satellite %1 is %2, the upkeep makes it %3</source>
+        <extracomment>%1 is the index of a satellite; %2 and %3 are pairs &quot;(tv, radio)&quot; of list positions; the upkeep recounts the counts and positions.</extracomment>
+        <translation>uydu %1 konum çifti %2, yeniden hesaplama %3 veriyor</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <extracomment>%1 is the path of something that is no file (a folder, say).</extracomment>
+        <translation>%1: normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>%1: yazılamıyor</translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <extracomment>%1 is the file&apos;s path: writing to it stored no byte.</extracomment>
+        <translation>%1: hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read for its backup</source>
+        <extracomment>%1 is the path of the file that was to be kept as a backup.</extracomment>
+        <translation>%1: yedeği için okunamıyor</translation>
+    </message>
+    <message>
+        <source>%1: the file was saved, but its backup could not be kept: %2</source>
+        <extracomment>%1 is the path of the backup (ending in .bak), %2 the system&apos;s reason.</extracomment>
+        <translation>%1: dosya kaydedildi, ancak yedeği saklanamadı: %2</translation>
+    </message>
+    <message>
+        <source>tv &apos;%1&apos;</source>
+        <extracomment>A TV channel; %1 is its name.</extracomment>
+        <translation>TV &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>radio &apos;%1&apos;</source>
+        <extracomment>A radio channel; %1 is its name.</extracomment>
+        <translation>radyo &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>

@@ -1,11 +1,13 @@
 // The editor in German: the translations load for the locale and reach the
-// menus, the texts of the headless modules, Qt's own buttons and the pictures
-// of the hover buttons.
+// menus, the texts of the headless modules (their messages with the data
+// filled in), Qt's own buttons and the pictures of the hover buttons.
 #include "AppFixture.h"
 
 #include "CHoverButton.h"
+#include "DemoImage.h"
 #include "Translations.h"
 
+#include <QAction>
 #include <QMenuBar>
 #include <QTabBar>
 
@@ -36,6 +38,19 @@ void TranslationTest::speaksGermanForAGermanLocale()
     QVERIFY(german.LoadBitmaps(143));
     QCOMPARE(german.size(), english.size());
     QVERIFY(german.grab().toImage() != englishAdd);
+
+    int missing = 0;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("damaged.dat"), [&missing](CChannelDatabase& db) {
+        Demo::Build(db, Demo::Size::Normal);
+        ChannelRecord channel;
+        db.GetChannel(channel, 4, kTv);
+        missing = db.GetTransponderCount() + 5;
+        channel.transponderIndex = std::uint16_t(missing);
+        db.SetChannel(channel, 4, kTv);
+    })));
+    app.frame().m_pCheckAction->trigger();
+    QCOMPARE(app.prompts().reports.constLast().lines.constFirst(),
+             QStringLiteral("TV-Kanal 4: verweist auf Transponder %1, den es nicht gibt").arg(missing));
 }
 
 QTEST_MAIN(TranslationTest)

@@ -21,3 +21,14 @@ inline std::string Fill(const PlaceholderText& message)
 {
     return Fill(message.text, message.args);
 }
+
+// What `act` returns; the message it leaves (none on success) filled in
+// English into `error`, for the callers that print it as it stands.
+template <class Act> auto InEnglish(std::string& error, Act act)
+{
+    PlaceholderText message;
+    auto result = act(message);
+    if (!message.Empty())
+        error = Fill(message);
+    return result;
+}
