@@ -4,6 +4,7 @@
 VOLMAREN_PACKAGES=(
     cmake ninja-build pkgconf g++ clang libclang-rt-14-dev
     googletest libgtest-dev libbenchmark-dev libserialport-dev libzstd-dev
+    nlohmann-json3-dev libpugixml-dev
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-dejavu-core
