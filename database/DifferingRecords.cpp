@@ -2,6 +2,7 @@
 
 #include "ImageFormat.h"
 #include "Latin1Text.h"
+#include "RecordFields.h"
 
 #include <cstring>
 #include <span>
@@ -59,28 +60,14 @@ struct Field {
     std::string name;  // empty: bytes that another record names
 };
 
+// Every SystemInfo field, the position pairs, and the group table, whose
+// records are compared on their own.
 std::vector<Field> MakeSystemBlockFields()
 {
-    std::vector<Field> fields = {
-        {offsetof(SystemInfo, marker), 1, "marker"},
-        {offsetof(SystemInfo, currentSatellite), 2, "currentSatellite"},
-        {offsetof(SystemInfo, currentGroup), 1, "currentGroup"},
-        {offsetof(SystemInfo, cleared6), 2, "word 6"},
-        {offsetof(SystemInfo, cleared8), 2, "word 8"},
-        {offsetof(SystemInfo, listTvCount), 2, "listTvCount"},
-        {offsetof(SystemInfo, listRadioCount), 2, "listRadioCount"},
-        {offsetof(SystemInfo, menuLanguage), 1, "menuLanguage"},
-        {offsetof(SystemInfo, groupsInUse), 1, "groupsInUse"},
-        {offsetof(SystemInfo, textColor), 1, "textColor"},
-        {offsetof(SystemInfo, serviceType), 1, "serviceType"},
-        {offsetof(SystemInfo, displayColor), 1, "displayColor"},
-        {offsetof(SystemInfo, listMode), 1, "listMode"},
-        {offsetof(SystemInfo, cleared52), 2, "word 52"},
-        {offsetof(SystemInfo, cleared54), 2, "word 54"},
-        {offsetof(SystemInfo, totalTvCount), 2, "totalTvCount"},
-        {offsetof(SystemInfo, totalRadioCount), 2, "totalRadioCount"},
-        {Image::kGroupTableOffset, Image::kGroupCount * sizeof(FavoriteGroupRecord), ""},
-    };
+    std::vector<Field> fields;
+    for (const RecordField& field : kSystemInfoFields)
+        fields.push_back({field.offset, field.size, field.name});
+    fields.push_back({Image::kGroupTableOffset, Image::kGroupCount * sizeof(FavoriteGroupRecord), ""});
     for (int sat = 0; sat < Image::kMaxSatellites; ++sat)
         fields.push_back({Image::kPositionPairsOffset + 4 * std::size_t(sat), 4,
                           "position pair of satellite " + std::to_string(sat)});
@@ -95,12 +82,12 @@ const std::vector<Field>& SystemBlockFields()
 
 const std::vector<Field>& GroupFields()
 {
-    static const std::vector<Field> fields = {
-        {offsetof(FavoriteGroupRecord, reserved0), 4, "bytes 0-3"},
-        {offsetof(FavoriteGroupRecord, tvCount), 2, "tvCount"},
-        {offsetof(FavoriteGroupRecord, radioCount), 2, "radioCount"},
-        {offsetof(FavoriteGroupRecord, name), 8, "name"},
-    };
+    static const std::vector<Field> fields = [] {
+        std::vector<Field> named;
+        for (const RecordField& field : kGroupFields)
+            named.push_back({field.offset, field.size, field.name});
+        return named;
+    }();
     return fields;
 }
 
