@@ -10,6 +10,14 @@ CVerifiedDownload::CVerifiedDownload(CTransferLink& link, ITransferView& view) :
 {
 }
 
+CVerifiedDownload::~CVerifiedDownload()
+{
+    if (m_step != Step::ReadingBack)
+        return;
+    m_link.Abort();
+    m_link.SetImageBuffer(m_pImage, m_pVariant);
+}
+
 bool CVerifiedDownload::Start(std::uint8_t* image, int* variant, std::uint16_t code)
 {
     if (Active())

@@ -31,7 +31,11 @@ public:
         Refused,  // the receiver refused the system code
     };
 
+    // Declare it after the link it uses: it ends before the link does.
     CVerifiedDownload(CTransferLink& link, ITransferView& view);
+    // A read-back that still runs writes into this object: it is stopped
+    // and waited for first.
+    ~CVerifiedDownload();
     CVerifiedDownload(const CVerifiedDownload&) = delete;
     CVerifiedDownload& operator=(const CVerifiedDownload&) = delete;
 
