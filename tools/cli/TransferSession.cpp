@@ -221,10 +221,10 @@ Outcome VerifyOutcome(const CVerifiedDownload& verify, const WaitResult& last, c
     using Result = CVerifiedDownload::Result;
     switch (verify.Outcome()) {
     case Result::Verified: return Succeeded();
-    case Result::Differs: return {Exit::kRefused, ""};
+    case Result::Differs: return {Exit::kNotVerified, ""};
     case Result::Refused: return Refused(Text::kInvalidSystemCode);
     case Result::ReadBackStopped: {
-        std::string reason = StopReason(last, link, options);
+        const std::string reason = StopReason(last, link, options);
         return {Exit::kStopped, "the download completed; its read-back was stopped" +
                                     (reason.empty() ? std::string() : ": " + reason)};
     }
