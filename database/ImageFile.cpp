@@ -95,6 +95,14 @@ bool WriteTemporary(const std::string& path, const std::uint8_t* data, std::size
     return true;
 }
 
+// What the umask leaves of rw-rw-rw-.
+mode_t NewFileMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
 // A copy of the file at `path` in a new file beside it, for its backup.
 bool CopyForBackup(const std::string& path, mode_t mode, std::string& copy, PlaceholderText& error)
 {
@@ -116,14 +124,7 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
     // Keep the mode of the file being replaced; a new file gets the usual one.
     struct stat existing;
     const bool replaces = stat(path.c_str(), &existing) == 0;
-    mode_t mode = 0666;
-    if (replaces)
-        mode = existing.st_mode & 07777;
-    else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode &= ~mask;
-    }
+    const mode_t mode = replaces ? existing.st_mode & 07777 : NewFileMode();
 
     std::string temporary;
     if (!WriteTemporary(path, data, size, mode, temporary, error))
@@ -148,6 +149,24 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
         return false;
     }
     return true;
+}
+
+NewFile WriteNew(const std::string& path, const std::uint8_t* data, std::size_t size, PlaceholderText& error)
+{
+    std::string temporary;
+    if (!WriteTemporary(path, data, size, NewFileMode(), temporary, error))
+        return NewFile::Failed;
+    // A hard link, unlike a rename, never replaces the file a concurrent
+    // writer gave the same name.
+    const int linked = link(temporary.c_str(), path.c_str());
+    const int reason = errno;
+    unlink(temporary.c_str());
+    if (linked == 0)
+        return NewFile::Written;
+    if (reason == EEXIST)
+        return NewFile::Taken;
+    error = Failed(path, std::strerror(reason));
+    return NewFile::Failed;
 }
 
 #else
@@ -190,6 +209,14 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
         }
     }
     return true;
+}
+
+NewFile WriteNew(const std::string& path, const std::uint8_t* data, std::size_t size, PlaceholderText& error)
+{
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec))
+        return NewFile::Taken;
+    return WriteAtomically(path, data, size, error) ? NewFile::Written : NewFile::Failed;
 }
 
 #endif

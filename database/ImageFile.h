@@ -33,4 +33,10 @@ bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::siz
 bool WriteAtomically(const std::string& path, const std::uint8_t* data, std::size_t size, std::string& error,
                      Backup backup = Backup::None);
 
+// Writes the bytes as WriteAtomically does, but only as a new file: when a
+// file of that name exists already it stays as it is, no file is left
+// behind, and the result is Taken. Failed comes with `error`.
+enum class NewFile { Written, Taken, Failed };
+NewFile WriteNew(const std::string& path, const std::uint8_t* data, std::size_t size, PlaceholderText& error);
+
 }  // namespace ImageFile

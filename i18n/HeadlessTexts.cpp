@@ -80,6 +80,19 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "Invalid System Code"),
     QT_TRANSLATE_NOOP("Text", "Notice : Your current Bouquet data will be initialized"),
 
+    // link/VerifyTexts.h
+    QT_TRANSLATE_NOOP("Text", "Download complete. Reset your STB and Wait for verifying..."),
+    QT_TRANSLATE_NOOP("Text", "Verified: the receiver holds exactly what was sent."),
+    QT_TRANSLATE_NOOP("Text", "Not verified: the receiver holds other data than what was sent."),
+    QT_TRANSLATE_NOOP("Text",
+                      "Download complete, but not verified: the read-back was stopped. Please Reset your STB."),
+
+    // database/HistoryTexts.h
+    //: %1 is why: a path and the system's reason, e.g. "/home/ana/.local/share/volmaren/receiver: Permission denied".
+    QT_TRANSLATE_NOOP("Text", "The image read from the receiver was not kept in the receiver history: %1"),
+    //: %1 is why: the oldest image's path and the system's reason.
+    QT_TRANSLATE_NOOP("Text", "The receiver history could not remove its oldest image: %1"),
+
     // database/CellText.h and the channel lists' headings
     QT_TRANSLATE_NOOP("Text", "'All Satellite'"),
     QT_TRANSLATE_NOOP("Text", "'All Transponder'"),

@@ -1770,6 +1770,32 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <extracomment>A radio channel; %1 is its name.</extracomment>
         <translation>Radio &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Download complete. Reset your STB and Wait for verifying...</source>
+        <translation>Senden abgeschlossen. Setzen Sie Ihre STB zurück und warten Sie auf die Prüfung...</translation>
+    </message>
+    <message>
+        <source>Verified: the receiver holds exactly what was sent.</source>
+        <translation>Geprüft: Der Receiver enthält genau das, was gesendet wurde.</translation>
+    </message>
+    <message>
+        <source>Not verified: the receiver holds other data than what was sent.</source>
+        <translation>Prüfung fehlgeschlagen: Der Receiver enthält andere Daten als die gesendeten.</translation>
+    </message>
+    <message>
+        <source>Download complete, but not verified: the read-back was stopped. Please Reset your STB.</source>
+        <translation>Senden abgeschlossen, aber nicht geprüft: Das Zurücklesen wurde abgebrochen. Bitte setzen Sie Ihre STB zurück.</translation>
+    </message>
+    <message>
+        <source>The image read from the receiver was not kept in the receiver history: %1</source>
+        <extracomment>%1 is why: a path and the system&apos;s reason, e.g. &quot;/home/ana/.local/share/volmaren/receiver: Permission denied&quot;.</extracomment>
+        <translation>Das vom Receiver gelesene Abbild wurde nicht im Receiver-Verlauf aufbewahrt: %1</translation>
+    </message>
+    <message>
+        <source>The receiver history could not remove its oldest image: %1</source>
+        <extracomment>%1 is why: the oldest image&apos;s path and the system&apos;s reason.</extracomment>
+        <translation>Der Receiver-Verlauf konnte sein ältestes Abbild nicht entfernen: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>

@@ -1768,6 +1768,32 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <extracomment>A radio channel; %1 is its name.</extracomment>
         <translation>radyo &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Download complete. Reset your STB and Wait for verifying...</source>
+        <translation>Gönderme tamamlandı. STB&apos;nizi sıfırlayın ve doğrulamanın başlamasını bekleyin...</translation>
+    </message>
+    <message>
+        <source>Verified: the receiver holds exactly what was sent.</source>
+        <translation>Doğrulandı: alıcı tam olarak gönderileni içeriyor.</translation>
+    </message>
+    <message>
+        <source>Not verified: the receiver holds other data than what was sent.</source>
+        <translation>Doğrulanamadı: alıcı gönderilenden farklı veriler içeriyor.</translation>
+    </message>
+    <message>
+        <source>Download complete, but not verified: the read-back was stopped. Please Reset your STB.</source>
+        <translation>Gönderme tamamlandı, ancak doğrulanmadı: geri okuma durduruldu. Lütfen STB&apos;nizi sıfırlayın.</translation>
+    </message>
+    <message>
+        <source>The image read from the receiver was not kept in the receiver history: %1</source>
+        <extracomment>%1 is why: a path and the system&apos;s reason, e.g. &quot;/home/ana/.local/share/volmaren/receiver: Permission denied&quot;.</extracomment>
+        <translation>Alıcıdan okunan görüntü alıcı geçmişinde saklanmadı: %1</translation>
+    </message>
+    <message>
+        <source>The receiver history could not remove its oldest image: %1</source>
+        <extracomment>%1 is why: the oldest image&apos;s path and the system&apos;s reason.</extracomment>
+        <translation>Alıcı geçmişi en eski görüntüsünü silemedi: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserPrompts</name>

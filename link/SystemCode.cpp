@@ -1,5 +1,7 @@
 #include "SystemCode.h"
 
+#include "UserFolders.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -9,7 +11,6 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -26,15 +27,6 @@ int DigitValue(char c)
     return code - 0x30;
 }
 
-std::string HomeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0')
-        return home;
-    const passwd* entry = getpwuid(getuid());
-    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : ".";
-}
-
 }  // namespace
 
 std::string SystemCodePath()
@@ -42,11 +34,7 @@ std::string SystemCodePath()
     const char* configured = std::getenv("VOLMAREN_CODE_FILE");
     if (configured != nullptr && *configured != '\0')
         return configured;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::filesystem::path base = xdg != nullptr && *xdg != '\0'
-                                           ? std::filesystem::path(xdg)
-                                           : std::filesystem::path(HomeFolder()) / ".config";
-    const std::filesystem::path folder = base / "volmaren";
+    const std::filesystem::path folder = XdgFolder("XDG_CONFIG_HOME", ".config") / "volmaren";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return (folder / "kestrune.tmp").string();

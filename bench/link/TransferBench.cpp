@@ -2,7 +2,9 @@
 // is timed from the worker's first data status text to its notice, so the
 // receiver's start-up does not count; the processor time is this process's
 // (the editor's side) over the whole transfer. The wait for a receiver that
-// never answers shows the processor time the worker's polling costs.
+// never answers shows the processor time the worker's polling costs. Download
+// and Verify is timed from the download's end to the verify's: what the
+// read-back adds.
 #include "ImageFile.h"
 #include "ImageFormat.h"
 #include "PortMessages.h"
@@ -10,6 +12,7 @@
 #include "TransferLink.h"
 #include "TransferTexts.h"
 #include "TransferView.h"
+#include "VerifiedDownload.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,6 +52,13 @@ public:
         std::unique_lock lock(m_mutex);
         m_posted.wait(lock, [this] { return m_bDone; });
         return std::chrono::duration<double>(Clock::now() - m_dataStart).count();
+    }
+    // Ready to time the next transfer.
+    void Rearm()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_bDone = false;
+        m_bDataStarted = false;
     }
 
 private:
@@ -140,6 +150,46 @@ void BM_DownloadLarge(benchmark::State& state)
     BM_LargeTransfer(state, false);
 }
 
+void BM_VerifyLarge(benchmark::State& state)
+{
+    const long rate = static_cast<long>(state.range(0));
+    std::vector<std::uint8_t> buffer(Image::kLargeSize);
+    std::uint32_t seed = 777;
+    for (auto& byte : buffer) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(seed >> 24);
+    }
+    int variant = 0;
+    double readBackData = 0;
+    for (auto _ : state) {
+        // The simulated receiver is ready again at once: the time a person
+        // takes to reset a real one does not count.
+        CSimProcess sim({"--repeat", "--rate", std::to_string(rate)});
+        CTimingView view;
+        CTransferLink link(view, view);
+        link.SetImageBuffer(buffer.data(), &variant);
+        link.OpenDevice(sim.DevicePath());
+        CVerifiedDownload verify(link, view);
+        verify.KeepHistory(false);
+        verify.Start(buffer.data(), &variant, 0);
+        view.WaitForEnd();
+        view.Rearm();
+        const Clock::time_point readBackStart = Clock::now();
+        if (!verify.OnDownloadDone()) {
+            state.SkipWithError("the download did not complete");
+            break;
+        }
+        readBackData += view.WaitForEnd();
+        verify.OnUploadDone();
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - readBackStart).count());
+        link.ClosePort();
+        if (verify.Outcome() != CVerifiedDownload::Result::Verified)
+            state.SkipWithError("the receiver did not hold what was sent");
+    }
+    state.counters["read_back_data_s"] = readBackData / double(state.iterations());
+    state.counters["line_limit_s"] = double(Image::kLargeSize) / double(rate);
+}
+
 void BM_WaitForSilentReceiver(benchmark::State& state)
 {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
@@ -181,6 +231,8 @@ BENCHMARK(BM_UploadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmar
 BENCHMARK(BM_DownloadLarge)->Arg(0)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UploadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_DownloadLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+// The time verify adds after a large download at line rate (about 57 s).
+BENCHMARK(BM_VerifyLarge)->Arg(11520)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 // Goal: under 2% of one core.
 BENCHMARK(BM_WaitForSilentReceiver)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <thread>
@@ -22,9 +23,29 @@ protected:
     TransferCommandTest()
     {
         setenv("VOLMAREN_CODE_FILE", cli.Path("code.tmp").c_str(), 1);
+        // Uploads keep a history; never in the real home.
+        setenv("XDG_DATA_HOME", cli.Path("data").c_str(), 1);
         EXPECT_EQ(cli.Run({"demo", demo}).status, 0);
     }
-    ~TransferCommandTest() override { unsetenv("VOLMAREN_CODE_FILE"); }
+    ~TransferCommandTest() override
+    {
+        unsetenv("VOLMAREN_CODE_FILE");
+        unsetenv("XDG_DATA_HOME");
+    }
+
+    // The receiver history's images, oldest first.
+    std::vector<std::vector<std::uint8_t>> History() const
+    {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(cli.Path("data/volmaren/receiver"), ec))
+            names.push_back(entry.path().string());
+        std::sort(names.begin(), names.end());
+        std::vector<std::vector<std::uint8_t>> images;
+        for (const std::string& name : names)
+            images.push_back(CliRunner::Read(name));
+        return images;
+    }
 
     CliRunner cli;
     const std::string demo = cli.Path("demo.dat");
@@ -54,6 +75,84 @@ TEST_F(TransferCommandTest, DemoImageGoesUpAndComesBackUnchanged)
     EXPECT_NE(down.err.find("Download complete"), std::string::npos) << down.err;
     ASSERT_EQ(sim.Wait(30s), 0) << sim.Errors();
     EXPECT_EQ(CliRunner::Read(received), CliRunner::Read(uploaded));
+}
+
+TEST_F(TransferCommandTest, UploadsGoIntoTheHistoryUnlessToldNotOrItCannotBeWritten)
+{
+    CSimProcess sim({"--image", demo, "--repeat"});
+    EXPECT_EQ(cli.Run({"upload", "--port", sim.DevicePath(), uploaded}).status, 0);
+    EXPECT_EQ(cli.Run({"upload", "--port", sim.DevicePath(), "--no-history", uploaded}).status, 0);
+    const auto history = History();
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0], CliRunner::Read(demo));
+
+    // A file where the folder would be: the upload succeeds all the same.
+    CliRunner::Write(cli.Path("blocked"), {});
+    setenv("XDG_DATA_HOME", cli.Path("blocked").c_str(), 1);
+    std::filesystem::remove(uploaded);
+    const CliResult blocked = cli.Run({"upload", "--port", sim.DevicePath(), uploaded});
+    EXPECT_EQ(blocked.status, 0) << blocked.err;
+    EXPECT_NE(blocked.err.find("volmaren-cli: The image read from the receiver was not kept in the receiver "
+                               "history: " +
+                               cli.Path("blocked") + "/volmaren/receiver: "),
+              std::string::npos)
+        << blocked.err;
+    EXPECT_EQ(CliRunner::Read(uploaded), CliRunner::Read(demo));
+}
+
+TEST_F(TransferCommandTest, VerifyFindsWhatTheReceiverHoldsAndKeepsItInTheHistory)
+{
+    const auto large = CliRunner::Read(demo);
+    const std::vector<std::uint8_t> small(large.begin() + kSmallShift, large.end());
+    const std::string smallPath = cli.Path("small.dat");
+    CliRunner::Write(smallPath, small);
+    {
+        // A small receiver is sent, and compared in, its own layout.
+        CSimProcess sim({"--image", smallPath, "--repeat"});
+        const CliResult verified = cli.Run({"download", "--verify", "--port", sim.DevicePath(), demo});
+        EXPECT_EQ(verified.status, 0) << verified.err;
+        EXPECT_EQ(verified.out, "");
+        EXPECT_NE(verified.err.find("Download complete. Reset your STB and Wait for verifying...\n"
+                                    "Receiving DATA...\n"),
+                  std::string::npos)
+            << verified.err;
+        EXPECT_NE(verified.err.find("Verified: the receiver holds exactly what was sent.\n"),
+                  std::string::npos);
+    }
+    // The lowest bit of the name's first byte of TV channel 213.
+    const std::size_t flipped = 0x40000 + 213 * 44 + 15;
+    CSimProcess sim({"--image", demo, "--repeat", "--flip-bit", std::to_string(flipped)});
+    const CliResult differs = cli.Run({"download", "--verify", "--port", sim.DevicePath(), demo});
+    EXPECT_EQ(differs.status, 1) << differs.err;
+    EXPECT_EQ(differs.out, "tv 213 \"ATV 3\": byte 15\n");
+    EXPECT_NE(differs.err.find("Not verified: the receiver holds other data than what was sent."),
+              std::string::npos)
+        << differs.err;
+
+    const auto history = History();
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[0], small);
+    auto corrupted = large;
+    corrupted[flipped] ^= 1;
+    EXPECT_EQ(history[1], corrupted);
+}
+
+TEST_F(TransferCommandTest, VerifyStopsWhenTheReceiverIsNeverReset)
+{
+    CSimProcess sim({"--image", demo, "--repeat", "--manual-reset", "--received", received});
+    const CliResult stopped =
+        cli.Run({"download", "--verify", "--timeout", "1", "--port", sim.DevicePath(), demo});
+    EXPECT_EQ(stopped.status, 3);
+    EXPECT_NE(stopped.err.find("Download complete. Reset your STB and Wait for verifying..."),
+              std::string::npos)
+        << stopped.err;
+    EXPECT_NE(stopped.err.find("volmaren-cli: the download completed; its read-back was stopped: no byte "
+                               "received for 1 seconds"),
+              std::string::npos)
+        << stopped.err;
+    // The download itself is done.
+    EXPECT_EQ(CliRunner::Read(received), CliRunner::Read(demo));
+    EXPECT_TRUE(History().empty());
 }
 
 TEST_F(TransferCommandTest, SmallReceiverGetsItsLayoutAndTheBouquetNotice)
@@ -129,6 +228,8 @@ TEST_F(TransferCommandTest, BadArgumentsAndMissingPorts)
     EXPECT_NE(missing.err.find("No such device: " + cli.Path("no-such-port")), std::string::npos)
         << missing.err;
     EXPECT_EQ(cli.Run({"download", "--port", "COM1", cli.Path("missing.dat")}).status, 4);
+    EXPECT_EQ(cli.Run({"upload", "--port", "COM1", "--verify", uploaded}).status, 2);
+    EXPECT_EQ(cli.Run({"download", "--port", "COM1", "--no-history", demo}).status, 2);
 }
 
 TEST_F(TransferCommandTest, PortsStartWithTheComNamesAndLogsRecordTransfers)

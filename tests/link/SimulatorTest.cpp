@@ -4,8 +4,10 @@
 #include "LinkFixture.h"
 #include "SerialPort.h"
 #include "TrafficLogLines.h"
+#include "VerifiedDownload.h"
 #include "ChildProcess.h"
 
+#include <csignal>
 #include <filesystem>
 #include <set>
 
@@ -86,6 +88,51 @@ TEST_F(SimulatorTest, WrongCodeIsRefused)
     link.ClosePort();
     EXPECT_EQ(sim.Wait(30s), 0);
     EXPECT_NE(sim.Errors().find("refused system code 1111"), std::string::npos) << sim.Errors();
+}
+
+TEST_F(SimulatorTest, VerifyReadsBackIntoItsOwnBufferAndGivesTheLinkBack)
+{
+    auto image = PatternImage(Image::kLargeSize, 21);
+    std::copy(image.begin(), image.end(), buffer.begin());
+    CSimProcess sim({"--repeat", "--manual-reset"});
+    link.OpenDevice(sim.DevicePath());
+    {
+        auto verify = std::make_unique<CVerifiedDownload>(link, view);
+        verify->KeepHistory(false);
+        ASSERT_TRUE(verify->Start(buffer.data(), &variant, 0));
+        ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
+        ASSERT_TRUE(verify->OnDownloadDone());
+        EXPECT_EQ(view.LastStatus(), "Download complete. Reset your STB and Wait for verifying...");
+        // Gone while the read-back waits for the reset: it stops first.
+        verify.reset();
+        EXPECT_FALSE(link.HasWorker());
+        EXPECT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
+        link.FinishUpload();
+    }
+    sim.Signal(SIGUSR1);
+    CVerifiedDownload verify(link, view);
+    verify.KeepHistory(false);
+    ASSERT_TRUE(verify.Start(buffer.data(), &variant, 0));
+    ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
+    ASSERT_TRUE(verify.OnDownloadDone());
+    sim.Signal(SIGUSR1);
+    ASSERT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
+    verify.OnUploadDone();
+    EXPECT_EQ(verify.Outcome(), CVerifiedDownload::Result::Verified);
+    EXPECT_EQ(view.LastStatus(), "Verified: the receiver holds exactly what was sent.");
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), verify.ReadBack().begin()));
+    const std::string& log = verify.TrafficLogText();
+    EXPECT_LT(log.find("# transfer: download"), log.find("# transfer: upload")) << log.substr(0, 300);
+
+    // The caller's buffer held what was sent throughout, and is the link's again.
+    EXPECT_EQ(buffer, image);
+    sim.Signal(SIGUSR1);
+    ASSERT_TRUE(link.StartUpload(0));
+    ASSERT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
+    EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
+    EXPECT_EQ(variant, 2);
+    EXPECT_EQ(buffer, image);
+    link.ClosePort();
 }
 
 // An editor that gets the framing wrong, to see the simulator notice.

@@ -1,14 +1,19 @@
-// volmaren-cli download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN
+// volmaren-cli download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] [--verify [--no-history]] IN
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
 #include "TransferSession.h"
 
+#include <iostream>
+
 int RunDownload(Arguments args)
 {
     TransferOptions options;
+    // The usage line a usage error prints is the one it always printed;
+    // --help shows every option.
     if (Outcome parsed = ParseTransferOptions(
-            args, "download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN", options);
+            args, Direction::Download, "download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN",
+            options);
         parsed.status != Exit::kOk)
         return Report(parsed);
     CImageDocument document;
@@ -17,5 +22,13 @@ int RunDownload(Arguments args)
     // Right after an open the data is saved, so the button's checks pass.
     document.PrepareDownload();
     CChannelDatabase& database = document.m_database;
-    return Report(RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+    if (!options.verify)
+        return Report(
+            RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+    std::vector<RecordDifference> differences;
+    const Outcome verified =
+        RunVerifiedDownload(options, database.GetRawImage(), &database.m_nVariant, differences);
+    for (const RecordDifference& difference : differences)
+        std::cout << Describe(difference) << '\n';
+    return Report(verified);
 }

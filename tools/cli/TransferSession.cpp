@@ -7,6 +7,7 @@
 #include "SystemCode.h"
 #include "TransferLink.h"
 #include "TransferTexts.h"
+#include "VerifiedDownload.h"
 
 #include <atomic>
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 
 #include <unistd.h>
@@ -102,7 +104,8 @@ WaitResult WaitForNotice(CTransferLink& link, CConsoleTransferView& view, int ti
 
 }  // namespace
 
-Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptions& options)
+Outcome ParseTransferOptions(Arguments args, Direction direction, const char* synopsis,
+                             TransferOptions& options)
 {
     const Outcome usage = UsageError(std::string("usage: volmaren-cli ") + synopsis);
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -119,6 +122,10 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
         } else if (arg == "--timeout" && hasValue) {
             if (!ParseSeconds(args[++i], options.timeoutSeconds))
                 return UsageError("--timeout takes a whole number of seconds");
+        } else if (arg == "--verify" && direction == Direction::Download) {
+            options.verify = true;
+        } else if (arg == "--no-history") {
+            options.keepHistory = false;
         } else if (arg.starts_with("--") || !options.file.empty()) {
             return usage;
         } else {
@@ -127,6 +134,8 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
     }
     if (options.port.empty() || options.file.empty())
         return usage;
+    if (!options.keepHistory && direction == Direction::Download && !options.verify)
+        return UsageError("--no-history goes with --verify: a plain download reads nothing");
     return Succeeded();
 }
 
@@ -143,14 +152,23 @@ Outcome CheckLogWritable(const std::string& path)
     return Succeeded();
 }
 
-Outcome SaveTrafficLog(const CTransferLink& link, const std::string& path)
+Outcome SaveTrafficLog(const std::string& text, const std::string& path)
 {
-    const std::string text = link.TrafficLogText();
     std::string error;
     if (!ImageFile::WriteAtomically(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
                                     error))
         return IoError("cannot write the traffic log: " + error);
     return Succeeded();
+}
+
+// Why a transfer that did not complete was stopped; empty for Ctrl-C.
+std::string StopReason(const WaitResult& result, const CTransferLink& link, const TransferOptions& options)
+{
+    if (result.timedOut)
+        return "no byte received for " + std::to_string(options.timeoutSeconds) + " seconds";
+    if (link.PortLost())
+        return "the port " + options.port + " hung up";
+    return "";
 }
 
 // Waits for the started transfer's end and finishes it.
@@ -169,17 +187,60 @@ Outcome Finish(Direction direction, CTransferLink& link, CConsoleTransferView& v
     view.RenderFinal();
     if (end == TransferEnd::Completed)
         return Succeeded();
-    if (result.timedOut)
-        return {Exit::kStopped,
-                "no byte received for " + std::to_string(options.timeoutSeconds) + " seconds"};
-    if (link.PortLost())
-        return {Exit::kStopped, "the port " + options.port + " hung up"};
-    return {Exit::kStopped, ""};
+    return {Exit::kStopped, StopReason(result, link, options)};
 }
 
-}  // namespace
+// Hands each notice of the sequence to it until it has ended; returns the
+// last wait's result.
+WaitResult RunToEnd(CVerifiedDownload& verify, CTransferLink& link, CConsoleTransferView& view,
+                    const TransferOptions& options)
+{
+    for (;;) {
+        const WaitResult result = WaitForNotice(link, view, options.timeoutSeconds);
+        if (result.notice == TransferNotice::CodeRefused) {
+            verify.OnCodeRefused();
+            view.EndLine();
+            return result;
+        }
+        bool readingBack = false;
+        if (result.notice == TransferNotice::DownloadDone)
+            readingBack = verify.OnDownloadDone();
+        else
+            verify.OnUploadDone();
+        if (!readingBack) {
+            view.RenderFinal();
+            return result;
+        }
+        view.Render();
+    }
+}
 
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
+Outcome VerifyOutcome(const CVerifiedDownload& verify, const WaitResult& last, const CTransferLink& link,
+                      const TransferOptions& options)
+{
+    using Result = CVerifiedDownload::Result;
+    switch (verify.Outcome()) {
+    case Result::Verified: return Succeeded();
+    case Result::Differs: return {Exit::kNotVerified, ""};
+    case Result::Refused: return Refused(Text::kInvalidSystemCode);
+    case Result::ReadBackStopped: {
+        const std::string reason = StopReason(last, link, options);
+        return {Exit::kStopped, "the download completed; its read-back was stopped" +
+                                    (reason.empty() ? std::string() : ": " + reason)};
+    }
+    case Result::DownloadStopped:
+    case Result::None: break;
+    }
+    return {Exit::kStopped, StopReason(last, link, options)};
+}
+
+// Opens the port and checks that the log can be written, then runs the
+// transfer, which leaves its traffic log in `log`, and writes the log.
+using Transfer = std::function<Outcome(CTransferLink& link, CConsoleTransferView& view, std::uint16_t code,
+                                       std::string& log)>;
+
+Outcome RunSession(const TransferOptions& options, std::uint8_t* image, int* variant,
+                   const Transfer& transfer)
 {
     const std::uint16_t code = SystemCodeFor(options);
     CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
@@ -195,16 +256,57 @@ Outcome RunTransfer(Direction direction, const TransferOptions& options, std::ui
             return writable;
 
     const CInterruptGuard interrupts;
-    const bool upload = direction == Direction::Upload;
-    view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
-    upload ? link.StartUpload(code) : link.StartDownload(code);
-    const Outcome outcome = Finish(direction, link, view, options);
+    std::string log;
+    const Outcome outcome = transfer(link, view, code, log);
     if (options.logPath.empty())
         return outcome;
-    const Outcome logged = SaveTrafficLog(link, options.logPath);
+    const Outcome logged = SaveTrafficLog(log, options.logPath);
     if (logged.status == Exit::kOk || outcome.status != Exit::kOk) {
         Report(logged);
         return outcome;
     }
     return logged;
+}
+
+}  // namespace
+
+Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
+{
+    return RunSession(
+        options, image, variant,
+        [&](CTransferLink& link, CConsoleTransferView& view, std::uint16_t code, std::string& log) {
+            const bool upload = direction == Direction::Upload;
+            view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
+            // No worker, no notice: waiting for one would never end.
+            if (!(upload ? link.StartUpload(code) : link.StartDownload(code)))
+                return Outcome{Exit::kStopped, Text::kTransferNotStarted};
+            const Outcome outcome = Finish(direction, link, view, options);
+            log = link.TrafficLogText();
+            return outcome;
+        });
+}
+
+Outcome RunVerifiedDownload(const TransferOptions& options, std::uint8_t* image, int* variant,
+                            std::vector<RecordDifference>& differences)
+{
+    return RunSession(
+        options, image, variant,
+        [&](CTransferLink& link, CConsoleTransferView& view, std::uint16_t code, std::string& log) {
+            CVerifiedDownload verify(link, view);
+            verify.KeepHistory(options.keepHistory);
+            view.SetStatusText(Text::kWaitForDownload);
+            if (!verify.Start(image, variant, code))
+                return Outcome{Exit::kStopped, Text::kTransferNotStarted};
+            const WaitResult last = RunToEnd(verify, link, view, options);
+            log = verify.TrafficLogText();
+            ReportHistoryWarning(verify.HistoryWarning());
+            differences = verify.Differences();
+            return VerifyOutcome(verify, last, link, options);
+        });
+}
+
+void ReportHistoryWarning(const PlaceholderText& warning)
+{
+    if (!warning.Empty())
+        std::cerr << "volmaren-cli: " << Fill(warning) << '\n';
 }

@@ -3,21 +3,28 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "DifferingRecords.h"
+#include "PlaceholderText.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TransferOptions {
     std::string port;  // COM1, COM2 or a device path
     std::string code;  // four digits as typed in the CODE box; empty: the code file's
     int timeoutSeconds = 60;  // silence that stops the transfer; 0 waits for ever
     std::string logPath;  // where the traffic log goes; empty: none is written
+    bool verify = false;  // download: read the image back and compare
+    bool keepHistory = true;  // what is read from the receiver goes into its history
     std::string file;
 };
 
-Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptions& options);
-
 enum class Direction { Upload, Download };
+
+// --verify is the download's, --no-history the upload's and the verify's.
+Outcome ParseTransferOptions(Arguments args, Direction direction, const char* synopsis,
+                             TransferOptions& options);
 
 // Opens the port, starts the transfer on `image` and waits for its end,
 // printing its status texts and progress, then writes the traffic log when
@@ -26,3 +33,12 @@ enum class Direction { Upload, Download };
 // only when the transfer completed; an upload's image is then in `image` in
 // the layout of `*variant`.
 Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant);
+
+// Download and Verify as RunTransfer runs a download, the read-back within
+// the same --timeout. Succeeds when the receiver holds exactly what was
+// sent; exit 1 with `differences` naming the records that differ.
+Outcome RunVerifiedDownload(const TransferOptions& options, std::uint8_t* image, int* variant,
+                            std::vector<RecordDifference>& differences);
+
+// Prints a history warning, when there is one, on stderr.
+void ReportHistoryWarning(const PlaceholderText& warning);

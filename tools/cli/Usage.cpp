@@ -56,13 +56,30 @@ Commands:
       Writes the demo image; --full fills every table to its limit (300
       satellites, 4000 transponders, 4467 TV and 1489 radio channels, 8
       groups).
-  upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] OUT
+  upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] [--no-history] OUT
       Uploads the receiver's image as the UPLOAD button does and saves it
       as OUT; OUT is written only after a completed upload. A small image
-      gets the bouquet notice.
-  download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] IN
+      gets the bouquet notice. The image is also kept, as it was received,
+      in the receiver history: $XDG_DATA_HOME/volmaren/receiver, else
+      ~/.local/share/volmaren/receiver, one file per upload named by its
+      local time (2026-12-07_17-42-05.dat, then _2 for a second one in the
+      same second), which File > Open reads; the newest 50 stay, the
+      oldest go first. A history that cannot be written costs a warning
+      on stderr, not the upload. --no-history keeps nothing.
+  download --port DEV [--code DDDD] [--timeout SEC] [--log FILE] [--verify [--no-history]] IN
       Opens IN and downloads it into the receiver as the DOWNLOAD button
-      does right after that open.
+      does right after that open. With --verify, once the download is
+      complete the status asks for the receiver to be reset, and the image
+      is read back as an upload does (the same code, the same --timeout)
+      and compared byte for byte with what was sent for the receiver's
+      variant. The image read back goes into the receiver history unless
+      --no-history is given. Identical: "Verified: the receiver holds
+      exactly what was sent." Different: exit 1, and one line on stdout
+      for every record that differs, with its table, index, name and the
+      first and last byte that differ in it (tv 213 "ZDF": bytes 15-20),
+      the system block and the groups with their fields (system block:
+      menuLanguage). A read-back that is stopped or times out exits 3; the
+      download stays done. --log then holds both transfers' logs.
       DEV is COM1, COM2 (/dev/ttyS0 and /dev/ttyS1 unless VOLMAREN_COM1 and
       VOLMAREN_COM2 name other devices), a name that "ports" lists, or a
       device path. --code is the
@@ -123,7 +140,8 @@ Commands:
 Exit status:
   0  success
   1  refused: the editor's own message is printed, e.g. "File is not STB Data image.";
-     for check, the image has inconsistencies
+     for check, the image has inconsistencies; for download --verify, the
+     receiver holds other data than was sent
   2  usage error, or an index that names no record; nothing is written
   3  a transfer was stopped, or no byte came for --timeout seconds
   4  a file or the port could not be read or written

@@ -1,6 +1,7 @@
 // The simulator's command line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,12 @@ struct SimOptions {
     std::string receivedPath;  // where a download's image is stored
     bool noise = false;  // stray bytes around the handshake
     bool repeat = false;  // serve transfers until killed
+    // After a download, the offset of the stored byte whose lowest bit is
+    // flipped, as a failing flash would.
+    std::optional<std::size_t> flipBit;
+    // After a transfer, silence until SIGUSR1, as a receiver waits for the
+    // person to reset it.
+    bool manualReset = false;
 };
 
 // False with `error` set when the arguments are not understood.

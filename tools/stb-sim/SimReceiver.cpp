@@ -111,9 +111,19 @@ CSimReceiver::Outcome CSimReceiver::ServeDownload()
         Fault("cannot store the received image: %s", error.c_str());
     std::fprintf(stderr, "stb-sim: download of %zu bytes received, %d fault(s)\n", received.size(),
                  m_nFaults);
+    Store(std::move(received));
     m_line.Send(ACK);
     m_line.WaitUntilTaken();
     return m_nFaults == 0 ? Outcome::Downloaded : Outcome::Faulty;
+}
+
+void CSimReceiver::Store(std::vector<std::uint8_t> image)
+{
+    m_image = std::move(image);
+    if (!m_options.flipBit)
+        return;
+    m_image[*m_options.flipBit] ^= 0x01;
+    std::fprintf(stderr, "stb-sim: flipped the lowest bit of the stored byte at 0x%zX\n", *m_options.flipBit);
 }
 
 bool CSimReceiver::ReceiveRegion(const Framing::Region& region, std::uint8_t blockType, const char* name,

@@ -12,8 +12,9 @@ class CSimReceiver {
 public:
     enum class Outcome { Uploaded, Downloaded, Refused, Faulty, Abandoned };
 
-    // `image` is what an upload sends (may be empty); its size is the
-    // receiver's variant.
+    // `image` is what an upload sends (may be empty) until a download
+    // replaces it; its size is the receiver's variant. A flipped bit's
+    // offset must lie inside that variant's image.
     CSimReceiver(CSimLine& line, const SimOptions& options, std::vector<std::uint8_t> image);
 
     // One transfer, from the receiver's reset to its last byte.
@@ -23,6 +24,9 @@ private:
     void AwaitHello();
     Outcome ServeUpload();
     Outcome ServeDownload();
+    // Keeps what a download wrote, as the receiver's flash does, for the
+    // uploads after it.
+    void Store(std::vector<std::uint8_t> image);
     // Receives one region into `target`, acknowledging every block but, with
     // `ackLastBlock` false, the last; false when the editor went silent.
     bool ReceiveRegion(const Framing::Region& region, std::uint8_t blockType, const char* name,
