@@ -156,7 +156,7 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     QCoreApplication::processEvents();
     QVERIFY(!tv->DropLine()->isVisible());
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{6, 7}));
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Move Channels"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Move Channels"));
     const std::vector<std::uint8_t> dropped = Bytes(app.db());
 
     // One step back, then Cut and Paste to the same place: the same bytes.
@@ -208,9 +208,9 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
     lock.lock = true;
     reference.SetChannelFlags(std::vector<int>{2, 5, 11}, lock, kTv);
     QVERIFY(Bytes(app.db()) == Bytes(reference));
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Edit Channels"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Edit Channels"));
     app.frame().m_pUndoAction->trigger();
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Test Change"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Test Change"));
 }
 
 void ArrangingTest::aWholeEditWithoutTheMouse()
