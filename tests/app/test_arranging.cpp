@@ -78,6 +78,7 @@ class ArrangingTest : public QObject {
 private Q_SLOTS:
     void commandsActOnTheRowsTheSearchShows();
     void aDropMovesAsCutAndPasteDo();
+    void aPlainPressDragsTheRowUnderIt();
     void sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep();
     void aWholeEditWithoutTheMouse();
 };
@@ -166,6 +167,49 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
     app.chooseFromMenu(tv, 8, QStringLiteral("Paste"));
     QVERIFY(Bytes(app.db()) == dropped);
+}
+
+void ArrangingTest::aPlainPressDragsTheRowUnderIt()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TwelveChannels)));
+    auto* tv = static_cast<CChannelListView*>(app.view().ChannelList(kTv));
+    const QStringList names = AppFixture::channelNames(app.db(), kTv);
+    // The pointer goes to the window, as the window system delivers it.
+    QWindow* window = app.frame().windowHandle();
+    auto at = [&app, tv](int row, int dy = 0) {
+        return tv->viewport()->mapTo(&app.frame(), RowPoint(tv, row, dy));
+    };
+
+    // Ctrl and Shift presses extend the selection and drag nothing.
+    for (const Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        AppFixture::click(tv, 1);
+        QTest::mousePress(window, Qt::LeftButton, modifier, at(3));
+        QTest::mouseMove(window, at(5));
+        QVERIFY(!tv->IsDragging());
+        QTest::mouseRelease(window, Qt::LeftButton, modifier, at(5));
+        const QList<int> selected = AppFixture::selectedRows(tv);
+        QVERIFY(selected.contains(3) && selected.contains(4) && selected.contains(5));
+        QCOMPARE(AppFixture::channelNames(app.db(), kTv), names);
+    }
+
+    // A plain press on a row that is not selected chooses that row alone,
+    // and the drag moves it.
+    AppFixture::click(tv, 1);
+    QTest::mousePress(window, Qt::LeftButton, {}, at(4));
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{4});
+    QTest::mouseMove(window, at(6));
+    QTest::mouseMove(window, at(9, -3));
+    QVERIFY(tv->IsDragging());
+    // The line shows in the window.
+    const QPoint line = tv->DropLine()->mapTo(&app.frame(), QPoint(20, 1));
+    QCOMPARE(app.frame().grab().toImage().pixelColor(line), tv->palette().color(QPalette::Highlight));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(9, -3));
+    QCoreApplication::processEvents();
+    QStringList moved = names;
+    moved.move(4, 8);
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), moved);
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{8});
 }
 
 void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
