@@ -45,8 +45,8 @@ void CMainFrame::CreateMenus()
     m_pSaveAsAction = file->addAction(tr("Save &As..."));
     file->addSeparator();
     m_pExportAction = file->addAction(tr("&Export Channels..."));
-    m_pImportAction = file->addAction(tr("&Import Channels..."));
-    m_pApplyOrderAction = file->addAction(tr("Apply &Order From..."));
+    m_pImportAction = file->addAction(tr("I&mport Channels..."));
+    m_pApplyOrderAction = file->addAction(tr("Apply O&rder From..."));
     file->addSeparator();
     m_pSystemInfoAction = file->addAction(tr("STB System &Infomation"));
     file->addSeparator();
@@ -57,12 +57,12 @@ void CMainFrame::CreateMenus()
 
     CreateEditMenu();
 
-    QMenu* transfer = menuBar()->addMenu(tr("Transfer"));
-    m_pConnectAction = transfer->addAction(tr("Connect"));
-    m_pUploadAction = transfer->addAction(tr("Upload     [STB->PC]"));
-    m_pDownloadAction = transfer->addAction(tr("Download [PC->STB]"));
+    QMenu* transfer = menuBar()->addMenu(tr("T&ransfer"));
+    m_pConnectAction = transfer->addAction(tr("&Connect"));
+    m_pUploadAction = transfer->addAction(tr("&Upload     [STB->PC]"));
+    m_pDownloadAction = transfer->addAction(tr("&Download [PC->STB]"));
     transfer->addSeparator();
-    m_pSaveLogAction = transfer->addAction(tr("Save Traffic Log..."));
+    m_pSaveLogAction = transfer->addAction(tr("Save Traffic &Log..."));
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_pCheckAction = tools->addAction(tr("&Check Image..."));
@@ -104,9 +104,9 @@ void CMainFrame::CreateEditMenu()
         });
         return action;
     };
-    m_pUndoAction = add(tr("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_doc.Undo(); });
+    m_pUndoAction = add(tr("U&ndo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_doc.Undo(); });
     m_pRedoAction =
-        add(tr("Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        add(tr("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             [this] { m_doc.Redo(); });
     edit->addSeparator();
     CChannelCommands* channels = m_pView->ChannelCommands();
@@ -179,13 +179,13 @@ void CMainFrame::UpdateCommandStates()
     // While a transfer runs the lists are disabled and the tables may be
     // replaced: no step is taken back or again.
     m_pUndoAction->setEnabled(m_doc.CanUndo() && !running);
-    m_pUndoAction->setText(m_doc.CanUndo() ? tr("Undo %1").arg(m_doc.UndoLabel()) : tr("Undo"));
+    m_pUndoAction->setText(m_doc.CanUndo() ? tr("U&ndo %1").arg(m_doc.UndoLabel()) : tr("U&ndo"));
     m_pRedoAction->setEnabled(m_doc.CanRedo() && !running);
     m_pFindAction->setEnabled(!running);
     for (QAction* action : {m_pEditAction, m_pDeleteAction, m_pCutAction, m_pPasteAction, m_pMoveUpAction,
                             m_pMoveDownAction, m_pEditSelectedAction, m_pSortAction})
         action->setEnabled(!noData && !running);
-    m_pRedoAction->setText(m_doc.CanRedo() ? tr("Redo %1").arg(m_doc.RedoLabel()) : tr("Redo"));
+    m_pRedoAction->setText(m_doc.CanRedo() ? tr("&Redo %1").arg(m_doc.RedoLabel()) : tr("&Redo"));
     m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
     m_pSaveLogAction->setEnabled(!running && m_pView->Link().HasTrafficLog());
 }
@@ -214,8 +214,9 @@ void CMainFrame::FillRecentFiles()
     const bool running = m_pView->TransferRunning();
     for (int n = 0; n < files.size(); ++n) {
         const QString& path = files[n];
-        auto* action =
-            new QAction(QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(path).fileName()), m_pFileMenu);
+        // An ampersand in the name is shown, not taken for the entry's access key.
+        const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(n + 1).arg(name), m_pFileMenu);
         action->setToolTip(path);
         action->setStatusTip(path);
         action->setEnabled(!running);

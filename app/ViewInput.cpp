@@ -4,6 +4,7 @@
 #include "CVolmarenView.h"
 
 #include "CChannelListView.h"
+#include "ChannelCommands.h"
 #include "ui_CVolmarenView.h"
 
 #include <QAbstractButton>
@@ -28,6 +29,13 @@ bool MovesCurrentRow(const QKeyEvent* key)
     case Qt::Key_End: return true;
     default: return false;
     }
+}
+
+// Alt+Up and Alt+Down, with the arrows of the keypad too.
+bool MovesChannel(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
 bool OpensMenu(const QKeyEvent* key)
@@ -142,6 +150,18 @@ bool CVolmarenView::OnListKey(int slot, QKeyEvent* key)
         // clicked, so the keys choose and narrow as the mouse does.
         QTimer::singleShot(0, this, [this, slot] { ClickCurrentRow(slot); });
         return false;
+    }
+    if (slot >= kTvSlot && MovesChannel(key)) {
+        // The Edit menu's keys, when they reach the list: the window's
+        // shortcuts were not tried, as in a window that is not the active
+        // one (an X server without a window manager sends the keys to the
+        // window under the pointer). They still move the channel, not the
+        // list's cursor.
+        if (key->key() == Qt::Key_Up)
+            m_pChannelCommands->OnMoveUp();
+        else
+            m_pChannelCommands->OnMoveDown();
+        return true;
     }
     if (OpensMenu(key)) {
         QAbstractItemView* list = Lists()[std::size_t(slot)];

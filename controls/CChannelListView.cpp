@@ -18,8 +18,9 @@ constexpr int kScrollInterval = 40;
 
 CChannelListView::CChannelListView(QWidget* parent) : QTreeView(parent), m_pDropLine(new QFrame(viewport()))
 {
-    m_pDropLine->setFrameShape(QFrame::HLine);
-    m_pDropLine->setLineWidth(2);
+    // The line is the frame's own background in the highlight colour: a
+    // frame line drawn over it takes the style's pale shades and vanishes
+    // against the rows.
     m_pDropLine->setFixedHeight(2);
     m_pDropLine->setAutoFillBackground(true);
     m_pDropLine->setBackgroundRole(QPalette::Highlight);
@@ -31,19 +32,20 @@ CChannelListView::CChannelListView(QWidget* parent) : QTreeView(parent), m_pDrop
 void CChannelListView::mousePressEvent(QMouseEvent* event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
-    m_bPressedOnSelection = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
-                            index.isValid() && selectionModel()->isRowSelected(index.row(), QModelIndex());
-    if (m_bPressedOnSelection) {
-        m_pressedAt = event->position().toPoint();
+    m_bMayDrag = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && index.isValid();
+    m_bPressedOnSelection = m_bMayDrag && selectionModel()->isRowSelected(index.row(), QModelIndex());
+    m_pressedAt = event->position().toPoint();
+    if (m_bPressedOnSelection)
         return;
-    }
+    // On a row that is not selected the press selects that row alone, which
+    // a drag then moves.
     QTreeView::mousePressEvent(event);
 }
 
 void CChannelListView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    if (m_bPressedOnSelection && !m_bDragging && (event->buttons() & Qt::LeftButton) &&
+    if (m_bMayDrag && !m_bDragging && (event->buttons() & Qt::LeftButton) &&
         (at - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
         m_bDragging = true;
         m_scrollTimer.start();
@@ -52,7 +54,8 @@ void CChannelListView::mouseMoveEvent(QMouseEvent* event)
         FollowPointer(at);
         return;
     }
-    if (!m_bPressedOnSelection)
+    // Short of the drag distance a plain press extends no selection.
+    if (!m_bMayDrag)
         QTreeView::mouseMoveEvent(event);
 }
 
@@ -73,6 +76,7 @@ void CChannelListView::mouseReleaseEvent(QMouseEvent* event)
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QTreeView::mousePressEvent(&press);
     }
+    m_bMayDrag = false;
     QTreeView::mouseReleaseEvent(event);
 }
 
@@ -120,6 +124,7 @@ void CChannelListView::ScrollNearEdge()
 void CChannelListView::EndDrag()
 {
     m_bDragging = false;
+    m_bMayDrag = false;
     m_bPressedOnSelection = false;
     m_scrollTimer.stop();
     m_pDropLine->hide();

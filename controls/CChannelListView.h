@@ -45,8 +45,9 @@ private:
 
     QFrame* m_pDropLine;
     QTimer m_scrollTimer;
-    // A press on a selected row may start a drag: the selection then stays
-    // until the button comes up without one.
+    // A plain press on a row may start a drag. On a selected row the
+    // selection then stays until the button comes up without one.
+    bool m_bMayDrag = false;
     bool m_bPressedOnSelection = false;
     bool m_bDragging = false;
     QPoint m_pressedAt;

@@ -39,7 +39,9 @@ CChangeRecord CChangeRecord::Between(std::span<const std::uint8_t> before, const
             if (std::memcmp(region.data() + at, before.data() + base + at, n) == 0)
                 continue;
             const auto offset = std::uint32_t(base + at);
-            if (!record.m_spans.empty() &&
+            // A span ends with its region: the regions are separate buffers,
+            // and Exchange writes a span back into one of them.
+            if (at > 0 && !record.m_spans.empty() &&
                 record.m_spans.back().offset + record.m_spans.back().length == offset)
                 record.m_spans.back().length += std::uint32_t(n);
             else
@@ -59,7 +61,7 @@ void CChangeRecord::Exchange(CChannelDatabase& db)
     const auto regions = db.EditableRegions();
     std::size_t at = 0;
     for (const Span& span : m_spans) {
-        // A span lies within one region: blocks never cross a region's end.
+        // A span lies within one region (see Between).
         std::size_t base = 0;
         for (const auto& region : regions) {
             if (span.offset < base + region.size()) {

@@ -579,24 +579,24 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Transfer</source>
-        <translation>Übertragung</translation>
+        <source>T&amp;ransfer</source>
+        <translation>Über&amp;tragung</translation>
     </message>
     <message>
-        <source>Connect</source>
-        <translation>Verbinden</translation>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
-        <source>Upload     [STB-&gt;PC]</source>
-        <translation>Empfangen     [STB-&gt;PC]</translation>
+        <source>&amp;Upload     [STB-&gt;PC]</source>
+        <translation>&amp;Empfangen     [STB-&gt;PC]</translation>
     </message>
     <message>
-        <source>Download [PC-&gt;STB]</source>
-        <translation>Senden [PC-&gt;STB]</translation>
+        <source>&amp;Download [PC-&gt;STB]</source>
+        <translation>&amp;Senden [PC-&gt;STB]</translation>
     </message>
     <message>
-        <source>Save Traffic Log...</source>
-        <translation>Übertragungsprotokoll speichern...</translation>
+        <source>Save Traffic &amp;Log...</source>
+        <translation>Übertragungs&amp;protokoll speichern...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -612,12 +612,12 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <source>U&amp;ndo</source>
+        <translation>Rüc&amp;kgängig</translation>
     </message>
     <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
@@ -656,12 +656,12 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>Kanäle so&amp;rtieren...</translation>
     </message>
     <message>
-        <source>Undo %1</source>
-        <translation>Rückgängig: %1</translation>
+        <source>U&amp;ndo %1</source>
+        <translation>Rüc&amp;kgängig: %1</translation>
     </message>
     <message>
-        <source>Redo %1</source>
-        <translation>Wiederholen: %1</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Open</source>
@@ -672,11 +672,11 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>Kanäle &amp;exportieren...</translation>
     </message>
     <message>
-        <source>&amp;Import Channels...</source>
+        <source>I&amp;mport Channels...</source>
         <translation>Kanäle i&amp;mportieren...</translation>
     </message>
     <message>
-        <source>Apply &amp;Order From...</source>
+        <source>Apply O&amp;rder From...</source>
         <translation>&amp;Reihenfolge übernehmen von...</translation>
     </message>
     <message>

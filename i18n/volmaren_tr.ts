@@ -578,24 +578,24 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>&amp;Çıkış</translation>
     </message>
     <message>
-        <source>Transfer</source>
-        <translation>Aktarım</translation>
+        <source>T&amp;ransfer</source>
+        <translation>A&amp;ktarım</translation>
     </message>
     <message>
-        <source>Connect</source>
-        <translation>Bağlan</translation>
+        <source>&amp;Connect</source>
+        <translation>&amp;Bağlan</translation>
     </message>
     <message>
-        <source>Upload     [STB-&gt;PC]</source>
-        <translation>Al     [STB-&gt;PC]</translation>
+        <source>&amp;Upload     [STB-&gt;PC]</source>
+        <translation>&amp;Al     [STB-&gt;PC]</translation>
     </message>
     <message>
-        <source>Download [PC-&gt;STB]</source>
-        <translation>Gönder [PC-&gt;STB]</translation>
+        <source>&amp;Download [PC-&gt;STB]</source>
+        <translation>&amp;Gönder [PC-&gt;STB]</translation>
     </message>
     <message>
-        <source>Save Traffic Log...</source>
-        <translation>Trafik Günlüğünü Kaydet...</translation>
+        <source>Save Traffic &amp;Log...</source>
+        <translation>&amp;Trafik Günlüğünü Kaydet...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -611,12 +611,12 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>Düz&amp;en</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Geri Al</translation>
+        <source>U&amp;ndo</source>
+        <translation>&amp;Geri Al</translation>
     </message>
     <message>
-        <source>Redo</source>
-        <translation>Yinele</translation>
+        <source>&amp;Redo</source>
+        <translation>Yin&amp;ele</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
@@ -655,12 +655,12 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>Kanalları Sı&amp;rala...</translation>
     </message>
     <message>
-        <source>Undo %1</source>
-        <translation>Geri Al: %1</translation>
+        <source>U&amp;ndo %1</source>
+        <translation>&amp;Geri Al: %1</translation>
     </message>
     <message>
-        <source>Redo %1</source>
-        <translation>Yinele: %1</translation>
+        <source>&amp;Redo %1</source>
+        <translation>Yin&amp;ele: %1</translation>
     </message>
     <message>
         <source>Open</source>
@@ -671,11 +671,11 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>Kanalları &amp;Dışa Aktar...</translation>
     </message>
     <message>
-        <source>&amp;Import Channels...</source>
+        <source>I&amp;mport Channels...</source>
         <translation>Kanalları İçe Ak&amp;tar...</translation>
     </message>
     <message>
-        <source>Apply &amp;Order From...</source>
+        <source>Apply O&amp;rder From...</source>
         <translation>Sıralamayı Şuradan &amp;Uygula...</translation>
     </message>
     <message>

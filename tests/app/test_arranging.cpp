@@ -78,6 +78,7 @@ class ArrangingTest : public QObject {
 private Q_SLOTS:
     void commandsActOnTheRowsTheSearchShows();
     void aDropMovesAsCutAndPasteDo();
+    void aPlainPressDragsTheRowUnderIt();
     void sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep();
     void aWholeEditWithoutTheMouse();
 };
@@ -156,7 +157,7 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     QCoreApplication::processEvents();
     QVERIFY(!tv->DropLine()->isVisible());
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{6, 7}));
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Move Channels"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Move Channels"));
     const std::vector<std::uint8_t> dropped = Bytes(app.db());
 
     // One step back, then Cut and Paste to the same place: the same bytes.
@@ -166,6 +167,49 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
     app.chooseFromMenu(tv, 8, QStringLiteral("Paste"));
     QVERIFY(Bytes(app.db()) == dropped);
+}
+
+void ArrangingTest::aPlainPressDragsTheRowUnderIt()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TwelveChannels)));
+    auto* tv = static_cast<CChannelListView*>(app.view().ChannelList(kTv));
+    const QStringList names = AppFixture::channelNames(app.db(), kTv);
+    // The pointer goes to the window, as the window system delivers it.
+    QWindow* window = app.frame().windowHandle();
+    auto at = [&app, tv](int row, int dy = 0) {
+        return tv->viewport()->mapTo(&app.frame(), RowPoint(tv, row, dy));
+    };
+
+    // Ctrl and Shift presses extend the selection and drag nothing.
+    for (const Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        AppFixture::click(tv, 1);
+        QTest::mousePress(window, Qt::LeftButton, modifier, at(3));
+        QTest::mouseMove(window, at(5));
+        QVERIFY(!tv->IsDragging());
+        QTest::mouseRelease(window, Qt::LeftButton, modifier, at(5));
+        const QList<int> selected = AppFixture::selectedRows(tv);
+        QVERIFY(selected.contains(3) && selected.contains(4) && selected.contains(5));
+        QCOMPARE(AppFixture::channelNames(app.db(), kTv), names);
+    }
+
+    // A plain press on a row that is not selected chooses that row alone,
+    // and the drag moves it.
+    AppFixture::click(tv, 1);
+    QTest::mousePress(window, Qt::LeftButton, {}, at(4));
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{4});
+    QTest::mouseMove(window, at(6));
+    QTest::mouseMove(window, at(9, -3));
+    QVERIFY(tv->IsDragging());
+    // The line shows in the window.
+    const QPoint line = tv->DropLine()->mapTo(&app.frame(), QPoint(20, 1));
+    QCOMPARE(app.frame().grab().toImage().pixelColor(line), tv->palette().color(QPalette::Highlight));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(9, -3));
+    QCoreApplication::processEvents();
+    QStringList moved = names;
+    moved.move(4, 8);
+    QCOMPARE(AppFixture::channelNames(app.db(), kTv), moved);
+    QCOMPARE(AppFixture::selectedRows(tv), QList<int>{8});
 }
 
 void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
@@ -208,9 +252,9 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
     lock.lock = true;
     reference.SetChannelFlags(std::vector<int>{2, 5, 11}, lock, kTv);
     QVERIFY(Bytes(app.db()) == Bytes(reference));
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Edit Channels"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Edit Channels"));
     app.frame().m_pUndoAction->trigger();
-    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("Undo Test Change"));
+    QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Test Change"));
 }
 
 void ArrangingTest::aWholeEditWithoutTheMouse()
@@ -220,8 +264,13 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
     CChannelDatabase& reference = scene.reference;
     QVERIFY(!app.doc().NoData());
     CVolmarenView& view = app.view();
-    auto key = [](QWidget* widget, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(widget, code, modifiers);
+    // Each key goes to the window, as the window system delivers it: to
+    // the focused widget of the window, after the window's shortcuts.
+    QWindow* window = app.frame().windowHandle();
+    auto key = [&app, window](QWidget* widget, Qt::Key code, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = app.frame().focusWidget();
+        QVERIFY(focus == widget || widget->isAncestorOf(focus));
+        QTest::keyClick(window, code, modifiers);
         QCoreApplication::processEvents();
     };
 
@@ -242,8 +291,25 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
     key(tv, Qt::Key_Home);
     key(tv, Qt::Key_Down);
     key(tv, Qt::Key_Down);
-    key(tv, Qt::Key_Up, Qt::AltModifier);
+    {
+        // As on an X server without a window manager, the keys reach the
+        // window under the pointer while it is not the active one: then no
+        // shortcut of the window is tried and only the list sees the key.
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        key(tv, Qt::Key_Up, Qt::AltModifier);
+    }
     reference.SwapChannels(8, 5, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    // In the active window the Edit menu takes the key first: the channel
+    // moves once.
+    app.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app.frame()));
+    key(tv, Qt::Key_Down, Qt::AltModifier);
+    reference.SwapChannels(5, 8, kTv);
+    QVERIFY(Bytes(app.db()) == Bytes(reference));
     key(tv, Qt::Key_Home);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     key(tv, Qt::Key_Delete);

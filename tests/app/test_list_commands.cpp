@@ -104,7 +104,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     app.prompts().OpenFile(csv);
     frame.m_pImportAction->trigger();
     QVERIFY(Bytes(app.db()) == original);
-    QCOMPARE(frame.m_pUndoAction->text(), QStringLiteral("Undo Import Channels"));
+    QCOMPARE(frame.m_pUndoAction->text(), QStringLiteral("U&ndo Import Channels"));
     QCOMPARE(AppFixture::cells(app.view().ChannelList(kTv), 0), firstRow);
     app.doc().Undo();
     QVERIFY(Bytes(app.db()) == moved);

@@ -37,7 +37,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QAction* redo = frame.m_pRedoAction;
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
-    QCOMPARE(undo->text(), QStringLiteral("Undo"));
+    QCOMPARE(undo->text(), QStringLiteral("U&ndo"));
 
     // Hotbird chosen, then deleted: the lists show everything again.
     const std::vector<std::uint8_t> before = Bytes(app.db());
@@ -46,7 +46,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     AppFixture::clickButton(view.Button(1073));
     QCOMPARE(view.SatelliteList()->model()->rowCount(), 2);
     QCOMPARE(view.State().m_nFilter, 0);
-    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Satellite"));
+    QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
     QVERIFY(undo->isEnabled());
     QVERIFY(!app.doc().Saved());
     const std::vector<std::uint8_t> after = Bytes(app.db());
@@ -66,8 +66,8 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QCOMPARE(view.TransponderList()->model()->rowCount(), 2);
     QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 1);
     QVERIFY(!undo->isEnabled());
-    QCOMPARE(undo->text(), QStringLiteral("Undo"));
-    QCOMPARE(redo->text(), QStringLiteral("Redo Delete Satellite"));
+    QCOMPARE(undo->text(), QStringLiteral("U&ndo"));
+    QCOMPARE(redo->text(), QStringLiteral("&Redo Delete Satellite"));
 
     // Both redo keys go forward to the saved data, and the document is
     // saved again: closing asks nothing.

@@ -165,3 +165,25 @@ TEST(EditHistory, TheCleanStateFollowsSaveUndoRedoAndTheDepth)
     EXPECT_EQ(history.RedoLabel(), "Step 30");
     EXPECT_FALSE(history.IsClean());
 }
+
+TEST(EditHistory, AStepAcrossTheEndOfATableIsUndoneInBothTables)
+{
+    CChannelDatabase db;
+    std::mt19937 rng(11);
+    FillRandomDatabase(db, rng, {3, 10, 20, 5});
+    const std::vector<std::uint8_t> original = Bytes(db);
+    CEditHistory history;
+    for (std::size_t k = 0; k + 1 < CChannelDatabase::kEditableRegions; ++k) {
+        history.Begin(db);
+        const auto regions = db.EditableRegions();
+        regions[k].back() ^= 0x5A;
+        regions[k + 1].front() ^= 0x5A;
+        const std::vector<std::uint8_t> changed = Bytes(db);
+        ASSERT_TRUE(history.Commit(db, "across", std::any()));
+        history.Undo(db, std::any());
+        EXPECT_TRUE(Bytes(db) == original) << "tables " << k << " and " << k + 1;
+        history.Redo(db, std::any());
+        EXPECT_TRUE(Bytes(db) == changed) << "tables " << k << " and " << k + 1;
+        history.Undo(db, std::any());
+    }
+}
