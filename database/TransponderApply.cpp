@@ -35,7 +35,7 @@ std::string TrimmedEnd(std::string text)
 
 }  // namespace
 
-std::optional<PlaceholderText> Refusal(const CChannelDatabase& db, const Plan& plan)
+std::optional<PlaceholderText> UpdateRefusal(const CChannelDatabase& db, const Plan& plan)
 {
     if (plan.satellite == kNewSatellite) {
         if (const char* full = Rules::SatelliteAddRefusal(db))
@@ -51,7 +51,7 @@ std::optional<PlaceholderText> Refusal(const CChannelDatabase& db, const Plan& p
 
 std::optional<PlaceholderText> Apply(CChannelDatabase& db, const Plan& plan)
 {
-    if (std::optional<PlaceholderText> refusal = Refusal(db, plan))
+    if (std::optional<PlaceholderText> refusal = UpdateRefusal(db, plan))
         return refusal;
     if (plan.satellite != kNewSatellite && (plan.satellite < 0 || plan.satellite >= db.GetSatelliteCount()))
         return std::nullopt;

@@ -72,10 +72,11 @@ Plan MakePlan(const CChannelDatabase& db, int satellite, const TransponderList::
 // Why applying the chosen rows would be refused, or nothing: a new satellite
 // when the satellite table is full, or more additions than the transponder
 // table has room for after the chosen deletions.
-std::optional<PlaceholderText> Refusal(const CChannelDatabase& db, const Plan& plan);
-// Applies the chosen rows: updates in place, deletes as Delete Transponder
-// does (the channels with their transponder, then the upkeep), and adds in
-// the rows' order. A refusal changes nothing.
+std::optional<PlaceholderText> UpdateRefusal(const CChannelDatabase& db, const Plan& plan);
+// Applies the chosen rows of a plan made from the image as it is: updates
+// in place, deletes as Delete Transponder does (the channels with their
+// transponder, then the upkeep), and adds in the rows' order. A refusal
+// changes nothing, and so does a plan for a satellite that does not exist.
 std::optional<PlaceholderText> Apply(CChannelDatabase& db, const Plan& plan);
 
 struct Summary {
