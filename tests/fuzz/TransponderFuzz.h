@@ -9,8 +9,11 @@
 #include "ImageCheck.h"
 #include "TransponderUpdate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <memory>
 
 namespace TransponderFuzz {
 
@@ -31,13 +34,16 @@ inline void ExpectSound(const std::vector<TransponderList::Satellite>& satellite
         again != positioned)
         Fail("a list that was taken does not read back as itself");
 
-    static CChannelDatabase demo, db;
-    if (demo.GetSatelliteCount() == 0)
-        Demo::Build(demo, Demo::Size::Normal);
+    static CChannelDatabase db;
+    static const auto demo = [] {
+        auto built = std::make_unique<CChannelDatabase>();
+        Demo::Build(*built, Demo::Size::Normal);
+        return built;
+    }();
     const TransponderUpdate::Options options{.removeMissing = (choice & 1) != 0,
                                              .includeS2 = (choice & 2) != 0};
     for (std::size_t s = 0; s < satellites.size() && s < 4; ++s) {
-        db.CopyTablesFrom(demo);
+        db.CopyTablesFrom(*demo);
         const int ours = choice & 4 ? TransponderUpdate::kNewSatellite : int(s);
         const TransponderUpdate::Plan plan = TransponderUpdate::MakePlan(db, ours, satellites[s], options);
         const TransponderUpdate::Summary summary = TransponderUpdate::Summarize(plan);
