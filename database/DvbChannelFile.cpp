@@ -1,6 +1,7 @@
 // dvbv5 channel files: '#' comments, and blocks headed [NAME] whose lines are
 // KEY = VALUE. Keys and words are taken in any case; other keys are passed
 // over.
+#include "ChannelRows.h"
 #include "ListTexts.h"
 #include "RecordRules.h"
 #include "TransponderList.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace TransponderList {
 
@@ -22,23 +22,7 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-bool SameWord(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-// The entry of `words` that `text` is, or -1.
-template <std::size_t N> int WordIndex(const std::array<const char*, N>& words, std::string_view text)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (SameWord(words[i], text))
-            return int(i);
-    }
-    return -1;
-}
+using ChannelRows::WordEntry;
 
 constexpr std::array<const char*, 2> kSystems{"DVBS", "DVBS2"};
 constexpr std::array<const char*, 4> kPolarizations{"HORIZONTAL", "VERTICAL", "LEFT", "RIGHT"};
@@ -52,7 +36,7 @@ std::string_view Stem(std::string_view fileName)
     std::string_view stem = fileName.substr(fileName.find_last_of('/') + 1);
     const std::size_t point = stem.find_last_of('.');
     if (point != std::string_view::npos && point + 1 < stem.size() &&
-        std::isalpha(static_cast<unsigned char>(stem[point + 1])))
+        ((stem[point + 1] | 0x20) >= 'a' && (stem[point + 1] | 0x20) <= 'z'))
         stem = stem.substr(0, point);
     return stem;
 }
@@ -66,11 +50,11 @@ public:
     // reason when the value is not one the key takes.
     bool Take(std::string_view key, std::string_view value, PlaceholderText& reason)
     {
-        const int k = WordIndex(kRequiredKeys, key);
+        const int k = WordEntry(kRequiredKeys, key);
         int word = 0;
         switch (k) {
         case 0:
-            if ((word = WordIndex(kSystems, value)) < 0)
+            if ((word = WordEntry(kSystems, value)) < 0)
                 return Fail(reason, {Text::kDvbUnknownSystem, {std::string(value)}});
             m_transponder.system = DeliverySystem(word);
             break;
@@ -79,7 +63,7 @@ public:
                 return Fail(reason, NotANumber(kRequiredKeys[1], value));
             break;
         case 2:
-            if ((word = WordIndex(kPolarizations, value)) < 0)
+            if ((word = WordEntry(kPolarizations, value)) < 0)
                 return Fail(reason, {Text::kDvbUnknownPolarization, {std::string(value)}});
             m_transponder.polarization = Polarization(word);
             break;

@@ -1,7 +1,5 @@
 #include "TransponderList.h"
 
-#include <cctype>
-
 namespace TransponderList {
 
 namespace {
@@ -15,9 +13,11 @@ bool AllDigits(std::string_view text)
     return true;
 }
 
+// Letters and digits of ASCII only, whatever the locale says of other bytes.
 bool InWord(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '.';
+    const char letter = char(c | 0x20);
+    return (letter >= 'a' && letter <= 'z') || (c >= '0' && c <= '9') || c == '.';
 }
 
 }  // namespace
@@ -25,7 +25,8 @@ bool InWord(char c)
 std::optional<Refusal> ReadList(std::string_view text, std::string_view fileName,
                                 std::vector<Satellite>& satellites)
 {
-    const std::size_t first = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    // Byte order marks of UTF-8 and UTF-16 go before the first character.
+    const std::size_t first = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF\xFE\xFF");
     if (first != std::string_view::npos && text[first] == '<')
         return ReadSatellitesXml(text, satellites);
     Satellite satellite;
@@ -46,8 +47,8 @@ std::optional<int> ParsePosition(std::string_view text)
 {
     if (text.size() < 2)
         return std::nullopt;
-    const char hemisphere = char(std::toupper(static_cast<unsigned char>(text.back())));
-    if (hemisphere != 'E' && hemisphere != 'W')
+    const char hemisphere = char(text.back() | 0x20);
+    if (hemisphere != 'e' && hemisphere != 'w')
         return std::nullopt;
     const std::string_view number = text.substr(0, text.size() - 1);
     const std::size_t point = number.find('.');
@@ -61,7 +62,7 @@ std::optional<int> ParsePosition(std::string_view text)
     tenths = tenths * 10 + (tenth[0] - '0');
     if (tenths > 1800)
         return std::nullopt;
-    return hemisphere == 'E' ? tenths : -tenths;
+    return hemisphere == 'e' ? tenths : -tenths;
 }
 
 std::optional<int> PositionInName(std::string_view name)
