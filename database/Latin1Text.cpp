@@ -59,4 +59,24 @@ Decoded FromUtf8(std::string_view text, std::string& bytes)
     return Decoded::Ok;
 }
 
+std::string FromAnyUtf8(std::string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            bytes += char(lead);
+        } else if (lead < 0xC2 || lead > 0xF4 || !ContinuationsFollow(text, i, SequenceLength(lead) - 1)) {
+            bytes += '?';
+        } else if (lead > 0xC3) {
+            bytes += '?';
+            i += SequenceLength(lead) - 1;
+        } else {
+            bytes += char((lead & 0x03) << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F));
+        }
+    }
+    return bytes;
+}
+
 }  // namespace Latin1

@@ -13,5 +13,8 @@ std::string ToUtf8(std::string_view bytes);
 enum class Decoded { Ok, NotUtf8, BeyondLatin1 };
 // The bytes of UTF-8 text whose characters are all Latin-1 ones.
 Decoded FromUtf8(std::string_view text, std::string& bytes);
+// The same for any text: '?' stands for each character beyond Latin-1 and
+// for each byte that is no part of a UTF-8 character.
+std::string FromAnyUtf8(std::string_view text);
 
 }  // namespace Latin1

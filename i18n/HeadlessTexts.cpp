@@ -145,8 +145,9 @@ const char* const kHeadlessTexts[] = {
     //: %1 is a column of the CSV file, named as in its header; %2 the cell's
     //: text; %3 the most characters the receiver stores.
     QT_TRANSLATE_NOOP("Text", "%1 '%2' is longer than the receiver stores (%3 characters)"),
-    //: %1 is a column of the CSV file, named as in its header; %2 the cell's
-    //: text; %3 and %4 the least and the greatest number.
+    //: %1 is a column of the CSV file, named as in its header, or an attribute
+    //: or key of a transponder list (position, FREQUENCY...), which stays as it
+    //: is; %2 the text; %3 and %4 the least and the greatest number.
     QT_TRANSLATE_NOOP("Text", "%1 '%2' is not a number from %3 to %4"),
     //: frequency_mhz is the column's name in the CSV file: keep it. %1 is the cell's text.
     QT_TRANSLATE_NOOP("Text", "frequency_mhz '%1' is not a frequency in MHz (at most three decimals)"),
@@ -253,4 +254,35 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "Purple"),
     QT_TRANSLATE_NOOP("Text", "Black"),
     QT_TRANSLATE_NOOP("Text", "White"),
+
+    // database/TransponderTexts.h: transponder lists refused, updates refused
+    //: A file that should be XML (a satellites.xml transponder list) breaks its rules.
+    QT_TRANSLATE_NOOP("Text", "not well-formed XML: a broken tag"),
+    QT_TRANSLATE_NOOP("Text", "not well-formed XML: a broken attribute"),
+    QT_TRANSLATE_NOOP("Text",
+                      "not well-formed XML: an element that is not closed, or closed by another end tag"),
+    QT_TRANSLATE_NOOP("Text", "not well-formed XML: a broken comment, CDATA section, declaration or text"),
+    QT_TRANSLATE_NOOP("Text", "no XML element"),
+    //: A transponder list file that takes more memory than there is.
+    QT_TRANSLATE_NOOP("Text", "too large to read"),
+    //: %1 is the name of the file's first XML element; keep <satellites> as it is.
+    QT_TRANSLATE_NOOP("Text", "the first element is <%1>, not <satellites>"),
+    //: %1 is an XML element (sat, transponder), %2 an attribute (name,
+    //: position, frequency...); both stay as they are.
+    QT_TRANSLATE_NOOP("Text", "<%1> has no %2 attribute"),
+    //: A line of a dvbv5 channel file; keep [NAME] and KEY = VALUE as they are.
+    QT_TRANSLATE_NOOP("Text", "neither [NAME] nor KEY = VALUE"),
+    //: Keep KEY = VALUE and [NAME] as they are.
+    QT_TRANSLATE_NOOP("Text", "KEY = VALUE before the first [NAME]"),
+    //: %1 is the name of a block of a dvbv5 channel file, %2 a key it lacks
+    //: (FREQUENCY...), which stays as it is.
+    QT_TRANSLATE_NOOP("Text", "[%1] has no %2"),
+    //: %1 is the value of the line; keep DELIVERY_SYSTEM, DVBS and DVBS2 as they are.
+    QT_TRANSLATE_NOOP("Text", "DELIVERY_SYSTEM '%1' is neither DVBS nor DVBS2"),
+    //: %1 is the value of the line; keep POLARIZATION and the four words as they are.
+    QT_TRANSLATE_NOOP("Text", "POLARIZATION '%1' is not HORIZONTAL, VERTICAL, LEFT or RIGHT"),
+    //: %1 is how many transponders an update would add, %2 how many more the
+    //: receiver's transponder table holds.
+    QT_TRANSLATE_NOOP("Text", "%1 transponders to add, but the transponder table has room for %2: "
+                              "nothing was changed"),
 };

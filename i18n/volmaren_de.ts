@@ -1572,7 +1572,7 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
     <message>
         <source>%1 &apos;%2&apos; is not a number from %3 to %4</source>
-        <extracomment>%1 is a column of the CSV file, named as in its header; %2 the cell&apos;s text; %3 and %4 the least and the greatest number.</extracomment>
+        <extracomment>%1 is a column of the CSV file, named as in its header, or an attribute or key of a transponder list (position, FREQUENCY...), which stays as it is; %2 the text; %3 and %4 the least and the greatest number.</extracomment>
         <translation>%1 &apos;%2&apos; ist keine Zahl von %3 bis %4</translation>
     </message>
     <message>
@@ -1795,6 +1795,72 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>The receiver history could not remove its oldest image: %1</source>
         <extracomment>%1 is why: the oldest image&apos;s path and the system&apos;s reason.</extracomment>
         <translation>Der Receiver-Verlauf konnte sein ältestes Abbild nicht entfernen: %1</translation>
+    </message>
+    <message>
+        <source>not well-formed XML: a broken tag</source>
+        <extracomment>A file that should be XML (a satellites.xml transponder list) breaks its rules.</extracomment>
+        <translation>kein wohlgeformtes XML: ein fehlerhaftes Tag</translation>
+    </message>
+    <message>
+        <source>not well-formed XML: a broken attribute</source>
+        <translation>kein wohlgeformtes XML: ein fehlerhaftes Attribut</translation>
+    </message>
+    <message>
+        <source>not well-formed XML: an element that is not closed, or closed by another end tag</source>
+        <translation>kein wohlgeformtes XML: ein Element, das nicht oder von einem anderen End-Tag geschlossen wird</translation>
+    </message>
+    <message>
+        <source>not well-formed XML: a broken comment, CDATA section, declaration or text</source>
+        <translation>kein wohlgeformtes XML: ein fehlerhafter Kommentar, CDATA-Abschnitt, eine fehlerhafte Deklaration oder fehlerhafter Text</translation>
+    </message>
+    <message>
+        <source>no XML element</source>
+        <translation>kein XML-Element</translation>
+    </message>
+    <message>
+        <source>too large to read</source>
+        <extracomment>A transponder list file that takes more memory than there is.</extracomment>
+        <translation>zu groß zum Lesen</translation>
+    </message>
+    <message>
+        <source>the first element is &lt;%1&gt;, not &lt;satellites&gt;</source>
+        <extracomment>%1 is the name of the file&apos;s first XML element; keep &lt;satellites&gt; as it is.</extracomment>
+        <translation>das erste Element ist &lt;%1&gt;, nicht &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; has no %2 attribute</source>
+        <extracomment>%1 is an XML element (sat, transponder), %2 an attribute (name, position, frequency...); both stay as they are.</extracomment>
+        <translation>&lt;%1&gt; hat kein Attribut %2</translation>
+    </message>
+    <message>
+        <source>neither [NAME] nor KEY = VALUE</source>
+        <extracomment>A line of a dvbv5 channel file; keep [NAME] and KEY = VALUE as they are.</extracomment>
+        <translation>weder [NAME] noch KEY = VALUE</translation>
+    </message>
+    <message>
+        <source>KEY = VALUE before the first [NAME]</source>
+        <extracomment>Keep KEY = VALUE and [NAME] as they are.</extracomment>
+        <translation>KEY = VALUE vor dem ersten [NAME]</translation>
+    </message>
+    <message>
+        <source>[%1] has no %2</source>
+        <extracomment>%1 is the name of a block of a dvbv5 channel file, %2 a key it lacks (FREQUENCY...), which stays as it is.</extracomment>
+        <translation>[%1] hat kein %2</translation>
+    </message>
+    <message>
+        <source>DELIVERY_SYSTEM &apos;%1&apos; is neither DVBS nor DVBS2</source>
+        <extracomment>%1 is the value of the line; keep DELIVERY_SYSTEM, DVBS and DVBS2 as they are.</extracomment>
+        <translation>DELIVERY_SYSTEM &apos;%1&apos; ist weder DVBS noch DVBS2</translation>
+    </message>
+    <message>
+        <source>POLARIZATION &apos;%1&apos; is not HORIZONTAL, VERTICAL, LEFT or RIGHT</source>
+        <extracomment>%1 is the value of the line; keep POLARIZATION and the four words as they are.</extracomment>
+        <translation>POLARIZATION &apos;%1&apos; ist nicht HORIZONTAL, VERTICAL, LEFT oder RIGHT</translation>
+    </message>
+    <message>
+        <source>%1 transponders to add, but the transponder table has room for %2: nothing was changed</source>
+        <extracomment>%1 is how many transponders an update would add, %2 how many more the receiver&apos;s transponder table holds.</extracomment>
+        <translation>%1 Transponder hinzuzufügen, aber die Transpondertabelle hat Platz für %2: nichts wurde geändert</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # tools/fuzz.sh SECONDS: builds the fuzzers with clang in build-fuzz, seeds
 # them, fuzzes for SECONDS in all and fails on any crash, sanitizer report or
-# broken invariant. The time goes 40% to the image fuzzer (the editor's
-# operations on patched images), 30% to the channel list reader and 30% to
-# the image check and repair. Each corpus grows in build-fuzz/corpus/NAME and
-# is reused by the next run; a crashing input is kept in
-# build-fuzz/fuzz-artifacts.
+# broken invariant. The time goes 32% to the image fuzzer (the editor's
+# operations on patched images), 17% to the channel list reader, 17% to the
+# image check and repair, and 17% to each transponder list reader
+# (satellites.xml and dvbv5 channel files, with the updates they make). Each
+# corpus grows in build-fuzz/corpus/NAME and is reused by the next run; a
+# crashing input is kept in build-fuzz/fuzz-artifacts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -14,11 +15,13 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DVOLMAREN_GUI=OFF -DVOLMAREN_TESTS=ON -DVOLMAREN_FUZZ=ON -DVOLMAREN_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
 cmake --build build-fuzz --parallel "$(nproc)" \
-    --target volmaren_image_fuzzer volmaren_csv_fuzzer volmaren_check_fuzzer volmaren-cli
+    --target volmaren_image_fuzzer volmaren_csv_fuzzer volmaren_check_fuzzer \
+    volmaren_satellites_xml_fuzzer volmaren_dvb_channels_fuzzer volmaren-cli
 
 corpus=build-fuzz/corpus
 artifacts=build-fuzz/fuzz-artifacts
-mkdir -p "$corpus/image" "$corpus/csv" "$corpus/check" "$artifacts"
+mkdir -p "$corpus/image" "$corpus/csv" "$corpus/check" "$corpus/satellites_xml" "$corpus/dvb_channels" \
+    "$artifacts"
 
 # Image inputs: base, patch count, patches, then the operation script.
 printf '\x00\x00\x00\x01\x02\x03\x05\x07\x08\x09\x0a' > "$corpus/image/seed-demo"
@@ -30,6 +33,9 @@ cli=build-fuzz/tools/volmaren-cli
 "$cli" demo build-fuzz/seed-demo.dat
 "$cli" export build-fuzz/seed-demo.dat "$corpus/csv/seed-demo.csv" 2> /dev/null
 head -n 4 "$corpus/csv/seed-demo.csv" > "$corpus/csv/seed-short.csv"
+"$cli" export-transponders build-fuzz/seed-demo.dat "$corpus/satellites_xml/seed-demo.xml" 2> /dev/null
+printf '[A]\nDELIVERY_SYSTEM = DVBS\nFREQUENCY = 10744000\nPOLARIZATION = LEFT\nSYMBOL_RATE = 22000000\n' \
+    > "$corpus/dvb_channels/seed-one"
 
 run() {
     local name=$1 share=$2 max_len=$3
@@ -39,6 +45,8 @@ run() {
         -max_total_time=$((seconds * share / 100 > 0 ? seconds * share / 100 : 1)) -max_len="$max_len" \
         -timeout=30 -rss_limit_mb=4096 -artifact_prefix="$artifacts/$name-" -print_final_stats=1 "$@"
 }
-run image 40 1024
-run csv 30 65536 -dict=tests/fuzz/csv.dict
-run check 30 256
+run image 32 1024
+run csv 17 65536 -dict=tests/fuzz/csv.dict
+run check 17 256
+run satellites_xml 17 65536 -dict=tests/fuzz/satellites_xml.dict
+run dvb_channels 17 16384 -dict=tests/fuzz/dvb_channels.dict

@@ -16,6 +16,9 @@ int RunExport(Arguments args);
 int RunImport(Arguments args);
 int RunApplyOrder(Arguments args);
 int RunCheck(Arguments args);
+int RunSources(Arguments args);
+int RunTransponders(Arguments args);
+int RunExportTransponders(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

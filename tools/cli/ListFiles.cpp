@@ -18,19 +18,27 @@ Outcome RefusedAt(const std::string& path, const ChannelRows::Refusal& refusal)
 
 }  // namespace
 
-Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
+Outcome ReadTextFile(const std::string& path, std::uintmax_t largest, const char* what, std::string& text)
 {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec)
         return IoError(path + ": " + ec.message());
-    if (size > ChannelRows::kLargestCsv)
-        return Refused(path + ": larger than any channel list (" +
-                       std::to_string(ChannelRows::kLargestCsv >> 20) + " MiB)");
+    if (size > largest)
+        return Refused(path + ": larger than any " + what + " (" + std::to_string(largest >> 20) + " MiB)");
     std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in && !in.eof())
         return IoError(path + ": cannot be read");
+    return Succeeded();
+}
+
+Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
+{
+    std::string text;
+    if (Outcome read = ReadTextFile(path, ChannelRows::kLargestCsv, "channel list", text);
+        read.status != Exit::kOk)
+        return read;
     if (std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows))
         return RefusedAt(path, *refusal);
     return Succeeded();

@@ -6,8 +6,13 @@
 #include "ChannelRows.h"
 #include "CommandLine.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// Reads a whole text file; one larger than `largest` bytes is refused as no
+// `what` ("channel list").
+Outcome ReadTextFile(const std::string& path, std::uintmax_t largest, const char* what, std::string& text);
 
 // Reads the CSV file's rows; a text that breaks a rule is refused with the
 // file, the line and the reason.

@@ -14,7 +14,8 @@ image is opened as File > Open does (0x60800 or 0xA0800 bytes with the marker
 save leaves the previous file intact). Indexes are 0-based table indexes.
 
 A command that writes a file over an existing one (convert, edit, demo,
-upload, export, import, apply-order, check --repair) first keeps that file
+upload, export, import, apply-order, check --repair, transponders,
+export-transponders) first keeps that file
 beside it as FILE.bak (one generation, so edit X X keeps the original in
 X.bak); --no-backup, anywhere after the command's name, skips that.
 
@@ -134,6 +135,40 @@ Commands:
       the image with deleted and dangling records and later duplicates
       removed, names ended within their fields, unnamed groups' bits
       dropped and the upkeep run, which passes its own check.
+  sources LIST
+      One line per satellite of the transponder list LIST: its position
+      (19.2E, 5.0W), TAB, its name, TAB, its number of transponders. LIST is
+      satellites.xml (<satellites>, <sat name position> with the position in
+      tenths of a degree, negative west, and <transponder frequency (kHz)
+      symbol_rate (symbols/s) polarization (0 H, 1 V, 2 L, 3 R) system (0
+      DVB-S, 1 DVB-S2)>) or, when its first character is no '<', a dvbv5
+      DVB-S channel file ([NAME] blocks of DELIVERY_SYSTEM = DVBS|DVBS2,
+      FREQUENCY (kHz), POLARIZATION = HORIZONTAL|VERTICAL|LEFT|RIGHT,
+      SYMBOL_RATE): one satellite named after the file, with the position its
+      name gives (Astra-19.2E), else none (an empty first field). A list that
+      breaks a rule is refused with its line and the reason.
+  transponders IMAGE LIST OUT --satellite S --source POSITION|NAME
+               [--remove-missing] [--include-s2] [--json]
+      Updates the transponders of satellite S from the satellite of LIST at
+      POSITION (19.2E), or else named NAME, and saves OUT; a dvbv5 file whose
+      name gives no position takes POSITION. A transponder of ours matches
+      the list's nearest one of the same polarization within 2 MHz, each at
+      most once (L counts as H, R as V). The list's others are added as
+      Transponder Add would; a matched one whose symbol rate (rounded to
+      kS/s) or whole MHz differ is updated and keeps its channels; ours that
+      none matches are kept, or with --remove-missing deleted with their
+      channels as Delete Transponder does. DVB-S2 ones are skipped unless
+      --include-s2, and so are values a record cannot carry. The report on
+      stderr: added, updated, unchanged, not-in-list, removed (then the
+      channels deleted, "tv 'NAME'"), skipped; with --json it is one JSON
+      object on stdout with those keys and "removed-channels", a list of
+      {"list", "name"}. A source the list lacks and more additions than the
+      transponder table has room for are refused, and nothing is written.
+  export-transponders IMAGE OUT.xml
+      Writes the satellites and transponders as satellites.xml, the position
+      taken from each satellite's name (ASTRA 19.2E, THOR 1W); a satellite
+      whose name gives none is left out and named on stderr. Read back, the
+      file gives the same transponders.
   --help
       This text.
 

@@ -29,6 +29,9 @@ constexpr Command kCommands[] = {
     {"import", RunImport, true},
     {"apply-order", RunApplyOrder, true},
     {"check", RunCheck, true},
+    {"sources", RunSources, false},
+    {"transponders", RunTransponders, true},
+    {"export-transponders", RunExportTransponders, true},
 };
 
 }  // namespace
