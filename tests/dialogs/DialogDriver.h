@@ -39,12 +39,12 @@ inline void Click(const QWidget* dialog, int id)
 
 inline void Ok(const QWidget* dialog)
 {
-    Click(dialog, 1016);
+    Click(dialog, DialogIds::kOk);
 }
 
 inline void Cancel(const QWidget* dialog)
 {
-    Click(dialog, 1017);
+    Click(dialog, DialogIds::kCancel);
 }
 
 // Clicks into the field, selects everything and types over it.

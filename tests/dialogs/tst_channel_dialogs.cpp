@@ -11,17 +11,7 @@ using namespace Drive;
 
 namespace {
 
-enum Id {
-    kName = 1020,
-    kVideo = 1021,
-    kAudioPid = 1022,
-    kPcr = 1023,
-    kLock = 1024,
-    kSkip = 1025,
-    kAudio = 1026,
-    kBouquet = 1059,
-    kScramble = 1027,
-};
+using namespace DialogIds::Channel;
 
 constexpr int kViaccess = 34;
 

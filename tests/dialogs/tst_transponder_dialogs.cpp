@@ -9,7 +9,7 @@ using namespace Drive;
 
 namespace {
 
-enum Id { kSatelliteName = 1057, kFrequency = 1030, kSymbolRate = 1031, kPolarization = 1032 };
+using namespace DialogIds::Transponder;
 
 TransponderRecord NewRecord()
 {
