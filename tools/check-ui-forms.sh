@@ -9,9 +9,9 @@
 #
 # MAX_SHARED sets the limit.
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
 if [ $# -eq 0 ]; then
+    cd "$(dirname "$0")/.."
     if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
         mapfile -t forms < <(git ls-files --cached --others --exclude-standard -- '*.ui')
     else

@@ -109,6 +109,22 @@ inline bool IsOpen(const QDialog& dialog)
     return dialog.isVisible();
 }
 
+// The template ids of the controls the Tab key visits, from the one with the
+// focus round to it.
+inline QList<int> TabOrder(const QWidget* dialog)
+{
+    QList<int> ids;
+    const QWidget* first = dialog->focusWidget();
+    for (const QWidget* at = first; at && ids.size() < 50;) {
+        ids.append(at->property(kTemplateIdProperty).toInt());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == first)
+            break;
+    }
+    return ids;
+}
+
 // Runs `step` on the modal dialog that the next nested exec() opens.
 template <class Step> void OnNextModal(Step step)
 {

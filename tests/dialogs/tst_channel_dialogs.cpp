@@ -199,6 +199,8 @@ void ChannelDialogs::addRadioTakesNoVideoPid()
     BouquetEntry bouquet{};
     CChannelAddDlg dialog(record, bouquet, kRadio, 5);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kName, kAudioPid, kPcr, kLock, kSkip, kAudio, kBouquet, kScramble,
+                                            DialogIds::kOk, DialogIds::kCancel}));
     Retype(&dialog, kName, QStringLiteral("Bayern 3"));
     Retype(&dialog, kAudioPid, QStringLiteral("65535"));
     Retype(&dialog, kPcr, QStringLiteral("1"));

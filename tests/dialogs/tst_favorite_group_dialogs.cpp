@@ -487,6 +487,7 @@ void FavoriteGroupDialogs::groupAddProposesASlotNameAndRefusesAnEmptyOne()
     FavoriteGroupRecord record{};
     CGroupAddDlg dialog(record, 0);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kGroupName, DialogIds::kOk, DialogIds::kCancel}));
     QCOMPARE(Edit(&dialog, kGroupName)->text(), QStringLiteral("Group_0"));
     QCOMPARE(TypingLimit(Edit(&dialog, kGroupName)), 7);
     Retype(&dialog, kGroupName, QString());

@@ -235,6 +235,7 @@ void SatelliteDialogs::buttonsAreNotDefaultAndKeysDoNotCloseTheDialog()
     SatelliteRecord record{};
     CSatelliteAddDlg dialog(record, 0);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kName, kLnb, kPower, kVoltage, kTone, kDiseqc, kOk, kCancel}));
     for (int id : {kOk, kCancel}) {
         auto* button = qobject_cast<QPushButton*>(Button(&dialog, id));
         QVERIFY(button);

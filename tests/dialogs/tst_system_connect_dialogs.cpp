@@ -47,6 +47,7 @@ void SystemAndConnectDialogs::systemInfoSelectsTheStoredBytes()
     CSystemInfoDlg dialog(info);
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("System Information Edit"));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kLanguage, kDisplayColor, kTextColor, kOk, kCancel}));
     QCOMPARE(ListEntries(&dialog, kLanguage),
              (QStringList{"English", "Arabic", "Turkish", "Germany", "French", "Italian", "Romanian",
                           "Albanian", "Russian", "Bulgarian", "Serbian", "Persian", "Swedish"}));
