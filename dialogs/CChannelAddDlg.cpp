@@ -4,18 +4,15 @@
 #include "SystemTexts.h"
 #include "CoreText.h"
 #include "UserPrompts.h"
-#include "ui_CChannelAddDlg.h"
+#include "ui_ChannelForm.h"
 
 CChannelAddDlg::CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
                                std::uint16_t transponder, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelAddDlg>()), m_record(record), m_bouquet(bouquet),
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::ChannelForm>()), m_record(record), m_bouquet(bouquet),
       m_nKind(kind), m_nTransponder(transponder)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Channel Add"), &CChannelAddDlg::OnOk);
     ShowChannelChoices(*m_ui, Rules::ChannelChoices{}, kind);
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CChannelAddDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CChannelAddDlg::~CChannelAddDlg() = default;

@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace Ui {
-class CChannelAddDlg;
+class ChannelForm;
 }
 
 class CChannelAddDlg : public CEditDialog {
@@ -29,7 +29,7 @@ private Q_SLOTS:
 private:
     bool TakeFields(Rules::ChannelChoices& choices);
 
-    std::unique_ptr<Ui::CChannelAddDlg> m_ui;
+    std::unique_ptr<Ui::ChannelForm> m_ui;
     ChannelRecord& m_record;
     BouquetEntry& m_bouquet;
     int m_nKind;

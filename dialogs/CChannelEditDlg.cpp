@@ -4,17 +4,14 @@
 #include "SystemTexts.h"
 #include "CoreText.h"
 #include "UserPrompts.h"
-#include "ui_CChannelEditDlg.h"
+#include "ui_ChannelForm.h"
 
 CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelEditDlg>()), m_record(record),
-      m_bouquet(bouquet), m_nKind(kind)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::ChannelForm>()), m_record(record), m_bouquet(bouquet),
+      m_nKind(kind)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Channel Edit"), &CChannelEditDlg::OnOk);
     ShowChannelChoices(*m_ui, Rules::ChannelEditChoices(record, bouquet.text, kind), kind);
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CChannelEditDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CChannelEditDlg::~CChannelEditDlg() = default;

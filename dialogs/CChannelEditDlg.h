@@ -8,7 +8,7 @@
 #include <memory>
 
 namespace Ui {
-class CChannelEditDlg;
+class ChannelForm;
 }
 
 class CChannelEditDlg : public CEditDialog {
@@ -28,7 +28,7 @@ private Q_SLOTS:
 private:
     bool TakeFields(Rules::ChannelChoices& choices);
 
-    std::unique_ptr<Ui::CChannelEditDlg> m_ui;
+    std::unique_ptr<Ui::ChannelForm> m_ui;
     ChannelRecord& m_record;
     BouquetEntry& m_bouquet;
     int m_nKind;

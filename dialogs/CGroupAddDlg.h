@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class CGroupAddDlg;
+class GroupForm;
 }
 
 class CGroupAddDlg : public CEditDialog {
@@ -23,6 +23,6 @@ private Q_SLOTS:
     void OnOk();
 
 private:
-    std::unique_ptr<Ui::CGroupAddDlg> m_ui;
+    std::unique_ptr<Ui::GroupForm> m_ui;
     FavoriteGroupRecord& m_record;
 };

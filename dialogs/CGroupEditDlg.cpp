@@ -3,20 +3,17 @@
 #include "FieldLimit.h"
 #include "GroupName.h"
 #include "UserPrompts.h"
-#include "ui_CGroupEditDlg.h"
+#include "ui_GroupForm.h"
 
 namespace {
 const char* const kNameEmpty = QT_TRANSLATE_NOOP("CGroupEditDlg", "Group name is empty.");
 }
 
 CGroupEditDlg::CGroupEditDlg(FavoriteGroupRecord& record, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CGroupEditDlg>()), m_record(record)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::GroupForm>()), m_record(record)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Group Edit"), &CGroupEditDlg::OnOk);
     ShowLimitedText(m_ui->nameEdit, GroupName(record), kGroupNameLength);
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CGroupEditDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CGroupEditDlg::~CGroupEditDlg() = default;

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class CGroupEditDlg;
+class GroupForm;
 }
 
 class CGroupEditDlg : public CEditDialog {
@@ -23,6 +23,6 @@ private Q_SLOTS:
     void OnOk();
 
 private:
-    std::unique_ptr<Ui::CGroupEditDlg> m_ui;
+    std::unique_ptr<Ui::GroupForm> m_ui;
     FavoriteGroupRecord& m_record;
 };

@@ -4,18 +4,15 @@
 #include "SystemTexts.h"
 #include "CoreText.h"
 #include "UserPrompts.h"
-#include "ui_CSatelliteAddDlg.h"
+#include "ui_SatelliteForm.h"
 
 CSatelliteAddDlg::CSatelliteAddDlg(SatelliteRecord& record, int satelliteCount, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CSatelliteAddDlg>()), m_record(record),
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::SatelliteForm>()), m_record(record),
       m_nIndex(satelliteCount)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Satellite Add"), &CSatelliteAddDlg::OnOk);
     FillSatelliteLists(*m_ui, Entries::kPowerAddOrder);
     ShowSatelliteChoices(*m_ui, Rules::SatelliteAddDefaults(satelliteCount));
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CSatelliteAddDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CSatelliteAddDlg::~CSatelliteAddDlg() = default;

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class CSatelliteAddDlg;
+class SatelliteForm;
 }
 
 class CSatelliteAddDlg : public CEditDialog {
@@ -23,7 +23,7 @@ private Q_SLOTS:
     void OnOk();
 
 private:
-    std::unique_ptr<Ui::CSatelliteAddDlg> m_ui;
+    std::unique_ptr<Ui::SatelliteForm> m_ui;
     SatelliteRecord& m_record;
     int m_nIndex;
 };

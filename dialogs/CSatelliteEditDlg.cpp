@@ -4,17 +4,14 @@
 #include "SystemTexts.h"
 #include "CoreText.h"
 #include "UserPrompts.h"
-#include "ui_CSatelliteEditDlg.h"
+#include "ui_SatelliteForm.h"
 
 CSatelliteEditDlg::CSatelliteEditDlg(SatelliteRecord& record, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CSatelliteEditDlg>()), m_record(record)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::SatelliteForm>()), m_record(record)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Satellite Edit"), &CSatelliteEditDlg::OnOk);
     FillSatelliteLists(*m_ui, Entries::kPowerEditOrder);
     ShowSatelliteChoices(*m_ui, Rules::SatelliteEditChoices(record));
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CSatelliteEditDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CSatelliteEditDlg::~CSatelliteEditDlg() = default;

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class CSatelliteEditDlg;
+class SatelliteForm;
 }
 
 class CSatelliteEditDlg : public CEditDialog {
@@ -23,6 +23,6 @@ private Q_SLOTS:
     void OnOk();
 
 private:
-    std::unique_ptr<Ui::CSatelliteEditDlg> m_ui;
+    std::unique_ptr<Ui::SatelliteForm> m_ui;
     SatelliteRecord& m_record;
 };

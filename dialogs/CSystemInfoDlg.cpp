@@ -29,14 +29,14 @@ CSystemInfoDlg::CSystemInfoDlg(SystemInfo& info, QWidget* parent)
     : CEditDialog(parent), m_ui(std::make_unique<Ui::CSystemInfoDlg>()), m_info(info)
 {
     m_ui->setupUi(this);
-    ClearDefaultButtons();
+    const OkCancel buttons = FinishRecordForm();
     ShowChoice(m_ui->languageList, Entries::kMenuLanguages, info.menuLanguage);
     ShowChoice(m_ui->displayColorList, Entries::kDisplayColors, info.displayColor);
     ShowChoice(m_ui->textColorList, Entries::kTextColors, info.textColor);
     for (QComboBox* list : {m_ui->languageList, m_ui->displayColorList, m_ui->textColorList})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { m_bUnchanged = false; });
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CSystemInfoDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CSystemInfoDlg::OnCancel);
+    connect(buttons.ok, &QPushButton::clicked, this, &CSystemInfoDlg::OnOk);
+    connect(buttons.cancel, &QPushButton::clicked, this, &CSystemInfoDlg::OnCancel);
 }
 
 CSystemInfoDlg::~CSystemInfoDlg() = default;

@@ -1,18 +1,15 @@
 #include "CTransponderAddDlg.h"
 
 #include "TransponderFields.h"
-#include "ui_CTransponderAddDlg.h"
+#include "ui_TransponderForm.h"
 
 CTransponderAddDlg::CTransponderAddDlg(TransponderRecord& record, const QString& satelliteName,
                                        QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CTransponderAddDlg>()), m_record(record)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::TransponderForm>()), m_record(record)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Transponder Add"), &CTransponderAddDlg::OnOk);
     m_ui->satelliteNameEdit->setText(satelliteName);
     ShowTransponderChoices(*m_ui, Rules::TransponderChoices{});
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CTransponderAddDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CTransponderAddDlg::~CTransponderAddDlg() = default;

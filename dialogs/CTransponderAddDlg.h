@@ -8,7 +8,7 @@
 #include <memory>
 
 namespace Ui {
-class CTransponderAddDlg;
+class TransponderForm;
 }
 
 class CTransponderAddDlg : public CEditDialog {
@@ -27,6 +27,6 @@ private Q_SLOTS:
 private:
     bool TakeFields(Rules::TransponderChoices& choices);
 
-    std::unique_ptr<Ui::CTransponderAddDlg> m_ui;
+    std::unique_ptr<Ui::TransponderForm> m_ui;
     TransponderRecord& m_record;
 };

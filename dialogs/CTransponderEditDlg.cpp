@@ -1,16 +1,19 @@
 #include "CTransponderEditDlg.h"
 
 #include "TransponderFields.h"
-#include "ui_CTransponderEditDlg.h"
+#include "ui_TransponderForm.h"
 
 CTransponderEditDlg::CTransponderEditDlg(TransponderRecord& record, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::CTransponderEditDlg>()), m_record(record)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::TransponderForm>()), m_record(record)
 {
-    m_ui->setupUi(this);
-    ClearDefaultButtons();
+    SetUpRecordForm(*m_ui, tr("Transponder Edit"), &CTransponderEditDlg::OnOk);
+    // Add names the satellite above the fields and lines its labels up with
+    // that one; the transponder edited keeps its satellite, so Edit names none
+    // and its labels take the room they need.
+    delete m_ui->satelliteGroup;
+    for (QLabel* label : {m_ui->frequencyLabel, m_ui->symbolRateLabel, m_ui->polarizationLabel})
+        label->setMinimumWidth(0);
     ShowTransponderChoices(*m_ui, Rules::TransponderEditChoices(record));
-    connect(m_ui->okButton, &QPushButton::clicked, this, &CTransponderEditDlg::OnOk);
-    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CTransponderEditDlg::~CTransponderEditDlg() = default;

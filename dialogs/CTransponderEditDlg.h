@@ -8,7 +8,7 @@
 #include <memory>
 
 namespace Ui {
-class CTransponderEditDlg;
+class TransponderForm;
 }
 
 class CTransponderEditDlg : public CEditDialog {
@@ -26,6 +26,6 @@ private Q_SLOTS:
 private:
     bool TakeFields(Rules::TransponderChoices& choices);
 
-    std::unique_ptr<Ui::CTransponderEditDlg> m_ui;
+    std::unique_ptr<Ui::TransponderForm> m_ui;
     TransponderRecord& m_record;
 };

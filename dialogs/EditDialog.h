@@ -1,11 +1,15 @@
 // What every edit dialog of the editor shares: Enter and Escape never end it
 // and no button is the default, its numeric fields take five digits, and a
-// field that does not hold a number stops OK at that field.
+// field that does not hold a number stops OK at that field. The dialogs that
+// edit one record (satellite, transponder, channel, group, system settings)
+// also share their spacing and their OK and Cancel, which their forms leave to
+// the code.
 #pragma once
 
 #include "FieldLimit.h"
 
 #include <QDialog>
+#include <QPushButton>
 
 #include <array>
 #include <cstdint>
@@ -13,6 +17,11 @@
 
 class QComboBox;
 class QLineEdit;
+
+struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
 
 class CEditDialog : public QDialog {
     Q_OBJECT
@@ -25,6 +34,27 @@ protected:
 
     // Call once the form is set up: no push button reacts to Enter.
     void ClearDefaultButtons();
+
+    // Call once the form of a record's fields is set up: gives it the record
+    // dialogs' spacing, ends it with OK (1016) and Cancel (1017) in a frame of
+    // their own, side by side below the fields of a form laid out top to
+    // bottom and stacked beside those of one laid out left to right, and
+    // clears the default buttons.
+    OkCancel FinishRecordForm();
+
+    // The Add or Edit dialog of a record on the form they share, named after
+    // its class rather than the form: OK calls `onOk`, Cancel closes the
+    // dialog.
+    template <class Form, class Dialog>
+    void SetUpRecordForm(Form& ui, const QString& title, void (Dialog::*onOk)())
+    {
+        setObjectName(QLatin1String(Dialog::staticMetaObject.className()));
+        ui.setupUi(this);
+        setWindowTitle(title);
+        const OkCancel buttons = FinishRecordForm();
+        connect(buttons.ok, &QPushButton::clicked, static_cast<Dialog*>(this), onOk);
+        connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
+    }
 
     // Takes the number in `edit` (at most `max`). When it holds none, or a
     // larger one, says so, puts the focus on the field with its text selected

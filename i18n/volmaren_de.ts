@@ -22,50 +22,6 @@
         <source>Channel Add</source>
         <translation>Kanal hinzufügen</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Video PID</source>
-        <translation>Video-PID</translation>
-    </message>
-    <message>
-        <source>Audio PID</source>
-        <translation>Audio-PID</translation>
-    </message>
-    <message>
-        <source>PCR PID</source>
-        <translation>PCR-PID</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Sperre</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Überspringen</translation>
-    </message>
-    <message>
-        <source>Audio</source>
-        <translation>Audio</translation>
-    </message>
-    <message>
-        <source>Bouquet</source>
-        <translation>Bouquet</translation>
-    </message>
-    <message>
-        <source>Scramble</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>CChannelCommands</name>
@@ -164,50 +120,6 @@
         <source>Channel Edit</source>
         <translation>Kanal bearbeiten</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Video PID</source>
-        <translation>Video-PID</translation>
-    </message>
-    <message>
-        <source>Audio PID</source>
-        <translation>Audio-PID</translation>
-    </message>
-    <message>
-        <source>PCR PID</source>
-        <translation>PCR-PID</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Sperre</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Überspringen</translation>
-    </message>
-    <message>
-        <source>Audio</source>
-        <translation>Audio</translation>
-    </message>
-    <message>
-        <source>Bouquet</source>
-        <translation>Bouquet</translation>
-    </message>
-    <message>
-        <source>Scramble</source>
-        <translation>Verschlüsselung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>CChannelFlagsDlg</name>
@@ -249,6 +161,17 @@
         <source>Select Port</source>
         <translation>Anschluss wählen</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -324,22 +247,6 @@
         <translation>Gruppe hinzufügen</translation>
     </message>
     <message>
-        <source>Favorite Group</source>
-        <translation>Favoritengruppe</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Group name don&apos;t input.</source>
         <translation>Kein Gruppenname eingegeben.</translation>
     </message>
@@ -356,22 +263,6 @@
     <message>
         <source>Group Edit</source>
         <translation>Gruppe bearbeiten</translation>
-    </message>
-    <message>
-        <source>Favorite Group</source>
-        <translation>Favoritengruppe</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Group name is empty.</source>
@@ -694,42 +585,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>Satellite Add</source>
         <translation>Satellit hinzufügen</translation>
     </message>
-    <message>
-        <source>Satellite</source>
-        <translation>Satellit</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Satellitenname</translation>
-    </message>
-    <message>
-        <source>LNB Frequency</source>
-        <translation>LNB-Frequenz</translation>
-    </message>
-    <message>
-        <source>0V/12V Control</source>
-        <translation>0V/12V-Steuerung</translation>
-    </message>
-    <message>
-        <source>13V/18V Control</source>
-        <translation>13V/18V-Steuerung</translation>
-    </message>
-    <message>
-        <source>22KHz Control</source>
-        <translation>22kHz-Steuerung</translation>
-    </message>
-    <message>
-        <source>DiSEqC 1.0</source>
-        <translation>DiSEqC 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>CSatelliteCommands</name>
@@ -767,42 +622,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>Satellite Edit</source>
         <translation>Satellit bearbeiten</translation>
-    </message>
-    <message>
-        <source>Satellite</source>
-        <translation>Satellit</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Satellitenname</translation>
-    </message>
-    <message>
-        <source>LNB Frequency</source>
-        <translation>LNB-Frequenz</translation>
-    </message>
-    <message>
-        <source>0V/12V Control</source>
-        <translation>0V/12V-Steuerung</translation>
-    </message>
-    <message>
-        <source>13V/18V Control</source>
-        <translation>13V/18V-Steuerung</translation>
-    </message>
-    <message>
-        <source>22KHz Control</source>
-        <translation>22kHz-Steuerung</translation>
-    </message>
-    <message>
-        <source>DiSEqC 1.0</source>
-        <translation>DiSEqC 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -874,14 +693,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>Textfarbe</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>This will lost change data. Do you confirm ?</source>
         <translation>Die Änderungen gehen verloren. Fortfahren?</translation>
     </message>
@@ -891,34 +702,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>Transponder Add</source>
         <translation>Transponder hinzufügen</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Satellitenname</translation>
-    </message>
-    <message>
-        <source>Transponder</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Symbol Rate</source>
-        <translation>Symbolrate</translation>
-    </message>
-    <message>
-        <source>Polarization</source>
-        <translation>Polarisation</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -961,30 +744,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>Transponder Edit</source>
         <translation>Transponder bearbeiten</translation>
-    </message>
-    <message>
-        <source>Transponder</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Symbol Rate</source>
-        <translation>Symbolrate</translation>
-    </message>
-    <message>
-        <source>Polarization</source>
-        <translation>Polarisation</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1125,10 +884,91 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>ChannelForm</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+</context>
+<context>
+    <name>GroupForm</name>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>PortChoice</name>
     <message>
         <source>%1 port Connect OK</source>
         <translation>Anschluss %1 verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteForm</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V-Steuerung</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V-Steuerung</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22kHz-Steuerung</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
     </message>
 </context>
 <context>
@@ -1861,6 +1701,29 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>%1 transponders to add, but the transponder table has room for %2: nothing was changed</source>
         <extracomment>%1 is how many transponders an update would add, %2 how many more the receiver&apos;s transponder table holds.</extracomment>
         <translation>%1 Transponder hinzuzufügen, aber die Transpondertabelle hat Platz für %2: nichts wurde geändert</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderForm</name>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
     </message>
 </context>
 <context>

@@ -22,50 +22,6 @@
         <source>Channel Add</source>
         <translation>Kanal Ekle</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Ad</translation>
-    </message>
-    <message>
-        <source>Video PID</source>
-        <translation>Video PID</translation>
-    </message>
-    <message>
-        <source>Audio PID</source>
-        <translation>Ses PID</translation>
-    </message>
-    <message>
-        <source>PCR PID</source>
-        <translation>PCR PID</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Kilit</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Atla</translation>
-    </message>
-    <message>
-        <source>Audio</source>
-        <translation>Ses</translation>
-    </message>
-    <message>
-        <source>Bouquet</source>
-        <translation>Buket</translation>
-    </message>
-    <message>
-        <source>Scramble</source>
-        <translation>Şifreleme</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
 </context>
 <context>
     <name>CChannelCommands</name>
@@ -164,50 +120,6 @@
         <source>Channel Edit</source>
         <translation>Kanal Düzenle</translation>
     </message>
-    <message>
-        <source>Name</source>
-        <translation>Ad</translation>
-    </message>
-    <message>
-        <source>Video PID</source>
-        <translation>Video PID</translation>
-    </message>
-    <message>
-        <source>Audio PID</source>
-        <translation>Ses PID</translation>
-    </message>
-    <message>
-        <source>PCR PID</source>
-        <translation>PCR PID</translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation>Kilit</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Atla</translation>
-    </message>
-    <message>
-        <source>Audio</source>
-        <translation>Ses</translation>
-    </message>
-    <message>
-        <source>Bouquet</source>
-        <translation>Buket</translation>
-    </message>
-    <message>
-        <source>Scramble</source>
-        <translation>Şifreleme</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
 </context>
 <context>
     <name>CChannelFlagsDlg</name>
@@ -248,6 +160,17 @@
         <source>Select Port</source>
         <translation>Bağlantı Noktası Seçin</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CEditDialog</name>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
@@ -323,22 +246,6 @@
         <translation>Grup Ekle</translation>
     </message>
     <message>
-        <source>Favorite Group</source>
-        <translation>Favori Grup</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Ad</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
-    <message>
         <source>Group name don&apos;t input.</source>
         <translation>Grup adı girilmedi.</translation>
     </message>
@@ -355,22 +262,6 @@
     <message>
         <source>Group Edit</source>
         <translation>Grup Düzenle</translation>
-    </message>
-    <message>
-        <source>Favorite Group</source>
-        <translation>Favori Grup</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Ad</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
     </message>
     <message>
         <source>Group name is empty.</source>
@@ -693,42 +584,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>Satellite Add</source>
         <translation>Uydu Ekle</translation>
     </message>
-    <message>
-        <source>Satellite</source>
-        <translation>Uydu</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Uydu Adı</translation>
-    </message>
-    <message>
-        <source>LNB Frequency</source>
-        <translation>LNB Frekansı</translation>
-    </message>
-    <message>
-        <source>0V/12V Control</source>
-        <translation>0V/12V Kontrolü</translation>
-    </message>
-    <message>
-        <source>13V/18V Control</source>
-        <translation>13V/18V Kontrolü</translation>
-    </message>
-    <message>
-        <source>22KHz Control</source>
-        <translation>22KHz Kontrolü</translation>
-    </message>
-    <message>
-        <source>DiSEqC 1.0</source>
-        <translation>DiSEqC 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
 </context>
 <context>
     <name>CSatelliteCommands</name>
@@ -766,42 +621,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>Satellite Edit</source>
         <translation>Uydu Düzenle</translation>
-    </message>
-    <message>
-        <source>Satellite</source>
-        <translation>Uydu</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Uydu Adı</translation>
-    </message>
-    <message>
-        <source>LNB Frequency</source>
-        <translation>LNB Frekansı</translation>
-    </message>
-    <message>
-        <source>0V/12V Control</source>
-        <translation>0V/12V Kontrolü</translation>
-    </message>
-    <message>
-        <source>13V/18V Control</source>
-        <translation>13V/18V Kontrolü</translation>
-    </message>
-    <message>
-        <source>22KHz Control</source>
-        <translation>22KHz Kontrolü</translation>
-    </message>
-    <message>
-        <source>DiSEqC 1.0</source>
-        <translation>DiSEqC 1.0</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -872,14 +691,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>Metin Rengi</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
-    </message>
-    <message>
         <source>This will lost change data. Do you confirm ?</source>
         <translation>Değişiklikler kaybolacak. Onaylıyor musunuz?</translation>
     </message>
@@ -889,34 +700,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>Transponder Add</source>
         <translation>Transponder Ekle</translation>
-    </message>
-    <message>
-        <source>Satellite Name</source>
-        <translation>Uydu Adı</translation>
-    </message>
-    <message>
-        <source>Transponder</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frekans</translation>
-    </message>
-    <message>
-        <source>Symbol Rate</source>
-        <translation>Sembol Oranı</translation>
-    </message>
-    <message>
-        <source>Polarization</source>
-        <translation>Polarizasyon</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -959,30 +742,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>Transponder Edit</source>
         <translation>Transponder Düzenle</translation>
-    </message>
-    <message>
-        <source>Transponder</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frekans</translation>
-    </message>
-    <message>
-        <source>Symbol Rate</source>
-        <translation>Sembol Oranı</translation>
-    </message>
-    <message>
-        <source>Polarization</source>
-        <translation>Polarizasyon</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -1123,10 +882,91 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>ChannelForm</name>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+</context>
+<context>
+    <name>GroupForm</name>
+    <message>
+        <source>Favorite Group</source>
+        <translation>Favori Grup</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+</context>
+<context>
     <name>PortChoice</name>
     <message>
         <source>%1 port Connect OK</source>
         <translation>%1 bağlantı noktası bağlandı</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteForm</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Uydu Adı</translation>
+    </message>
+    <message>
+        <source>LNB Frequency</source>
+        <translation>LNB Frekansı</translation>
+    </message>
+    <message>
+        <source>0V/12V Control</source>
+        <translation>0V/12V Kontrolü</translation>
+    </message>
+    <message>
+        <source>13V/18V Control</source>
+        <translation>13V/18V Kontrolü</translation>
+    </message>
+    <message>
+        <source>22KHz Control</source>
+        <translation>22KHz Kontrolü</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0</source>
+        <translation>DiSEqC 1.0</translation>
     </message>
 </context>
 <context>
@@ -1859,6 +1699,29 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>%1 transponders to add, but the transponder table has room for %2: nothing was changed</source>
         <extracomment>%1 is how many transponders an update would add, %2 how many more the receiver&apos;s transponder table holds.</extracomment>
         <translation>eklenecek %1 transponder var, ama transponder tablosunda %2 transponderlik yer var: hiçbir şey değiştirilmedi</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderForm</name>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Uydu Adı</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarizasyon</translation>
     </message>
 </context>
 <context>

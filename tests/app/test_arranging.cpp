@@ -102,9 +102,9 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
 
     // Rows 0..3 are the slots 0, 2, 4 and 7.
     AppFixture::whenModal<CChannelEditDlg>([](CChannelEditDlg* dialog) {
-        QCOMPARE(AppFixture::fieldText(dialog, 1020), QStringLiteral("News 3"));
-        AppFixture::typeInto(dialog, 1020, QStringLiteral("News Three"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        QCOMPARE(AppFixture::fieldText(dialog, DialogIds::Channel::kName), QStringLiteral("News 3"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kName, QStringLiteral("News Three"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::doubleClick(tv, 2);
     ChannelRecord renamed;

@@ -7,6 +7,7 @@
 #include "ChannelCommands.h"
 #include "ChannelDatabase.h"
 #include "KnownImage.h"
+#include "TemplateIds.h"
 #include "TestTiming.h"
 
 #include <QElapsedTimer>
@@ -80,12 +81,12 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
     AppFixture::click(view.TransponderList(), 2);
     QCOMPARE(view.State().m_nFilter, 2);
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
-        AppFixture::typeInto(dialog, 1020, QStringLiteral("New One"));
-        AppFixture::typeInto(dialog, 1021, QStringLiteral("160"));
-        AppFixture::typeInto(dialog, 1022, QStringLiteral("80"));
-        AppFixture::typeInto(dialog, 1023, QStringLiteral("160"));
-        AppFixture::typeInto(dialog, 1059, QStringLiteral("Sky"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kName, QStringLiteral("New One"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kVideo, QStringLiteral("160"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kAudioPid, QStringLiteral("80"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kPcr, QStringLiteral("160"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kBouquet, QStringLiteral("Sky"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(view.Button(1070));
     QCOMPARE(app.db().GetChannelCount(kTv), 11);
@@ -123,9 +124,9 @@ void ChannelCommandsTest::refusesAnAddToAFullTable()
     // With 4466 channels the dialog opens and the table fills up.
     app.db().DeleteChannels({0}, kTv);
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
-        for (int id : {1021, 1022, 1023})
+        for (int id : {DialogIds::Channel::kVideo, DialogIds::Channel::kAudioPid, DialogIds::Channel::kPcr})
             AppFixture::typeInto(dialog, id, QStringLiteral("33"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(view.Button(1070));
     QCOMPARE(app.db().GetChannelCount(kTv), 4467);
@@ -137,9 +138,9 @@ void ChannelCommandsTest::editsTheClickedChannel()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     AppFixture::whenModal<CChannelEditDlg>([](CChannelEditDlg* dialog) {
-        QCOMPARE(AppFixture::fieldText(dialog, 1020), QStringLiteral("C4"));
-        AppFixture::typeInto(dialog, 1020, QStringLiteral("Renamed"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        QCOMPARE(AppFixture::fieldText(dialog, DialogIds::Channel::kName), QStringLiteral("C4"));
+        AppFixture::typeInto(dialog, DialogIds::Channel::kName, QStringLiteral("Renamed"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::doubleClick(view.ChannelList(kTv), 4);
     QCoreApplication::processEvents();
@@ -373,8 +374,8 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     QTreeView* tv = view.ChannelList(kTv);
     auto expectEditOf = [](const QString& name) {
         AppFixture::whenModal<CChannelEditDlg>([name](CChannelEditDlg* dialog) {
-            QCOMPARE(AppFixture::fieldText(dialog, 1020), name);
-            AppFixture::clickButton(AppFixture::FindButton(dialog, 1017));
+            QCOMPARE(AppFixture::fieldText(dialog, DialogIds::Channel::kName), name);
+            AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kCancel));
         });
     };
 

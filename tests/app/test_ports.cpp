@@ -91,7 +91,7 @@ void PortsTest::remembersThePortChosenLastAcrossARestart()
             for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
                 offered.append(radio->text());
             dialog->findChildren<QRadioButton*>().last()->click();
-            AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+            AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
         });
         view.OnTransferConnect();
         QCOMPARE(offered, (QStringList{"COM1", "COM2", kAdapterEntry}));

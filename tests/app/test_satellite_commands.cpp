@@ -72,9 +72,9 @@ void SatelliteCommandsTest::addsSatellitesUpToTheLimit()
 
     QString proposed;
     AppFixture::whenModal<CSatelliteAddDlg>([&proposed](CSatelliteAddDlg* dialog) {
-        proposed = AppFixture::fieldText(dialog, 1040);
-        AppFixture::typeInto(dialog, 1040, QStringLiteral("Thor 1W"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        proposed = AppFixture::fieldText(dialog, DialogIds::Satellite::kName);
+        AppFixture::typeInto(dialog, DialogIds::Satellite::kName, QStringLiteral("Thor 1W"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(view.Button(1071));
     QCOMPARE(proposed, QStringLiteral("SAT_300"));
@@ -102,9 +102,9 @@ void SatelliteCommandsTest::editsTheClickedSatellite()
     CVolmarenView& view = app.view();
 
     AppFixture::whenModal<CSatelliteEditDlg>([](CSatelliteEditDlg* dialog) {
-        QCOMPARE(AppFixture::fieldText(dialog, 1040), QStringLiteral("Hotbird 13E"));
-        AppFixture::typeInto(dialog, 1040, QStringLiteral("Hot Bird"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        QCOMPARE(AppFixture::fieldText(dialog, DialogIds::Satellite::kName), QStringLiteral("Hotbird 13E"));
+        AppFixture::typeInto(dialog, DialogIds::Satellite::kName, QStringLiteral("Hot Bird"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::doubleClick(view.SatelliteList(), 2);
     QCoreApplication::processEvents();
@@ -192,8 +192,9 @@ void SatelliteCommandsTest::deleteAfterMenuAddNeedsAClick()
     CVolmarenView& view = app.view();
 
     app.prompts().ChooseMenuItem(QStringLiteral("Add Satellite"));
-    AppFixture::whenModal<CSatelliteAddDlg>(
-        [](CSatelliteAddDlg* dialog) { AppFixture::clickButton(AppFixture::FindButton(dialog, 1016)); });
+    AppFixture::whenModal<CSatelliteAddDlg>([](CSatelliteAddDlg* dialog) {
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
+    });
     AppFixture::rightClick(view.SatelliteList(), 1);
     QCOMPARE(app.prompts().menus, QList<QStringList>{(QStringList{"Add Satellite", "Delete Satellite"})});
     QCOMPARE(app.db().GetSatelliteCount(), 3);
@@ -219,11 +220,11 @@ void SatelliteCommandsTest::addsATransponderToTheChosenSatellite()
 
     QString satellite;
     AppFixture::whenModal<CTransponderAddDlg>([&satellite](CTransponderAddDlg* dialog) {
-        satellite = AppFixture::fieldText(dialog, 1057);
-        AppFixture::typeInto(dialog, 1030, QStringLiteral("11034"));
-        AppFixture::typeInto(dialog, 1031, QStringLiteral("27500"));
-        AppFixture::pickEntry(dialog, 1032, 1);
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        satellite = AppFixture::fieldText(dialog, DialogIds::Transponder::kSatelliteName);
+        AppFixture::typeInto(dialog, DialogIds::Transponder::kFrequency, QStringLiteral("11034"));
+        AppFixture::typeInto(dialog, DialogIds::Transponder::kSymbolRate, QStringLiteral("27500"));
+        AppFixture::pickEntry(dialog, DialogIds::Transponder::kPolarization, 1);
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(view.Button(1074));
     QCOMPARE(satellite, QStringLiteral("Hotbird 13E"));
@@ -279,9 +280,9 @@ void SatelliteCommandsTest::editsATransponder()
     AppFixture::click(view.SatelliteList(), 1);
 
     AppFixture::whenModal<CTransponderEditDlg>([](CTransponderEditDlg* dialog) {
-        QCOMPARE(AppFixture::fieldText(dialog, 1030), QStringLiteral("12000"));
-        AppFixture::typeInto(dialog, 1031, QStringLiteral("30000"));
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        QCOMPARE(AppFixture::fieldText(dialog, DialogIds::Transponder::kFrequency), QStringLiteral("12000"));
+        AppFixture::typeInto(dialog, DialogIds::Transponder::kSymbolRate, QStringLiteral("30000"));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::doubleClick(view.TransponderList(), 2);
     QCoreApplication::processEvents();
@@ -344,11 +345,11 @@ void SatelliteCommandsTest::groupChangesRefillTheChannelLists()
 
     // A click on row 2 of the TV list puts channel 2 into group "News".
     AppFixture::whenModal<CFavoriteGroupDlg>([](CFavoriteGroupDlg* dialog) {
-        auto* list = FindByTemplateId<QAbstractItemView>(dialog, 1089);
+        auto* list = FindByTemplateId<QAbstractItemView>(dialog, DialogIds::FavoriteGroupEdit::kTvList);
         QVERIFY(list);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(2, 1)).center());
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(view.Button(1079));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 2).at(4), QStringLiteral("News"));
@@ -361,7 +362,7 @@ void SatelliteCommandsTest::groupChangesRefillTheChannelLists()
     // so the form recounts and marks it unsaved all the same.
     app.save();
     AppFixture::whenModal<CFavoriteGroupDlg>([&app](CFavoriteGroupDlg* dialog) {
-        auto* list = FindByTemplateId<QAbstractItemView>(dialog, 1089);
+        auto* list = FindByTemplateId<QAbstractItemView>(dialog, DialogIds::FavoriteGroupEdit::kTvList);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(1, 1)).center());
         app.prompts().Answer(IUserPrompts::Answer::No);
@@ -379,8 +380,8 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
     AppFixture::whenModal<CSystemInfoDlg>([](CSystemInfoDlg* dialog) {
-        AppFixture::pickEntry(dialog, 1061, 4);
-        AppFixture::clickButton(AppFixture::FindButton(dialog, 1016));
+        AppFixture::pickEntry(dialog, DialogIds::SystemInformation::kLanguage, 4);
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
     AppFixture::clickButton(app.view().Button(1080));
     SystemInfo info;
@@ -390,8 +391,9 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
 
     // OK without a change leaves the image saved.
     app.save();
-    AppFixture::whenModal<CSystemInfoDlg>(
-        [](CSystemInfoDlg* dialog) { AppFixture::clickButton(AppFixture::FindButton(dialog, 1016)); });
+    AppFixture::whenModal<CSystemInfoDlg>([](CSystemInfoDlg* dialog) {
+        AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
+    });
     app.frame().m_pSystemInfoAction->trigger();
     QVERIFY(app.doc().Saved());
 }

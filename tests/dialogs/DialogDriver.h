@@ -39,12 +39,12 @@ inline void Click(const QWidget* dialog, int id)
 
 inline void Ok(const QWidget* dialog)
 {
-    Click(dialog, 1016);
+    Click(dialog, DialogIds::kOk);
 }
 
 inline void Cancel(const QWidget* dialog)
 {
-    Click(dialog, 1017);
+    Click(dialog, DialogIds::kCancel);
 }
 
 // Clicks into the field, selects everything and types over it.
@@ -107,6 +107,22 @@ inline bool Open(QDialog& dialog)
 inline bool IsOpen(const QDialog& dialog)
 {
     return dialog.isVisible();
+}
+
+// The template ids of the controls the Tab key visits, from the one with the
+// focus round to it.
+inline QList<int> TabOrder(const QWidget* dialog)
+{
+    QList<int> ids;
+    const QWidget* first = dialog->focusWidget();
+    for (const QWidget* at = first; at && ids.size() < 50;) {
+        ids.append(at->property(kTemplateIdProperty).toInt());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == first)
+            break;
+    }
+    return ids;
 }
 
 // Runs `step` on the modal dialog that the next nested exec() opens.

@@ -11,17 +11,7 @@ using namespace Drive;
 
 namespace {
 
-enum Id {
-    kName = 1020,
-    kVideo = 1021,
-    kAudioPid = 1022,
-    kPcr = 1023,
-    kLock = 1024,
-    kSkip = 1025,
-    kAudio = 1026,
-    kBouquet = 1059,
-    kScramble = 1027,
-};
+using namespace DialogIds::Channel;
 
 constexpr int kViaccess = 34;
 
@@ -209,6 +199,8 @@ void ChannelDialogs::addRadioTakesNoVideoPid()
     BouquetEntry bouquet{};
     CChannelAddDlg dialog(record, bouquet, kRadio, 5);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kName, kAudioPid, kPcr, kLock, kSkip, kAudio, kBouquet, kScramble,
+                                            DialogIds::kOk, DialogIds::kCancel}));
     Retype(&dialog, kName, QStringLiteral("Bayern 3"));
     Retype(&dialog, kAudioPid, QStringLiteral("65535"));
     Retype(&dialog, kPcr, QStringLiteral("1"));

@@ -19,16 +19,8 @@ using namespace Drive;
 
 namespace {
 
-enum Id {
-    kGroups = 1000,
-    kAdd = 1001,
-    kEditGroup = 1002,
-    kDelete = 1003,
-    kTabs = 1091,
-    kTvList = 1089,
-    kRadioList = 1090,
-    kGroupName = 1020,
-};
+using namespace DialogIds::FavoriteGroupEdit;
+constexpr int kGroupName = DialogIds::Group::kName;
 
 const char* const kNoGroup = "No group exist, or No group has been selected";
 const char* const kDropChanges = "The edited data has not been saved.  Do you want to execute the window ?";
@@ -495,6 +487,7 @@ void FavoriteGroupDialogs::groupAddProposesASlotNameAndRefusesAnEmptyOne()
     FavoriteGroupRecord record{};
     CGroupAddDlg dialog(record, 0);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kGroupName, DialogIds::kOk, DialogIds::kCancel}));
     QCOMPARE(Edit(&dialog, kGroupName)->text(), QStringLiteral("Group_0"));
     QCOMPARE(TypingLimit(Edit(&dialog, kGroupName)), 7);
     Retype(&dialog, kGroupName, QString());

@@ -11,7 +11,8 @@ using namespace Drive;
 
 namespace {
 
-enum Id { kName = 1040, kLnb = 1039, kPower = 1038, kVoltage = 1037, kTone = 1036, kDiseqc = 1035 };
+using namespace DialogIds;
+using namespace DialogIds::Satellite;
 
 const QStringList kLnbEntries{
     "5150", "9750", "10600", "10750", "11300", "11475", "Standard Universal", "9750/10700", "9750/10750"};
@@ -234,19 +235,20 @@ void SatelliteDialogs::buttonsAreNotDefaultAndKeysDoNotCloseTheDialog()
     SatelliteRecord record{};
     CSatelliteAddDlg dialog(record, 0);
     QVERIFY(Open(dialog));
-    for (int id : {1016, 1017}) {
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kName, kLnb, kPower, kVoltage, kTone, kDiseqc, kOk, kCancel}));
+    for (int id : {kOk, kCancel}) {
         auto* button = qobject_cast<QPushButton*>(Button(&dialog, id));
         QVERIFY(button);
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
     }
-    QCOMPARE(Button(&dialog, 1016)->text(), QStringLiteral("OK"));
-    QCOMPARE(Button(&dialog, 1017)->text(), QStringLiteral("Cancel"));
+    QCOMPARE(Button(&dialog, kOk)->text(), QStringLiteral("OK"));
+    QCOMPARE(Button(&dialog, kCancel)->text(), QStringLiteral("Cancel"));
     QTest::keyClick(Edit(&dialog, kName), Qt::Key_Return);
     QTest::keyClick(Edit(&dialog, kName), Qt::Key_Enter);
     QTest::keyClick(Edit(&dialog, kName), Qt::Key_Escape);
-    Button(&dialog, 1016)->setFocus();
-    QTest::keyClick(Button(&dialog, 1016), Qt::Key_Return);
+    Button(&dialog, kOk)->setFocus();
+    QTest::keyClick(Button(&dialog, kOk), Qt::Key_Return);
     QTest::keyClick(List(&dialog, kLnb), Qt::Key_Escape);
     QVERIFY(IsOpen(dialog));
     QVERIFY(SameBytes(record, SatelliteRecord{}));

@@ -10,7 +10,9 @@ using namespace Drive;
 
 namespace {
 
-enum Id { kLanguage = 1061, kDisplayColor = 1062, kTextColor = 1063, kCom1 = 1013, kCom2 = 1015 };
+using namespace DialogIds;
+using namespace DialogIds::SystemInformation;
+using namespace DialogIds::Connect;
 
 const char* const kLoseChanges = "This will lost change data. Do you confirm ?";
 
@@ -45,6 +47,7 @@ void SystemAndConnectDialogs::systemInfoSelectsTheStoredBytes()
     CSystemInfoDlg dialog(info);
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("System Information Edit"));
+    QCOMPARE(TabOrder(&dialog), (QList<int>{kLanguage, kDisplayColor, kTextColor, kOk, kCancel}));
     QCOMPARE(ListEntries(&dialog, kLanguage),
              (QStringList{"English", "Arabic", "Turkish", "Germany", "French", "Italian", "Romanian",
                           "Albanian", "Russian", "Bulgarian", "Serbian", "Persian", "Swedish"}));
@@ -134,7 +137,7 @@ void SystemAndConnectDialogs::systemInfoSwallowsEnterAndEscape()
     SystemInfo info = StoredInfo();
     CSystemInfoDlg dialog(info);
     QVERIFY(Open(dialog));
-    for (int id : {1016, 1017})
+    for (int id : {kOk, kCancel})
         QVERIFY(!qobject_cast<QPushButton*>(Button(&dialog, id))->autoDefault());
     QTest::keyClick(List(&dialog, kLanguage), Qt::Key_Escape);
     QTest::keyClick(List(&dialog, kLanguage), Qt::Key_Return);
@@ -196,7 +199,7 @@ void SystemAndConnectDialogs::connectEnterPressesTheFocusedButton()
     int port = 0;
     CConnectDlg dialog(port);
     QVERIFY(Open(dialog));
-    QVERIFY(Button(&dialog, 1016)->hasFocus());
+    QVERIFY(Button(&dialog, kOk)->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(IsOpen(dialog));
     Click(&dialog, kCom1);
@@ -222,8 +225,8 @@ void SystemAndConnectDialogs::connectEnterPressesTheFocusedButton()
     CConnectDlg second(port);
     QVERIFY(Open(second));
     Click(&second, kCom2);
-    Button(&second, 1017)->setFocus();
-    QTest::keyClick(Button(&second, 1017), Qt::Key_Enter);
+    Button(&second, kCancel)->setFocus();
+    QTest::keyClick(Button(&second, kCancel), Qt::Key_Enter);
     QCOMPARE(second.result(), int(QDialog::Rejected));
     QCOMPARE(port, 0);
 }

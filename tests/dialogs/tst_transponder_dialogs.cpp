@@ -9,7 +9,7 @@ using namespace Drive;
 
 namespace {
 
-enum Id { kSatelliteName = 1057, kFrequency = 1030, kSymbolRate = 1031, kPolarization = 1032 };
+using namespace DialogIds::Transponder;
 
 TransponderRecord NewRecord()
 {
@@ -197,6 +197,8 @@ void TransponderDialogs::keysDoNotCloseAndCancelWritesNothing()
     const TransponderRecord before = record;
     CTransponderEditDlg dialog(record);
     QVERIFY(Open(dialog));
+    QCOMPARE(TabOrder(&dialog),
+             (QList<int>{kFrequency, kSymbolRate, kPolarization, DialogIds::kOk, DialogIds::kCancel}));
     Retype(&dialog, kFrequency, QStringLiteral("12000"));
     QTest::keyClick(Edit(&dialog, kFrequency), Qt::Key_Return);
     QTest::keyClick(Edit(&dialog, kFrequency), Qt::Key_Escape);
