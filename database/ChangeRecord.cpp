@@ -39,7 +39,10 @@ CChangeRecord CChangeRecord::Between(std::span<const std::uint8_t> before, const
             if (std::memcmp(region.data() + at, before.data() + base + at, n) == 0)
                 continue;
             const auto offset = std::uint32_t(base + at);
-            if (!record.m_spans.empty() &&
+            // A span never crosses into the next region, even where the two
+            // lie side by side in the offsets: Exchange writes each span into
+            // one region's buffer.
+            if (at != 0 && !record.m_spans.empty() &&
                 record.m_spans.back().offset + record.m_spans.back().length == offset)
                 record.m_spans.back().length += std::uint32_t(n);
             else

@@ -117,6 +117,29 @@ TEST(EditHistory, UndoingEveryStepGivesBackTheOriginalBytesAndRedoingTheFinalOne
     }
 }
 
+TEST(EditHistory, AStepThatChangesBothSidesOfARegionBoundaryComesBackExactly)
+{
+    CChannelDatabase db;
+    std::mt19937 rng(11);
+    FillRandomDatabase(db, rng, {3, 10, 20, 5});
+    const std::vector<std::uint8_t> original = Bytes(db);
+    CEditHistory history;
+    history.Begin(db);
+    // The last byte of each region and the first of the next: their blocks
+    // are neighbours in the record's offsets.
+    const auto regions = db.EditableRegions();
+    for (std::size_t k = 0; k + 1 < regions.size(); ++k) {
+        regions[k].back() ^= 0x5A;
+        regions[k + 1].front() ^= 0xA5;
+    }
+    const std::vector<std::uint8_t> final = Bytes(db);
+    ASSERT_TRUE(history.Commit(db, "edges", std::any()));
+    history.Undo(db, std::any());
+    EXPECT_TRUE(Bytes(db) == original);
+    history.Redo(db, std::any());
+    EXPECT_TRUE(Bytes(db) == final);
+}
+
 TEST(EditHistory, TheCleanStateFollowsSaveUndoRedoAndTheDepth)
 {
     CChannelDatabase db;
