@@ -6,7 +6,8 @@
 #include "UserPrompts.h"
 #include "ui_CChannelEditDlg.h"
 
-CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent)
+CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, ChannelKind kind,
+                                 QWidget* parent)
     : CEditDialog(parent), m_ui(std::make_unique<Ui::CChannelEditDlg>()), m_record(record),
       m_bouquet(bouquet), m_nKind(kind)
 {
