@@ -29,7 +29,7 @@ enum class ListChange {
 Q_DECLARE_FLAGS(ListChanges, ListChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ListChanges)
 
-inline ListChange ChannelListChange(int kind)
+inline ListChange ChannelListChange(ChannelKind kind)
 {
     return kind == kRadio ? ListChange::RadioChannels : ListChange::TvChannels;
 }

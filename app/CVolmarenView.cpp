@@ -35,8 +35,8 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
     m_ui->formLayout->setStretch(1, 1);
     m_pSatelliteModel = new TextListModel(this);
     m_pTransponderModel = new TextListModel(this);
-    m_pChannelModels[kTv] = new ChannelListModel(Database(), kTv, this);
-    m_pChannelModels[kRadio] = new ChannelListModel(Database(), kRadio, this);
+    m_pChannelModels[KindIndex(kTv)] = new ChannelListModel(Database(), kTv, this);
+    m_pChannelModels[KindIndex(kRadio)] = new ChannelListModel(Database(), kRadio, this);
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QListView* list : {SatelliteList(), TransponderList()}) {
@@ -56,7 +56,7 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
         WatchInput(list);
     connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnSearchChanged);
     m_ui->searchEdit->installEventFilter(this);
-    for (int kind : {kTv, kRadio})
+    for (ChannelKind kind : kChannelKinds)
         connect(ChannelListView(kind), &CChannelListView::RowsDropped, this,
                 [this, kind](const QList<int>& rows, int before) {
                     Q_EMIT ChannelRowsDropped(kind, rows, before);
@@ -103,7 +103,7 @@ QListView* CVolmarenView::TransponderList() const
     return m_ui->transponderList;
 }
 
-QTreeView* CVolmarenView::ChannelList(int kind) const
+QTreeView* CVolmarenView::ChannelList(ChannelKind kind) const
 {
     return kind == kRadio ? m_ui->radioList : m_ui->tvList;
 }
@@ -128,10 +128,10 @@ CGradientProgressCtrl* CVolmarenView::Progress() const
     return m_ui->progress;
 }
 
-void CVolmarenView::SetUpChannelList(int kind)
+void CVolmarenView::SetUpChannelList(ChannelKind kind)
 {
     QTreeView* list = ChannelList(kind);
-    list->setModel(m_pChannelModels[kind]);
+    list->setModel(m_pChannelModels[KindIndex(kind)]);
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
@@ -186,7 +186,7 @@ void CVolmarenView::SetUpOnce()
 
     Progress()->ApplyFormConfiguration();
 
-    m_state.m_nTab = 0;
+    m_state.m_nTab = kTv;
 
     Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
@@ -243,9 +243,9 @@ void CVolmarenView::FillTransponderList()
     m_pTransponderModel->SetRows(TransponderRows());
 }
 
-void CVolmarenView::FillChannelList(int kind)
+void CVolmarenView::FillChannelList(ChannelKind kind)
 {
-    m_pChannelModels[kind]->Fill();
+    m_pChannelModels[KindIndex(kind)]->Fill();
     ShowSearchCount();
 }
 
@@ -256,9 +256,9 @@ void CVolmarenView::ClearList(QAbstractItemView* list)
     else if (list == TransponderList())
         m_pTransponderModel->Clear();
     else if (list == ChannelList(kTv))
-        m_pChannelModels[kTv]->Clear();
+        m_pChannelModels[KindIndex(kTv)]->Clear();
     else if (list == ChannelList(kRadio))
-        m_pChannelModels[kRadio]->Clear();
+        m_pChannelModels[KindIndex(kRadio)]->Clear();
 }
 
 void CVolmarenView::RefreshAllLists()
@@ -312,7 +312,7 @@ void CVolmarenView::OnDocumentChanged(ListChanges lists, const std::any* context
         ShowTranspondersForState();
         FillTransponderList();
     }
-    for (int kind : {kTv, kRadio}) {
+    for (ChannelKind kind : kChannelKinds) {
         if (lists & (kind == kTv ? ListChange::TvChannels : ListChange::RadioChannels)) {
             ShowChannelsForFilter(kind);
             FillChannelList(kind);
@@ -337,9 +337,9 @@ void CVolmarenView::RestoreContext(const ListContext& context)
     CutList cut = std::move(m_state.m_cut);
     m_state = context.state;
     m_state.m_cut = std::move(cut);
-    if (Tabs()->currentIndex() != m_state.m_nTab) {
+    if (Tabs()->currentIndex() != int(m_state.m_nTab)) {
         const QSignalBlocker quiet(Tabs());
-        Tabs()->setCurrentIndex(m_state.m_nTab);
+        Tabs()->setCurrentIndex(int(m_state.m_nTab));
     }
     ChannelList(kTv)->setVisible(m_state.m_nTab == kTv);
     ChannelList(kRadio)->setVisible(m_state.m_nTab == kRadio);
@@ -371,7 +371,7 @@ void CVolmarenView::ShowTranspondersForState()
         Database().ShowAllTransponders();
 }
 
-void CVolmarenView::ShowChannelsForFilter(int kind)
+void CVolmarenView::ShowChannelsForFilter(ChannelKind kind)
 {
     CChannelDatabase& db = Database();
     if (m_state.m_nFilter == 1)
@@ -387,15 +387,15 @@ void CVolmarenView::ShowChannelsForFilter(int kind)
 
 // --- Find -----------------------------------------------------------------------
 
-void CVolmarenView::ApplySearch(int kind)
+void CVolmarenView::ApplySearch(ChannelKind kind)
 {
     CChannelDatabase& db = Database();
     const std::vector<int> shown = db.GetChannelViewSlots(kind);
-    m_nNarrowedCount[std::size_t(kind)] = int(shown.size());
+    m_nNarrowedCount[KindIndex(kind)] = int(shown.size());
     if (m_state.m_search.empty())
         return;
     std::vector<int> found;
-    for (int row : ChannelSearch(m_state.m_search).MatchingRows(db, shown, ChannelKind(kind)))
+    for (int row : ChannelSearch(m_state.m_search).MatchingRows(db, shown, kind))
         found.push_back(shown[std::size_t(row)]);
     db.ShowChannelSlots(found, kind);
 }
@@ -403,7 +403,7 @@ void CVolmarenView::ApplySearch(int kind)
 void CVolmarenView::OnSearchChanged(const QString& text)
 {
     m_state.m_search = text.toLatin1().toStdString();
-    for (int kind : {kTv, kRadio}) {
+    for (ChannelKind kind : kChannelKinds) {
         // The views are narrowed again from what the clicks chose.
         ShowChannelsForFilter(kind);
         FillChannelList(kind);
@@ -414,11 +414,11 @@ void CVolmarenView::OnSearchChanged(const QString& text)
 
 void CVolmarenView::ShowSearchCount()
 {
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     const int shown = Database().GetChannelViewLength(kind);
     m_ui->searchCount->setText(m_state.m_search.empty()
                                    ? QString()
-                                   : tr("%1 of %2").arg(shown).arg(m_nNarrowedCount[std::size_t(kind)]));
+                                   : tr("%1 of %2").arg(shown).arg(m_nNarrowedCount[KindIndex(kind)]));
 }
 
 void CVolmarenView::FocusSearch()
@@ -427,7 +427,7 @@ void CVolmarenView::FocusSearch()
     m_ui->searchEdit->selectAll();
 }
 
-int CVolmarenView::SlotOfRow(int row, int kind) const
+int CVolmarenView::SlotOfRow(int row, ChannelKind kind) const
 {
     return Database().GetChannelViewEntry(row, kind);
 }
@@ -580,20 +580,20 @@ void CVolmarenView::OnTransponderClick()
     FillChannelList(kRadio);
 }
 
-void CVolmarenView::OnChannelClick(int kind)
+void CVolmarenView::OnChannelClick(ChannelKind kind)
 {
-    m_state.m_nChRow[std::size_t(kind)] = HitTestAtCursor(ChannelList(kind));
+    m_state.m_nChRow[KindIndex(kind)] = HitTestAtCursor(ChannelList(kind));
     m_state.m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
 }
 
 void CVolmarenView::OnTabSwitch()
 {
-    if (m_state.m_nTab == 1) {
-        m_state.m_nTab = 0;
+    if (m_state.m_nTab == kRadio) {
+        m_state.m_nTab = kTv;
         m_ui->tvList->show();
         m_ui->radioList->hide();
     } else {
-        m_state.m_nTab = 1;
+        m_state.m_nTab = kRadio;
         m_ui->tvList->hide();
         m_ui->radioList->show();
     }

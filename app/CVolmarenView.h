@@ -61,7 +61,7 @@ public:
     void RefreshAllLists();
     void FillSatelliteList();
     void FillTransponderList();
-    void FillChannelList(int kind);
+    void FillChannelList(ChannelKind kind);
     // Empties one list without touching the database's views.
     void ClearList(QAbstractItemView* list);
     // The row under the position of the last mouse click in `list`, or -1.
@@ -70,7 +70,7 @@ public:
 
     QListView* SatelliteList() const;
     QListView* TransponderList() const;
-    QTreeView* ChannelList(int kind) const;
+    QTreeView* ChannelList(ChannelKind kind) const;
     QTreeView* ChannelListInFront() const { return ChannelList(m_state.m_nTab); }
     QTabBar* Tabs() const;
     // A push button of the form by its template id.
@@ -93,7 +93,7 @@ public:
     // The editing keys of the Edit menu, for the list that has the focus.
     void OnEditKey();
     void OnDeleteKey();
-    CChannelListView* ChannelListView(int kind) const;
+    CChannelListView* ChannelListView(ChannelKind kind) const;
 
     // The narrowing clicks, also run by the lists' right-click menus.
     void OnSatelliteClick();
@@ -101,9 +101,9 @@ public:
 
     // Views for the current filter: all channels, one satellite's, or one
     // transponder's.
-    void ShowChannelsForFilter(int kind);
+    void ShowChannelsForFilter(ChannelKind kind);
     // The table slot of row `row` of the channel list of `kind`.
-    int SlotOfRow(int row, int kind) const;
+    int SlotOfRow(int row, ChannelKind kind) const;
 
     // --- Transfers -----------------------------------------------------------
     void EnableTransferControls(bool enable);
@@ -138,10 +138,10 @@ Q_SIGNALS:
     void SatelliteRightClicked();
     void TransponderDoubleClicked();
     void TransponderRightClicked();
-    void ChannelDoubleClicked(int kind);
-    void ChannelRightClicked(int kind);
+    void ChannelDoubleClicked(ChannelKind kind);
+    void ChannelRightClicked(ChannelKind kind);
     // Rows of a channel list were dragged before row `before`.
-    void ChannelRowsDropped(int kind, const QList<int>& rows, int before);
+    void ChannelRowsDropped(ChannelKind kind, const QList<int>& rows, int before);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,7 +171,7 @@ private:
     std::array<QAbstractItemView*, 4> Lists() const;
     // The ListSlot of a list, -1 for anything else.
     int SlotOf(const QObject* list) const;
-    void SetUpChannelList(int kind);
+    void SetUpChannelList(ChannelKind kind);
     void WatchInput(QAbstractItemView* list);
     bool OnMouse(int slot, QMouseEvent* mouse);
     bool OnListKey(int slot, QKeyEvent* key);
@@ -180,9 +180,9 @@ private:
     void RouteClick(int slot);
     void OnSearchChanged(const QString& text);
     // Narrows the view of `kind` further to what the Find field finds.
-    void ApplySearch(int kind);
+    void ApplySearch(ChannelKind kind);
     void ShowSearchCount();
-    void OnChannelClick(int kind);
+    void OnChannelClick(ChannelKind kind);
     void OnTabSwitch();
     void OnTimer();
     void OnComCloseUp();
@@ -200,7 +200,7 @@ private:
     Ui::CVolmarenView* m_ui;
     TextListModel* m_pSatelliteModel;
     TextListModel* m_pTransponderModel;
-    ChannelListModel* m_pChannelModels[2];
+    std::array<ChannelListModel*, 2> m_pChannelModels{};
     CChannelCommands* m_pChannelCommands;
     // Where the last left or right click in each list happened.
     std::array<QPoint, 4> m_lastClick{};

@@ -55,13 +55,13 @@ bool CChannelCommands::HasCutList() const
     return !m_state.m_cut.Empty();
 }
 
-void CChannelCommands::OnMenu(int kind)
+void CChannelCommands::OnMenu(ChannelKind kind)
 {
     m_state.m_nTab = kind;
     if (Document().NoData())
         return;
     QTreeView* list = m_view.ChannelList(kind);
-    m_state.m_nChRow[std::size_t(kind)] = m_view.HitTestAtCursor(list);
+    m_state.m_nChRow[KindIndex(kind)] = m_view.HitTestAtCursor(list);
     m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
     const QStringList items{kind == kTv ? tr("Add TV-Channel") : tr("Add Radio-Channel"),
                             kind == kTv ? tr("Delete TV-Channel") : tr("Delete Radio-Channel"),
@@ -87,7 +87,7 @@ void CChannelCommands::OnAdd()
     if (Document().NoData())
         return;
     const CChannelDatabase& db = m_view.Database();
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     // After transponders were deleted the filter still names one transponder
     // row, which may no longer be the one clicked; a channel is added only to
     // a transponder chosen since.
@@ -125,13 +125,13 @@ void CChannelCommands::OnEditButton()
     OnEdit(m_state.m_nTab);
 }
 
-void CChannelCommands::OnEdit(int kind)
+void CChannelCommands::OnEdit(ChannelKind kind)
 {
     if (Document().NoData())
         return;
     m_state.m_nTab = kind;
     QTreeView* list = m_view.ChannelList(kind);
-    const int row = m_state.m_nChRow[std::size_t(kind)];
+    const int row = m_state.m_nChRow[KindIndex(kind)];
     const bool isRow = row >= 0 && row < list->model()->rowCount();
     if (row == -1 && CVolmarenView::SelectedRowCount(list) > 0) {
         // Rows selected without a click in this list name no channel yet.
@@ -178,7 +178,7 @@ void CChannelCommands::OnDelete()
     }
     if (!Prompts::Confirm(&m_view, tr("Do you want to delete channel(s)?")))
         return;
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     std::vector<int> slots;
     for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1))
         slots.push_back(m_view.SlotOfRow(row, kind));
@@ -208,7 +208,7 @@ std::vector<int> CChannelCommands::RowsToMove()
 
 void CChannelCommands::Move(std::vector<int>& rows, int by)
 {
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     const int n = int(rows.size());
     const int length = m_view.Database().GetChannelViewLength(kind);
     const bool moved = Document().Apply(
@@ -263,7 +263,7 @@ void CChannelCommands::OnCut()
     QTreeView* list = ListInFront();
     if (CVolmarenView::SelectedRowCount(list) == 0)
         return;
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     cut.filter = m_state.m_nFilter;
     cut.tab = kind;
     cut.satRow = m_state.m_nSatRow;
@@ -309,16 +309,16 @@ void CChannelCommands::OnPaste()
         m_state.m_nSatRow != cut.satRow || m_state.m_nTpRow != cut.tpRow || m_state.m_search != cut.search ||
         !CutListIsCurrent())
         return;
-    const int kind = m_state.m_nTab;
-    const int row = m_state.m_nChRow[std::size_t(kind)];
+    const ChannelKind kind = m_state.m_nTab;
+    const int row = m_state.m_nChRow[KindIndex(kind)];
     const std::vector<int> slots = cut.slots;
     MoveBlock(tr("Paste Channels"), slots, row == -1 ? -1 : m_view.SlotOfRow(row, kind), true);
     m_state.m_cut.Clear();
-    m_state.m_nChRow[std::size_t(kind)] = -1;
+    m_state.m_nChRow[KindIndex(kind)] = -1;
     m_state.m_nChFirstSel = 0;
 }
 
-void CChannelCommands::OnDrop(int kind, const QList<int>& rows, int before)
+void CChannelCommands::OnDrop(ChannelKind kind, const QList<int>& rows, int before)
 {
     if (Document().NoData() || rows.isEmpty() || kind != m_state.m_nTab)
         return;
@@ -333,7 +333,7 @@ void CChannelCommands::OnDrop(int kind, const QList<int>& rows, int before)
 void CChannelCommands::MoveBlock(const QString& label, const std::vector<int>& slots, int position,
                                  bool toTop)
 {
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     const CChannelDatabase& db = m_view.Database();
     // The block lands where the position was, less the moved slots above it.
     const int count = db.GetChannelCount(kind);
@@ -369,7 +369,7 @@ void CChannelCommands::OnSort()
 {
     if (Document().NoData())
         return;
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     const std::vector<int> shown = m_view.Database().GetChannelViewSlots(kind);
     if (shown.size() < 2)
         return;
@@ -377,7 +377,7 @@ void CChannelCommands::OnSort()
     if (dialog.exec() != QDialog::Accepted)
         return;
     Document().Apply(tr("Sort Channels"), ChannelListChange(kind), [&](CChannelDatabase& db) {
-        db.SortChannels(shown, dialog.Key(), dialog.Descending(), ChannelKind(kind));
+        db.SortChannels(shown, dialog.Key(), dialog.Descending(), kind);
     });
     m_state.m_nChFirstSel = 0;
 }
@@ -386,7 +386,7 @@ void CChannelCommands::OnEditSelected()
 {
     if (Document().NoData())
         return;
-    const int kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.m_nTab;
     QTreeView* list = ListInFront();
     const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(list, 0);
     if (rows.empty()) {
@@ -401,7 +401,7 @@ void CChannelCommands::OnEditSelected()
         return;
     const ChannelFlagChanges changes = dialog.Changes();
     Document().Apply(tr("Edit Channels"), ChannelListChange(kind),
-                     [&](CChannelDatabase& db) { db.SetChannelFlags(slots, changes, ChannelKind(kind)); });
+                     [&](CChannelDatabase& db) { db.SetChannelFlags(slots, changes, kind); });
     for (int row : rows)
         CVolmarenView::SelectRow(list, row);
 }

@@ -2,6 +2,8 @@
 // down, and cut and paste of a block, in the channel list in front.
 #pragma once
 
+#include "ImageFormat.h"
+
 #include <QList>
 #include <QObject>
 
@@ -17,10 +19,10 @@ class CChannelCommands : public QObject {
 public:
     explicit CChannelCommands(CVolmarenView& view);
 
-    void OnMenu(int kind);
+    void OnMenu(ChannelKind kind);
     void OnAdd();
     void OnEditButton();
-    void OnEdit(int kind);
+    void OnEdit(ChannelKind kind);
     void OnDeleteButton();
     void OnDelete();
     void OnMoveUp();
@@ -29,7 +31,7 @@ public:
     void OnPaste();
     // Rows of a channel list dragged before row `before`: one move, the same
     // as Cut and Paste to that place.
-    void OnDrop(int kind, const QList<int>& rows, int before);
+    void OnDrop(ChannelKind kind, const QList<int>& rows, int before);
     // Sort Channels...: the channels the list in front shows.
     void OnSort();
     // Edit Selected Channels...: Lock, Skip, Audio and groups of every

@@ -13,7 +13,7 @@ Qt::Alignment AlignmentOf(Cells::Align align)
 
 }  // namespace
 
-ChannelListModel::ChannelListModel(const CChannelDatabase& db, int kind, QObject* parent)
+ChannelListModel::ChannelListModel(const CChannelDatabase& db, ChannelKind kind, QObject* parent)
     : QAbstractTableModel(parent), m_db(db), m_kind(kind)
 {
 }

@@ -3,6 +3,8 @@
 // are made when a row is drawn, so filling thousands of rows costs nothing.
 #pragma once
 
+#include "ImageFormat.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ class CChannelDatabase;
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ChannelListModel(const CChannelDatabase& db, int kind, QObject* parent = nullptr);
+    ChannelListModel(const CChannelDatabase& db, ChannelKind kind, QObject* parent = nullptr);
 
     // Takes the view's current length; the rows show the view's entries.
     void Fill();
@@ -27,7 +29,7 @@ public:
 
 private:
     const CChannelDatabase& m_db;
-    const int m_kind;
+    const ChannelKind m_kind;
     int m_rows = 0;
     // The row whose texts were made last: a row is drawn cell by cell.
     mutable int m_cachedRow = -1;

@@ -17,7 +17,7 @@ struct CutList {
     std::vector<ChannelRecord> records;
     std::vector<BouquetEntry> bouquets;
     int filter = 0;
-    int tab = 0;
+    ChannelKind tab = kTv;
     int satRow = 0;
     int tpRow = 0;
     std::string search;
@@ -39,8 +39,8 @@ public:
     // Per channel kind: the row of that list at its last click, so a command
     // never takes a row clicked in the other tab's list.
     std::array<int, 2> m_nChRow{-1, -1};
-    // Channel kind in front: 0 TV, 1 radio.
-    int m_nTab = 0;
+    // Channel kind in front.
+    ChannelKind m_nTab = kTv;
     // 1 + the first selected row when it was last taken, 0 for none.
     int m_nSatFirstSel = 0;
     int m_nTpFirstSel = 0;

@@ -45,7 +45,7 @@ bool OpensMenu(const QKeyEvent* key)
 
 }  // namespace
 
-CChannelListView* CVolmarenView::ChannelListView(int kind) const
+CChannelListView* CVolmarenView::ChannelListView(ChannelKind kind) const
 {
     return kind == kRadio ? m_ui->radioList : m_ui->tvList;
 }
@@ -97,7 +97,7 @@ bool CVolmarenView::OnMouse(int slot, QMouseEvent* mouse)
     if (!(left || right))
         return false;
     // A release that ends a drag of rows is the drop, not a click.
-    if (slot >= kTvSlot && ChannelListView(slot - kTvSlot)->IsDragging())
+    if (slot >= kTvSlot && ChannelListView(ChannelKind(slot - kTvSlot))->IsDragging())
         return false;
 
     m_lastClick[std::size_t(slot)] = mouse->position().toPoint();

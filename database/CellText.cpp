@@ -22,7 +22,7 @@ const char* OnOff(bool on)
 
 }  // namespace
 
-const std::vector<Column>& ChannelColumns(int kind)
+const std::vector<Column>& ChannelColumns(ChannelKind kind)
 {
     static const std::vector<Column> tv{
         {"No", Align::Center, 30, Content::Data},       {"Name", Align::Left, 120, Content::Data},
@@ -94,7 +94,7 @@ std::string FavoriteText(const CChannelDatabase& db, std::uint8_t favoriteMask)
     return {};
 }
 
-std::string BouquetText(const CChannelDatabase& db, int slot, int kind)
+std::string BouquetText(const CChannelDatabase& db, int slot, ChannelKind kind)
 {
     // All 20 bytes may be text: an uploaded image keeps its bouquet table.
     if (slot < 0 || slot >= ChannelCapacity(kind))
@@ -105,7 +105,7 @@ std::string BouquetText(const CChannelDatabase& db, int slot, int kind)
     return FieldText(entry.text);
 }
 
-std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, int kind)
+std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, ChannelKind kind)
 {
     ChannelRecord channel;
     db.GetChannel(channel, slot, kind);

@@ -37,7 +37,7 @@ struct Column {
     Content content;
 };
 // Columns of a channel list; the radio list has no "V-PID" column.
-const std::vector<Column>& ChannelColumns(int kind);
+const std::vector<Column>& ChannelColumns(ChannelKind kind);
 
 std::string SatelliteText(const SatelliteRecord& satellite);
 // "%-5d %-5d (%c)": whole MHz, symbol rate, H or V.
@@ -47,9 +47,9 @@ std::string ScrambleText(const ChannelRecord& channel);
 std::string AudioText(const ChannelRecord& channel);
 // "NoGroup", or the lowest group's name, with "..." when there are more.
 std::string FavoriteText(const CChannelDatabase& db, std::uint8_t favoriteMask);
-std::string BouquetText(const CChannelDatabase& db, int slot, int kind);
+std::string BouquetText(const CChannelDatabase& db, int slot, ChannelKind kind);
 
 // Every cell of row `row` (slot `slot`) in column order.
-std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, int kind);
+std::vector<std::string> ChannelRow(const CChannelDatabase& db, int row, int slot, ChannelKind kind);
 
 }  // namespace Cells

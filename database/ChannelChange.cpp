@@ -7,7 +7,7 @@
 
 namespace ChannelRows {
 
-int Arrange(const CChannelDatabase& db, int kind, std::vector<Placed> placed, ChannelChange& change)
+int Arrange(const CChannelDatabase& db, ChannelKind kind, std::vector<Placed> placed, ChannelChange& change)
 {
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.position < b.position; });
@@ -17,8 +17,8 @@ int Arrange(const CChannelDatabase& db, int kind, std::vector<Placed> placed, Ch
         if (p.source >= 0)
             named[std::size_t(p.source)] = true;
     }
-    auto& channels = change.channels[std::size_t(kind)];
-    auto& bouquets = change.bouquets[std::size_t(kind)];
+    auto& channels = change.channels[KindIndex(kind)];
+    auto& bouquets = change.bouquets[KindIndex(kind)];
     channels.clear();
     bouquets.clear();
     int moved = 0;
@@ -41,9 +41,9 @@ int Arrange(const CChannelDatabase& db, int kind, std::vector<Placed> placed, Ch
 void NoteWhetherChanged(const CChannelDatabase& db, ChannelChange& change)
 {
     change.changed = !change.newGroups.empty();
-    for (int kind : {int(kTv), int(kRadio)}) {
-        const auto& channels = change.channels[std::size_t(kind)];
-        const auto& bouquets = change.bouquets[std::size_t(kind)];
+    for (ChannelKind kind : kChannelKinds) {
+        const auto& channels = change.channels[KindIndex(kind)];
+        const auto& bouquets = change.bouquets[KindIndex(kind)];
         if (int(channels.size()) != db.GetChannelCount(kind)) {
             change.changed = true;
             continue;
@@ -75,12 +75,12 @@ void ApplyChannelChange(CChannelDatabase& db, const ChannelChange& change)
 
     ChannelRecord empty;
     CChannelDatabase::MakeEmptyChannel(empty);
-    for (int kind : {int(kTv), int(kRadio)}) {
-        const auto& channels = change.channels[std::size_t(kind)];
+    for (ChannelKind kind : kChannelKinds) {
+        const auto& channels = change.channels[KindIndex(kind)];
         const int count = int(channels.size());
         for (int i = 0; i < count; ++i) {
             db.SetChannel(channels[std::size_t(i)], i, kind);
-            db.SetBouquetEntry(change.bouquets[std::size_t(kind)][std::size_t(i)], i, kind);
+            db.SetBouquetEntry(change.bouquets[KindIndex(kind)][std::size_t(i)], i, kind);
         }
         // Added channels are written over the end record; the slot after the
         // last one must end the table.

@@ -36,7 +36,7 @@ struct Placed {
 // Fills the change's table of `kind`: the placed channels by position, then
 // every channel no placed one came from, in its order. Returns how many
 // placed channels leave their slot.
-int Arrange(const CChannelDatabase& db, int kind, std::vector<Placed> placed, ChannelChange& change);
+int Arrange(const CChannelDatabase& db, ChannelKind kind, std::vector<Placed> placed, ChannelChange& change);
 
 // Sets `changed` by comparing the change with the image.
 void NoteWhetherChanged(const CChannelDatabase& db, ChannelChange& change);

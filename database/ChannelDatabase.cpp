@@ -58,7 +58,7 @@ CChannelDatabase::~CChannelDatabase() = default;
 
 // --- Buffers and conversions -----------------------------------------------
 
-const std::uint8_t* CChannelDatabase::GetChannelTable(int kind) const
+const std::uint8_t* CChannelDatabase::GetChannelTable(ChannelKind kind) const
 {
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
 }
@@ -84,7 +84,7 @@ CChannelDatabase::EditableRegions() const
     return view;
 }
 
-std::uint8_t* CChannelDatabase::ChannelTable(int kind)
+std::uint8_t* CChannelDatabase::ChannelTable(ChannelKind kind)
 {
     return kind == kRadio ? m_pRadioTable.get() : m_pTvTable.get();
 }
@@ -179,25 +179,25 @@ void CChannelDatabase::SetTransponder(const TransponderRecord& record, int index
     WriteSlot(m_pTransponderTable.get(), Image::kTransponderSlots, index, record);
 }
 
-void CChannelDatabase::GetChannel(ChannelRecord& record, int index, int kind) const
+void CChannelDatabase::GetChannel(ChannelRecord& record, int index, ChannelKind kind) const
 {
     if (!ReadSlot(GetChannelTable(kind), unsigned(ChannelCapacity(kind)), index, record))
         MakeEmptyChannel(record);
 }
 
-void CChannelDatabase::SetChannel(const ChannelRecord& record, int index, int kind)
+void CChannelDatabase::SetChannel(const ChannelRecord& record, int index, ChannelKind kind)
 {
     WriteSlot(ChannelTable(kind), unsigned(ChannelCapacity(kind)), index, record);
 }
 
-void CChannelDatabase::ClearChannel(int index, int kind)
+void CChannelDatabase::ClearChannel(int index, ChannelKind kind)
 {
     if (Slot(index) < unsigned(ChannelCapacity(kind)))
         std::memset(ChannelTable(kind) + std::size_t(Slot(index)) * sizeof(ChannelRecord), 0,
                     kChannelRecordProper);
 }
 
-const std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, int kind) const
+const std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, ChannelKind kind) const
 {
     if (Slot(index) >= unsigned(ChannelCapacity(kind)))
         return nullptr;
@@ -205,12 +205,12 @@ const std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, int kind) const
     return m_pBouquetTable.get() + part + std::size_t(Slot(index)) * Image::kBouquetEntrySize;
 }
 
-std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, int kind)
+std::uint8_t* CChannelDatabase::BouquetEntryAt(int index, ChannelKind kind)
 {
     return const_cast<std::uint8_t*>(std::as_const(*this).BouquetEntryAt(index, kind));
 }
 
-int CChannelDatabase::GetBouquet(char* text, int index, int kind) const
+int CChannelDatabase::GetBouquet(char* text, int index, ChannelKind kind) const
 {
     const std::uint8_t* entry = BouquetEntryAt(index, kind);
     std::size_t n = 0;
@@ -222,7 +222,7 @@ int CChannelDatabase::GetBouquet(char* text, int index, int kind) const
     return int(n) + 1;
 }
 
-void CChannelDatabase::SetBouquet(const char* text, int index, int kind)
+void CChannelDatabase::SetBouquet(const char* text, int index, ChannelKind kind)
 {
     std::uint8_t* entry = BouquetEntryAt(index, kind);
     if (!entry)
@@ -232,13 +232,13 @@ void CChannelDatabase::SetBouquet(const char* text, int index, int kind)
         entry[n] = std::uint8_t(text[n]);
 }
 
-void CChannelDatabase::MarkBouquetDeleted(int index, int kind)
+void CChannelDatabase::MarkBouquetDeleted(int index, ChannelKind kind)
 {
     if (std::uint8_t* entry = BouquetEntryAt(index, kind))
         std::memset(entry, Image::kBouquetDeleted, Image::kBouquetEntrySize);
 }
 
-void CChannelDatabase::GetBouquetEntry(BouquetEntry& entry, int index, int kind) const
+void CChannelDatabase::GetBouquetEntry(BouquetEntry& entry, int index, ChannelKind kind) const
 {
     if (const std::uint8_t* at = BouquetEntryAt(index, kind))
         std::memcpy(&entry, at, sizeof entry);
@@ -246,7 +246,7 @@ void CChannelDatabase::GetBouquetEntry(BouquetEntry& entry, int index, int kind)
         entry = BouquetEntry{};
 }
 
-void CChannelDatabase::SetBouquetEntry(const BouquetEntry& entry, int index, int kind)
+void CChannelDatabase::SetBouquetEntry(const BouquetEntry& entry, int index, ChannelKind kind)
 {
     if (std::uint8_t* at = BouquetEntryAt(index, kind))
         std::memcpy(at, &entry, sizeof entry);
@@ -315,7 +315,7 @@ int CChannelDatabase::GetTransponderCountOf(int sat) const
     return n;
 }
 
-int CChannelDatabase::GetChannelCount(int kind) const
+int CChannelDatabase::GetChannelCount(ChannelKind kind) const
 {
     const std::uint8_t* table = GetChannelTable(kind);
     const int capacity = ChannelCapacity(kind);
@@ -325,7 +325,7 @@ int CChannelDatabase::GetChannelCount(int kind) const
     return n;
 }
 
-int CChannelDatabase::GetGroupChannelCount(int group, int kind) const
+int CChannelDatabase::GetGroupChannelCount(int group, ChannelKind kind) const
 {
     if (group < 0 || group >= Image::kGroupCount)
         return 0;
@@ -350,7 +350,8 @@ int CChannelDatabase::SatelliteOfChannel(const ChannelRecord& channel, int trans
     return transponder.satelliteIndex < satelliteCount ? transponder.satelliteIndex : -1;
 }
 
-int CChannelDatabase::SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const
+int CChannelDatabase::SatelliteOfSlot(int slot, ChannelKind kind, int transponderCount,
+                                      int satelliteCount) const
 {
     const std::uint16_t tp = ReadU16(GetChannelTable(kind) + std::size_t(slot) * sizeof(ChannelRecord));
     if (tp >= transponderCount)
@@ -360,12 +361,12 @@ int CChannelDatabase::SatelliteOfSlot(int slot, int kind, int transponderCount, 
     return sat < satelliteCount ? sat : -1;
 }
 
-int CChannelDatabase::GetSatelliteChannelCount(int sat, int kind) const
+int CChannelDatabase::GetSatelliteChannelCount(int sat, ChannelKind kind) const
 {
     return ChannelsOnSatellite(sat, kind, GetTransponderCount(), GetSatelliteCount());
 }
 
-int CChannelDatabase::ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const
+int CChannelDatabase::ChannelsOnSatellite(int sat, ChannelKind kind, int transponders, int satellites) const
 {
     const int count = GetChannelCount(kind);
     int n = 0;
@@ -421,22 +422,22 @@ int CChannelDatabase::GetTransponderViewLength() const
     return int(end - m_transponderView.begin());
 }
 
-std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(int kind)
+std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(ChannelKind kind)
 {
     return kind == kRadio ? m_radioView : m_tvView;
 }
 
-const std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(int kind) const
+const std::array<int, Image::kMaxTvChannels + 1>& CChannelDatabase::ChannelView(ChannelKind kind) const
 {
     return kind == kRadio ? m_radioView : m_tvView;
 }
 
-void CChannelDatabase::ClearChannelView(int kind)
+void CChannelDatabase::ClearChannelView(ChannelKind kind)
 {
     ChannelView(kind).fill(-1);
 }
 
-int CChannelDatabase::ShowAllChannels(int kind)
+int CChannelDatabase::ShowAllChannels(ChannelKind kind)
 {
     ClearChannelView(kind);
     auto& view = ChannelView(kind);
@@ -446,7 +447,7 @@ int CChannelDatabase::ShowAllChannels(int kind)
     return count;
 }
 
-void CChannelDatabase::ShowChannelsOfTransponder(int tp, int kind)
+void CChannelDatabase::ShowChannelsOfTransponder(int tp, ChannelKind kind)
 {
     ClearChannelView(kind);
     // A transponder that does not exist owns no channel, whatever they hold.
@@ -462,7 +463,7 @@ void CChannelDatabase::ShowChannelsOfTransponder(int tp, int kind)
     }
 }
 
-void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
+void CChannelDatabase::ShowChannelsOfSatellite(int sat, ChannelKind kind)
 {
     ClearChannelView(kind);
     auto& view = ChannelView(kind);
@@ -477,7 +478,7 @@ void CChannelDatabase::ShowChannelsOfSatellite(int sat, int kind)
     }
 }
 
-void CChannelDatabase::ShowChannelSlots(std::span<const int> slots, int kind)
+void CChannelDatabase::ShowChannelSlots(std::span<const int> slots, ChannelKind kind)
 {
     ClearChannelView(kind);
     auto& view = ChannelView(kind);
@@ -489,20 +490,20 @@ void CChannelDatabase::ShowChannelSlots(std::span<const int> slots, int kind)
     }
 }
 
-int CChannelDatabase::GetChannelViewLength(int kind) const
+int CChannelDatabase::GetChannelViewLength(ChannelKind kind) const
 {
     const auto& view = ChannelView(kind);
     const auto end = std::find(view.begin(), view.end(), -1);
     return int(end - view.begin());
 }
 
-std::vector<int> CChannelDatabase::GetChannelViewSlots(int kind) const
+std::vector<int> CChannelDatabase::GetChannelViewSlots(ChannelKind kind) const
 {
     const auto& view = ChannelView(kind);
     return std::vector<int>(view.begin(), std::find(view.begin(), view.end(), -1));
 }
 
-int CChannelDatabase::GetChannelViewEntry(int row, int kind) const
+int CChannelDatabase::GetChannelViewEntry(int row, ChannelKind kind) const
 {
     if (row < 0 || row > ChannelCapacity(kind))
         return -1;

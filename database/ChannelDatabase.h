@@ -33,7 +33,7 @@ public:
     const std::uint8_t* GetSystemBlock() const { return m_pSystemBlock.get(); }
     const std::uint8_t* GetSatelliteTable() const { return m_pSatelliteTable.get(); }
     const std::uint8_t* GetTransponderTable() const { return m_pTransponderTable.get(); }
-    const std::uint8_t* GetChannelTable(int kind) const;
+    const std::uint8_t* GetChannelTable(ChannelKind kind) const;
     const std::uint8_t* GetBouquetTable() const { return m_pBouquetTable.get(); }
     // The bytes an edit can change, in a fixed order: satellites,
     // transponders, TV and radio channels, bouquets, the system block.
@@ -59,17 +59,17 @@ public:
     void ClearSatellite(int index);
     void GetTransponder(TransponderRecord& record, int index) const;
     void SetTransponder(const TransponderRecord& record, int index);
-    void GetChannel(ChannelRecord& record, int index, int kind) const;
-    void SetChannel(const ChannelRecord& record, int index, int kind);
-    void ClearChannel(int index, int kind);
+    void GetChannel(ChannelRecord& record, int index, ChannelKind kind) const;
+    void SetChannel(const ChannelRecord& record, int index, ChannelKind kind);
+    void ClearChannel(int index, ChannelKind kind);
     // Copies the entry's text (at most 19 characters, read only up to the
     // entry's end) and its NUL into text[20]; returns its length plus 1.
-    int GetBouquet(char* text, int index, int kind) const;
-    void SetBouquet(const char* text, int index, int kind);
-    void MarkBouquetDeleted(int index, int kind);
+    int GetBouquet(char* text, int index, ChannelKind kind) const;
+    void SetBouquet(const char* text, int index, ChannelKind kind);
+    void MarkBouquetDeleted(int index, ChannelKind kind);
     // The whole 20-byte entry, bytes after its NUL included.
-    void GetBouquetEntry(BouquetEntry& entry, int index, int kind) const;
-    void SetBouquetEntry(const BouquetEntry& entry, int index, int kind);
+    void GetBouquetEntry(BouquetEntry& entry, int index, ChannelKind kind) const;
+    void SetBouquetEntry(const BouquetEntry& entry, int index, ChannelKind kind);
     void GetGroup(FavoriteGroupRecord& record, int slot) const;
     void SetGroup(const FavoriteGroupRecord& record, int slot);
     void GetSystemInfo(SystemInfo& info) const;
@@ -81,9 +81,9 @@ public:
     int GetSatelliteCount() const;
     int GetTransponderCount() const;
     int GetTransponderCountOf(int sat) const;
-    int GetChannelCount(int kind) const;
-    int GetGroupChannelCount(int group, int kind) const;
-    int GetSatelliteChannelCount(int sat, int kind) const;
+    int GetChannelCount(ChannelKind kind) const;
+    int GetGroupChannelCount(int group, ChannelKind kind) const;
+    int GetSatelliteChannelCount(int sat, ChannelKind kind) const;
 
     // Satellite a channel belongs to through its transponder, or -1 when its
     // transponder or that transponder's satellite does not exist.
@@ -96,17 +96,17 @@ public:
     int GetTransponderViewEntry(int row) const;
     int GetTransponderViewLength() const;
 
-    void ClearChannelView(int kind);
-    int ShowAllChannels(int kind);
-    void ShowChannelsOfTransponder(int tp, int kind);
+    void ClearChannelView(ChannelKind kind);
+    int ShowAllChannels(ChannelKind kind);
+    void ShowChannelsOfTransponder(int tp, ChannelKind kind);
     // Shows exactly `slots`, in their order (a search's finds); slots past
     // the table's end are left out.
-    void ShowChannelSlots(std::span<const int> slots, int kind);
-    void ShowChannelsOfSatellite(int sat, int kind);
-    int GetChannelViewLength(int kind) const;
-    int GetChannelViewEntry(int row, int kind) const;
+    void ShowChannelSlots(std::span<const int> slots, ChannelKind kind);
+    void ShowChannelsOfSatellite(int sat, ChannelKind kind);
+    int GetChannelViewLength(ChannelKind kind) const;
+    int GetChannelViewEntry(int row, ChannelKind kind) const;
     // The view's entries before its first -1: the slots the list shows.
-    std::vector<int> GetChannelViewSlots(int kind) const;
+    std::vector<int> GetChannelViewSlots(ChannelKind kind) const;
 
     void ClearGroupView();
     void ShowGroupsInUse();
@@ -119,27 +119,27 @@ public:
 
     void DeleteTransponder(int tp);
     void DeleteSatelliteContents(int sat);
-    int CompactChannels(int kind);
+    int CompactChannels(ChannelKind kind);
     int CompactTransponders();
     int CompactSatellites();
-    void CompactBouquets(int kind);
+    void CompactBouquets(ChannelKind kind);
     void ClearBouquetTails();
     void LowerSatelliteReferences(int sat);
     // Exchanges slots a and b with their bouquet entries.
-    void SwapChannels(int a, int b, int kind);
+    void SwapChannels(int a, int b, ChannelKind kind);
     // Reinserts n whole slots (with their bouquet entries, when given) taken
     // out of the table before position (-1: after the last channel).
     void MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n, int position,
-                          int kind);
+                          ChannelKind kind);
 
     // Composite operations: the whole sequence one user command performs.
     void AddSatellite(SatelliteRecord& record);
     void AddTransponder(int sat, const TransponderRecord& record);
-    void AddChannel(const ChannelRecord& record, const char* bouquet, int kind);
+    void AddChannel(const ChannelRecord& record, const char* bouquet, ChannelKind kind);
     void DeleteSatellites(const std::vector<int>& ascending);
     void DeleteTransponders(const std::vector<int>& ascending);
-    void DeleteChannels(const std::vector<int>& list, int kind);
-    void MoveChannels(const std::vector<int>& list, int position, int kind);
+    void DeleteChannels(const std::vector<int>& list, ChannelKind kind);
+    void MoveChannels(const std::vector<int>& list, int position, ChannelKind kind);
 
     // --- Arranging many channels at once -----------------------------------
     // Both take any slots (a whole table, a view, the rows a search shows);
@@ -169,17 +169,17 @@ public:
 private:
     // SatelliteOfChannel for the channel in a slot below the count, read in
     // place: the upkeep asks it of every channel several times.
-    int SatelliteOfSlot(int slot, int kind, int transponderCount, int satelliteCount) const;
+    int SatelliteOfSlot(int slot, ChannelKind kind, int transponderCount, int satelliteCount) const;
     // GetSatelliteChannelCount with the table counts the caller has.
-    int ChannelsOnSatellite(int sat, int kind, int transponders, int satellites) const;
-    std::uint8_t* ChannelTable(int kind);
-    std::uint8_t* BouquetEntryAt(int index, int kind);
-    const std::uint8_t* BouquetEntryAt(int index, int kind) const;
-    std::array<int, Image::kMaxTvChannels + 1>& ChannelView(int kind);
-    const std::array<int, Image::kMaxTvChannels + 1>& ChannelView(int kind) const;
+    int ChannelsOnSatellite(int sat, ChannelKind kind, int transponders, int satellites) const;
+    std::uint8_t* ChannelTable(ChannelKind kind);
+    std::uint8_t* BouquetEntryAt(int index, ChannelKind kind);
+    const std::uint8_t* BouquetEntryAt(int index, ChannelKind kind) const;
+    std::array<int, Image::kMaxTvChannels + 1>& ChannelView(ChannelKind kind);
+    const std::array<int, Image::kMaxTvChannels + 1>& ChannelView(ChannelKind kind) const;
     // Removes every channel slot whose first 40 bytes are zero, and its
     // bouquet entry, in one pass; returns the number removed.
-    int CompactChannelsAndBouquets(int kind);
+    int CompactChannelsAndBouquets(ChannelKind kind);
     // Deletes the transponders of a sorted, duplicate-free index set with
     // their channels and closes all gaps in one pass.
     void RemoveTransponderSet(const std::vector<int>& sortedOriginal);

@@ -44,7 +44,7 @@ std::string GroupsText(const Tables& tables, std::uint8_t favoriteMask)
     return text;
 }
 
-Row RowOf(const CChannelDatabase& db, const Tables& tables, int slot, int kind)
+Row RowOf(const CChannelDatabase& db, const Tables& tables, int slot, ChannelKind kind)
 {
     ChannelRecord channel;
     db.GetChannel(channel, slot, kind);
@@ -84,7 +84,7 @@ std::vector<Row> ExportRows(const CChannelDatabase& db)
     const Tables tables(db);
     std::vector<Row> rows;
     rows.reserve(std::size_t(db.GetChannelCount(kTv) + db.GetChannelCount(kRadio)));
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const int count = db.GetChannelCount(kind);
         for (int slot = 0; slot < count; ++slot)
             rows.push_back(RowOf(db, tables, slot, kind));

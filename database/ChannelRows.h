@@ -20,7 +20,7 @@ namespace ChannelRows {
 
 struct Row {
     int line = 0;  // where it starts in its CSV text
-    int kind = kTv;
+    ChannelKind kind = kTv;
     std::uint32_t position = 1;  // place in its list, from 1
     // Texts are the bytes the receiver stores.
     std::string name;

@@ -112,7 +112,7 @@ void CChannelDatabase::DeleteTransponder(int tp)
     MarkTranspondersDeleted({int(std::uint16_t(tp))});
 }
 
-int CChannelDatabase::CompactChannels(int kind)
+int CChannelDatabase::CompactChannels(ChannelKind kind)
 {
     ChannelRecord empty;
     MakeEmptyChannel(empty);
@@ -171,7 +171,7 @@ int CChannelDatabase::CompactSatellites()
     return CompactSatelliteTable(m_pSatelliteTable.get(), GetSatelliteCount(), 1);
 }
 
-void CChannelDatabase::CompactBouquets(int kind)
+void CChannelDatabase::CompactBouquets(ChannelKind kind)
 {
     std::uint8_t* part = BouquetEntryAt(0, kind);
     const int entries = ChannelCapacity(kind);
@@ -180,7 +180,7 @@ void CChannelDatabase::CompactBouquets(int kind)
                    [](const std::uint8_t* entry) { return entry[0] != Image::kBouquetDeleted; });
 }
 
-int CChannelDatabase::CompactChannelsAndBouquets(int kind)
+int CChannelDatabase::CompactChannelsAndBouquets(ChannelKind kind)
 {
     // Entries go with their slots rather than by their first byte, so a
     // bouquet name that starts with the deletion byte is never taken for a
@@ -212,7 +212,7 @@ int CChannelDatabase::CompactChannelsAndBouquets(int kind)
 
 void CChannelDatabase::ClearBouquetTails()
 {
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const int count = GetChannelCount(kind);
         const int capacity = ChannelCapacity(kind);
         std::memset(BouquetEntryAt(0, kind) + std::size_t(count) * Image::kBouquetEntrySize, 0,
@@ -233,7 +233,7 @@ void CChannelDatabase::LowerSatelliteReferences(int sat)
     }
 }
 
-void CChannelDatabase::SwapChannels(int a, int b, int kind)
+void CChannelDatabase::SwapChannels(int a, int b, ChannelKind kind)
 {
     const int capacity = ChannelCapacity(kind);
     const unsigned ua = std::uint16_t(a), ub = std::uint16_t(b);
@@ -249,7 +249,7 @@ void CChannelDatabase::SwapChannels(int a, int b, int kind)
 }
 
 void CChannelDatabase::MoveChannelBlock(const ChannelRecord* records, const BouquetEntry* bouquets, int n,
-                                        int position, int kind)
+                                        int position, ChannelKind kind)
 {
     const int count = GetChannelCount(kind);
     const int insertAt = position < 0 || position > count ? count : position;
@@ -311,7 +311,7 @@ void CChannelDatabase::AddTransponder(int sat, const TransponderRecord& record)
     SetTransponder(added, n);
 }
 
-void CChannelDatabase::AddChannel(const ChannelRecord& record, const char* bouquet, int kind)
+void CChannelDatabase::AddChannel(const ChannelRecord& record, const char* bouquet, ChannelKind kind)
 {
     const int n = GetChannelCount(kind);
     if (n >= ChannelCapacity(kind))
@@ -327,7 +327,7 @@ void CChannelDatabase::MarkTranspondersDeleted(const std::vector<int>& sorted)
         TransponderRecord zero{};
         SetTransponder(zero, tp);
     }
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         std::uint8_t* table = ChannelTable(kind);
         for (int i = 0; i < ChannelCapacity(kind); ++i) {
             std::uint8_t* slot = table + std::size_t(i) * sizeof(ChannelRecord);
@@ -408,7 +408,7 @@ void CChannelDatabase::DeleteSatellites(const std::vector<int>& ascending)
     UpdateListContext();
 }
 
-void CChannelDatabase::DeleteChannels(const std::vector<int>& list, int kind)
+void CChannelDatabase::DeleteChannels(const std::vector<int>& list, ChannelKind kind)
 {
     // Clearing a slot past the table's end would erase its end marker.
     const int count = GetChannelCount(kind);
@@ -423,7 +423,7 @@ void CChannelDatabase::DeleteChannels(const std::vector<int>& list, int kind)
     UpdateListContext();
 }
 
-void CChannelDatabase::MoveChannels(const std::vector<int>& list, int position, int kind)
+void CChannelDatabase::MoveChannels(const std::vector<int>& list, int position, ChannelKind kind)
 {
     // Each slot moves once, and only slots of channels that exist.
     const int count = GetChannelCount(kind);

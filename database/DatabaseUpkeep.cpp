@@ -36,7 +36,7 @@ void CChannelDatabase::UpdateListContext()
 
     const int transponders = GetTransponderCount();
     const int satellites = GetSatelliteCount();
-    auto channelsOn = [&](int sat, int kind) {
+    auto channelsOn = [&](int sat, ChannelKind kind) {
         return ChannelsOnSatellite(sat, kind, transponders, satellites);
     };
     auto hasChannels = [&](int sat) { return channelsOn(sat, kTv) + channelsOn(sat, kRadio) > 0; };
@@ -127,7 +127,7 @@ void CChannelDatabase::RecountGroups()
         if (groups[g].name[0] != '\0')
             info.groupsInUse |= GroupBit(g);
     }
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const std::uint8_t* table = GetChannelTable(kind);
         const int count = GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
@@ -156,7 +156,7 @@ void CChannelDatabase::UpdateSatellitePositions()
 
     const int transponders = GetTransponderCount();
     const int satellites = GetSatelliteCount();
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const int count = GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
             const int sat = SatelliteOfSlot(i, kind, transponders, satellites);
@@ -171,19 +171,19 @@ void CChannelDatabase::UpdateSatelliteCounts()
     const int satellites = GetSatelliteCount();
     const int transponders = GetTransponderCount();
     std::array<std::array<std::uint16_t, Image::kMaxSatellites>, 2> channels{};
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const int count = GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
             const int sat = SatelliteOfSlot(i, kind, transponders, satellites);
             if (sat >= 0)
-                ++channels[std::size_t(kind)][std::size_t(sat)];
+                ++channels[KindIndex(kind)][std::size_t(sat)];
         }
     }
     for (int sat = 0; sat < satellites; ++sat) {
         SatelliteRecord satellite;
         GetSatellite(satellite, sat);
-        satellite.tvCount = channels[kTv][std::size_t(sat)];
-        satellite.radioCount = channels[kRadio][std::size_t(sat)];
+        satellite.tvCount = channels[KindIndex(kTv)][std::size_t(sat)];
+        satellite.radioCount = channels[KindIndex(kRadio)][std::size_t(sat)];
         const bool any = satellite.tvCount + satellite.radioCount > 0;
         satellite.tvPosition = any ? 0 : Image::kMaxTvChannels;
         satellite.radioPosition = any ? 0 : Image::kMaxRadioChannels;
@@ -195,7 +195,7 @@ int CChannelDatabase::FirstChannelSatellite() const
 {
     const int transponders = GetTransponderCount();
     const int satellites = GetSatelliteCount();
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         ChannelRecord first;
         GetChannel(first, 0, kind);
         if (first.transponderIndex == Image::kChannelEnd)

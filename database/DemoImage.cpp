@@ -68,7 +68,7 @@ std::string BouquetOf(const CChannelDatabase& db, int tp)
 
 // The n-th channel of its kind on transponder tp; PIDs follow the usual
 // layout of a multiplex: video, audio and PCR of a service close together.
-void AddChannel(CChannelDatabase& db, int kind, int n, int tp, int onTransponder)
+void AddChannel(CChannelDatabase& db, ChannelKind kind, int n, int tp, int onTransponder)
 {
     Rules::ChannelChoices choices;
     const int base = 0x100 + 0x20 * (onTransponder % 48);
@@ -131,7 +131,7 @@ void AddSyntheticSatellites(CChannelDatabase& db)
 }
 
 // Spreads `count` channels of a kind over the transponders in table order.
-void AddChannels(CChannelDatabase& db, int kind, int count)
+void AddChannels(CChannelDatabase& db, ChannelKind kind, int count)
 {
     const int transponders = db.GetTransponderCount();
     int previous = -1, onTransponder = 0;
@@ -157,7 +157,7 @@ void AddGroups(CChannelDatabase& db, int groups)
     }
     db.SetSystemInfo(info);
 
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const int count = db.GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
             ChannelRecord channel;

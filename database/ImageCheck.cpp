@@ -20,7 +20,7 @@ bool AllBytes(const void* p, std::size_t n, std::uint8_t value)
     return n <= block.size() && std::memcmp(p, block.data(), n) == 0;
 }
 
-const char* ChannelTable(int kind)
+const char* ChannelTable(ChannelKind kind)
 {
     return kind == kRadio ? Text::kRadioChannelRecord : Text::kTvChannelRecord;
 }
@@ -30,7 +30,7 @@ PlaceholderText Record(const char* table, int index)
     return {table, {std::to_string(index)}};
 }
 
-std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int kind)
+std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, ChannelKind kind)
 {
     std::vector<std::pair<int, int>> duplicates;
     std::unordered_map<std::uint64_t, int> first;
@@ -139,7 +139,7 @@ void CheckTransponders(const CChannelDatabase& db, Report& report)
     }
 }
 
-void CheckChannels(const CChannelDatabase& db, int kind, Report& report)
+void CheckChannels(const CChannelDatabase& db, ChannelKind kind, Report& report)
 {
     const char* table = ChannelTable(kind);
     const int transponders = db.GetTransponderCount();
@@ -186,7 +186,7 @@ void CheckNames(const CChannelDatabase& db, Report& report)
         if (LacksNul(satellite.name))
             report.Add(Text::kSatelliteRecord, i, Plain(Text::kNameWithoutNul));
     }
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
@@ -216,7 +216,7 @@ std::string Hex(std::uint8_t value)
 void CheckGroupBits(const CChannelDatabase& db, Report& report)
 {
     const std::uint8_t named = NamedGroups(db);
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
@@ -240,7 +240,7 @@ void CheckGroupBits(const CChannelDatabase& db, Report& report)
 
 void CheckDuplicates(const CChannelDatabase& db, Report& report)
 {
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (const auto& [later, earliest] : LaterDuplicates(db, kind))
             report.Add(ChannelTable(kind), later,
                        {kind == kRadio ? Text::kSameAsRadioChannel : Text::kSameAsTvChannel,

@@ -18,13 +18,13 @@ namespace ImageCheck::Detail {
 bool AllBytes(const void* p, std::size_t n, std::uint8_t value);
 
 // Text::kTvChannelRecord or Text::kRadioChannelRecord.
-const char* ChannelTable(int kind);
+const char* ChannelTable(ChannelKind kind);
 // `table` is a record constant of namespace Text.
 PlaceholderText Record(const char* table, int index);
 
 // Channels below the count whose transponder and PIDs an earlier channel of
 // the same table already has: (later slot, earliest slot), ascending.
-std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, int kind);
+std::vector<std::pair<int, int>> LaterDuplicates(const CChannelDatabase& db, ChannelKind kind);
 
 // The bits of the groups that have a name.
 std::uint8_t NamedGroups(const CChannelDatabase& db);

@@ -63,9 +63,19 @@ inline constexpr std::uint16_t kCreatedRadioPosition = 1638;
 
 }  // namespace Image
 
-enum ChannelKind : int { kTv = 0, kRadio = 1 };
+// Which of the two channel tables: the value is also the table's index in
+// the figures kept per kind.
+enum class ChannelKind : int { kTv = 0, kRadio = 1 };
+using enum ChannelKind;
+inline constexpr std::array<ChannelKind, 2> kChannelKinds{kTv, kRadio};
 
-inline constexpr int ChannelCapacity(int kind)
+// The index of a kind's entry in arrays kept per kind.
+inline constexpr std::size_t KindIndex(ChannelKind kind)
+{
+    return std::size_t(kind);
+}
+
+inline constexpr int ChannelCapacity(ChannelKind kind)
 {
     return kind == kRadio ? Image::kMaxRadioChannels : Image::kMaxTvChannels;
 }

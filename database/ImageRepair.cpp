@@ -32,7 +32,7 @@ void CloseTables(CChannelDatabase& db)
     }
     ChannelRecord emptyChannel;
     CChannelDatabase::MakeEmptyChannel(emptyChannel);
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = db.GetChannelCount(kind); i < ChannelCapacity(kind); ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
@@ -76,7 +76,7 @@ void RemoveTransponders(CChannelDatabase& db)
         db.DeleteTransponders(dangling);
 }
 
-void RemoveChannels(CChannelDatabase& db, int kind)
+void RemoveChannels(CChannelDatabase& db, ChannelKind kind)
 {
     const int transponders = db.GetTransponderCount();
     std::vector<int> dangling;
@@ -107,7 +107,7 @@ template <std::size_t N> void EndWithNul(char (&field)[N])
 // that a live channel still has, and drops the bits of unnamed groups.
 void MendChannels(CChannelDatabase& db, std::uint8_t namedGroups)
 {
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);

@@ -55,8 +55,8 @@ public:
             if (!why.empty() || !addUnmatched)
                 m_plan.report.unmatched.push_back({row.line, RowText(row), why});
         }
-        for (int kind : {int(kTv), int(kRadio)})
-            m_plan.report.moved += Arrange(m_db, kind, std::move(m_placed[std::size_t(kind)]), m_plan.change);
+        for (ChannelKind kind : kChannelKinds)
+            m_plan.report.moved += Arrange(m_db, kind, std::move(m_placed[KindIndex(kind)]), m_plan.change);
         NoteWhetherChanged(m_db, m_plan.change);
         return std::nullopt;
     }
@@ -114,7 +114,7 @@ private:
         if (row.scramble != Cells::ScrambleText(channel))
             Rules::WriteScramble(channel, ScrambleEntry(row.scramble));
         channel.favoriteMask = m_groups.Mask(m_names, channel.favoriteMask);
-        m_placed[std::size_t(row.kind)].push_back(placed);
+        m_placed[KindIndex(row.kind)].push_back(placed);
         ++m_plan.report.matched;
         return true;
     }
@@ -124,7 +124,7 @@ private:
     bool Add(const Row& row, std::string& why)
     {
         const int tp = m_transponders.Find(row);
-        int& count = m_counts[std::size_t(row.kind)];
+        int& count = m_counts[KindIndex(row.kind)];
         Rules::ChannelChoices choices;
         choices.name = row.name;
         choices.bouquet = row.bouquet;
@@ -154,16 +154,16 @@ private:
             return true;
         }
         placed.record.favoriteMask = m_groups.Mask(m_names, 0);
-        m_placed[std::size_t(row.kind)].push_back(placed);
+        m_placed[KindIndex(row.kind)].push_back(placed);
         ++count;
         ++m_plan.report.added;
         return true;
     }
 
     // The duplicate keys of the table's channels and of those added so far.
-    std::set<std::uint64_t>& Keys(int kind)
+    std::set<std::uint64_t>& Keys(ChannelKind kind)
     {
-        std::set<std::uint64_t>& keys = m_keys[std::size_t(kind)];
+        std::set<std::uint64_t>& keys = m_keys[KindIndex(kind)];
         if (keys.empty()) {
             for (int i = 0, count = m_db.GetChannelCount(kind); i < count; ++i) {
                 ChannelRecord channel;

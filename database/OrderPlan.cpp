@@ -36,12 +36,12 @@ public:
             channel.favoriteMask = m_groups.Mask(names, channel.favoriteMask);
             channel.flags = Rules::SwitchedFlag(channel.flags, ChannelFlag::kLocked, row.locked);
             channel.flags = Rules::SwitchedFlag(channel.flags, ChannelFlag::kSkipped, row.skipped);
-            m_placed[std::size_t(row.kind)].push_back(placed);
+            m_placed[KindIndex(row.kind)].push_back(placed);
             ++m_plan.report.matched;
         }
-        for (int kind : {int(kTv), int(kRadio)}) {
-            const std::size_t placed = m_placed[std::size_t(kind)].size();
-            m_plan.report.moved += Arrange(m_db, kind, std::move(m_placed[std::size_t(kind)]), m_plan.change);
+        for (ChannelKind kind : kChannelKinds) {
+            const std::size_t placed = m_placed[KindIndex(kind)].size();
+            m_plan.report.moved += Arrange(m_db, kind, std::move(m_placed[KindIndex(kind)]), m_plan.change);
             NoteChannelsLeftOut(kind, placed);
         }
         NoteWhetherChanged(m_db, m_plan.change);
@@ -84,9 +84,9 @@ private:
 
     // Channels no row names follow the placed ones; a group created now has
     // none of them, whatever bit they held for its slot before.
-    void NoteChannelsLeftOut(int kind, std::size_t placed)
+    void NoteChannelsLeftOut(ChannelKind kind, std::size_t placed)
     {
-        auto& channels = m_plan.change.channels[std::size_t(kind)];
+        auto& channels = m_plan.change.channels[KindIndex(kind)];
         for (std::size_t i = placed; i < channels.size(); ++i) {
             ChannelRecord& channel = channels[i];
             channel.favoriteMask &= std::uint8_t(~m_created);

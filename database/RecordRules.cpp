@@ -62,7 +62,7 @@ const char* TransponderAddRefusal(const CChannelDatabase& db)
     return db.GetTransponderCount() >= Image::kMaxTransponders ? Text::kTranspondersFull : nullptr;
 }
 
-const char* ChannelAddRefusal(const CChannelDatabase& db, int kind)
+const char* ChannelAddRefusal(const CChannelDatabase& db, ChannelKind kind)
 {
     if (db.GetChannelCount(kind) < ChannelCapacity(kind))
         return nullptr;
@@ -177,7 +177,7 @@ TransponderRecord NewTransponderFor(int sat)
 
 // --- Channels -----------------------------------------------------------------
 
-ChannelChoices ChannelEditChoices(const ChannelRecord& r, const char* bouquet, int kind)
+ChannelChoices ChannelEditChoices(const ChannelRecord& r, const char* bouquet, ChannelKind kind)
 {
     using namespace ChannelFlag;
     ChannelChoices c;
@@ -201,7 +201,7 @@ ChannelChoices ChannelEditChoices(const ChannelRecord& r, const char* bouquet, i
     return c;
 }
 
-bool HasRequiredChannelValues(const ChannelChoices& c, int kind)
+bool HasRequiredChannelValues(const ChannelChoices& c, ChannelKind kind)
 {
     return !c.name.empty() && c.audioPid != 0 && c.pcrPid != 0 && (kind != kTv || c.videoPid != 0);
 }
@@ -226,7 +226,7 @@ void WriteBouquet(BouquetEntry& bouquet, const std::string& text)
 }  // namespace
 
 void WriteAddedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelChoices& c,
-                       std::uint16_t transponder, int kind)
+                       std::uint16_t transponder, ChannelKind kind)
 {
     using namespace ChannelFlag;
     std::memset(&r, 0, kChannelRecordProper);
@@ -251,7 +251,7 @@ void WriteAddedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelCho
     WriteBouquet(bouquet, c.bouquet);
 }
 
-void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelChoices& c, int kind)
+void WriteEditedChannel(ChannelRecord& r, BouquetEntry& bouquet, const ChannelChoices& c, ChannelKind kind)
 {
     using namespace ChannelFlag;
     CopyNameWithNul(r.name, c.name);

@@ -25,7 +25,7 @@ inline constexpr std::uint32_t kWordMax = 0xFFFFu;
 // The refusal message, or nullptr when the addition may go on.
 const char* SatelliteAddRefusal(const CChannelDatabase& db);
 const char* TransponderAddRefusal(const CChannelDatabase& db);
-const char* ChannelAddRefusal(const CChannelDatabase& db, int kind);
+const char* ChannelAddRefusal(const CChannelDatabase& db, ChannelKind kind);
 
 // --- Satellites ---------------------------------------------------------------
 struct SatelliteChoices {
@@ -77,18 +77,18 @@ struct ChannelChoices {
     std::string bouquet;
 };
 // Channel Edit's fields and selections for a slot and its bouquet text.
-ChannelChoices ChannelEditChoices(const ChannelRecord& record, const char* bouquet, int kind);
+ChannelChoices ChannelEditChoices(const ChannelRecord& record, const char* bouquet, ChannelKind kind);
 // The required values (name, audio and PCR PIDs, a TV channel's video PID);
 // returns false when one is missing.
-bool HasRequiredChannelValues(const ChannelChoices& choices, int kind);
+bool HasRequiredChannelValues(const ChannelChoices& choices, ChannelKind kind);
 // Channel Add's OK: the first 40 bytes of a zero-filled slot, and the bouquet.
 void WriteAddedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
-                       std::uint16_t transponder, int kind);
+                       std::uint16_t transponder, ChannelKind kind);
 // Channel Edit's OK. Like the name, the bouquet gets its text and NUL only.
 // A scrambled channel whose id matched no entry and whose Scramble list was
 // left without a selection keeps its id and scramble bit.
 void WriteEditedChannel(ChannelRecord& record, BouquetEntry& bouquet, const ChannelChoices& choices,
-                        int kind);
+                        ChannelKind kind);
 // Channel Edit's writing of its Scramble selection (an Entries::kCaSystems
 // index); one outside the list (no selection) changes nothing.
 void WriteScramble(ChannelRecord& record, int scramble);

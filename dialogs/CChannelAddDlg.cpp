@@ -6,7 +6,7 @@
 #include "UserPrompts.h"
 #include "ui_ChannelForm.h"
 
-CChannelAddDlg::CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind,
+CChannelAddDlg::CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, ChannelKind kind,
                                std::uint16_t transponder, QWidget* parent)
     : CEditDialog(parent), m_ui(std::make_unique<Ui::ChannelForm>()), m_record(record), m_bouquet(bouquet),
       m_nKind(kind), m_nTransponder(transponder)

@@ -19,7 +19,7 @@ public:
     // `record` (all 44 bytes) and `bouquet` are zero-filled; `kind` is kTv or
     // kRadio. On OK the first 40 bytes of the slot and the bouquet text are
     // written; the slot's last 4 bytes stay as given.
-    CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, std::uint16_t transponder,
+    CChannelAddDlg(ChannelRecord& record, BouquetEntry& bouquet, ChannelKind kind, std::uint16_t transponder,
                    QWidget* parent = nullptr);
     ~CChannelAddDlg() override;
 
@@ -32,6 +32,6 @@ private:
     std::unique_ptr<Ui::ChannelForm> m_ui;
     ChannelRecord& m_record;
     BouquetEntry& m_bouquet;
-    int m_nKind;
+    ChannelKind m_nKind;
     std::uint16_t m_nTransponder;
 };

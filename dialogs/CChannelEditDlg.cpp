@@ -6,9 +6,10 @@
 #include "UserPrompts.h"
 #include "ui_ChannelForm.h"
 
-CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent)
-    : CEditDialog(parent), m_ui(std::make_unique<Ui::ChannelForm>()), m_record(record), m_bouquet(bouquet),
-      m_nKind(kind)
+CChannelEditDlg::CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, ChannelKind kind,
+                                 QWidget* parent)
+    : CEditDialog(parent), m_ui(std::make_unique<Ui::ChannelForm>()), m_record(record),
+      m_bouquet(bouquet), m_nKind(kind)
 {
     SetUpRecordForm(*m_ui, tr("Channel Edit"), &CChannelEditDlg::OnOk);
     ShowChannelChoices(*m_ui, Rules::ChannelEditChoices(record, bouquet.text, kind), kind);

@@ -19,7 +19,8 @@ public:
     // `kind` is kTv or kRadio. On OK the name, the PIDs (a radio channel's
     // video PID excepted), the lock, skip, audio and scramble bits, the CA id
     // and the bouquet text are rewritten; every other byte stays.
-    CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, int kind, QWidget* parent = nullptr);
+    CChannelEditDlg(ChannelRecord& record, BouquetEntry& bouquet, ChannelKind kind,
+                    QWidget* parent = nullptr);
     ~CChannelEditDlg() override;
 
 private Q_SLOTS:
@@ -31,5 +32,5 @@ private:
     std::unique_ptr<Ui::ChannelForm> m_ui;
     ChannelRecord& m_record;
     BouquetEntry& m_bouquet;
-    int m_nKind;
+    ChannelKind m_nKind;
 };

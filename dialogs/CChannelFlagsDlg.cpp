@@ -24,7 +24,7 @@ template <std::size_t N> QComboBox* ChoiceList(const std::array<const char*, N>&
 
 }  // namespace
 
-CChannelFlagsDlg::CChannelFlagsDlg(const CChannelDatabase& db, std::span<const int> slots, int kind,
+CChannelFlagsDlg::CChannelFlagsDlg(const CChannelDatabase& db, std::span<const int> slots, ChannelKind kind,
                                    QWidget* parent)
     : QDialog(parent), m_pLock(ChoiceList(Entries::kOffOn, this)), m_pSkip(ChoiceList(Entries::kOffOn, this)),
       m_pAudio(ChoiceList(Entries::kAudio, this))

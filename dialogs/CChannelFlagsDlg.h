@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ChannelArranging.h"
+#include "ImageFormat.h"
 
 #include <QDialog>
 
@@ -18,7 +19,7 @@ class QComboBox;
 class CChannelFlagsDlg : public QDialog {
     Q_OBJECT
 public:
-    CChannelFlagsDlg(const CChannelDatabase& db, std::span<const int> slots, int kind,
+    CChannelFlagsDlg(const CChannelDatabase& db, std::span<const int> slots, ChannelKind kind,
                      QWidget* parent = nullptr);
 
     // What OK sets.

@@ -28,7 +28,7 @@ const char* const kDeleteGroup =
 const char* const kDropChanges = QT_TRANSLATE_NOOP(
     "CFavoriteGroupDlg", "The edited data has not been saved.  Do you want to execute the window ?");
 
-std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, int kind)
+std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, ChannelKind kind)
 {
     std::vector<std::uint8_t> masks(std::size_t(db.GetChannelCount(kind)));
     ChannelRecord channel;
@@ -39,7 +39,7 @@ std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, int kind)
     return masks;
 }
 
-void WriteMasks(CChannelDatabase& db, const std::vector<std::uint8_t>& masks, int kind)
+void WriteMasks(CChannelDatabase& db, const std::vector<std::uint8_t>& masks, ChannelKind kind)
 {
     ChannelRecord channel;
     for (std::size_t i = 0; i < masks.size(); ++i) {
@@ -251,7 +251,7 @@ bool CFavoriteGroupDlg::eventFilter(QObject* watched, QEvent* event)
     return CEditDialog::eventFilter(watched, event);
 }
 
-void CFavoriteGroupDlg::OnRowClick(int kind, const QPoint& position)
+void CFavoriteGroupDlg::OnRowClick(ChannelKind kind, const QPoint& position)
 {
     const int slot = SelectedSlotOrSay();
     if (slot < 0)

@@ -54,7 +54,7 @@ private:
     int SlotAt(int position) const;
     // The slot of the selected group, or -1 (after saying so) when there is none.
     int SelectedSlotOrSay();
-    void OnRowClick(int kind, const QPoint& position);
+    void OnRowClick(ChannelKind kind, const QPoint& position);
     void WriteBack();
     bool AskDropChanges();
 

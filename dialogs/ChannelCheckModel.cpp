@@ -31,7 +31,7 @@ enum Column { kCheck, kSatellite, kTransponder, kName, kScramble, kBouquet };
 
 }  // namespace
 
-ChannelCheckModel::ChannelCheckModel(const CChannelDatabase& db, int kind,
+ChannelCheckModel::ChannelCheckModel(const CChannelDatabase& db, ChannelKind kind,
                                      const std::vector<std::uint8_t>& masks, QObject* parent)
     : QAbstractTableModel(parent), m_db(db), m_nKind(kind), m_masks(masks),
       m_nTransponderCount(db.GetTransponderCount()), m_nSatelliteCount(db.GetSatelliteCount())

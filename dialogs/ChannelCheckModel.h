@@ -5,6 +5,8 @@
 // full table opens at once.
 #pragma once
 
+#include "ImageFormat.h"
+
 #include <QAbstractTableModel>
 
 #include <cstdint>
@@ -18,7 +20,7 @@ class ChannelCheckModel : public QAbstractTableModel {
 public:
     // `masks` holds one byte per channel and outlives the model; the
     // database must not change while the model lives.
-    ChannelCheckModel(const CChannelDatabase& db, int kind, const std::vector<std::uint8_t>& masks,
+    ChannelCheckModel(const CChannelDatabase& db, ChannelKind kind, const std::vector<std::uint8_t>& masks,
                       QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -39,7 +41,7 @@ private:
     QString CellText(int row, int column) const;
 
     const CChannelDatabase& m_db;
-    int m_nKind;
+    ChannelKind m_nKind;
     const std::vector<std::uint8_t>& m_masks;
     int m_nTransponderCount;
     int m_nSatelliteCount;

@@ -9,7 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-template <class Form> void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, int kind)
+template <class Form>
+void ShowChannelChoices(Form& ui, const Rules::ChannelChoices& choices, ChannelKind kind)
 {
     ui.videoPidEdit->setEnabled(kind == kTv);
     FillList(ui.lockList, Entries::kOffOn);

@@ -224,7 +224,7 @@ QList<int> AppFixture::selectedRows(QAbstractItemView* list)
     return selected;
 }
 
-QStringList AppFixture::channelNames(const CChannelDatabase& db, int kind)
+QStringList AppFixture::channelNames(const CChannelDatabase& db, ChannelKind kind)
 {
     QStringList names;
     for (int i = 0; i < db.GetChannelCount(kind); ++i) {

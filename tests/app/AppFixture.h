@@ -67,7 +67,7 @@ public:
     static QStringList cells(QTreeView* list, int row);
     static QList<int> selectedRows(QAbstractItemView* list);
     // The names of the channels of a table, in slot order.
-    static QStringList channelNames(const CChannelDatabase& db, int kind);
+    static QStringList channelNames(const CChannelDatabase& db, ChannelKind kind);
 
     // Runs `act` on the next modal dialog of type T once it is shown; a
     // dialog that does not open within a few seconds fails the test.

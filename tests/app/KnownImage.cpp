@@ -19,7 +19,7 @@ void AddTransponder(CChannelDatabase& db, int sat, std::uint32_t mhz, std::uint3
     db.AddTransponder(sat, record);
 }
 
-void AddChannel(CChannelDatabase& db, int kind, int tp, const char* name, std::uint8_t flags,
+void AddChannel(CChannelDatabase& db, ChannelKind kind, int tp, const char* name, std::uint8_t flags,
                 std::uint16_t caId, std::uint8_t mask)
 {
     ChannelRecord record{};

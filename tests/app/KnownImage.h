@@ -10,7 +10,7 @@ void AddSatellite(CChannelDatabase& db, const char* name);
 void AddTransponder(CChannelDatabase& db, int sat, std::uint32_t mhz, std::uint32_t symbolRate, int pol);
 // Adds a channel, then gives it the flags, CA id and group mask that the
 // dialogs would not set by themselves.
-void AddChannel(CChannelDatabase& db, int kind, int tp, const char* name, std::uint8_t flags,
+void AddChannel(CChannelDatabase& db, ChannelKind kind, int tp, const char* name, std::uint8_t flags,
                 std::uint16_t caId, std::uint8_t mask);
 
 // Satellites "Astra 19.2E" (transponders 0 and 2) and "Hotbird 13E"

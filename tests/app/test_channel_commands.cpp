@@ -282,7 +282,7 @@ void ChannelCommandsTest::cutsAndPastes()
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
     QVERIFY(!view.ChannelCommands()->HasCutList());
-    QCOMPARE(view.State().m_nChRow[kTv], -1);
+    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], -1);
     QVERIFY(!app.doc().Saved());
 
     // Pasted below the last row: appended.

@@ -47,7 +47,7 @@ void MainFormTest::startsWithoutAnImage()
     QCOMPARE(view.State().m_nTpRow, -1);
     QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
     QCOMPARE(view.State().m_nFilter, 0);
-    QCOMPARE(view.State().m_nTab, 0);
+    QCOMPARE(view.State().m_nTab, kTv);
     QVERIFY(view.ChannelList(kTv)->isVisible());
     QVERIFY(!view.ChannelList(kRadio)->isVisible());
     QCOMPARE(view.Tabs()->tabText(0), QStringLiteral("TV Channel        "));
@@ -199,10 +199,10 @@ void MainFormTest::narrowsByClicks()
 
     AppFixture::click(view.SatelliteList(), 0);
     AppFixture::click(tv, 3);
-    QCOMPARE(view.State().m_nChRow[kTv], 3);
+    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 3);
     QCOMPARE(view.State().m_nChFirstSel, 4);
     AppFixture::click(tv, 1, Qt::ControlModifier);
-    QCOMPARE(view.State().m_nChRow[kTv], 1);
+    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 1);
     QCOMPARE(view.State().m_nChFirstSel, 2);
 }
 
@@ -212,18 +212,18 @@ void MainFormTest::switchesTabs()
     QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
     CVolmarenView& view = app.view();
     AppFixture::click(view.ChannelList(kTv), 2);
-    QCOMPARE(view.State().m_nChRow[kTv], 2);
+    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 2);
 
     QTabBar* tabs = view.Tabs();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QCOMPARE(view.State().m_nTab, 1);
+    QCOMPARE(view.State().m_nTab, kRadio);
     QVERIFY(view.ChannelList(kRadio)->isVisible());
     QVERIFY(!view.ChannelList(kTv)->isVisible());
     QCOMPARE(view.State().m_nChFirstSel, 0);
-    QCOMPARE(view.State().m_nChRow[kTv], 2);
+    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 2);
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QCOMPARE(view.State().m_nTab, 0);
+    QCOMPARE(view.State().m_nTab, kTv);
     QVERIFY(view.ChannelList(kTv)->isVisible());
 }
 

@@ -22,10 +22,10 @@ int Below(std::mt19937& rng, int n)
 }
 
 // Fills the database with a random valid image; returns a random kind.
-int FillRandomly(CChannelDatabase& db, std::mt19937& rng)
+ChannelKind FillRandomly(CChannelDatabase& db, std::mt19937& rng)
 {
     FillRandomDatabase(db, rng, RandomTableSizes(rng));
-    return Below(rng, 2);
+    return ChannelKind(Below(rng, 2));
 }
 
 std::uint32_t TailOf(const ChannelRecord& channel)
@@ -37,7 +37,7 @@ std::uint32_t TailOf(const ChannelRecord& channel)
 
 // Names from a tiny alphabet of both cases, so that equal keys are common
 // and case matters; each slot's trailing bytes carry the slot it started in.
-void MarkChannels(CChannelDatabase& db, std::mt19937& rng, int kind)
+void MarkChannels(CChannelDatabase& db, std::mt19937& rng, ChannelKind kind)
 {
     for (int i = 0; i < db.GetChannelCount(kind); ++i) {
         ChannelRecord channel;
@@ -81,7 +81,8 @@ Key KeyOf(const CChannelDatabase& db, const ChannelRecord& channel, ChannelSortK
 // The slots a sort is given: a whole table, a satellite's or a transponder's
 // channels as the form narrows them, or rows a search might leave (in any
 // order, with repeats and slots past the end).
-std::vector<int> RandomRange(CChannelDatabase& db, std::mt19937& rng, int kind, std::string& described)
+std::vector<int> RandomRange(CChannelDatabase& db, std::mt19937& rng, ChannelKind kind,
+                             std::string& described)
 {
     const int count = db.GetChannelCount(kind);
     switch (Below(rng, 4)) {
@@ -118,13 +119,13 @@ std::vector<int> RandomRange(CChannelDatabase& db, std::mt19937& rng, int kind, 
     return db.GetChannelViewSlots(kind);
 }
 
-std::size_t SlotOffset(int slot, int kind)
+std::size_t SlotOffset(int slot, ChannelKind kind)
 {
     return (kind == kRadio ? Image::kRadioOffset : Image::kTvOffset) +
            std::size_t(slot) * sizeof(ChannelRecord);
 }
 
-std::size_t BouquetOffset(int slot, int kind)
+std::size_t BouquetOffset(int slot, ChannelKind kind)
 {
     return Image::kBouquetOffset + (kind == kRadio ? Image::kRadioBouquetStart : 0) +
            std::size_t(slot) * sizeof(BouquetEntry);
@@ -137,7 +138,7 @@ TEST(SortChannels, IsAStablePermutationOfTheRangeAndLeavesEveryOtherByte)
     for (int seed = 0; seed < 120; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         CChannelDatabase db;
-        const int kind = FillRandomly(db, rng);
+        const ChannelKind kind = FillRandomly(db, rng);
         MarkChannels(db, rng, kind);
         std::string range;
         const std::vector<int> slots = RandomRange(db, rng, kind, range);
@@ -147,7 +148,7 @@ TEST(SortChannels, IsAStablePermutationOfTheRangeAndLeavesEveryOtherByte)
                                     std::to_string(int(key)) + (descending ? ", descending" : "");
 
         const std::vector<std::uint8_t> before = ImageBytes(db);
-        db.SortChannels(slots, key, descending, ChannelKind(kind));
+        db.SortChannels(slots, key, descending, kind);
         const std::vector<std::uint8_t> after = ImageBytes(db);
         ASSERT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{}) << context;
 
@@ -204,7 +205,7 @@ TEST(SetChannelFlags, ChangesOnlyTheNamedFlagsOfTheListedChannels)
     for (int seed = 0; seed < 120; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         CChannelDatabase db;
-        const int kind = FillRandomly(db, rng);
+        const ChannelKind kind = FillRandomly(db, rng);
         const int count = db.GetChannelCount(kind);
         std::vector<int> listed;
         for (int i = 0; i < count; ++i) {
@@ -227,7 +228,7 @@ TEST(SetChannelFlags, ChangesOnlyTheNamedFlagsOfTheListedChannels)
         CChannelDatabase original;
         std::memcpy(original.GetRawImage(), ImageBytes(db).data(), Image::kLargeSize);
         original.ImageToTables(2);
-        db.SetChannelFlags(listed, changes, ChannelKind(kind));
+        db.SetChannelFlags(listed, changes, kind);
         ASSERT_EQ(ImageCheck::CheckStructure(db), ImageCheck::Findings{}) << context;
 
         for (int i = 0; i < count; ++i) {
@@ -282,7 +283,7 @@ TEST(ChannelSearch, FindsTheTextInTheNameBouquetOrShownPidsIgnoringCase)
     for (int seed = 0; seed < 100; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         CChannelDatabase db;
-        const int kind = FillRandomly(db, rng);
+        const ChannelKind kind = FillRandomly(db, rng);
         db.ShowAllChannels(kind);
         const std::vector<int> slots = db.GetChannelViewSlots(kind);
         if (slots.empty())
@@ -317,7 +318,7 @@ TEST(ChannelSearch, FindsTheTextInTheNameBouquetOrShownPidsIgnoringCase)
             if (found)
                 expected.push_back(int(row));
         }
-        EXPECT_EQ(ChannelSearch(text).MatchingRows(db, slots, ChannelKind(kind)), expected)
+        EXPECT_EQ(ChannelSearch(text).MatchingRows(db, slots, kind), expected)
             << "seed " << seed << " text '" << text << "'";
     }
     CChannelDatabase db;

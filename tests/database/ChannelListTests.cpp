@@ -30,7 +30,7 @@ int Below(std::mt19937& rng, int n)
 // among them; now and then one that fills the field without its NUL.
 void GiveOddNames(CChannelDatabase& db, std::mt19937& rng)
 {
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; i += 1 + Below(rng, 4)) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
@@ -65,7 +65,7 @@ std::vector<std::string> SortedGroups(const std::string& cell)
 
 std::string NameKey(const Row& row)
 {
-    return std::to_string(row.kind) + row.satellite + '|' +
+    return std::to_string(int(row.kind)) + row.satellite + '|' +
            std::to_string(row.onTransponder ? row.frequencyKhz : 0) + (row.horizontal ? "H" : "V") + '|' +
            row.name;
 }
@@ -166,9 +166,9 @@ TEST(ChannelLists, AnImportDoesWhatItsRowsSayAndAnOrderRestoresItsReference)
         std::array<int, 2> slots{};
         int renamed = 0;
         for (const Row& exported : reference) {
-            const int slot = slots[std::size_t(exported.kind)]++;
+            const int slot = slots[KindIndex(exported.kind)]++;
             if (Below(rng, 10) == 0) {
-                leftOut[std::size_t(exported.kind)].push_back(slot);
+                leftOut[KindIndex(exported.kind)].push_back(slot);
                 continue;
             }
             Row row = exported;
@@ -187,7 +187,7 @@ TEST(ChannelLists, AnImportDoesWhatItsRowsSayAndAnOrderRestoresItsReference)
                     row.groups += (row.groups.empty() ? "" : "|") + name;
             }
             rows.push_back(row);
-            expected[std::size_t(row.kind)].push_back({row, slot});
+            expected[KindIndex(row.kind)].push_back({row, slot});
         }
         ChannelRows::ImportPlan plan;
         Import(db, rows, plan);
@@ -196,12 +196,12 @@ TEST(ChannelLists, AnImportDoesWhatItsRowsSayAndAnOrderRestoresItsReference)
 
         const std::vector<Row> result = ChannelRows::ExportRows(db);
         auto next = result.begin();
-        for (int kind : {int(kTv), int(kRadio)}) {
-            auto& asked = expected[std::size_t(kind)];
+        for (ChannelKind kind : kChannelKinds) {
+            auto& asked = expected[KindIndex(kind)];
             std::stable_sort(asked.begin(), asked.end(), [](const Expected& a, const Expected& b) {
                 return a.row.position < b.row.position;
             });
-            for (const int slot : leftOut[std::size_t(kind)])
+            for (const int slot : leftOut[KindIndex(kind)])
                 asked.push_back(
                     {reference[std::size_t(slot + (kind == kRadio ? original.GetChannelCount(kTv) : 0))],
                      slot});
@@ -222,7 +222,7 @@ TEST(ChannelLists, AnImportDoesWhatItsRowsSayAndAnOrderRestoresItsReference)
         ASSERT_FALSE(ChannelRows::PlanOrder(db, reference, order));
         ChannelRows::ApplyChannelChange(db, order.change);
         EXPECT_EQ(order.report.matched, int(reference.size())) << "seed " << seed;
-        for (int kind : {int(kTv), int(kRadio)}) {
+        for (ChannelKind kind : kChannelKinds) {
             for (int i = 0, count = original.GetChannelCount(kind); i < count; ++i) {
                 ChannelRecord is, was;
                 db.GetChannel(is, i, kind);

@@ -41,7 +41,7 @@ void ExerciseEverything(CChannelDatabase& db, std::mt19937& rng)
 {
     ASSERT_LE(db.GetSatelliteCount(), Image::kMaxSatellites);
     ASSERT_LE(db.GetTransponderCount(), Image::kMaxTransponders);
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         db.ShowChannelsOfSatellite(int(rng() % 400), kind);
         db.ShowChannelsOfTransponder(int(rng() % 5000), kind);
         db.ShowAllChannels(kind);
@@ -54,16 +54,16 @@ void ExerciseEverything(CChannelDatabase& db, std::mt19937& rng)
     db.ShowGroupsInUse();
     db.UpdateListContext();
 
-    db.SwapChannels(int(rng() % 5000), int(rng() % 5000), int(rng() % 2));
-    db.MoveChannels(RandomList(rng), int(rng() % 5000) - 2, int(rng() % 2));
-    db.DeleteChannels(RandomList(rng), int(rng() % 2));
+    db.SwapChannels(int(rng() % 5000), int(rng() % 5000), ChannelKind(rng() % 2));
+    db.MoveChannels(RandomList(rng), int(rng() % 5000) - 2, ChannelKind(rng() % 2));
+    db.DeleteChannels(RandomList(rng), ChannelKind(rng() % 2));
     db.DeleteTransponders(RandomList(rng));
     db.DeleteSatellites(RandomList(rng));
     db.DeleteSatelliteContents(int(rng() % 400));
     db.AddSatellite(*std::make_unique<SatelliteRecord>());
     db.AddTransponder(int(rng() % 400), TransponderRecord{});
-    db.AddChannel(ChannelRecord{}, "x", int(rng() % 2));
-    for (int kind : {int(kTv), int(kRadio)}) {
+    db.AddChannel(ChannelRecord{}, "x", ChannelKind(rng() % 2));
+    for (ChannelKind kind : kChannelKinds) {
         EXPECT_LE(db.GetChannelCount(kind), ChannelCapacity(kind));
         db.CompactChannels(kind);
         db.CompactBouquets(kind);

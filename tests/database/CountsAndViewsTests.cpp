@@ -9,7 +9,7 @@
 
 namespace {
 
-std::vector<int> ChannelView(const CChannelDatabase& db, int kind)
+std::vector<int> ChannelView(const CChannelDatabase& db, ChannelKind kind)
 {
     std::vector<int> rows;
     for (int r = 0; r < db.GetChannelViewLength(kind); ++r)

@@ -11,7 +11,7 @@
 
 namespace {
 
-int ScrambledChannels(const CChannelDatabase& db, int kind)
+int ScrambledChannels(const CChannelDatabase& db, ChannelKind kind)
 {
     int n = 0;
     for (int i = 0; i < db.GetChannelCount(kind); ++i) {

@@ -37,7 +37,7 @@ std::vector<int> SomeOf(std::mt19937& rng, int count)
 // One of the changes the editor's commands make, at random.
 void RandomChange(CChannelDatabase& db, std::mt19937& rng)
 {
-    const int kind = Below(rng, 2);
+    const ChannelKind kind = ChannelKind(Below(rng, 2));
     const int channels = db.GetChannelCount(kind);
     switch (Below(rng, 9)) {
     case 0: {
@@ -72,7 +72,7 @@ void RandomChange(CChannelDatabase& db, std::mt19937& rng)
         ChannelFlagChanges changes;
         changes.lock = Below(rng, 2) == 0;
         changes.joinGroups = std::uint8_t(Below(rng, 256));
-        db.SetChannelFlags(SomeOf(rng, channels), changes, ChannelKind(kind));
+        db.SetChannelFlags(SomeOf(rng, channels), changes, kind);
         break;
     }
     default: {

@@ -27,7 +27,7 @@ TableLayout TenTransponders()
 
 void ExpectBouquetsFollowNames(const CChannelDatabase& db)
 {
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0; i < db.GetChannelCount(kind); ++i)
             EXPECT_EQ(BouquetName(db, i, kind), MadeBouquet(ChannelName(db, i, kind))) << "slot " << i;
     }

@@ -37,13 +37,13 @@ enum class Operation { DeleteTransponders, DeleteSatellites, DeleteChannels, Mov
 struct Step {
     Operation operation;
     std::vector<int> list;
-    int kind = kTv;
+    ChannelKind kind = kTv;
     int position = -1;
 };
 
 Step RandomStep(std::mt19937& rng, const CChannelDatabase& db)
 {
-    Step step{Operation(Below(rng, 4)), {}, Below(rng, 2), -1};
+    Step step{Operation(Below(rng, 4)), {}, ChannelKind(Below(rng, 2)), -1};
     switch (step.operation) {
     case Operation::DeleteTransponders: step.list = RandomSubset(rng, db.GetTransponderCount()); break;
     case Operation::DeleteSatellites: step.list = RandomSubset(rng, db.GetSatelliteCount()); break;
@@ -92,7 +92,7 @@ std::string Describe(const Step& step)
     static const char* const names[] = {"DeleteTransponders", "DeleteSatellites", "DeleteChannels",
                                         "MoveChannels"};
     std::string text = names[int(step.operation)];
-    text += " kind " + std::to_string(step.kind) + " position " + std::to_string(step.position) + " [";
+    text += " kind " + std::to_string(int(step.kind)) + " position " + std::to_string(step.position) + " [";
     for (int i : step.list)
         text += std::to_string(i) + " ";
     return text + "]";

@@ -32,9 +32,9 @@ void CopyBack(std::uint8_t* to, const std::vector<std::uint8_t>& bytes)
         std::memcpy(to, bytes.data(), bytes.size());
 }
 
-int Capacity(int kind)
+int Capacity(ChannelKind kind)
 {
-    return kind == 1 ? kRadioSlots : kTvSlots;
+    return kind == kRadio ? kRadioSlots : kTvSlots;
 }
 
 // Spelled out byte by byte, independently of the database's own templates.
@@ -68,8 +68,8 @@ void EmptySatellite(std::uint8_t* record)
 }  // namespace
 
 ReferenceTables::ReferenceTables(const CChannelDatabase& db)
-    : m_tv(db.GetChannelTable(0), db.GetChannelTable(0) + Image::kTvSize),
-      m_radio(db.GetChannelTable(1), db.GetChannelTable(1) + Image::kRadioSize),
+    : m_tv(db.GetChannelTable(kTv), db.GetChannelTable(kTv) + Image::kTvSize),
+      m_radio(db.GetChannelTable(kRadio), db.GetChannelTable(kRadio) + Image::kRadioSize),
       m_transponders(db.GetTransponderTable(), db.GetTransponderTable() + Image::kTransponderSize),
       m_satellites(db.GetSatelliteTable(), db.GetSatelliteTable() + Image::kSatelliteSize),
       m_bouquets(db.GetBouquetTable(), db.GetBouquetTable() + Image::kBouquetSize)
@@ -89,14 +89,14 @@ void ReferenceTables::CopyInto(CChannelDatabase& db) const
     db.ImageToTables(2);
 }
 
-std::uint8_t* ReferenceTables::Slot(int index, int kind)
+std::uint8_t* ReferenceTables::Slot(int index, ChannelKind kind)
 {
-    return (kind == 1 ? m_radio : m_tv).data() + std::size_t(index) * kSlot;
+    return (kind == kRadio ? m_radio : m_tv).data() + std::size_t(index) * kSlot;
 }
 
-std::uint8_t* ReferenceTables::Bouquet(int index, int kind)
+std::uint8_t* ReferenceTables::Bouquet(int index, ChannelKind kind)
 {
-    return m_bouquets.data() + (kind == 1 ? 89340 : 0) + std::size_t(index) * kEntry;
+    return m_bouquets.data() + (kind == kRadio ? 89340 : 0) + std::size_t(index) * kEntry;
 }
 
 std::uint8_t* ReferenceTables::Transponder(int index)
@@ -109,7 +109,7 @@ std::uint8_t* ReferenceTables::Satellite(int index)
     return m_satellites.data() + std::size_t(index) * kSatellite;
 }
 
-int ReferenceTables::ChannelCount(int kind)
+int ReferenceTables::ChannelCount(ChannelKind kind)
 {
     int n = 0;
     while (n < Capacity(kind) && U16(Slot(n, kind)) != 4000)
@@ -138,7 +138,7 @@ int ReferenceTables::SatelliteCount()
 void ReferenceTables::DeleteTransponder(int tp)
 {
     std::memset(Transponder(tp), 0, kTransponder);
-    for (int kind : {0, 1}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0; i < Capacity(kind) && U16(Slot(i, kind)) != 4000; ++i) {
             const int t = U16(Slot(i, kind));
             if (t == tp) {
@@ -151,7 +151,7 @@ void ReferenceTables::DeleteTransponder(int tp)
     }
 }
 
-void ReferenceTables::CompactChannels(int kind)
+void ReferenceTables::CompactChannels(ChannelKind kind)
 {
     std::vector<std::uint8_t> kept;
     int removed = 0;
@@ -195,7 +195,7 @@ void ReferenceTables::CompactSatellites()
         SetU16(Satellite(j) + 16, unsigned(j));
 }
 
-void ReferenceTables::CompactBouquets(int kind)
+void ReferenceTables::CompactBouquets(ChannelKind kind)
 {
     std::vector<std::uint8_t> kept;
     for (int i = 0; i < Capacity(kind); ++i) {
@@ -208,7 +208,7 @@ void ReferenceTables::CompactBouquets(int kind)
 
 void ReferenceTables::ClearBouquetTails()
 {
-    for (int kind : {0, 1}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = ChannelCount(kind); i < Capacity(kind); ++i)
             std::memset(Bouquet(i, kind), 0, kEntry);
     }
@@ -229,10 +229,10 @@ void ReferenceTables::DeleteTransponderList(const std::vector<int>& ascending)
     for (std::size_t k = 0; k < ascending.size(); ++k) {
         DeleteTransponder(ascending[k] - int(k));
         CompactTransponders();
-        CompactChannels(0);
-        CompactChannels(1);
-        CompactBouquets(0);
-        CompactBouquets(1);
+        CompactChannels(kTv);
+        CompactChannels(kRadio);
+        CompactBouquets(kTv);
+        CompactBouquets(kRadio);
     }
     ClearBouquetTails();
 }
@@ -264,7 +264,7 @@ void ReferenceTables::DeleteSatellites(const std::vector<int>& ascending)
         DeleteSatelliteContents(ascending[k] - int(k));
 }
 
-void ReferenceTables::DeleteChannels(const std::vector<int>& list, int kind)
+void ReferenceTables::DeleteChannels(const std::vector<int>& list, ChannelKind kind)
 {
     for (int i : list) {
         std::memset(Slot(i, kind), 0, kProper);
@@ -275,7 +275,7 @@ void ReferenceTables::DeleteChannels(const std::vector<int>& list, int kind)
     ClearBouquetTails();
 }
 
-void ReferenceTables::MoveChannels(const std::vector<int>& list, int position, int kind)
+void ReferenceTables::MoveChannels(const std::vector<int>& list, int position, ChannelKind kind)
 {
     std::vector<std::uint8_t> block, blockBouquets;
     for (int i : list) {

@@ -4,6 +4,8 @@
 // operations must leave exactly the same bytes.
 #pragma once
 
+#include "ImageFormat.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -20,25 +22,25 @@ public:
     // The composite operations without their final upkeep run.
     void DeleteTransponders(const std::vector<int>& ascending);
     void DeleteSatellites(const std::vector<int>& ascending);
-    void DeleteChannels(const std::vector<int>& list, int kind);
-    void MoveChannels(const std::vector<int>& list, int position, int kind);
+    void DeleteChannels(const std::vector<int>& list, ChannelKind kind);
+    void MoveChannels(const std::vector<int>& list, int position, ChannelKind kind);
 
 private:
-    std::uint8_t* Slot(int index, int kind);
-    std::uint8_t* Bouquet(int index, int kind);
+    std::uint8_t* Slot(int index, ChannelKind kind);
+    std::uint8_t* Bouquet(int index, ChannelKind kind);
     std::uint8_t* Transponder(int index);
     std::uint8_t* Satellite(int index);
-    int ChannelCount(int kind);
+    int ChannelCount(ChannelKind kind);
     int TransponderCount();
     int SatelliteCount();
 
     void DeleteTransponder(int tp);
     void DeleteTransponderList(const std::vector<int>& ascending);
     void DeleteSatelliteContents(int sat);
-    void CompactChannels(int kind);
+    void CompactChannels(ChannelKind kind);
     void CompactTransponders();
     void CompactSatellites();
-    void CompactBouquets(int kind);
+    void CompactBouquets(ChannelKind kind);
     void ClearBouquetTails();
     void LowerSatelliteReferences(int sat);
 

@@ -28,7 +28,7 @@ void BuildTables(CChannelDatabase& db, const TableLayout& layout)
         transponder.symbolRate = 27500;
         db.AddTransponder(layout.transponderSatellites[t], transponder);
     }
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         const auto& transponders = kind == kTv ? layout.tvTransponders : layout.radioTransponders;
         for (std::size_t i = 0; i < transponders.size(); ++i) {
             ChannelRecord channel{};
@@ -43,7 +43,7 @@ void BuildTables(CChannelDatabase& db, const TableLayout& layout)
     }
 }
 
-std::string MadeName(int slot, int kind)
+std::string MadeName(int slot, ChannelKind kind)
 {
     return (kind == kTv ? "TV" : "R") + std::to_string(slot);
 }
@@ -55,21 +55,21 @@ std::string MadeBouquet(const std::string& channelName)
     return std::string("B").append(channelName);
 }
 
-std::string ChannelName(const CChannelDatabase& db, int slot, int kind)
+std::string ChannelName(const CChannelDatabase& db, int slot, ChannelKind kind)
 {
     ChannelRecord channel;
     db.GetChannel(channel, slot, kind);
     return std::string(channel.name, FieldTextLength(channel.name));
 }
 
-std::string BouquetName(const CChannelDatabase& db, int slot, int kind)
+std::string BouquetName(const CChannelDatabase& db, int slot, ChannelKind kind)
 {
     char text[Image::kBouquetEntrySize];
     db.GetBouquet(text, slot, kind);
     return text;
 }
 
-std::vector<std::string> ChannelNames(const CChannelDatabase& db, int kind)
+std::vector<std::string> ChannelNames(const CChannelDatabase& db, ChannelKind kind)
 {
     std::vector<std::string> names;
     for (int i = 0; i < db.GetChannelCount(kind); ++i)
@@ -77,7 +77,7 @@ std::vector<std::string> ChannelNames(const CChannelDatabase& db, int kind)
     return names;
 }
 
-std::vector<int> TransponderIndexes(const CChannelDatabase& db, int kind)
+std::vector<int> TransponderIndexes(const CChannelDatabase& db, ChannelKind kind)
 {
     std::vector<int> indexes;
     for (int i = 0; i < db.GetChannelCount(kind); ++i) {

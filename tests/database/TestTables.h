@@ -22,13 +22,13 @@ TableLayout ChannelsOnOneTransponder(int tv);
 void BuildTables(CChannelDatabase& db, const TableLayout& layout);
 
 // "TV3", "R0": the name a channel was made with; its bouquet is "B" + name.
-std::string MadeName(int slot, int kind);
+std::string MadeName(int slot, ChannelKind kind);
 std::string MadeBouquet(const std::string& channelName);
 
-std::string ChannelName(const CChannelDatabase& db, int slot, int kind);
-std::string BouquetName(const CChannelDatabase& db, int slot, int kind);
-std::vector<std::string> ChannelNames(const CChannelDatabase& db, int kind);
-std::vector<int> TransponderIndexes(const CChannelDatabase& db, int kind);
+std::string ChannelName(const CChannelDatabase& db, int slot, ChannelKind kind);
+std::string BouquetName(const CChannelDatabase& db, int slot, ChannelKind kind);
+std::vector<std::string> ChannelNames(const CChannelDatabase& db, ChannelKind kind);
+std::vector<int> TransponderIndexes(const CChannelDatabase& db, ChannelKind kind);
 std::vector<int> SatelliteIndexes(const CChannelDatabase& db);
 
 // The whole large image the tables make now.

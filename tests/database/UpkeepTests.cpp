@@ -24,7 +24,7 @@ void SetContext(CChannelDatabase& db, int listMode, int currentSatellite, int cu
     db.SetSystemInfo(info);
 }
 
-void SetFavorites(CChannelDatabase& db, int slot, int kind, std::uint8_t mask)
+void SetFavorites(CChannelDatabase& db, int slot, ChannelKind kind, std::uint8_t mask)
 {
     ChannelRecord channel;
     db.GetChannel(channel, slot, kind);

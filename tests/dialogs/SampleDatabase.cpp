@@ -17,7 +17,7 @@ void MakeEmpty(CChannelDatabase& db)
         db.SetTransponder(transponder, i);
     ChannelRecord channel;
     CChannelDatabase::MakeEmptyChannel(channel);
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (ChannelKind kind : kChannelKinds) {
         for (int i = 0; i < ChannelCapacity(kind); ++i)
             db.SetChannel(channel, i, kind);
     }
@@ -32,7 +32,7 @@ void MakeEmpty(CChannelDatabase& db)
 
 namespace {
 
-void AddChannels(CChannelDatabase& db, int count, int transponders, int kind)
+void AddChannels(CChannelDatabase& db, int count, int transponders, ChannelKind kind)
 {
     for (int i = 0; i < count; ++i) {
         ChannelRecord channel{};
@@ -85,14 +85,14 @@ void AddGroup(CChannelDatabase& db, int slot, const char* name)
     db.SetSystemInfo(info);
 }
 
-std::uint8_t MaskOf(const CChannelDatabase& db, int index, int kind)
+std::uint8_t MaskOf(const CChannelDatabase& db, int index, ChannelKind kind)
 {
     ChannelRecord channel;
     db.GetChannel(channel, index, kind);
     return channel.favoriteMask;
 }
 
-void SetMask(CChannelDatabase& db, int index, int kind, std::uint8_t mask)
+void SetMask(CChannelDatabase& db, int index, ChannelKind kind, std::uint8_t mask)
 {
     ChannelRecord channel;
     db.GetChannel(channel, index, kind);

@@ -20,7 +20,7 @@ void Fill(CChannelDatabase& db, int satellites, int transponders, int tv, int ra
 void AddGroup(CChannelDatabase& db, int slot, const char* name);
 
 // The favourite mask of one channel.
-std::uint8_t MaskOf(const CChannelDatabase& db, int index, int kind);
-void SetMask(CChannelDatabase& db, int index, int kind, std::uint8_t mask);
+std::uint8_t MaskOf(const CChannelDatabase& db, int index, ChannelKind kind);
+void SetMask(CChannelDatabase& db, int index, ChannelKind kind, std::uint8_t mask);
 
 }  // namespace Sample

@@ -77,7 +77,7 @@ void Add(CChannelDatabase& db, FuzzScript& script, int what)
         if (!Rules::WriteTransponder(record, choices))
             db.AddTransponder(sat, record);
     } else if (what == 2 && db.GetTransponderCount() > 0) {
-        const int kind = script.Byte() % 2;
+        const ChannelKind kind = ChannelKind(script.Byte() % 2);
         if (Rules::ChannelAddRefusal(db, kind))
             return;
         Rules::ChannelChoices choices;
@@ -101,7 +101,7 @@ void Add(CChannelDatabase& db, FuzzScript& script, int what)
 // What the form reads to fill its lists.
 void ReadViews(CChannelDatabase& db, FuzzScript& script)
 {
-    const int kind = script.Byte() % 2;
+    const ChannelKind kind = ChannelKind(script.Byte() % 2);
     db.ShowChannelsOfSatellite(script.Below(db.GetSatelliteCount() + 2), kind);
     for (int r = 0; r < db.GetChannelViewLength(kind); ++r)
         Cells::ChannelRow(db, r, db.GetChannelViewEntry(r, kind), kind);
@@ -116,7 +116,7 @@ void ReadViews(CChannelDatabase& db, FuzzScript& script)
 // Favorite Group Edit: memberships and names, then the recount.
 void EditGroups(CChannelDatabase& db, FuzzScript& script)
 {
-    const int kind = script.Byte() % 2;
+    const ChannelKind kind = ChannelKind(script.Byte() % 2);
     const int count = db.GetChannelCount(kind);
     for (int n = script.Byte() % 8; n > 0 && count > 0; --n) {
         ChannelRecord channel;
@@ -137,7 +137,7 @@ void RunScript(CChannelDatabase& db, FuzzScript& script, bool valid, int steps)
 {
     const char* last = nullptr;
     for (int step = 0; step < steps && !script.AtEnd(); ++step) {
-        const int kind = script.Byte() % 2;
+        const ChannelKind kind = ChannelKind(script.Byte() % 2);
         const int channels = db.GetChannelCount(kind);
         const char* operation = nullptr;
         switch (script.Byte() % 11) {

@@ -89,7 +89,7 @@ private:
             transponder.satelliteIndex = std::uint16_t(t % Image::kMaxSatellites);
             db.SetTransponder(transponder, t);
         }
-        for (int kind : {int(kTv), int(kRadio)}) {
+        for (ChannelKind kind : kChannelKinds) {
             const int count = db.GetChannelCount(kind);
             for (int i = count; i < ChannelCapacity(kind); ++i) {
                 ChannelRecord channel;

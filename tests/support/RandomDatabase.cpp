@@ -51,7 +51,7 @@ void AddTransponders(CChannelDatabase& db, std::mt19937& rng, int count, int sat
     }
 }
 
-void AddChannels(CChannelDatabase& db, std::mt19937& rng, int kind, int count, int transponders)
+void AddChannels(CChannelDatabase& db, std::mt19937& rng, ChannelKind kind, int count, int transponders)
 {
     for (int i = 0; i < count; ++i) {
         ChannelRecord channel;

@@ -23,7 +23,7 @@ Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max, con
     return Succeeded();
 }
 
-bool ParseKind(const std::string& text, int& kind)
+bool ParseKind(const std::string& text, ChannelKind& kind)
 {
     if (text == "tv")
         kind = kTv;
@@ -34,14 +34,14 @@ bool ParseKind(const std::string& text, int& kind)
     return true;
 }
 
-Outcome ParseChannelKind(const std::string& text, int& kind)
+Outcome ParseChannelKind(const std::string& text, ChannelKind& kind)
 {
     if (!ParseKind(text, kind))
         return UsageError("'" + text + "' is no channel kind (tv or radio)");
     return Succeeded();
 }
 
-const char* ChannelWord(int kind)
+const char* ChannelWord(ChannelKind kind)
 {
     return kind == kRadio ? "radio channel" : "tv channel";
 }
@@ -75,7 +75,7 @@ Outcome ParseIndexList(const std::string& text, int count, const char* what, std
     }
 }
 
-Outcome ShowChannelRange(CChannelDatabase& db, int kind, const std::string& satellite,
+Outcome ShowChannelRange(CChannelDatabase& db, ChannelKind kind, const std::string& satellite,
                          const std::string& transponder)
 {
     int index = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ExitCodes.h"
+#include "ImageFormat.h"
 
 #include <span>
 #include <string>
@@ -44,12 +45,12 @@ int Report(const Outcome& outcome);
 Outcome CheckArgumentCount(Arguments args, std::size_t min, std::size_t max, const char* synopsis);
 
 // "tv" or "radio" as a channel kind.
-bool ParseKind(const std::string& text, int& kind);
+bool ParseKind(const std::string& text, ChannelKind& kind);
 // The same, with a usage error for anything else.
-Outcome ParseChannelKind(const std::string& text, int& kind);
+Outcome ParseChannelKind(const std::string& text, ChannelKind& kind);
 
 // "tv channel" or "radio channel", for messages about an index.
-const char* ChannelWord(int kind);
+const char* ChannelWord(ChannelKind kind);
 
 // A 0-based index of one of `count` records; the message says what is wrong.
 Outcome ParseIndex(const std::string& text, int count, const char* what, int& index);
@@ -60,5 +61,5 @@ Outcome ParseIndexList(const std::string& text, int count, const char* what, std
 // Narrows the kind's channel view as a click in the form would: to satellite
 // `satellite` or transponder `transponder` (an index as text; empty: none),
 // or to all channels when neither is given.
-Outcome ShowChannelRange(CChannelDatabase& db, int kind, const std::string& satellite,
+Outcome ShowChannelRange(CChannelDatabase& db, ChannelKind kind, const std::string& satellite,
                          const std::string& transponder);

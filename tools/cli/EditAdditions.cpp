@@ -84,7 +84,7 @@ Outcome AddTransponder(CChannelDatabase& db, Arguments args)
 
 Outcome AddChannel(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     int tp = 0;

@@ -89,7 +89,7 @@ Outcome ParseFlag(const CChannelDatabase& db, const std::string& assignment, Cha
 
 Outcome SortChannels(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     const int key = ValueNamed(kSortKeys, args[1]);
@@ -112,13 +112,13 @@ Outcome SortChannels(CChannelDatabase& db, Arguments args)
     }
     if (Outcome shown = ShowChannelRange(db, kind, satellite, transponder); shown.status != Exit::kOk)
         return shown;
-    db.SortChannels(db.GetChannelViewSlots(kind), ChannelSortKey(key), descending, ChannelKind(kind));
+    db.SortChannels(db.GetChannelViewSlots(kind), ChannelSortKey(key), descending, kind);
     return Succeeded();
 }
 
 Outcome SetFlags(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     std::vector<int> list;
@@ -130,6 +130,6 @@ Outcome SetFlags(CChannelDatabase& db, Arguments args)
         if (Outcome parsed = ParseFlag(db, assignment, changes); parsed.status != Exit::kOk)
             return parsed;
     }
-    db.SetChannelFlags(list, changes, ChannelKind(kind));
+    db.SetChannelFlags(list, changes, kind);
     return Succeeded();
 }

@@ -36,7 +36,7 @@ Outcome DeleteTransponders(CChannelDatabase& db, Arguments args)
 
 Outcome DeleteChannels(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     std::vector<int> list;
@@ -48,7 +48,7 @@ Outcome DeleteChannels(CChannelDatabase& db, Arguments args)
 
 Outcome MoveChannels(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     const int count = db.GetChannelCount(kind);
@@ -69,7 +69,7 @@ Outcome MoveChannels(CChannelDatabase& db, Arguments args)
 
 Outcome SwapChannels(CChannelDatabase& db, Arguments args)
 {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (Outcome parsed = ParseChannelKind(args[0], kind); parsed.status != Exit::kOk)
         return parsed;
     const int count = db.GetChannelCount(kind);

@@ -71,7 +71,7 @@ void PrintTransponderView(const CChannelDatabase& db)
     }
 }
 
-void PrintChannelView(const CChannelDatabase& db, int kind)
+void PrintChannelView(const CChannelDatabase& db, ChannelKind kind)
 {
     const int rows = db.GetChannelViewLength(kind);
     for (int row = 0; row < rows; ++row) {
@@ -112,7 +112,7 @@ Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
             db.ShowTranspondersOf(index);
         return parsed;
     }
-    int kind = kTv;
+    ChannelKind kind = kTv;
     ParseKind(request.table, kind);
     return ShowChannelRange(db, kind, request.satellite, request.transponder);
 }
@@ -139,7 +139,7 @@ int RunList(Arguments args)
     }
     if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
         return Report(shown);
-    int kind = kTv;
+    ChannelKind kind = kTv;
     if (ParseKind(request.table, kind))
         PrintChannelView(db, kind);
     else
