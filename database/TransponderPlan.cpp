@@ -139,7 +139,7 @@ void NameChannels(const CChannelDatabase& db, std::vector<Row>& rows)
         if (rows[r].outcome == Outcome::NotInList)
             rowOf[std::size_t(rows[r].ours)] = int(r);
     }
-    for (int kind : {int(kTv), int(kRadio)}) {
+    for (const ChannelKind kind : kChannelKinds) {
         const int count = db.GetChannelCount(kind);
         for (int slot = 0; slot < count; ++slot) {
             ChannelRecord channel;

@@ -32,7 +32,7 @@ enum class Outcome {
 };
 
 struct Channel {
-    int kind = kTv;
+    ChannelKind kind = kTv;
     std::string name;  // the receiver's bytes
 };
 
