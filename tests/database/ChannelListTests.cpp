@@ -3,12 +3,15 @@
 // an applied order restores its reference, and a repaired image is clean.
 #include "ChannelMatch.h"
 #include "ChannelRows.h"
+#include "CsvText.h"
 #include "DemoImage.h"
 #include "ImageCheck.h"
 #include "ImportPlan.h"
+#include "Latin1Text.h"
 #include "OrderPlan.h"
 #include "RandomDatabase.h"
 #include "TestTables.h"
+#include "TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +71,43 @@ std::string NameKey(const Row& row)
     return std::to_string(row.kind) + row.satellite + '|' +
            std::to_string(row.onTransponder ? row.frequencyKhz : 0) + (row.horizontal ? "H" : "V") + '|' +
            row.name;
+}
+
+// The list as a spreadsheet saves it: `separator` between the cells, a cell
+// quoted when it must be and now and then when it need not, a frequency with
+// a decimal comma where the comma is no separator.
+std::string AsSpreadsheetSaves(const std::string& csv, char separator, std::mt19937& rng)
+{
+    std::vector<Csv::Record> records;
+    EXPECT_FALSE(Csv::Read(csv, ',', records));
+    std::string text;
+    for (const Csv::Record& record : records) {
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            std::string cell = record.fields[c];
+            if (c == 5 && separator != ',' && cell.find('.') != std::string::npos)
+                cell[cell.find('.')] = ',';
+            text += c ? std::string(1, separator) : "";
+            if (cell.find_first_of(std::string("\"\r\n") + separator) == std::string::npos && Below(rng, 4)) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (char ch : cell)
+                text += ch == '"' ? "\"\"" : std::string(1, ch);
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// UTF-8 text of Latin-1 characters as Windows-1252 bytes; the caller keeps
+// out the C1 characters that code page puts other characters in place of.
+std::string AsWindows1252(const std::string& utf8)
+{
+    std::string bytes;
+    EXPECT_EQ(Latin1::FromUtf8(utf8, bytes), Latin1::Decoded::Ok);
+    return bytes;
 }
 
 // What a row asks of the channel it names, and where that channel was.
@@ -132,6 +172,57 @@ TEST(ChannelLists, AnExportImportedBackChangesNoByte)
         EXPECT_FALSE(plan.change.changed) << "seed " << seed;
         EXPECT_EQ(plan.report.matched, int(rows.size()));
         ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
+    }
+}
+
+TEST(ChannelLists, TheFormsSpreadsheetsSaveAnExportInImportBackWithoutAChange)
+{
+    CChannelDatabase db;
+    for (int seed = 0; seed < 20; ++seed) {
+        std::mt19937 rng{std::uint32_t(seed)};
+        FillRandomDatabase(db, rng, RandomTableSizes(rng));
+        GiveOddNames(db, rng);
+        // Windows-1252 has other characters than Latin-1's controls from 0x80
+        // to 0x9F, but for the five it leaves undefined.
+        for (int kind : {int(kTv), int(kRadio)}) {
+            for (int i = 0, count = db.GetChannelCount(kind); i < count; ++i) {
+                ChannelRecord channel;
+                db.GetChannel(channel, i, kind);
+                for (char& c : channel.name) {
+                    const auto b = std::uint8_t(c);
+                    if (b >= 0x80 && b < 0xA0 && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 &&
+                        b != 0x9D)
+                        c = char(b + 0x20);
+                }
+                db.SetChannel(channel, i, kind);
+            }
+        }
+        const std::vector<std::uint8_t> before = ImageBytes(db);
+        const std::string exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
+        const std::string semicolons = AsSpreadsheetSaves(exported, ';', rng);
+        const struct {
+            std::string text;
+            char separator;
+        } forms[] = {
+            {std::string(Csv::kByteOrderMark) + exported, ','},
+            {std::string(Csv::kByteOrderMark) + semicolons, ';'},
+            {AsSpreadsheetSaves(exported, '\t', rng), '\t'},
+            {AsWindows1252(semicolons), ';'},
+            {ChannelRows::ToCsv(ChannelRows::ExportRows(db), '\t'), '\t'},
+        };
+        for (const auto& form : forms) {
+            std::vector<Row> rows;
+            ChannelRows::CsvForm read;
+            const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(form.text, rows, read);
+            ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
+            EXPECT_EQ(read.separator, form.separator) << "seed " << seed;
+            EXPECT_EQ(read.windows1252, &form == &forms[3] && !Encoding::IsUtf8(form.text))
+                << "seed " << seed;
+            EXPECT_EQ(ChannelRows::ToCsv(rows), exported) << "seed " << seed;
+            ChannelRows::ImportPlan plan;
+            Import(db, rows, plan);
+            ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
+        }
     }
 }
 
@@ -295,7 +386,8 @@ TEST(ChannelLists, ACsvThatBreaksARuleIsRefusedWithItsLineAndReason)
         {header + cells(2, "ABCDEFGHIJKLMNOPQR"), 2, "longer than the receiver stores (16"},
         {header + cells(2, "ABCDEFGHIJKLMNOPQ"), 2, "longer than the receiver stores (16"},
         {header + cells(2, "\xE2\x82\xAC"), 2, "cannot store"},
-        {header + cells(2, "\xFF"), 2, "not UTF-8"},
+        {std::string(Csv::kByteOrderMark) + header + cells(2, "\xFF"), 2, "not UTF-8"},
+        {header + cells(2, "\x80"), 2, "'\xE2\x82\xAC' has a character the receiver cannot store"},
         {header + cells(5, "11.2345"), 2, "frequency_mhz '11.2345'"},
         {header + cells(5, ""), 2, "need a frequency"},
         {header + cells(7, "X"), 2, "unknown polarization 'X'"},
