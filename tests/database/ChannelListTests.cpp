@@ -153,35 +153,41 @@ void Corrupt(std::vector<std::uint8_t>& image, const CChannelDatabase& db, std::
 
 }  // namespace
 
-TEST(ChannelLists, AnExportImportedBackChangesNoByte)
+// The plain export, and the forms a spreadsheet saves it in: with a byte
+// order mark, semicolons, TABs and the Windows code page.
+TEST(ChannelLists, AnExportImportedBackChangesNoByteInEveryFormSpreadsheetsSaveItIn)
 {
     CChannelDatabase db;
     for (int seed = 0; seed < 40; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         FillRandomDatabase(db, rng, RandomTableSizes(rng));
         GiveOddNames(db, rng);
-        const std::vector<std::uint8_t> before = ImageBytes(db);
+        std::vector<std::uint8_t> before = ImageBytes(db);
+        std::string exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
+        const auto comesBack = [&](const std::string& text, char separator, bool windows1252) {
+            std::vector<Row> rows;
+            ChannelRows::CsvForm form;
+            const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows, form);
+            ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
+            EXPECT_EQ(form.separator, separator) << "seed " << seed;
+            EXPECT_EQ(form.windows1252, windows1252) << "seed " << seed;
+            EXPECT_EQ(ChannelRows::ToCsv(rows), exported) << "seed " << seed;
+            ChannelRows::ImportPlan plan;
+            Import(db, rows, plan);
+            EXPECT_FALSE(plan.change.changed) << "seed " << seed;
+            EXPECT_EQ(plan.report.matched, int(rows.size()));
+            ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
+        };
+        comesBack(exported, ',', false);
+        // Every form finds the same rows; a few seeds show it.
+        if (seed % 4 != 0)
+            continue;
+        const std::string bom(Csv::kByteOrderMark);
+        comesBack(bom + exported, ',', false);
+        comesBack(bom + AsSpreadsheetSaves(exported, ';', rng), ';', false);
+        comesBack(AsSpreadsheetSaves(exported, '\t', rng), '\t', false);
+        comesBack(ChannelRows::ToCsv(ChannelRows::ExportRows(db), '\t'), '\t', false);
 
-        const std::string text = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
-        std::vector<Row> rows;
-        const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows);
-        ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
-        EXPECT_EQ(ChannelRows::ToCsv(rows), text) << "seed " << seed;
-        ChannelRows::ImportPlan plan;
-        Import(db, rows, plan);
-        EXPECT_FALSE(plan.change.changed) << "seed " << seed;
-        EXPECT_EQ(plan.report.matched, int(rows.size()));
-        ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
-    }
-}
-
-TEST(ChannelLists, TheFormsSpreadsheetsSaveAnExportInImportBackWithoutAChange)
-{
-    CChannelDatabase db;
-    for (int seed = 0; seed < 20; ++seed) {
-        std::mt19937 rng{std::uint32_t(seed)};
-        FillRandomDatabase(db, rng, RandomTableSizes(rng));
-        GiveOddNames(db, rng);
         // Windows-1252 has other characters than Latin-1's controls from 0x80
         // to 0x9F, but for the five it leaves undefined.
         for (int kind : {int(kTv), int(kRadio)}) {
@@ -197,32 +203,10 @@ TEST(ChannelLists, TheFormsSpreadsheetsSaveAnExportInImportBackWithoutAChange)
                 db.SetChannel(channel, i, kind);
             }
         }
-        const std::vector<std::uint8_t> before = ImageBytes(db);
-        const std::string exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
-        const std::string semicolons = AsSpreadsheetSaves(exported, ';', rng);
-        const struct {
-            std::string text;
-            char separator;
-        } forms[] = {
-            {std::string(Csv::kByteOrderMark) + exported, ','},
-            {std::string(Csv::kByteOrderMark) + semicolons, ';'},
-            {AsSpreadsheetSaves(exported, '\t', rng), '\t'},
-            {AsWindows1252(semicolons), ';'},
-            {ChannelRows::ToCsv(ChannelRows::ExportRows(db), '\t'), '\t'},
-        };
-        for (const auto& form : forms) {
-            std::vector<Row> rows;
-            ChannelRows::CsvForm read;
-            const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(form.text, rows, read);
-            ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
-            EXPECT_EQ(read.separator, form.separator) << "seed " << seed;
-            EXPECT_EQ(read.windows1252, &form == &forms[3] && !Encoding::IsUtf8(form.text))
-                << "seed " << seed;
-            EXPECT_EQ(ChannelRows::ToCsv(rows), exported) << "seed " << seed;
-            ChannelRows::ImportPlan plan;
-            Import(db, rows, plan);
-            ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
-        }
+        before = ImageBytes(db);
+        exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
+        const std::string windows1252 = AsWindows1252(AsSpreadsheetSaves(exported, ';', rng));
+        comesBack(windows1252, ';', !Encoding::IsUtf8(windows1252));
     }
 }
 
