@@ -132,8 +132,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     std::string windows1252;
     QCOMPARE(Latin1::FromUtf8(semicolons, windows1252), Latin1::Decoded::Ok);
     QFile file(csv);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(windows1252.data(), qint64(windows1252.size()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(windows1252.c_str()) > 0);
     file.close();
     app.edit([](CChannelDatabase& db) { db.MoveChannels({0}, -1, kTv); });
     app.prompts().OpenFile(csv);
