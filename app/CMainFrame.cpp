@@ -6,6 +6,7 @@
 #include "ChannelCommands.h"
 #include "CoreText.h"
 #include "ListCommands.h"
+#include "PrintCommands.h"
 #include "RecentFiles.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTabBar>
 
 CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -25,6 +27,7 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     m_pView = new CVolmarenView(doc, this);
     setCentralWidget(m_pView);
     m_pListCommands = new CListCommands(*m_pView);
+    m_pPrintCommands = new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
@@ -47,6 +50,10 @@ void CMainFrame::CreateMenus()
     m_pExportAction = file->addAction(tr("&Export Channels..."));
     m_pImportAction = file->addAction(tr("I&mport Channels..."));
     m_pApplyOrderAction = file->addAction(tr("Apply O&rder From..."));
+    file->addSeparator();
+    m_pPrintAction = file->addAction(tr("&Print Channel List..."));
+    m_pPrintAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_pExportPdfAction = file->addAction(tr("Export P&DF..."));
     file->addSeparator();
     m_pSystemInfoAction = file->addAction(tr("STB System &Infomation"));
     file->addSeparator();
@@ -88,6 +95,9 @@ void CMainFrame::CreateMenus()
     Connect(m_pImportAction, [lists] { lists->OnImport(); });
     Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
     Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
+    CPrintCommands* print = m_pPrintCommands;
+    Connect(m_pPrintAction, [print] { print->OnPrint(); });
+    Connect(m_pExportPdfAction, [print] { print->OnExportPdf(); });
 }
 
 void CMainFrame::CreateEditMenu()
@@ -171,6 +181,8 @@ void CMainFrame::UpdateCommandStates()
     m_pSaveAsAction->setEnabled(!noData && !running);
     for (QAction* action :
          {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
+        action->setEnabled(!noData && !running);
+    for (QAction* action : {m_pPrintAction, m_pExportPdfAction})
         action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CListCommands;
+class CPrintCommands;
 class CVolmarenDoc;
 class CVolmarenView;
 class QAction;
@@ -29,6 +30,8 @@ public:
     QAction* m_pExportAction = nullptr;
     QAction* m_pImportAction = nullptr;
     QAction* m_pApplyOrderAction = nullptr;
+    QAction* m_pPrintAction = nullptr;
+    QAction* m_pExportPdfAction = nullptr;
     QAction* m_pSystemInfoAction = nullptr;
     QAction* m_pExitAction = nullptr;
     QList<QAction*> m_recentActions;
@@ -82,4 +85,5 @@ private:
     CVolmarenDoc& m_doc;
     CVolmarenView* m_pView = nullptr;
     CListCommands* m_pListCommands = nullptr;
+    CPrintCommands* m_pPrintCommands = nullptr;
 };

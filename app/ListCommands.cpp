@@ -26,6 +26,16 @@ QString Number(std::size_t n)
     return QString::number(n);
 }
 
+// A line to put before a report on a list that was not read as UTF-8.
+QString ReadingNote(const ChannelRows::CsvForm* form)
+{
+    if (!form || !form->windows1252)
+        return {};
+    QString note = CoreText(form->ReadingNote());
+    note[0] = note[0].toUpper();
+    return note + QStringLiteral(".\n\n");
+}
+
 }  // namespace
 
 CListCommands::CListCommands(CVolmarenView& view) : QObject(&view), m_view(view)
@@ -48,11 +58,16 @@ void CListCommands::OnExport()
         image.isEmpty()
             ? QDir::home().filePath(QStringLiteral("channels.csv"))
             : QFileInfo(image).dir().filePath(QFileInfo(image).completeBaseName() + QStringLiteral(".csv"));
-    const QString path = Prompts::Current().SaveFileName(&m_view, tr("Export Channels"), proposed,
-                                                         IUserPrompts::FileKind::ChannelList);
+    // Spreadsheets set to a language with a decimal comma read and write
+    // semicolons.
+    const QStringList formats{tr("CSV (comma) (*.csv)"), tr("CSV (semicolon) (*.csv)")};
+    int format = 0;
+    const QString path = Prompts::Current().SaveFileInFormat(
+        &m_view, tr("Export Channels"), proposed, IUserPrompts::FileKind::ChannelList, formats, format);
     if (path.isEmpty())
         return;
-    const std::string csv = ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()));
+    const std::string csv =
+        ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()), format == 1 ? ';' : ',');
     PlaceholderText error;
     if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
                                     csv.size(), error, ImageFile::Backup::Keep))
@@ -67,7 +82,8 @@ void CListCommands::OnImport()
     const QString path =
         Prompts::Current().OpenFileName(&m_view, tr("Import Channels"), IUserPrompts::FileKind::ChannelList);
     std::vector<ChannelRows::Row> rows;
-    if (path.isEmpty() || !ReadRows(path, rows))
+    ChannelRows::CsvForm form;
+    if (path.isEmpty() || !ReadRows(path, rows, form))
         return;
     ChannelRows::ImportPlan plan;
     if (const auto refusal = ChannelRows::PlanImport(m_view.Database(), rows, false, plan)) {
@@ -77,7 +93,7 @@ void CListCommands::OnImport()
     if (!plan.report.unmatched.empty())
         OfferAdditions(rows, plan);
     ApplyChange(tr("Import Channels"), plan.change);
-    ShowImportReport(plan);
+    ShowImportReport(plan, form);
 }
 
 void CListCommands::OfferAdditions(const std::vector<ChannelRows::Row>& rows, ChannelRows::ImportPlan& plan)
@@ -94,13 +110,14 @@ void CListCommands::OfferAdditions(const std::vector<ChannelRows::Row>& rows, Ch
         plan = std::move(withAdded);
 }
 
-void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan)
+void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan, const ChannelRows::CsvForm& form)
 {
     const ChannelRows::ImportReport& report = plan.report;
-    QString summary = tr("Matched: %1\nMoved: %2\nRenamed: %3\nUnmatched: %4\nAdded: %5")
-                          .arg(Number(std::size_t(report.matched)), Number(std::size_t(report.moved)),
-                               Number(std::size_t(report.renamed)), Number(report.unmatched.size()),
-                               Number(std::size_t(report.added)));
+    QString summary =
+        ReadingNote(&form) + tr("Matched: %1\nMoved: %2\nRenamed: %3\nUnmatched: %4\nAdded: %5")
+                                 .arg(Number(std::size_t(report.matched)), Number(std::size_t(report.moved)),
+                                      Number(std::size_t(report.renamed)), Number(report.unmatched.size()),
+                                      Number(std::size_t(report.added)));
     if (!plan.change.changed)
         summary += QLatin1Char('\n') + tr("The channels already were as the list has them: nothing changed.");
     QStringList lines;
@@ -122,7 +139,8 @@ void CListCommands::OnApplyOrder()
     const QString path = Prompts::Current().OpenFileName(&m_view, tr("Apply Order From"),
                                                          IUserPrompts::FileKind::ImageOrChannelList);
     std::vector<ChannelRows::Row> reference;
-    if (path.isEmpty() || !ReadReference(path, reference))
+    std::optional<ChannelRows::CsvForm> form;
+    if (path.isEmpty() || !ReadReference(path, reference, form))
         return;
     ChannelRows::OrderPlan plan;
     if (const auto refusal = ChannelRows::PlanOrder(m_view.Database(), reference, plan)) {
@@ -131,7 +149,8 @@ void CListCommands::OnApplyOrder()
     }
 
     const ChannelRows::OrderReport& report = plan.report;
-    QString summary = tr("Matched: %1\nMoved: %2\nReference rows that name no channel: %3\n"
+    QString summary = ReadingNote(form ? &*form : nullptr) +
+                      tr("Matched: %1\nMoved: %2\nReference rows that name no channel: %3\n"
                          "Channels not in the reference (they follow in their order): %4")
                           .arg(Number(std::size_t(report.matched)), Number(std::size_t(report.moved)),
                                Number(report.unmatchedRows.size()), Number(report.unmatchedChannels.size()));
@@ -167,7 +186,8 @@ void CListCommands::OnApplyOrder()
 
 // --- Reading lists ------------------------------------------------------------
 
-bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows)
+bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows,
+                             ChannelRows::CsvForm& form)
 {
     QFile file(path);
     if (file.size() > qint64(ChannelRows::kLargestCsv)) {
@@ -186,20 +206,21 @@ bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>&
         return false;
     }
     if (const auto refusal =
-            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows)) {
+            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows, form)) {
         ReportRefusal(path, *refusal);
         return false;
     }
     return true;
 }
 
-bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows)
+bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
+                                  std::optional<ChannelRows::CsvForm>& form)
 {
     CImageDocument reference;
     PlaceholderText error;
     switch (reference.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
+    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
     case CImageDocument::Load::Error: break;
     }
     Prompts::Message(&m_view, CoreText(error), IUserPrompts::Icon::Exclamation);

@@ -1,10 +1,12 @@
 #include "CMainFrame.h"
 #include "CVolmarenApp.h"
+#include "PdfFile.h"
 
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -28,7 +30,14 @@ void ScheduleScreenshot(CMainFrame* frame)
 
 int main(int argc, char** argv)
 {
+    // volmaren --export-pdf OUT.pdf IMAGE writes the printed list and opens no
+    // window, so it needs no display.
+    const bool exportPdf = argc > 1 && std::string_view(argv[1]) == "--export-pdf";
+    if (exportPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     CVolmarenApp app(argc, argv);
+    if (exportPdf)
+        return RunPdfExport(QApplication::arguments());
     if (!app.InitInstance())
         return 1;
     ScheduleScreenshot(app.MainFrame());

@@ -5,6 +5,7 @@
 #include "EntryLists.h"
 #include "Latin1Text.h"
 #include "ListTexts.h"
+#include "TextEncoding.h"
 
 #include <array>
 
@@ -123,10 +124,11 @@ public:
         return true;
     }
 
+    // A spreadsheet in a locale with a decimal comma writes one.
     bool Frequency(std::uint32_t& khz)
     {
         const std::string& cell = Cell(5);
-        const std::size_t dot = cell.find('.');
+        const std::size_t dot = cell.find_first_of(".,");
         const std::string whole = cell.substr(0, dot);
         const std::string decimals = dot == std::string::npos ? "" : cell.substr(dot + 1);
         std::uint64_t value = 0;
@@ -212,13 +214,13 @@ std::string HeaderText()
 
 }  // namespace
 
-std::string ToCsv(std::span<const Row> rows)
+std::string ToCsv(std::span<const Row> rows, char separator)
 {
     std::string text;
     text.reserve(64 + rows.size() * 96);
-    Csv::Append(text, std::vector<std::string>(kColumns.begin(), kColumns.end()));
+    Csv::Append(text, std::vector<std::string>(kColumns.begin(), kColumns.end()), separator);
     for (const Row& row : rows)
-        Csv::Append(text, Cells(row));
+        Csv::Append(text, Cells(row), separator);
     return text;
 }
 
@@ -230,11 +232,25 @@ std::string RowText(const Row& row)
     return text;
 }
 
-std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows)
+PlaceholderText CsvForm::ReadingNote() const
+{
+    return windows1252 ? PlaceholderText{Text::kCsvReadAsWindows1252, {}} : PlaceholderText{};
+}
+
+std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows, CsvForm& form)
 {
     rows.clear();
+    // A byte order mark says UTF-8, and then a byte that is none is an error
+    // of the cell it is in.
+    std::string converted;
+    form.windows1252 = !text.starts_with(Csv::kByteOrderMark) && !Encoding::IsUtf8(text);
+    if (form.windows1252) {
+        converted = Encoding::Windows1252ToUtf8(text);
+        text = converted;
+    }
+    form.separator = Csv::SeparatorOf(text);
     std::vector<Csv::Record> records;
-    if (std::optional<Csv::Error> error = Csv::Read(text, records))
+    if (std::optional<Csv::Error> error = Csv::Read(text, form.separator, records))
         return Refusal(error->line, {error->reason, {}});
     if (records.empty() || records[0].fields != std::vector<std::string>(kColumns.begin(), kColumns.end()))
         return Refusal(records.empty() ? 1 : records[0].line, {Text::kCsvHeaderFirst, {HeaderText()}});

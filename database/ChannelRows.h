@@ -1,6 +1,7 @@
 // Channel lists as rows: one row per TV or radio channel, with the cells the
 // lists show, the channel's transponder and satellite, and its favourite
-// groups by name; and their CSV text (RFC 4180, UTF-8, a header row).
+// groups by name; and their CSV text (RFC 4180, UTF-8, a header row), also in
+// the forms spreadsheets save it in.
 #pragma once
 
 #include "ImageFormat.h"
@@ -58,13 +59,30 @@ struct Refusal {
 // position is its slot + 1.
 std::vector<Row> ExportRows(const CChannelDatabase& db);
 
-// The header row and the rows, each ending with CRLF.
-std::string ToCsv(std::span<const Row> rows);
+// The header row and the rows, each ending with CRLF, their cells separated
+// by `separator` (a comma, a semicolon or a TAB).
+std::string ToCsv(std::span<const Row> rows, char separator = ',');
 // One row as its CSV record, without the line ending.
 std::string RowText(const Row& row);
+
+// How a CSV text was written, as reading it found.
+struct CsvForm {
+    char separator = ',';  // that of the header row
+    // Not UTF-8 and without a byte order mark: read as Windows-1252, the code
+    // page spreadsheets save "CSV" in on Western European systems.
+    bool windows1252 = false;
+
+    // What a report on the list says first; empty for a list read as UTF-8.
+    PlaceholderText ReadingNote() const;
+};
 // Reads rows from CSV text: the header row, then one row per channel.
 // Nothing but a refusal is returned for text that breaks a rule.
-std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows);
+std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows, CsvForm& form);
+inline std::optional<Refusal> FromCsv(std::string_view text, std::vector<Row>& rows)
+{
+    CsvForm form;
+    return FromCsv(text, rows, form);
+}
 
 // The entry of `words` that `text` is, in any case; -1 when it is none.
 int WordEntry(std::span<const char* const> words, std::string_view text);

@@ -8,10 +8,10 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : m_text(text)
+    Reader(std::string_view text, char separator) : m_text(text), m_separator(separator)
     {
-        if (m_text.starts_with("\xEF\xBB\xBF"))
-            m_at = 3;
+        if (m_text.starts_with(kByteOrderMark))
+            m_at = kByteOrderMark.size();
     }
 
     std::optional<Error> ReadAll(std::vector<Record>& records)
@@ -50,7 +50,7 @@ private:
             fields.push_back(std::move(field));
             if (AtEnd() || EndOfLine())
                 return std::nullopt;
-            if (m_text[m_at] != ',')
+            if (m_text[m_at] != m_separator)
                 return Error{m_line, Text::kCsvTextAfterQuote};
             ++m_at;
         }
@@ -75,7 +75,7 @@ private:
 
     std::optional<Error> ReadPlain(std::string& field)
     {
-        while (!AtEnd() && m_text[m_at] != ',' && m_text[m_at] != '\n') {
+        while (!AtEnd() && m_text[m_at] != m_separator && m_text[m_at] != '\n') {
             const char c = m_text[m_at];
             if (c == '"')
                 return Error{m_line, Text::kCsvStrayQuote};
@@ -90,28 +90,36 @@ private:
     }
 
     std::string_view m_text;
+    char m_separator;
     std::size_t m_at = 0;
     int m_line = 1;
 };
 
-bool NeedsQuotes(const std::string& field)
+bool NeedsQuotes(const std::string& field, char separator)
 {
-    return field.find_first_of(",\"\r\n") != std::string::npos;
+    return field.find_first_of("\"\r\n") != std::string::npos || field.find(separator) != std::string::npos;
 }
 
 }  // namespace
 
-std::optional<Error> Read(std::string_view text, std::vector<Record>& records)
+char SeparatorOf(std::string_view text)
 {
-    return Reader(text).ReadAll(records);
+    const std::string_view line = text.substr(0, text.find('\n'));
+    const std::size_t at = line.find_first_of(",;\t");
+    return at == std::string_view::npos ? ',' : line[at];
 }
 
-void Append(std::string& out, const std::vector<std::string>& fields)
+std::optional<Error> Read(std::string_view text, char separator, std::vector<Record>& records)
+{
+    return Reader(text, separator).ReadAll(records);
+}
+
+void Append(std::string& out, const std::vector<std::string>& fields, char separator)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += ',';
-        if (!NeedsQuotes(fields[i])) {
+            out += separator;
+        if (!NeedsQuotes(fields[i], separator)) {
             out += fields[i];
             continue;
         }

@@ -14,6 +14,9 @@ inline constexpr const char* kCsvStrayReturn = "a carriage return outside quotes
 // %1 is the header row.
 inline constexpr const char* kCsvHeaderFirst = "the first row must be the header %1";
 inline constexpr const char* kCsvColumnCount = "%1 columns where the header has %2";
+// Reported after a list that was not UTF-8 was read.
+inline constexpr const char* kCsvReadAsWindows1252 =
+    "the list is not UTF-8 text: it was read as Windows-1252";
 
 // Cells: %1 is the column, %2 the cell.
 inline constexpr const char* kCellNotUtf8 = "%1 is not UTF-8 text";

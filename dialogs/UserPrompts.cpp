@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
 
 class PlatformPrompts final : public IUserPrompts {
@@ -34,13 +36,22 @@ public:
     QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath,
                          FileKind kind) override
     {
-        QFileDialog dialog(owner, caption, proposedPath,
-                           QCoreApplication::translate("UserPrompts", "All files (*)"));
+        int format = 0;
+        return SaveFileInFormat(owner, caption, proposedPath, kind,
+                                {QCoreApplication::translate("UserPrompts", "All files (*)")}, format);
+    }
+
+    QString SaveFileInFormat(QWidget* owner, const QString& caption, const QString& proposedPath,
+                             FileKind kind, const QStringList& formats, int& format) override
+    {
+        QFileDialog dialog(owner, caption, proposedPath);
+        dialog.setNameFilters(formats);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(DefaultSuffix(kind));
         dialog.setOption(QFileDialog::ReadOnly, true);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
+        format = std::max(0, int(formats.indexOf(dialog.selectedNameFilter())));
         return dialog.selectedFiles().constFirst();
     }
 
@@ -70,7 +81,8 @@ private:
             return QCoreApplication::translate("UserPrompts",
                                                "STB images and channel lists (*.dat *.csv);;All files (*)");
         case FileKind::Image:
-        case FileKind::Log: break;
+        case FileKind::Log:
+        case FileKind::Pdf: break;
         }
         return QCoreApplication::translate("UserPrompts", "STB images (*.dat);;All files (*)");
     }
@@ -80,6 +92,7 @@ private:
         switch (kind) {
         case FileKind::ChannelList: return QStringLiteral("csv");
         case FileKind::Log: return QStringLiteral("log");
+        case FileKind::Pdf: return QStringLiteral("pdf");
         case FileKind::Image:
         case FileKind::ImageOrChannelList: break;
         }

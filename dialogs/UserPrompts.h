@@ -14,7 +14,7 @@ public:
     enum class Icon { None, Exclamation };
     enum class Answer { Ok, Yes, No, Cancel };
     // What a file dialog offers to open or proposes to save.
-    enum class FileKind { Image, ChannelList, ImageOrChannelList, Log };
+    enum class FileKind { Image, ChannelList, ImageOrChannelList, Log, Pdf };
 
     virtual ~IUserPrompts() = default;
     virtual Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
@@ -24,6 +24,10 @@ public:
     // Asks before an existing file is overwritten; empty when the user cancels.
     virtual QString SaveFileName(QWidget* owner, const QString& caption, const QString& proposedPath,
                                  FileKind kind) = 0;
+    // The same, offering the file formats `formats` (filters such as "CSV
+    // (comma) (*.csv)"); `format` gets the index of the one chosen.
+    virtual QString SaveFileInFormat(QWidget* owner, const QString& caption, const QString& proposedPath,
+                                     FileKind kind, const QStringList& formats, int& format) = 0;
     // A summary above lines too many for a message box, which scroll. With
     // `acceptText` a button of that text stands beside Cancel, and true means
     // the user chose it; without it there is one Close button.

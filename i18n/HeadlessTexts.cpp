@@ -136,6 +136,8 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "the first row must be the header %1"),
     //: %1 is the number of columns in a row, %2 the number in the header.
     QT_TRANSLATE_NOOP("Text", "%1 columns where the header has %2"),
+    //: Windows-1252 is the name of the Western European Windows code page; keep it.
+    QT_TRANSLATE_NOOP("Text", "the list is not UTF-8 text: it was read as Windows-1252"),
     //: %1 is a column of the CSV file, named as in its header (name, bouquet...).
     QT_TRANSLATE_NOOP("Text", "%1 is not UTF-8 text"),
     //: %1 is a column of the CSV file, named as in its header; %2 the cell's text.

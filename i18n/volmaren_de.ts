@@ -442,6 +442,14 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>Repair Image</source>
         <translation>Abbild reparieren</translation>
     </message>
+    <message>
+        <source>CSV (comma) (*.csv)</source>
+        <translation>CSV (Komma) (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV (semicolon) (*.csv)</source>
+        <translation>CSV (Semikolon) (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -577,6 +585,52 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>&amp;Check Image...</source>
         <translation>Abbild &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Channel List...</source>
+        <translation>Kanalliste &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>&amp;PDF exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintCommands</name>
+    <message>
+        <source>Print Channel List</source>
+        <translation>Kanalliste drucken</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export PDF: %1: %2</source>
+        <translation>PDF exportieren: %1: %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintOptionsDlg</name>
+    <message>
+        <source>Only the &amp;radio list</source>
+        <translation>Nur die &amp;Radioliste</translation>
+    </message>
+    <message>
+        <source>Only the &amp;TV list</source>
+        <translation>Nur die &amp;TV-Liste</translation>
+    </message>
+    <message>
+        <source>One section per favourite &amp;group</source>
+        <translation>Ein Abschnitt je &amp;Favoritengruppe</translation>
+    </message>
+    <message>
+        <source>The TV list, then the radio &amp;list</source>
+        <translation>Die TV-Liste, dann die Radio&amp;liste</translation>
     </message>
 </context>
 <context>
@@ -923,6 +977,29 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>ChannelListPages</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>No channels</source>
+        <translation>Keine Kanäle</translation>
+    </message>
+</context>
+<context>
     <name>GroupForm</name>
     <message>
         <source>Favorite Group</source>
@@ -934,10 +1011,37 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>PdfFile</name>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>usage: volmaren --export-pdf OUT.pdf IMAGE</source>
+        <translation>Aufruf: volmaren --export-pdf OUT.pdf IMAGE</translation>
+    </message>
+</context>
+<context>
     <name>PortChoice</name>
     <message>
         <source>%1 port Connect OK</source>
         <translation>Anschluss %1 verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedList</name>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the name of a favourite group, %2 &quot;TV channels&quot; or &quot;Radio channels&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1805,11 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>%1 transponders to add, but the transponder table has room for %2: nothing was changed</source>
         <extracomment>%1 is how many transponders an update would add, %2 how many more the receiver&apos;s transponder table holds.</extracomment>
         <translation>%1 Transponder hinzuzufügen, aber die Transpondertabelle hat Platz für %2: nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the list is not UTF-8 text: it was read as Windows-1252</source>
+        <extracomment>Windows-1252 is the name of the Western European Windows code page; keep it.</extracomment>
+        <translation>die Liste ist kein UTF-8-Text: sie wurde als Windows-1252 gelesen</translation>
     </message>
 </context>
 <context>

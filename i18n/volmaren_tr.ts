@@ -441,6 +441,14 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>Repair Image</source>
         <translation>Görüntüyü Onar</translation>
     </message>
+    <message>
+        <source>CSV (comma) (*.csv)</source>
+        <translation>CSV (virgül) (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV (semicolon) (*.csv)</source>
+        <translation>CSV (noktalı virgül) (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -576,6 +584,52 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>&amp;Check Image...</source>
         <translation>Görüntüyü &amp;Denetle...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Channel List...</source>
+        <translation>Kanal Listesini &amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>&amp;PDF Olarak Dışa Aktar...</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintCommands</name>
+    <message>
+        <source>Print Channel List</source>
+        <translation>Kanal Listesini Yazdır</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF Olarak Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>Export PDF: %1: %2</source>
+        <translation>PDF Olarak Dışa Aktar: %1: %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Adsız</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintOptionsDlg</name>
+    <message>
+        <source>Only the &amp;radio list</source>
+        <translation>Yalnızca &amp;radyo listesi</translation>
+    </message>
+    <message>
+        <source>Only the &amp;TV list</source>
+        <translation>Yalnızca &amp;TV listesi</translation>
+    </message>
+    <message>
+        <source>One section per favourite &amp;group</source>
+        <translation>Her favori &amp;grup için bir bölüm</translation>
+    </message>
+    <message>
+        <source>The TV list, then the radio &amp;list</source>
+        <translation>Önce TV listesi, sonra radyo &amp;listesi</translation>
     </message>
 </context>
 <context>
@@ -921,6 +975,29 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>ChannelListPages</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favori grupları</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Sayfa %1 / %2</translation>
+    </message>
+    <message>
+        <source>No channels</source>
+        <translation>Kanal yok</translation>
+    </message>
+</context>
+<context>
     <name>GroupForm</name>
     <message>
         <source>Favorite Group</source>
@@ -932,10 +1009,37 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>PdfFile</name>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>sayfalar çizilemedi</translation>
+    </message>
+    <message>
+        <source>usage: volmaren --export-pdf OUT.pdf IMAGE</source>
+        <translation>kullanım: volmaren --export-pdf OUT.pdf IMAGE</translation>
+    </message>
+</context>
+<context>
     <name>PortChoice</name>
     <message>
         <source>%1 port Connect OK</source>
         <translation>%1 bağlantı noktası bağlandı</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedList</name>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radyo kanalları</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV kanalları</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the name of a favourite group, %2 &quot;TV channels&quot; or &quot;Radio channels&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1699,6 +1803,11 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>%1 transponders to add, but the transponder table has room for %2: nothing was changed</source>
         <extracomment>%1 is how many transponders an update would add, %2 how many more the receiver&apos;s transponder table holds.</extracomment>
         <translation>eklenecek %1 transponder var, ama transponder tablosunda %2 transponderlik yer var: hiçbir şey değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>the list is not UTF-8 text: it was read as Windows-1252</source>
+        <extracomment>Windows-1252 is the name of the Western European Windows code page; keep it.</extracomment>
+        <translation>liste UTF-8 metni değil: Windows-1252 olarak okundu</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 LRELEASE=${LRELEASE:-/usr/lib/qt6/bin/lrelease}
-SOURCES=(app dialogs controls i18n/HeadlessTexts.cpp)
+SOURCES=(app dialogs controls print i18n/HeadlessTexts.cpp)
 TS_FILES=(i18n/volmaren_de.ts i18n/volmaren_tr.ts)
 # As i18n/CMakeLists.txt runs it: no line numbers, so that the .ts files
 # change only when the texts do.

@@ -8,7 +8,7 @@ VOLMAREN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-dejavu-core
-    librsvg2-bin
+    librsvg2-bin poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info man-db
 )
 

@@ -8,10 +8,12 @@
 #include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "KnownImage.h"
+#include "Latin1Text.h"
 
 #include <QAction>
 #include <QFile>
 
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -110,6 +112,35 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     QVERIFY(Bytes(app.db()) == moved);
     QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
     QVERIFY(app.prompts().asked.isEmpty());
+
+    // For a spreadsheet: semicolons when chosen, and that list saved in the
+    // Windows code page comes back, with a note on how it was read.
+    app.edit([](CChannelDatabase& db) {
+        ChannelRecord channel;
+        db.GetChannel(channel, 0, kTv);
+        std::strcpy(channel.name, "Caf\xE9");
+        db.SetChannel(channel, 0, kTv);
+    });
+    const std::vector<std::uint8_t> renamed = Bytes(app.db());
+    app.prompts().SaveFile(csv);
+    app.prompts().SaveFormat(1);
+    frame.m_pExportAction->trigger();
+    QCOMPARE(app.prompts().formatsOffered.last(),
+             (QStringList{QStringLiteral("CSV (comma) (*.csv)"), QStringLiteral("CSV (semicolon) (*.csv)")}));
+    const std::string semicolons = ChannelRows::ToCsv(ChannelRows::ExportRows(app.db()), ';');
+    QCOMPARE(FileBytes(csv), QByteArray::fromStdString(semicolons));
+    std::string windows1252;
+    QCOMPARE(Latin1::FromUtf8(semicolons, windows1252), Latin1::Decoded::Ok);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(windows1252.c_str()) > 0);
+    file.close();
+    app.edit([](CChannelDatabase& db) { db.MoveChannels({0}, -1, kTv); });
+    app.prompts().OpenFile(csv);
+    frame.m_pImportAction->trigger();
+    QVERIFY(Bytes(app.db()) == renamed);
+    QVERIFY2(app.prompts().reports.last().summary.startsWith(
+                 QStringLiteral("The list is not UTF-8 text: it was read as Windows-1252.\n\nMatched: ")),
+             qPrintable(app.prompts().reports.last().summary));
 }
 
 void ListCommandsTest::aBadListChangesNothingAndUnmatchedRowsAreAddedOnlyWhenAsked()

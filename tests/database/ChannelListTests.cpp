@@ -3,12 +3,15 @@
 // an applied order restores its reference, and a repaired image is clean.
 #include "ChannelMatch.h"
 #include "ChannelRows.h"
+#include "CsvText.h"
 #include "DemoImage.h"
 #include "ImageCheck.h"
 #include "ImportPlan.h"
+#include "Latin1Text.h"
 #include "OrderPlan.h"
 #include "RandomDatabase.h"
 #include "TestTables.h"
+#include "TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +30,25 @@ int Below(std::mt19937& rng, int n)
 }
 
 // Names of any bytes a field can hold, quotes, commas and line breaks
-// among them; now and then one that fills the field without its NUL.
-void GiveOddNames(CChannelDatabase& db, std::mt19937& rng)
+// among them; now and then one that fills the field without its NUL. For
+// Windows-1252, which has other characters than Latin-1's controls from 0x80
+// to 0x9F but for the five it leaves undefined, names without those.
+void GiveOddNames(CChannelDatabase& db, std::mt19937& rng, bool windows1252 = false)
 {
+    const auto fits = [windows1252](int b) {
+        return !windows1252 || b < 0x80 || b >= 0xA0 || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
+               b == 0x9D;
+    };
     for (ChannelKind kind : kChannelKinds) {
         for (int i = 0, count = db.GetChannelCount(kind); i < count; i += 1 + Below(rng, 4)) {
             ChannelRecord channel;
             db.GetChannel(channel, i, kind);
             const int length = Below(rng, 8) == 0 ? int(sizeof channel.name) : Below(rng, 17);
-            for (int k = 0; k < length; ++k)
-                channel.name[k] = char(1 + Below(rng, 255));
+            for (int k = 0; k < length; ++k) {
+                do
+                    channel.name[k] = char(1 + Below(rng, 255));
+                while (!fits(std::uint8_t(channel.name[k])));
+            }
             if (length < int(sizeof channel.name))
                 channel.name[length] = '\0';
             db.SetChannel(channel, i, kind);
@@ -68,6 +80,34 @@ std::string NameKey(const Row& row)
     return std::to_string(int(row.kind)) + row.satellite + '|' +
            std::to_string(row.onTransponder ? row.frequencyKhz : 0) + (row.horizontal ? "H" : "V") + '|' +
            row.name;
+}
+
+// The list as a spreadsheet saves it: `separator` between the cells, a cell
+// quoted when it must be and now and then when it need not, a frequency with
+// a decimal comma where the comma is no separator.
+std::string AsSpreadsheetSaves(const std::string& csv, char separator, std::mt19937& rng)
+{
+    std::vector<Csv::Record> records;
+    EXPECT_FALSE(Csv::Read(csv, ',', records));
+    std::string text;
+    for (const Csv::Record& record : records) {
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            std::string cell = record.fields[c];
+            if (c == 5 && separator != ',' && cell.find('.') != std::string::npos)
+                cell[cell.find('.')] = ',';
+            text += c ? std::string(1, separator) : "";
+            if (cell.find_first_of(std::string("\"\r\n") + separator) == std::string::npos && Below(rng, 4)) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (char ch : cell)
+                text += ch == '"' ? "\"\"" : std::string(1, ch);
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
 }
 
 // What a row asks of the channel it names, and where that channel was.
@@ -113,25 +153,49 @@ void Corrupt(std::vector<std::uint8_t>& image, const CChannelDatabase& db, std::
 
 }  // namespace
 
-TEST(ChannelLists, AnExportImportedBackChangesNoByte)
+// The plain export, and the forms a spreadsheet saves it in: with a byte
+// order mark, semicolons, TABs and the Windows code page.
+TEST(ChannelLists, AnExportImportedBackChangesNoByteInEveryFormSpreadsheetsSaveItIn)
 {
     CChannelDatabase db;
     for (int seed = 0; seed < 40; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         FillRandomDatabase(db, rng, RandomTableSizes(rng));
         GiveOddNames(db, rng);
-        const std::vector<std::uint8_t> before = ImageBytes(db);
+        std::vector<std::uint8_t> before = ImageBytes(db);
+        std::string exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
+        const auto comesBack = [&](const std::string& text, char separator, bool windows1252) {
+            std::vector<Row> rows;
+            ChannelRows::CsvForm form;
+            const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows, form);
+            ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
+            EXPECT_EQ(form.separator, separator) << "seed " << seed;
+            EXPECT_EQ(form.windows1252, windows1252) << "seed " << seed;
+            EXPECT_EQ(ChannelRows::ToCsv(rows), exported) << "seed " << seed;
+            ChannelRows::ImportPlan plan;
+            Import(db, rows, plan);
+            EXPECT_FALSE(plan.change.changed) << "seed " << seed;
+            EXPECT_EQ(plan.report.matched, int(rows.size()));
+            ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
+        };
+        comesBack(exported, ',', false);
+        // Every form finds the same rows; a few seeds show it.
+        if (seed % 4 != 0)
+            continue;
+        const std::string bom(Csv::kByteOrderMark);
+        comesBack(bom + exported, ',', false);
+        comesBack(bom + AsSpreadsheetSaves(exported, ';', rng), ';', false);
+        comesBack(AsSpreadsheetSaves(exported, '\t', rng), '\t', false);
+        comesBack(ChannelRows::ToCsv(ChannelRows::ExportRows(db), '\t'), '\t', false);
 
-        const std::string text = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
-        std::vector<Row> rows;
-        const std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows);
-        ASSERT_FALSE(refusal) << "seed " << seed << ", line " << refusal->line << ": " << refusal->reason;
-        EXPECT_EQ(ChannelRows::ToCsv(rows), text) << "seed " << seed;
-        ChannelRows::ImportPlan plan;
-        Import(db, rows, plan);
-        EXPECT_FALSE(plan.change.changed) << "seed " << seed;
-        EXPECT_EQ(plan.report.matched, int(rows.size()));
-        ASSERT_TRUE(ImageBytes(db) == before) << "seed " << seed;
+        FillRandomDatabase(db, rng, RandomTableSizes(rng));
+        GiveOddNames(db, rng, true);
+        before = ImageBytes(db);
+        exported = ChannelRows::ToCsv(ChannelRows::ExportRows(db));
+        // Latin-1 characters but those controls are Windows-1252 bytes of their number.
+        std::string windows1252;
+        ASSERT_EQ(Latin1::FromUtf8(AsSpreadsheetSaves(exported, ';', rng), windows1252), Latin1::Decoded::Ok);
+        comesBack(windows1252, ';', !Encoding::IsUtf8(windows1252));
     }
 }
 
@@ -295,7 +359,8 @@ TEST(ChannelLists, ACsvThatBreaksARuleIsRefusedWithItsLineAndReason)
         {header + cells(2, "ABCDEFGHIJKLMNOPQR"), 2, "longer than the receiver stores (16"},
         {header + cells(2, "ABCDEFGHIJKLMNOPQ"), 2, "longer than the receiver stores (16"},
         {header + cells(2, "\xE2\x82\xAC"), 2, "cannot store"},
-        {header + cells(2, "\xFF"), 2, "not UTF-8"},
+        {std::string(Csv::kByteOrderMark) + header + cells(2, "\xFF"), 2, "not UTF-8"},
+        {header + cells(2, "\x80"), 2, "'\xE2\x82\xAC' has a character the receiver cannot store"},
         {header + cells(5, "11.2345"), 2, "frequency_mhz '11.2345'"},
         {header + cells(5, ""), 2, "need a frequency"},
         {header + cells(7, "X"), 2, "unknown polarization 'X'"},

@@ -27,6 +27,8 @@ public:
     void Answer(IUserPrompts::Answer answer) { m_answers.append(answer); }
     void OpenFile(const QString& path) { m_openNames.append(path); }
     void SaveFile(const QString& path) { m_saveNames.append(path); }
+    // The format to choose, by its index, in the next dialog that offers formats.
+    void SaveFormat(int format) { m_saveFormats.append(format); }
     // The item to choose from the next pop-up menu, by its text.
     void ChooseMenuItem(const QString& text) { m_menuChoices.append(text); }
 
@@ -40,6 +42,7 @@ public:
     }
     int fileDialogs = 0;
     QList<FileKind> fileKinds;  // of every file dialog shown
+    QList<QStringList> formatsOffered;  // of every save dialog that offered formats
     struct Report {
         QString caption;
         QString summary;
@@ -75,6 +78,13 @@ public:
         fileKinds.append(kind);
         return m_saveNames.isEmpty() ? QString() : m_saveNames.takeFirst();
     }
+    QString SaveFileInFormat(QWidget* owner, const QString& caption, const QString& proposedPath,
+                             FileKind kind, const QStringList& formats, int& format) override
+    {
+        formatsOffered.append(formats);
+        format = m_saveFormats.isEmpty() ? 0 : m_saveFormats.takeFirst();
+        return SaveFileName(owner, caption, proposedPath, kind);
+    }
     // Takes its answer from the same script as the questions: Yes or Ok
     // chooses the action button.
     bool ShowReport(QWidget*, const QString& caption, const QString& summary, const QStringList& lines,
@@ -98,4 +108,5 @@ private:
     QStringList m_menuChoices;
     QStringList m_openNames;
     QStringList m_saveNames;
+    QList<int> m_saveFormats;
 };

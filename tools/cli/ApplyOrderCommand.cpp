@@ -3,12 +3,15 @@
 #include "ImageDocument.h"
 #include "ImageIo.h"
 #include "ListFiles.h"
+#include "ListTexts.h"
 #include "OrderPlan.h"
 
 namespace {
 
-// The reference's rows: an image's channels, or the rows of a CSV file.
-Outcome ReadReference(const std::string& path, std::vector<ChannelRows::Row>& rows)
+// The reference's rows: an image's channels, or the rows of a CSV file, with
+// its form.
+Outcome ReadReference(const std::string& path, std::vector<ChannelRows::Row>& rows,
+                      std::optional<ChannelRows::CsvForm>& form)
 {
     CImageDocument reference;
     std::string error;
@@ -16,10 +19,37 @@ Outcome ReadReference(const std::string& path, std::vector<ChannelRows::Row>& ro
     case CImageDocument::Load::Loaded:
         rows = ChannelRows::ExportRows(reference.m_database);
         return Succeeded();
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
+    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
     case CImageDocument::Load::Error: break;
     }
     return IoError(error);
+}
+
+Json ReceiverTexts(const std::vector<std::string>& names)
+{
+    Json texts = Json::array();
+    for (const std::string& name : names)
+        texts.push_back(ReceiverText(name));
+    return texts;
+}
+
+ListReport OrderReport(const ChannelRows::OrderReport& counts,
+                       const std::optional<ChannelRows::CsvForm>& form)
+{
+    ListReport report = ReportOfReading(form ? &*form : nullptr);
+    const std::vector<std::string> lines = counts.Lines();
+    report.lines.insert(report.lines.end(), lines.begin(), lines.end());
+    Json channels = Json::array();
+    for (const PlaceholderText& channel : counts.unmatchedChannels)
+        channels.push_back({{"list", channel.text == Text::kRadioChannelNamed ? "radio" : "tv"},
+                            {"name", channel.args.empty() ? std::string() : channel.args[0]}});
+    report.fields.update({{"matched", counts.matched},
+                          {"moved", counts.moved},
+                          {"groups_created", ReceiverTexts(counts.createdGroups)},
+                          {"groups_without_a_free_slot", ReceiverTexts(counts.groupsWithoutSlot)},
+                          {"unmatched_reference_rows", UnmatchedRowsJson(counts.unmatchedRows)},
+                          {"channels_not_in_the_reference", channels}});
+    return report;
 }
 
 }  // namespace
@@ -33,11 +63,12 @@ int RunApplyOrder(Arguments args)
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
     std::vector<ChannelRows::Row> reference;
-    if (Outcome read = ReadReference(args[1], reference); read.status != Exit::kOk)
+    std::optional<ChannelRows::CsvForm> form;
+    if (Outcome read = ReadReference(args[1], reference, form); read.status != Exit::kOk)
         return Report(read);
 
     ChannelRows::OrderPlan plan;
     const std::optional<ChannelRows::Refusal> refusal =
         ChannelRows::PlanOrder(document.m_database, reference, plan);
-    return Conclude(document, refusal, args[1], plan.change, args[2], plan.report.Lines());
+    return Conclude(document, refusal, args[1], plan.change, args[2], OrderReport(plan.report, form));
 }

@@ -3,8 +3,26 @@
 #include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
+#include "JsonOutput.h"
 
 #include <iostream>
+
+namespace {
+
+void PrintFindings(const std::vector<ImageCheck::Finding>& findings)
+{
+    if (!JsonWanted()) {
+        for (const ImageCheck::Finding& finding : findings)
+            std::cout << ImageCheck::Describe(finding) << '\n';
+        return;
+    }
+    Json list = Json::array();
+    for (const ImageCheck::Finding& finding : findings)
+        list.push_back({{"record", Fill(finding.record)}, {"text", Fill(finding.what)}});
+    PrintJson({{"clean", findings.empty()}, {"findings", list}});
+}
+
+}  // namespace
 
 int RunCheck(Arguments args)
 {
@@ -14,10 +32,8 @@ int RunCheck(Arguments args)
     CImageDocument document;
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
-
-    const ImageCheck::Findings findings = ImageCheck::Check(document.m_database);
-    for (const std::string& finding : findings)
-        std::cout << finding << '\n';
+    const std::vector<ImageCheck::Finding> findings = ImageCheck::CheckMessages(document.m_database);
+    PrintFindings(findings);
     if (!repair)
         return findings.empty() ? Exit::kOk : Exit::kInconsistent;
     ImageCheck::Repair(document.m_database);

@@ -14,11 +14,21 @@ int RunImport(Arguments args)
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
     std::vector<ChannelRows::Row> rows;
-    if (Outcome read = ReadRows(args[1], rows); read.status != Exit::kOk)
+    ChannelRows::CsvForm form;
+    if (Outcome read = ReadRows(args[1], rows, form); read.status != Exit::kOk)
         return Report(read);
 
     ChannelRows::ImportPlan plan;
     const std::optional<ChannelRows::Refusal> refusal =
         ChannelRows::PlanImport(document.m_database, rows, add, plan);
-    return Conclude(document, refusal, args[1], plan.change, args[2], plan.report.Lines());
+    const ChannelRows::ImportReport& counts = plan.report;
+    ListReport report = ReportOfReading(&form);
+    const std::vector<std::string> lines = counts.Lines();
+    report.lines.insert(report.lines.end(), lines.begin(), lines.end());
+    report.fields.update({{"matched", counts.matched},
+                          {"moved", counts.moved},
+                          {"renamed", counts.renamed},
+                          {"unmatched", UnmatchedRowsJson(counts.unmatched)},
+                          {"added", counts.added}});
+    return Conclude(document, refusal, args[1], plan.change, args[2], report);
 }

@@ -3,24 +3,23 @@
 #include "EntryLists.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
+#include "JsonOutput.h"
 
 #include <iostream>
 
 namespace {
 
-std::string GroupsInUse(const CChannelDatabase& db)
+std::vector<std::string> GroupsInUse(const CChannelDatabase& db)
 {
     SystemInfo info;
     db.GetSystemInfo(info);
-    std::string names;
+    std::vector<std::string> names;
     for (int slot = 0; slot < Image::kGroupCount; ++slot) {
         if (!(info.groupsInUse & GroupBit(slot)))
             continue;
         FavoriteGroupRecord group;
         db.GetGroup(group, slot);
-        if (!names.empty())
-            names += ',';
-        names.append(group.name, FieldTextLength(group.name));
+        names.emplace_back(group.name, FieldTextLength(group.name));
     }
     return names;
 }
@@ -45,16 +44,37 @@ int RunInfo(Arguments args)
     const CChannelDatabase& db = document.m_database;
     SystemInfo info;
     db.GetSystemInfo(info);
-    std::cout << "variant: " << db.m_nVariant << '\n'
-              << "satellites: " << db.GetSatelliteCount() << '\n'
-              << "transponders: " << db.GetTransponderCount() << '\n'
-              << "tv: " << db.GetChannelCount(kTv) << '\n'
-              << "radio: " << db.GetChannelCount(kRadio) << '\n'
-              << "groups: " << GroupsInUse(db) << '\n'
-              << "menu-language: " << LanguageName(info.menuLanguage) << '\n'
-              << "list-mode: " << int(info.listMode) << '\n'
-              << "current-satellite: " << info.currentSatellite << '\n'
-              << "current-group: " << int(info.currentGroup) << '\n'
-              << "service-type: " << int(info.serviceType) << '\n';
+    const std::vector<std::string> groups = GroupsInUse(db);
+    Json groupNames = Json::array();
+    for (const std::string& name : groups)
+        groupNames.push_back(ReceiverText(name));
+    const Json fields = {
+        {"variant", db.m_nVariant},
+        {"satellites", db.GetSatelliteCount()},
+        {"transponders", db.GetTransponderCount()},
+        {"tv", db.GetChannelCount(kTv)},
+        {"radio", db.GetChannelCount(kRadio)},
+        {"groups", groupNames},
+        {"menu-language", LanguageName(info.menuLanguage)},
+        {"list-mode", info.listMode},
+        {"current-satellite", info.currentSatellite},
+        {"current-group", info.currentGroup},
+        {"service-type", info.serviceType},
+    };
+    if (JsonWanted()) {
+        PrintJson(fields);
+        return Exit::kOk;
+    }
+    for (const auto& [key, value] : fields.items()) {
+        std::cout << key << ": ";
+        if (key == "groups") {
+            // The names' own bytes, as the receiver stores them.
+            for (std::size_t g = 0; g < groups.size(); ++g)
+                std::cout << (g ? "," : "") << groups[g];
+        } else {
+            std::cout << (value.is_string() ? value.get<std::string>() : value.dump());
+        }
+        std::cout << '\n';
+    }
     return Exit::kOk;
 }

@@ -4,9 +4,10 @@
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
+#include "JsonOutput.h"
 
+#include <array>
 #include <bit>
-#include <iostream>
 
 namespace {
 
@@ -52,38 +53,92 @@ Outcome ParseRequest(Arguments args, ListRequest& request)
     return Succeeded();
 }
 
-void PrintSatellites(const CChannelDatabase& db)
+void PrintSatellites(const CChannelDatabase& db, ListOutput& out)
 {
     const int count = db.GetSatelliteCount();
     for (int sat = 0; sat < count; ++sat) {
         SatelliteRecord satellite;
         db.GetSatellite(satellite, sat);
-        std::cout << Cells::SatelliteText(satellite) << '\n';
+        const std::string name = Cells::SatelliteText(satellite);
+        out.Row(name, {{"name", ReceiverText(name)}});
     }
 }
 
-void PrintTransponderView(const CChannelDatabase& db)
+// The frequency in MHz, with its fraction when it has one.
+Json Megahertz(std::uint32_t khz)
+{
+    if (khz % 1000 == 0)
+        return khz / 1000;
+    return khz / 1000.0;
+}
+
+void PrintTransponderView(const CChannelDatabase& db, ListOutput& out)
 {
     for (int row = 0; db.GetTransponderViewEntry(row) != -1; ++row) {
         TransponderRecord transponder;
         db.GetTransponder(transponder, db.GetTransponderViewEntry(row));
-        std::cout << Cells::TransponderText(transponder) << '\n';
+        out.Row(Cells::TransponderText(transponder),
+                {{"frequency_mhz", Megahertz(transponder.frequency)},
+                 {"symbol_rate", transponder.symbolRate},
+                 {"polarization", transponder.polarization ? "H" : "V"}});
     }
 }
 
-void PrintChannelView(const CChannelDatabase& db, ChannelKind kind)
+using GroupNames = std::array<std::string, Image::kGroupCount>;
+
+GroupNames NamesOfGroups(const CChannelDatabase& db)
 {
+    GroupNames names;
+    for (int slot = 0; slot < Image::kGroupCount; ++slot) {
+        FavoriteGroupRecord group;
+        db.GetGroup(group, slot);
+        names[std::size_t(slot)].assign(group.name, FieldTextLength(group.name));
+    }
+    return names;
+}
+
+// The row's cells by the names of the CSV's columns; the groups in full
+// where the list shows the first.
+Json ChannelFields(const CChannelDatabase& db, const GroupNames& groupNames, int slot, ChannelKind kind)
+{
+    ChannelRecord channel;
+    db.GetChannel(channel, slot, kind);
+    Json groups = Json::array();
+    for (int g = 0; g < Image::kGroupCount; ++g) {
+        if ((channel.favoriteMask & GroupBit(g)) && !groupNames[std::size_t(g)].empty())
+            groups.push_back(ReceiverText(groupNames[std::size_t(g)]));
+    }
+    Json fields = {
+        {"name", ReceiverText(std::string(channel.name, FieldTextLength(channel.name)))},
+        {"scramble", Cells::ScrambleText(channel)},
+        {"bouquet", ReceiverText(Cells::BouquetText(db, slot, kind))},
+        {"groups", groups},
+        {"audio", Cells::AudioText(channel)},
+    };
+    if (kind == kTv)
+        fields["video_pid"] = channel.videoPid;
+    fields["audio_pid"] = channel.audioPid;
+    fields["pcr_pid"] = channel.pcrPid;
+    fields["lock"] = (channel.flags & ChannelFlag::kLocked) != 0;
+    fields["skip"] = (channel.flags & ChannelFlag::kSkipped) != 0;
+    return fields;
+}
+
+void PrintChannelView(const CChannelDatabase& db, ChannelKind kind, ListOutput& out)
+{
+    const GroupNames groupNames = NamesOfGroups(db);
     const int rows = db.GetChannelViewLength(kind);
     for (int row = 0; row < rows; ++row) {
-        const std::vector<std::string> cells =
-            Cells::ChannelRow(db, row, db.GetChannelViewEntry(row, kind), kind);
+        const int slot = db.GetChannelViewEntry(row, kind);
+        const std::vector<std::string> cells = Cells::ChannelRow(db, row, slot, kind);
+        std::string line;
         for (std::size_t c = 0; c < cells.size(); ++c)
-            std::cout << (c ? "\t" : "") << cells[c];
-        std::cout << '\n';
+            line += (c ? "\t" : "") + cells[c];
+        out.Row(line, ChannelFields(db, groupNames, slot, kind));
     }
 }
 
-void PrintGroups(CChannelDatabase& db)
+void PrintGroups(CChannelDatabase& db, ListOutput& out)
 {
     SystemInfo info;
     db.GetSystemInfo(info);
@@ -93,8 +148,13 @@ void PrintGroups(CChannelDatabase& db)
         const int slot = db.GetGroupViewEntry(i);
         FavoriteGroupRecord group;
         db.GetGroup(group, slot);
-        std::cout << slot << '\t' << std::string(group.name, FieldTextLength(group.name)) << '\t'
-                  << group.tvCount << '\t' << group.radioCount << '\n';
+        const std::string name(group.name, FieldTextLength(group.name));
+        out.Row(std::to_string(slot) + '\t' + name + '\t' + std::to_string(group.tvCount) + '\t' +
+                    std::to_string(group.radioCount),
+                {{"slot", slot},
+                 {"name", ReceiverText(name)},
+                 {"tv_count", group.tvCount},
+                 {"radio_count", group.radioCount}});
     }
 }
 
@@ -129,20 +189,20 @@ int RunList(Arguments args)
         return Report(opened);
 
     CChannelDatabase& db = document.m_database;
-    if (request.table == "satellites") {
-        PrintSatellites(db);
-        return Exit::kOk;
+    if (request.table != "satellites" && request.table != "groups") {
+        if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
+            return Report(shown);
     }
-    if (request.table == "groups") {
-        PrintGroups(db);
-        return Exit::kOk;
-    }
-    if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
-        return Report(shown);
+    ListOutput out;
     ChannelKind kind = kTv;
-    if (ParseKind(request.table, kind))
-        PrintChannelView(db, kind);
+    if (request.table == "satellites")
+        PrintSatellites(db, out);
+    else if (request.table == "groups")
+        PrintGroups(db, out);
+    else if (ParseKind(request.table, kind))
+        PrintChannelView(db, kind, out);
     else
-        PrintTransponderView(db);
+        PrintTransponderView(db, out);
+    out.Finish();
     return Exit::kOk;
 }

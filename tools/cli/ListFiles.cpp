@@ -33,13 +33,13 @@ Outcome ReadTextFile(const std::string& path, std::uintmax_t largest, const char
     return Succeeded();
 }
 
-Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
+Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows, ChannelRows::CsvForm& form)
 {
     std::string text;
     if (Outcome read = ReadTextFile(path, ChannelRows::kLargestCsv, "channel list", text);
         read.status != Exit::kOk)
         return read;
-    if (std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows))
+    if (std::optional<ChannelRows::Refusal> refusal = ChannelRows::FromCsv(text, rows, form))
         return RefusedAt(path, *refusal);
     return Succeeded();
 }
@@ -59,15 +59,36 @@ void PrintReport(const std::vector<std::string>& lines)
         std::cerr << line << '\n';
 }
 
+ListReport ReportOfReading(const ChannelRows::CsvForm* form)
+{
+    ListReport report;
+    if (form && form->windows1252)
+        report.lines.push_back(Fill(form->ReadingNote()));
+    report.fields["encoding"] = !form ? Json() : Json(form->windows1252 ? "Windows-1252" : "UTF-8");
+    return report;
+}
+
+Json UnmatchedRowsJson(const std::vector<ChannelRows::UnmatchedRow>& rows)
+{
+    Json list = Json::array();
+    for (const ChannelRows::UnmatchedRow& row : rows)
+        list.push_back(
+            {{"line", row.line}, {"text", row.text}, {"why", row.why.empty() ? Json() : Json(row.why)}});
+    return list;
+}
+
 int Conclude(CImageDocument& document, const std::optional<ChannelRows::Refusal>& refusal,
              const std::string& rowsPath, const ChannelRows::ChannelChange& change, const std::string& out,
-             const std::vector<std::string>& report)
+             const ListReport& report)
 {
     if (refusal)
         return Report(RefusedAt(rowsPath, *refusal));
     ChannelRows::ApplyChannelChange(document.m_database, change);
     if (Outcome saved = SaveImage(document, out); saved.status != Exit::kOk)
         return Report(saved);
-    PrintReport(report);
+    if (JsonWanted())
+        PrintJson(report.fields);
+    else
+        PrintReport(report.lines);
     return Exit::kOk;
 }

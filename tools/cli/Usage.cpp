@@ -18,13 +18,17 @@ upload, export, import, apply-order, check --repair, transponders,
 export-transponders) first keeps that file
 beside it as FILE.bak (one generation, so edit X X keeps the original in
 X.bak); --no-backup, anywhere after the command's name, skips that.
+--json, anywhere after the command's name, makes info, list, ports, import,
+apply-order and check print one JSON document on stdout in place of their
+text (for import and apply-order, the report that goes to stderr); its keys
+are named after the text's fields and columns (man volmaren-cli lists them).
 
 Commands:
-  info IMAGE
+  info IMAGE [--json]
       key: value lines: variant, satellites, transponders, tv, radio, groups
       (names of the groups in use), menu-language, list-mode,
       current-satellite, current-group, service-type.
-  list satellites|transponders|tv|radio|groups IMAGE [--satellite S | --transponder T]
+  list satellites|transponders|tv|radio|groups IMAGE [--satellite S | --transponder T] [--json]
       The rows the editor's list shows, one line each: satellite names,
       transponder texts, every channel cell joined by TABs, or for groups
       the slot, name, TV count and radio count of each group in use.
@@ -93,40 +97,46 @@ Commands:
       receiver has locked. --log FILE writes the traffic log of the
       transfer to FILE afterwards: every byte sent and received, with its
       time, direction and protocol step (the README describes the format).
-  ports
+  ports [--json]
       One line for COM1 and one for COM2 with the device each stands for,
       then one line for every serial port found: its name, its device and
       its description, and for a USB adapter the vendor and product IDs,
       manufacturer, product and serial number.
-  export IMAGE OUT.csv
+  export IMAGE OUT.csv [--separator ,|;|tab]
       Writes the TV and radio channels as CSV (RFC 4180, UTF-8, a header
-      row), one row each: list (tv or radio), position, name, bouquet,
-      satellite, frequency_mhz, symbol_rate, polarization (V or H),
-      video_pid, audio_pid, pcr_pid, then scramble, audio, lock and skip as
-      the lists show them, and groups: the favourite groups' names,
-      separated by |. Names are the receiver's bytes read as Latin-1, so
-      every byte comes back.
-  import IMAGE IN.csv OUT [--add]
-      Applies a CSV to the image and saves OUT. A row names the channel of
-      its list with its satellite, frequency, polarization and PIDs, or
-      else the channel of its name on that transponder; the channel takes
-      the row's position, name, bouquet, flags and groups (an empty scramble
-      or audio cell keeps the channel's), and the channels no row names
-      follow in their order. A row that names no channel is reported; with
-      --add it is added, as Channel Add would, when its transponder exists.
-      The report on stderr: matched, moved, renamed, unmatched (with the
-      rows), added. A CSV that breaks a rule (the header, a column count, a
-      number, a list, a polarization, a group the image lacks, a name the
-      receiver cannot store) is refused with its line and reason, and
-      nothing is written. An export imported back changes no byte.
-  apply-order IMAGE REFERENCE OUT
+      row; cells separated by commas, or by semicolons or TABs as
+      spreadsheets in some languages write them), one row each: list (tv
+      or radio), position, name, bouquet, satellite, frequency_mhz,
+      symbol_rate, polarization (V or H), video_pid, audio_pid, pcr_pid,
+      then scramble, audio, lock and skip as the lists show them, and
+      groups: the favourite groups' names, separated by |. Names are the
+      receiver's bytes read as Latin-1, so every byte comes back.
+  import IMAGE IN.csv OUT [--add] [--json]
+      Applies a CSV to the image and saves OUT. The CSV may be saved by
+      a spreadsheet: CRLF line ends, a UTF-8 byte order mark, commas,
+      semicolons or TABs (as its header row has them), cells quoted or
+      not; a file that is not UTF-8 is read as Windows-1252, and the
+      report says so first. A row names the channel of its list with its
+      satellite, frequency, polarization and PIDs, or else the channel
+      of its name on that transponder; the channel takes the row's
+      position, name, bouquet, flags and groups (an empty scramble or
+      audio cell keeps the channel's), and the channels no row names
+      follow in their order. A row that names no channel is reported;
+      with --add it is added, as Channel Add would, when its transponder
+      exists. The report on stderr: matched, moved, renamed, unmatched
+      (with the rows), added. A CSV that breaks a rule (the header, a
+      column count, a number, a list, a polarization, a group the image
+      lacks, a name the receiver cannot store) is refused with its line
+      and reason, and nothing is written. An export imported back
+      changes no byte.
+  apply-order IMAGE REFERENCE OUT [--json]
       Takes the order, the favourite groups, lock and skip of the channels
       that REFERENCE (an image, or a CSV as export writes it) names, with
       import's rules, and saves OUT; the other channels follow in their
       order. A group the image lacks is created in a free group slot. The
       report on stderr: the counts, the groups created, and the names left
       unmatched on either side.
-  check IMAGE [--repair OUT]
+  check IMAGE [--repair OUT] [--json]
       Prints every inconsistency on stdout, one line each naming its record:
       references to records that do not exist, missing end records, counts
       and positions the upkeep would compute differently, group bits of
