@@ -203,6 +203,14 @@ const char* const kHeadlessTexts[] = {
     //: list positions; the upkeep recounts the counts and positions.
     QT_TRANSLATE_NOOP("Text", "position pair of satellite %1 is %2, the upkeep makes it %3"),
 
+    // database/CompareTexts.h: differences that cannot be taken from the other side
+    //: %1 is the name of a channel of the other image or list.
+    QT_TRANSLATE_NOOP("Text", "'%1' cannot be added: it is on no transponder."),
+    //: %1 is the transponder's frequency in MHz and its polarization (H or V), e.g. "11362 H".
+    QT_TRANSLATE_NOOP("Text", "The transponder %1 cannot be added: it belongs to no satellite."),
+    //: %1 is the name of a favourite group that a channel list names.
+    QT_TRANSLATE_NOOP("Text", "The group '%1' cannot be created: every favourite group is in use."),
+
     // database/EntryLists.h
     //: An LNB type.
     QT_TRANSLATE_NOOP("Text", "Standard Universal"),

@@ -52,7 +52,7 @@ literals() {
 }
 part='(?<parts>(?:"(?:[^"\\]|\\.)*"\s*)+)'
 literals "while (/constexpr const char\\*\\s+k\\w+\\s*=\\s*$part;/g)" \
-    database/SystemTexts.h database/FileTexts.h database/ListTexts.h \
+    database/SystemTexts.h database/FileTexts.h database/ListTexts.h database/CompareTexts.h \
     link/TransferTexts.h database/CellText.h >"$work/constants"
 literals "while (/QT_TRANSLATE_NOOP\\(\"Text\",\\s*$part\\)/g)" i18n/HeadlessTexts.cpp >"$work/listed"
 missing=$(comm -23 "$work/constants" "$work/listed")

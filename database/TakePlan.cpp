@@ -1,0 +1,668 @@
+#include "TakePlan.h"
+
+#include "ChannelDatabase.h"
+#include "CompareTexts.h"
+#include "FavoriteGroups.h"
+#include "Latin1Text.h"
+#include "ListTexts.h"
+#include "RecordRules.h"
+#include "SystemTexts.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <numeric>
+#include <set>
+
+namespace Diff {
+
+namespace {
+
+using GroupNames = std::array<std::string, Image::kGroupCount>;
+
+// The edit dialogs' way with a name: its text and NUL; the bytes after stay.
+template <std::size_t N> void WriteText(char (&field)[N], const std::string& text)
+{
+    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+    field[std::min(text.size(), N - 1)] = '\0';
+}
+
+// How many entries of the sorted set are below v.
+int CountBelow(const std::vector<int>& sorted, int v)
+{
+    return int(std::lower_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
+}
+
+std::string FrequencyText(const TransponderRecord& transponder)
+{
+    return std::to_string(transponder.frequency / 1000) + (transponder.polarization != 0 ? " H" : " V");
+}
+
+// The chosen differences of one channel list, by slot or by place in theirs.
+struct ListChoice {
+    std::vector<bool> removed, moved;  // per slot of ours
+    std::vector<bool> added;  // per channel of theirs
+    std::vector<std::vector<const Difference*>> edits;  // per slot: renamed, retuned, changed
+};
+
+class Planner {
+public:
+    Planner(const CChannelDatabase& ours, const OtherSide& theirs, const Comparison& comparison,
+            TakePlan& plan)
+        : m_ours(ours), m_theirs(theirs), m_comparison(comparison), m_plan(plan),
+          m_names(ChannelRows::GroupNames(ours))
+    {
+        for (int s = 0, count = ours.GetSatelliteCount(); s < count; ++s) {
+            m_satellites.emplace_back();
+            ours.GetSatellite(m_satellites.back(), s);
+        }
+        for (int t = 0, count = ours.GetTransponderCount(); t < count; ++t) {
+            m_transponders.emplace_back();
+            ours.GetTransponder(m_transponders.back(), t);
+        }
+        for (int kind : {int(kTv), int(kRadio)}) {
+            ListChoice& list = m_lists[std::size_t(kind)];
+            const std::size_t count = std::size_t(ours.GetChannelCount(kind));
+            list.removed.assign(count, false);
+            list.moved.assign(count, false);
+            list.edits.assign(count, {});
+            list.added.assign(theirs.channels[std::size_t(kind)].size(), false);
+        }
+    }
+
+    std::optional<PlaceholderText> Run(std::span<const std::size_t> chosen)
+    {
+        if (!ComparesThese())
+            return std::nullopt;
+        for (std::size_t i : chosen) {
+            if (i < m_comparison.differences.size() && Names(m_comparison.differences[i]))
+                Choose(m_comparison.differences[i]);
+        }
+        if (!PlanGroups() || !CreateListGroups() || !NeedChannelTransponders() || !NeedSatellites() ||
+            !LayOutSatellites() || !LayOutTransponders())
+            return m_refusal;
+        for (int kind : {int(kTv), int(kRadio)}) {
+            if (!LayOutChannels(kind))
+                return m_refusal;
+        }
+        ChannelRows::NoteWhetherChanged(m_ours, m_plan.channels);
+        return std::nullopt;
+    }
+
+private:
+    bool Refuse(PlaceholderText why)
+    {
+        m_refusal = std::move(why);
+        return false;
+    }
+
+    // Only a name that keeps its NUL in its field is written.
+    template <std::size_t N> bool Storable(const std::string& text, const char (&)[N], const char* what)
+    {
+        if (text.size() < N)
+            return true;
+        return Refuse({Text::kCellTooLong, {what, Latin1::ToUtf8(text), std::to_string(N - 1)}});
+    }
+
+    // Whether the comparison was made of these two sides: another one names
+    // other records, and nothing of it is taken.
+    bool ComparesThese() const
+    {
+        auto matches = [](const std::vector<int>& match, std::size_t theirs, std::size_t ours) {
+            return match.size() == theirs &&
+                   std::all_of(match.begin(), match.end(), [ours](int m) { return m < int(ours); });
+        };
+        return matches(m_comparison.satellites, m_theirs.satellites.size(), m_satellites.size()) &&
+               matches(m_comparison.transponders, m_theirs.transponders.size(), m_transponders.size()) &&
+               matches(m_comparison.channels[kTv], m_theirs.channels[kTv].size(),
+                       m_lists[kTv].removed.size()) &&
+               matches(m_comparison.channels[kRadio], m_theirs.channels[kRadio].size(),
+                       m_lists[kRadio].removed.size());
+    }
+
+    // Whether the difference names records the two sides have.
+    bool Names(const Difference& d) const
+    {
+        auto within = [](int index, std::size_t size) { return index < 0 || std::size_t(index) < size; };
+        switch (d.table) {
+        case Table::Satellites:
+            return within(d.ours, m_satellites.size()) && within(d.theirs, m_comparison.satellites.size());
+        case Table::Transponders:
+            return within(d.ours, m_transponders.size()) &&
+                   within(d.theirs, m_comparison.transponders.size());
+        case Table::Tv:
+        case Table::Radio: {
+            const int kind = d.table == Table::Radio ? kRadio : kTv;
+            return within(d.ours, m_lists[std::size_t(kind)].removed.size()) &&
+                   within(d.theirs, m_comparison.channels[std::size_t(kind)].size());
+        }
+        case Table::Groups: return within(d.ours, Image::kGroupCount);
+        case Table::System: return !d.fields.empty();
+        }
+        return false;
+    }
+
+    void Choose(const Difference& d)
+    {
+        switch (d.table) {
+        case Table::Satellites:
+            if (d.change == Change::Added)
+                m_newSatellites.insert(d.theirs);
+            else if (d.change == Change::Removed)
+                m_removedSatellites.insert(d.ours);
+            else
+                m_changedSatellites.push_back(&d);
+            break;
+        case Table::Transponders:
+            if (d.change == Change::Added)
+                m_newTransponders.insert(d.theirs);
+            else if (d.change == Change::Removed)
+                m_removedTransponders.insert(d.ours);
+            else
+                m_changedTransponders.push_back(&d);
+            break;
+        case Table::Tv:
+        case Table::Radio: {
+            ListChoice& list = m_lists[d.table == Table::Radio ? kRadio : kTv];
+            if (d.change == Change::Added)
+                list.added[std::size_t(d.theirs)] = true;
+            else if (d.change == Change::Removed)
+                list.removed[std::size_t(d.ours)] = true;
+            else if (d.change == Change::Moved)
+                list.moved[std::size_t(d.ours)] = true;
+            else
+                list.edits[std::size_t(d.ours)].push_back(&d);
+            break;
+        }
+        case Table::Groups: m_plan.groupNames[std::size_t(d.ours)] = d.otherName; break;
+        case Table::System: ChooseSetting(d.fields.front()); break;
+        }
+    }
+
+    void ChooseSetting(const Field& field)
+    {
+        const std::uint8_t value = std::uint8_t(std::get<std::int64_t>(field.theirs));
+        if (std::strcmp(field.name, "menuLanguage") == 0)
+            m_plan.menuLanguage = value;
+        else if (std::strcmp(field.name, "displayColor") == 0)
+            m_plan.displayColor = value;
+        else
+            m_plan.textColor = value;
+    }
+
+    // A group that gets or loses its name has no channels to begin with.
+    bool PlanGroups()
+    {
+        for (int g = 0; g < Image::kGroupCount; ++g) {
+            const std::optional<std::string>& name = m_plan.groupNames[std::size_t(g)];
+            if (!name)
+                continue;
+            if (!Storable(*name, FavoriteGroupRecord{}.name, "groups"))
+                return false;
+            if (name->empty() != m_names[std::size_t(g)].empty())
+                m_restarted |= GroupBit(g);
+            m_names[std::size_t(g)] = *name;
+        }
+        for (int g = 0; g < Image::kGroupCount; ++g) {
+            if (!m_names[std::size_t(g)].empty())
+                m_named |= GroupBit(g);
+        }
+        for (int g = 0; g < Image::kGroupCount; ++g) {
+            if (!m_theirs.groups[std::size_t(g)].empty())
+                m_theirNamed |= GroupBit(g);
+        }
+        return true;
+    }
+
+    // A list names groups by name: one that ours lack is created in a free
+    // slot, as applying an order creates it.
+    bool CreateListGroups()
+    {
+        if (!m_theirs.channelsOnly)
+            return true;
+        for (int kind : {int(kTv), int(kRadio)}) {
+            const ListChoice& list = m_lists[std::size_t(kind)];
+            const auto& channels = m_theirs.channels[std::size_t(kind)];
+            for (std::size_t t = 0; t < channels.size(); ++t) {
+                if (list.added[t] && !CreateGroupsOf(channels[t].row))
+                    return false;
+            }
+            for (const auto& edits : list.edits) {
+                for (const Difference* d : edits) {
+                    if (d->change == Change::Changed && !CreateGroupsOf(channels[std::size_t(d->theirs)].row))
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    bool CreateGroupsOf(const ChannelRows::Row& row)
+    {
+        for (const std::string& name : ChannelRows::FavoriteGroups(m_names).Split(row.groups)) {
+            if (std::find(m_names.begin(), m_names.end(), name) != m_names.end())
+                continue;
+            if (name.empty() || name.size() >= sizeof(FavoriteGroupRecord::name))
+                return Refuse({Text::kGroupNotCreatable, {Latin1::ToUtf8(name)}});
+            const auto free = std::find(m_names.begin(), m_names.end(), std::string());
+            if (free == m_names.end())
+                return Refuse({Text::kTakeGroupsFull, {Latin1::ToUtf8(name)}});
+            const int g = int(free - m_names.begin());
+            *free = name;
+            m_plan.groupNames[std::size_t(g)] = name;
+            m_restarted |= GroupBit(g);
+            m_named |= GroupBit(g);
+        }
+        return true;
+    }
+
+    // The transponders of theirs that the chosen channels need and ours lack.
+    bool NeedChannelTransponders()
+    {
+        for (int kind : {int(kTv), int(kRadio)}) {
+            const ListChoice& list = m_lists[std::size_t(kind)];
+            const auto& channels = m_theirs.channels[std::size_t(kind)];
+            for (std::size_t t = 0; t < channels.size(); ++t) {
+                if (list.added[t] && !NeedTransponderOf(channels[t]))
+                    return false;
+            }
+            for (const auto& edits : list.edits) {
+                for (const Difference* d : edits) {
+                    if (d->change == Change::Retuned && !NeedTransponderOf(channels[std::size_t(d->theirs)]))
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    bool NeedTransponderOf(const OtherChannel& channel)
+    {
+        if (channel.transponder < 0)
+            return Refuse({Text::kTakeWithoutTransponder, {Latin1::ToUtf8(channel.row.name)}});
+        if (m_comparison.transponders[std::size_t(channel.transponder)] < 0)
+            m_newTransponders.insert(channel.transponder);
+        return true;
+    }
+
+    // The satellites of theirs that the transponders to add need and ours lack.
+    bool NeedSatellites()
+    {
+        for (int t : m_newTransponders) {
+            const OtherTransponder& transponder = m_theirs.transponders[std::size_t(t)];
+            if (transponder.satellite < 0)
+                return Refuse({Text::kTakeWithoutSatellite, {FrequencyText(transponder.record)}});
+            if (m_comparison.satellites[std::size_t(transponder.satellite)] < 0)
+                m_newSatellites.insert(transponder.satellite);
+        }
+        return true;
+    }
+
+    // Ours that stay, in their order, then the new ones in the order of theirs.
+    bool LayOutSatellites()
+    {
+        const int count = int(m_satellites.size());
+        std::vector<SatelliteRecord> table;
+        m_satelliteMap.assign(std::size_t(count), -1);
+        for (int s = 0; s < count; ++s) {
+            if (m_removedSatellites.count(s))
+                continue;
+            m_satelliteMap[std::size_t(s)] = int(table.size());
+            table.push_back(m_satellites[std::size_t(s)]);
+        }
+        for (const Difference* d : m_changedSatellites)
+            CopySettings(m_theirs.satellites[std::size_t(d->theirs)].record,
+                         table[std::size_t(m_satelliteMap[std::size_t(d->ours)])]);
+        for (int t : m_newSatellites) {
+            const OtherSatellite& satellite = m_theirs.satellites[std::size_t(t)];
+            const int n = int(table.size());
+            if (n >= Image::kMaxSatellites)
+                return Refuse({Text::kSatellitesFull, {}});
+            if (!Storable(satellite.name, SatelliteRecord{}.name, "satellite"))
+                return false;
+            Rules::SatelliteChoices choices = Rules::SatelliteAddDefaults(n);
+            choices.name = satellite.name;
+            table.emplace_back();
+            Rules::WriteAddedSatellite(table.back(), choices, n);
+            CopySettings(satellite.record, table.back());
+            m_newSatelliteIndex[t] = n;
+        }
+        for (std::size_t s = 0; s < table.size(); ++s)
+            table[s].index = std::uint16_t(s);
+        if (!m_removedSatellites.empty() || !m_newSatellites.empty() || !m_changedSatellites.empty())
+            m_plan.satellites = std::move(table);
+        return true;
+    }
+
+    static void CopySettings(const SatelliteRecord& from, SatelliteRecord& to)
+    {
+        to.lnbPower = from.lnbPower;
+        to.lnbHigh = from.lnbHigh;
+        to.lnbLow = from.lnbLow;
+        to.tone22k = from.tone22k;
+        to.voltage = from.voltage;
+        to.diseqc = from.diseqc;
+    }
+
+    // A reference to a satellite that does not exist is lowered as a deletion
+    // lowers it.
+    int SatelliteIndex(std::uint16_t reference) const
+    {
+        if (reference < m_satelliteMap.size())
+            return m_satelliteMap[reference];
+        if (reference >= Image::kTransponderEnd)
+            return reference;
+        const std::vector<int> removed(m_removedSatellites.begin(), m_removedSatellites.end());
+        return reference - CountBelow(removed, reference);
+    }
+
+    bool LayOutTransponders()
+    {
+        const int count = int(m_transponders.size());
+        std::vector<TransponderRecord> table;
+        m_transponderMap.assign(std::size_t(count), -1);
+        for (int t = 0; t < count; ++t) {
+            const TransponderRecord& transponder = m_transponders[std::size_t(t)];
+            const int satellite = SatelliteIndex(transponder.satelliteIndex);
+            if (m_removedTransponders.count(t) || satellite < 0) {
+                m_removedTransponderList.push_back(t);
+                continue;
+            }
+            m_transponderMap[std::size_t(t)] = int(table.size());
+            table.push_back(transponder);
+            table.back().satelliteIndex = std::uint16_t(satellite);
+        }
+        for (const Difference* d : m_changedTransponders)
+            table[std::size_t(m_transponderMap[std::size_t(d->ours)])].symbolRate =
+                m_theirs.transponders[std::size_t(d->theirs)].record.symbolRate;
+        for (int t : m_newTransponders) {
+            const OtherTransponder& theirs = m_theirs.transponders[std::size_t(t)];
+            if (int(table.size()) >= Image::kMaxTransponders)
+                return Refuse({Text::kTranspondersFull, {}});
+            const int ours = m_comparison.satellites[std::size_t(theirs.satellite)];
+            const int satellite =
+                ours >= 0 ? m_satelliteMap[std::size_t(ours)] : m_newSatelliteIndex.at(theirs.satellite);
+            TransponderRecord record = Rules::NewTransponderFor(satellite);
+            record.frequency = theirs.record.frequency;
+            record.symbolRate = theirs.record.symbolRate;
+            record.polarization = theirs.record.polarization;
+            m_newTransponderIndex[t] = int(table.size());
+            table.push_back(record);
+        }
+        if (m_plan.satellites || !m_removedTransponderList.empty() || !m_newTransponders.empty() ||
+            !m_changedTransponders.empty())
+            m_plan.transponders = std::move(table);
+        return true;
+    }
+
+    // -1 for a transponder deleted with its channels; a reference to one that
+    // does not exist is lowered as a deletion lowers it.
+    int TransponderIndex(std::uint16_t reference) const
+    {
+        if (reference < m_transponderMap.size())
+            return m_transponderMap[reference];
+        if (reference >= Image::kChannelEnd)
+            return reference;
+        return reference - CountBelow(m_removedTransponderList, reference);
+    }
+
+    // Where a channel of theirs goes: the transponder of ours it is on, or
+    // the one added for it.
+    int TheirTransponderIndex(const OtherChannel& channel) const
+    {
+        const int ours = m_comparison.transponders[std::size_t(channel.transponder)];
+        return ours >= 0 ? m_transponderMap[std::size_t(ours)]
+                         : m_newTransponderIndex.at(channel.transponder);
+    }
+
+    // The new list: the channels of ours that stay where they are, each
+    // followed by the chosen moved and added channels that follow it on the
+    // other side; those before any such channel first.
+    bool LayOutChannels(int kind)
+    {
+        const ListChoice& list = m_lists[std::size_t(kind)];
+        const auto& theirs = m_theirs.channels[std::size_t(kind)];
+        const std::vector<int>& match = m_comparison.channels[std::size_t(kind)];
+        const int count = int(list.removed.size());
+
+        std::vector<ChannelRecord> records(static_cast<std::size_t>(count));
+        std::vector<BouquetEntry> bouquets(static_cast<std::size_t>(count));
+        std::vector<bool> kept(static_cast<std::size_t>(count));
+        for (int s = 0; s < count; ++s) {
+            m_ours.GetChannel(records[std::size_t(s)], s, kind);
+            m_ours.GetBouquetEntry(bouquets[std::size_t(s)], s, kind);
+            bool deleted = list.removed[std::size_t(s)];
+            if (!Edit(kind, s, records[std::size_t(s)], bouquets[std::size_t(s)], deleted))
+                return false;
+            kept[std::size_t(s)] = !deleted;
+        }
+
+        struct Follower {
+            int ours;  // a slot of ours, or -1 for a channel of theirs to add
+            int theirs;
+        };
+        std::vector<std::vector<Follower>> followers(std::size_t(count) + 1);  // the last: at the front
+        std::size_t anchor = std::size_t(count);
+        for (std::size_t t = 0; t < theirs.size(); ++t) {
+            const int s = match[t];
+            if (s >= 0 && kept[std::size_t(s)] && !list.moved[std::size_t(s)])
+                anchor = std::size_t(s);
+            else if (s >= 0 && kept[std::size_t(s)])
+                followers[anchor].push_back({s, int(t)});
+            else if (s < 0 && list.added[t])
+                followers[anchor].push_back({-1, int(t)});
+        }
+
+        ChannelRows::ChannelChange& change = m_plan.channels;
+        auto& table = change.channels[std::size_t(kind)];
+        auto& entries = change.bouquets[std::size_t(kind)];
+        auto place = [&](const Follower& f) {
+            if (f.ours >= 0) {
+                table.push_back(records[std::size_t(f.ours)]);
+                entries.push_back(bouquets[std::size_t(f.ours)]);
+                return true;
+            }
+            table.emplace_back();
+            entries.emplace_back();
+            return Copy(theirs[std::size_t(f.theirs)], table.back(), entries.back());
+        };
+        for (const Follower& f : followers[std::size_t(count)]) {
+            if (!place(f))
+                return false;
+        }
+        for (int s = 0; s < count; ++s) {
+            if (!kept[std::size_t(s)] || list.moved[std::size_t(s)])
+                continue;
+            place({s, -1});
+            for (const Follower& f : followers[std::size_t(s)]) {
+                if (!place(f))
+                    return false;
+            }
+        }
+        if (int(table.size()) > ChannelCapacity(kind))
+            return Refuse({kind == kRadio ? Text::kRadioFull : Text::kTvFull, {}});
+        return true;
+    }
+
+    // A channel of ours with its renaming, retuning and changes, its groups
+    // restarted and its transponder renumbered; `deleted` when it goes with
+    // its transponder.
+    bool Edit(int kind, int slot, ChannelRecord& channel, BouquetEntry& bouquet, bool& deleted)
+    {
+        channel.favoriteMask &= std::uint8_t(~m_restarted);
+        const int transponder = TransponderIndex(channel.transponderIndex);
+        deleted = deleted || transponder < 0;
+        channel.transponderIndex = std::uint16_t(transponder);
+        for (const Difference* d : m_lists[std::size_t(kind)].edits[std::size_t(slot)]) {
+            const OtherChannel& theirs = m_theirs.channels[std::size_t(kind)][std::size_t(d->theirs)];
+            if (d->change == Change::Renamed) {
+                if (!Storable(theirs.row.name, channel.name, "name"))
+                    return false;
+                WriteText(channel.name, theirs.row.name);
+            } else if (d->change == Change::Retuned) {
+                channel.transponderIndex = std::uint16_t(TheirTransponderIndex(theirs));
+                deleted = false;  // a matched channel, which no removal names
+            } else {
+                for (const Field& field : d->fields) {
+                    if (!TakeField(field.name, theirs, channel, bouquet))
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    bool TakeField(const std::string& field, const OtherChannel& theirs, ChannelRecord& channel,
+                   BouquetEntry& bouquet)
+    {
+        using namespace ChannelFlag;
+        const ChannelRows::Row& row = theirs.row;
+        if (field == "bouquet") {
+            if (!Storable(row.bouquet, bouquet.text, "bouquet"))
+                return false;
+            WriteText(bouquet.text, row.bouquet);
+        } else if (field == "video_pid") {
+            channel.videoPid = row.videoPid;
+        } else if (field == "audio_pid") {
+            channel.audioPid = row.audioPid;
+        } else if (field == "pcr_pid") {
+            channel.pcrPid = row.pcrPid;
+        } else if (field == "scramble") {
+            channel.flags = Rules::SwitchedFlag(channel.flags, kScrambled, theirs.record.flags & kScrambled);
+            channel.caSystemId = theirs.record.caSystemId;
+        } else if (field == "audio") {
+            channel.flags = std::uint8_t((channel.flags & ~kAudioBits) | (theirs.record.flags & kAudioBits));
+        } else if (field == "lock") {
+            channel.flags = Rules::SwitchedFlag(channel.flags, kLocked, row.locked);
+        } else if (field == "skip") {
+            channel.flags = Rules::SwitchedFlag(channel.flags, kSkipped, row.skipped);
+        } else {
+            channel.favoriteMask = Groups(theirs, channel.favoriteMask);
+        }
+        return true;
+    }
+
+    // The memberships of theirs in the groups ours will have: by slot from an
+    // image, by name from a list. The bits of groups without a name stay.
+    std::uint8_t Groups(const OtherChannel& theirs, std::uint8_t old) const
+    {
+        if (!m_theirs.channelsOnly)
+            return std::uint8_t((old & ~m_named) | (theirs.record.favoriteMask & m_theirNamed & m_named));
+        const ChannelRows::FavoriteGroups groups(m_names);
+        return groups.Mask(groups.Split(theirs.row.groups), old);
+    }
+
+    // A channel of theirs to add: copied, on the transponder it needs.
+    bool Copy(const OtherChannel& theirs, ChannelRecord& channel, BouquetEntry& bouquet)
+    {
+        if (!Storable(theirs.row.name, channel.name, "name") ||
+            !Storable(theirs.row.bouquet, bouquet.text, "bouquet"))
+            return false;
+        channel = theirs.record;
+        bouquet = theirs.bouquet;
+        channel.transponderIndex = std::uint16_t(TheirTransponderIndex(theirs));
+        channel.favoriteMask = Groups(theirs, 0);
+        return true;
+    }
+
+    const CChannelDatabase& m_ours;
+    const OtherSide& m_theirs;
+    const Comparison& m_comparison;
+    TakePlan& m_plan;
+    std::vector<SatelliteRecord> m_satellites;
+    std::vector<TransponderRecord> m_transponders;
+
+    GroupNames m_names;  // as they will be
+    std::uint8_t m_named = 0;  // the slots of named groups, as they will be
+    std::uint8_t m_theirNamed = 0;
+    std::uint8_t m_restarted = 0;  // groups that get or lose their name
+
+    std::set<int> m_removedSatellites, m_newSatellites;  // ours, theirs
+    std::set<int> m_removedTransponders, m_newTransponders;
+    std::vector<const Difference*> m_changedSatellites, m_changedTransponders;
+    std::array<ListChoice, 2> m_lists;
+
+    std::vector<int> m_satelliteMap, m_transponderMap;  // ours to their new index, -1 when deleted
+    std::vector<int> m_removedTransponderList;  // sorted, with those of deleted satellites
+    std::map<int, int> m_newSatelliteIndex, m_newTransponderIndex;  // theirs to the new index
+    std::optional<PlaceholderText> m_refusal;
+};
+
+template <class Record, class MakeEmpty>
+void WriteTable(CChannelDatabase& db, const std::vector<Record>& records, int before, MakeEmpty makeEmpty,
+                void (CChannelDatabase::*set)(const Record&, int))
+{
+    for (std::size_t i = 0; i < records.size(); ++i)
+        (db.*set)(records[i], int(i));
+    Record empty;
+    makeEmpty(empty);
+    for (int i = int(records.size()); i < before; ++i)
+        (db.*set)(empty, i);
+}
+
+}  // namespace
+
+bool TakePlan::Empty() const
+{
+    return !satellites && !transponders && !channels.changed && !menuLanguage && !displayColor &&
+           !textColor && std::none_of(groupNames.begin(), groupNames.end(), [](const auto& name) {
+               return name.has_value();
+           });
+}
+
+std::optional<PlaceholderText> PlanTake(const CChannelDatabase& ours, const OtherSide& theirs,
+                                        const Comparison& comparison, std::span<const std::size_t> chosen,
+                                        TakePlan& plan)
+{
+    plan = TakePlan{};
+    std::optional<PlaceholderText> refusal = Planner(ours, theirs, comparison, plan).Run(chosen);
+    if (refusal)
+        plan = TakePlan{};
+    return refusal;
+}
+
+void ApplyTake(CChannelDatabase& db, const TakePlan& plan)
+{
+    if (plan.satellites)
+        WriteTable(db, *plan.satellites, db.GetSatelliteCount(), CChannelDatabase::MakeEmptySatellite,
+                   &CChannelDatabase::SetSatellite);
+    if (plan.transponders)
+        WriteTable(db, *plan.transponders, db.GetTransponderCount(), CChannelDatabase::MakeEmptyTransponder,
+                   &CChannelDatabase::SetTransponder);
+    if (plan.channels.changed)
+        ChannelRows::WriteChannelChange(db, plan.channels);
+
+    SystemInfo info;
+    db.GetSystemInfo(info);
+    bool groups = false;
+    for (int g = 0; g < Image::kGroupCount; ++g) {
+        const std::optional<std::string>& name = plan.groupNames[std::size_t(g)];
+        if (!name)
+            continue;
+        FavoriteGroupRecord group;
+        db.GetGroup(group, g);
+        if (name->empty() || group.name[0] == '\0')
+            group = FavoriteGroupRecord{};
+        std::memset(group.name, 0, sizeof group.name);
+        WriteText(group.name, *name);
+        db.SetGroup(group, g);
+        info.groupsInUse = name->empty() ? std::uint8_t(info.groupsInUse & ~GroupBit(g))
+                                         : std::uint8_t(info.groupsInUse | GroupBit(g));
+        groups = true;
+    }
+    info.menuLanguage = plan.menuLanguage.value_or(info.menuLanguage);
+    info.displayColor = plan.displayColor.value_or(info.displayColor);
+    info.textColor = plan.textColor.value_or(info.textColor);
+    db.SetSystemInfo(info);
+    if (plan.satellites || plan.transponders || plan.channels.changed || groups)
+        db.SettleListContext();
+}
+
+std::vector<std::size_t> Everything(const Comparison& comparison)
+{
+    std::vector<std::size_t> all(comparison.differences.size());
+    std::iota(all.begin(), all.end(), std::size_t(0));
+    return all;
+}
+
+}  // namespace Diff
