@@ -95,7 +95,7 @@ TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
                              "--repair",
                              "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
-    for (const char* word : {"sort-channels", "--descending", "set-flags", "groups="})
+    for (const char* word : {"sort-channels", "--descending", "set-flags", "groups=", "diff", "--json"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 
     EXPECT_EQ(m_cli.Run({}).status, 2);

@@ -5,25 +5,6 @@
 #include "ListFiles.h"
 #include "OrderPlan.h"
 
-namespace {
-
-// The reference's rows: an image's channels, or the rows of a CSV file.
-Outcome ReadReference(const std::string& path, std::vector<ChannelRows::Row>& rows)
-{
-    CImageDocument reference;
-    std::string error;
-    switch (reference.LoadFile(path, error)) {
-    case CImageDocument::Load::Loaded:
-        rows = ChannelRows::ExportRows(reference.m_database);
-        return Succeeded();
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
-    case CImageDocument::Load::Error: break;
-    }
-    return IoError(error);
-}
-
-}  // namespace
-
 int RunApplyOrder(Arguments args)
 {
     if (Outcome count = CheckArgumentCount(args, 3, 3, "apply-order IMAGE REFERENCE OUT");
@@ -32,9 +13,13 @@ int RunApplyOrder(Arguments args)
     CImageDocument document;
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
+    // The reference's rows: an image's channels, or the rows of a CSV file.
+    CImageDocument image;
     std::vector<ChannelRows::Row> reference;
-    if (Outcome read = ReadReference(args[1], reference); read.status != Exit::kOk)
+    if (Outcome read = ReadImageOrList(args[1], image, reference); read.status != Exit::kOk)
         return Report(read);
+    if (!image.m_bNoData)
+        reference = ChannelRows::ExportRows(image.m_database);
 
     ChannelRows::OrderPlan plan;
     const std::optional<ChannelRows::Refusal> refusal =

@@ -16,6 +16,7 @@ int RunExport(Arguments args);
 int RunImport(Arguments args);
 int RunApplyOrder(Arguments args);
 int RunCheck(Arguments args);
+int RunDiff(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

@@ -36,6 +36,17 @@ Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows)
     return Succeeded();
 }
 
+Outcome ReadImageOrList(const std::string& path, CImageDocument& image, std::vector<ChannelRows::Row>& rows)
+{
+    std::string error;
+    switch (image.LoadFile(path, error)) {
+    case CImageDocument::Load::Loaded: return Succeeded();
+    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows);
+    case CImageDocument::Load::Error: break;
+    }
+    return IoError(error);
+}
+
 Outcome WriteText(const std::string& path, const std::string& text)
 {
     std::string error;

@@ -13,13 +13,18 @@
 // file, the line and the reason.
 Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows);
 
+class CImageDocument;
+
+// An image file, opened into `image`, or else a channel list read into
+// `rows`; image.m_bNoData tells which. A list that breaks a rule is refused
+// as ReadRows refuses it.
+Outcome ReadImageOrList(const std::string& path, CImageDocument& image, std::vector<ChannelRows::Row>& rows);
+
 // Writes the text as images are written, keeping a file it replaces as
 // SaveImage does.
 Outcome WriteText(const std::string& path, const std::string& text);
 
 void PrintReport(const std::vector<std::string>& lines);
-
-class CImageDocument;
 
 // What an import or an applied order ends with: the refusal, with the file
 // and the line, or the change applied, the image saved and the report.

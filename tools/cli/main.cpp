@@ -29,6 +29,7 @@ constexpr Command kCommands[] = {
     {"import", RunImport, true},
     {"apply-order", RunApplyOrder, true},
     {"check", RunCheck, true},
+    {"diff", RunDiff, false},
 };
 
 }  // namespace
