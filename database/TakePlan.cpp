@@ -75,7 +75,7 @@ public:
         if (!ComparesThese())
             return std::nullopt;
         for (std::size_t i : chosen) {
-            if (i < m_comparison.differences.size() && Names(m_comparison.differences[i]))
+            if (i < m_comparison.differences.size() && Fits(m_comparison.differences[i]))
                 Choose(m_comparison.differences[i]);
         }
         if (!PlanGroups() || !CreateListGroups() || !NeedChannelTransponders() || !NeedSatellites() ||
@@ -121,7 +121,7 @@ private:
     }
 
     // Whether the difference names records the two sides have.
-    bool Names(const Difference& d) const
+    bool Fits(const Difference& d) const
     {
         auto within = [](int index, std::size_t size) { return index < 0 || std::size_t(index) < size; };
         switch (d.table) {
