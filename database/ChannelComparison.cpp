@@ -94,6 +94,9 @@ private:
         const int transponders = m_ours.GetTransponderCount();
         std::vector<Row> ourKeys, theirKeys;
         ourKeys.reserve(m_rows.size());
+        m_records.reserve(m_rows.size());
+        m_transponders.reserve(m_rows.size());
+        theirKeys.reserve(m_theirs.channels[kTv].size() + m_theirs.channels[kRadio].size());
         for (const Row& row : m_rows) {
             ChannelRecord channel;
             m_ours.GetChannel(channel, int(row.position) - 1, row.kind);

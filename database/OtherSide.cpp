@@ -78,6 +78,7 @@ OtherSide FromImage(const CChannelDatabase& db)
 {
     OtherSide side;
     const int satellites = db.GetSatelliteCount();
+    side.satellites.reserve(std::size_t(satellites));
     for (int s = 0; s < satellites; ++s) {
         OtherSatellite satellite;
         db.GetSatellite(satellite.record, s);
@@ -85,6 +86,7 @@ OtherSide FromImage(const CChannelDatabase& db)
         side.satellites.push_back(std::move(satellite));
     }
     const int transponders = db.GetTransponderCount();
+    side.transponders.reserve(std::size_t(transponders));
     for (int t = 0; t < transponders; ++t) {
         OtherTransponder transponder{-1, {}};
         db.GetTransponder(transponder.record, t);
@@ -92,6 +94,8 @@ OtherSide FromImage(const CChannelDatabase& db)
             transponder.satellite = transponder.record.satelliteIndex;
         side.transponders.push_back(transponder);
     }
+    for (int kind : {int(kTv), int(kRadio)})
+        side.channels[std::size_t(kind)].reserve(std::size_t(db.GetChannelCount(kind)));
     for (Row& row : ChannelRows::ExportRows(db))
         side.channels[std::size_t(row.kind)].push_back(ChannelOfImage(db, std::move(row), transponders));
     side.groups = ChannelRows::GroupNames(db);

@@ -107,7 +107,7 @@ void TakeEverything(CChannelDatabase& db, const Diff::OtherSide& theirs, int see
 TEST(Comparison, TakingEveryDifferenceOfAnEditedImageOrItsListLeavesNone)
 {
     CChannelDatabase original, ours, theirs;
-    for (int seed = 0; seed < 60; ++seed) {
+    for (int seed = 0; seed < 40; ++seed) {
         std::mt19937 rng{std::uint32_t(seed)};
         FillRandomDatabase(original, rng, RandomTableSizes(rng));
         EXPECT_TRUE(Diff::Compare(original, Diff::FromImage(original)).Same()) << "seed " << seed;
