@@ -3,14 +3,10 @@
 #include "ChannelDatabase.h"
 #include "CompareTexts.h"
 #include "FavoriteGroups.h"
-#include "Latin1Text.h"
-#include "ListTexts.h"
 #include "RecordRules.h"
 #include "SystemTexts.h"
+#include "TakeDetail.h"
 
-#include <algorithm>
-#include <cstring>
-#include <map>
 #include <numeric>
 #include <set>
 
@@ -18,40 +14,22 @@ namespace Diff {
 
 namespace {
 
-using GroupNames = std::array<std::string, Image::kGroupCount>;
-
-// The edit dialogs' way with a name: its text and NUL; the bytes after stay.
-template <std::size_t N> void WriteText(char (&field)[N], const std::string& text)
-{
-    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
-    field[std::min(text.size(), N - 1)] = '\0';
-}
-
-// How many entries of the sorted set are below v.
-int CountBelow(const std::vector<int>& sorted, int v)
-{
-    return int(std::lower_bound(sorted.begin(), sorted.end(), v) - sorted.begin());
-}
+using Detail::CountBelow;
+using Detail::ListChoice;
+using Detail::WriteText;
 
 std::string FrequencyText(const TransponderRecord& transponder)
 {
     return std::to_string(transponder.frequency / 1000) + (transponder.polarization != 0 ? " H" : " V");
 }
 
-// The chosen differences of one channel list, by slot or by place in theirs.
-struct ListChoice {
-    std::vector<bool> removed, moved;  // per slot of ours
-    std::vector<bool> added;  // per channel of theirs
-    std::vector<std::vector<const Difference*>> edits;  // per slot: renamed, retuned, changed
-};
-
 class Planner {
 public:
     Planner(const CChannelDatabase& ours, const OtherSide& theirs, const Comparison& comparison,
             TakePlan& plan)
-        : m_ours(ours), m_theirs(theirs), m_comparison(comparison), m_plan(plan),
-          m_names(ChannelRows::GroupNames(ours))
+        : m_ours(ours), m_theirs(theirs), m_comparison(comparison), m_plan(plan)
     {
+        m_tables.groups = ChannelRows::GroupNames(ours);
         for (int s = 0, count = ours.GetSatelliteCount(); s < count; ++s) {
             m_satellites.emplace_back();
             ours.GetSatellite(m_satellites.back(), s);
@@ -82,8 +60,9 @@ public:
             !LayOutSatellites() || !LayOutTransponders())
             return m_refusal;
         for (int kind : {int(kTv), int(kRadio)}) {
-            if (!LayOutChannels(kind))
-                return m_refusal;
+            if (auto refusal = Detail::LayOutChannels(m_ours, m_theirs, m_comparison, m_tables,
+                                                      m_lists[std::size_t(kind)], kind, m_plan.channels))
+                return refusal;
         }
         ChannelRows::NoteWhetherChanged(m_ours, m_plan.channels);
         return std::nullopt;
@@ -96,12 +75,10 @@ private:
         return false;
     }
 
-    // Only a name that keeps its NUL in its field is written.
-    template <std::size_t N> bool Storable(const std::string& text, const char (&)[N], const char* what)
+    template <std::size_t N> bool Storable(const std::string& text, const char (&field)[N], const char* what)
     {
-        if (text.size() < N)
-            return true;
-        return Refuse({Text::kCellTooLong, {what, Latin1::ToUtf8(text), std::to_string(N - 1)}});
+        m_refusal = Detail::Unstorable(text, field, what);
+        return !m_refusal;
     }
 
     // Whether the comparison was made of these two sides: another one names
@@ -193,23 +170,20 @@ private:
     // A group that gets or loses its name has no channels to begin with.
     bool PlanGroups()
     {
+        auto& names = m_tables.groups;
         for (int g = 0; g < Image::kGroupCount; ++g) {
             const std::optional<std::string>& name = m_plan.groupNames[std::size_t(g)];
             if (!name)
                 continue;
             if (!Storable(*name, FavoriteGroupRecord{}.name, "groups"))
                 return false;
-            if (name->empty() != m_names[std::size_t(g)].empty())
-                m_restarted |= GroupBit(g);
-            m_names[std::size_t(g)] = *name;
+            if (name->empty() != names[std::size_t(g)].empty())
+                m_tables.restarted |= GroupBit(g);
+            names[std::size_t(g)] = *name;
         }
         for (int g = 0; g < Image::kGroupCount; ++g) {
-            if (!m_names[std::size_t(g)].empty())
-                m_named |= GroupBit(g);
-        }
-        for (int g = 0; g < Image::kGroupCount; ++g) {
-            if (!m_theirs.groups[std::size_t(g)].empty())
-                m_theirNamed |= GroupBit(g);
+            if (!names[std::size_t(g)].empty())
+                m_tables.named |= GroupBit(g);
         }
         return true;
     }
@@ -239,19 +213,20 @@ private:
 
     bool CreateGroupsOf(const ChannelRows::Row& row)
     {
-        for (const std::string& name : ChannelRows::FavoriteGroups(m_names).Split(row.groups)) {
-            if (std::find(m_names.begin(), m_names.end(), name) != m_names.end())
+        auto& names = m_tables.groups;
+        for (const std::string& name : ChannelRows::FavoriteGroups(names).Split(row.groups)) {
+            if (std::find(names.begin(), names.end(), name) != names.end())
                 continue;
             if (name.empty() || name.size() >= sizeof(FavoriteGroupRecord::name))
                 return Refuse({Text::kGroupNotCreatable, {Latin1::ToUtf8(name)}});
-            const auto free = std::find(m_names.begin(), m_names.end(), std::string());
-            if (free == m_names.end())
+            const auto free = std::find(names.begin(), names.end(), std::string());
+            if (free == names.end())
                 return Refuse({Text::kTakeGroupsFull, {Latin1::ToUtf8(name)}});
-            const int g = int(free - m_names.begin());
+            const int g = int(free - names.begin());
             *free = name;
             m_plan.groupNames[std::size_t(g)] = name;
-            m_restarted |= GroupBit(g);
-            m_named |= GroupBit(g);
+            m_tables.restarted |= GroupBit(g);
+            m_tables.named |= GroupBit(g);
         }
         return true;
     }
@@ -360,20 +335,20 @@ private:
     {
         const int count = int(m_transponders.size());
         std::vector<TransponderRecord> table;
-        m_transponderMap.assign(std::size_t(count), -1);
+        m_tables.transponders.assign(std::size_t(count), -1);
         for (int t = 0; t < count; ++t) {
             const TransponderRecord& transponder = m_transponders[std::size_t(t)];
             const int satellite = SatelliteIndex(transponder.satelliteIndex);
             if (m_removedTransponders.count(t) || satellite < 0) {
-                m_removedTransponderList.push_back(t);
+                m_tables.deletedTransponders.push_back(t);
                 continue;
             }
-            m_transponderMap[std::size_t(t)] = int(table.size());
+            m_tables.transponders[std::size_t(t)] = int(table.size());
             table.push_back(transponder);
             table.back().satelliteIndex = std::uint16_t(satellite);
         }
         for (const Difference* d : m_changedTransponders)
-            table[std::size_t(m_transponderMap[std::size_t(d->ours)])].symbolRate =
+            table[std::size_t(m_tables.transponders[std::size_t(d->ours)])].symbolRate =
                 m_theirs.transponders[std::size_t(d->theirs)].record.symbolRate;
         for (int t : m_newTransponders) {
             const OtherTransponder& theirs = m_theirs.transponders[std::size_t(t)];
@@ -386,182 +361,12 @@ private:
             record.frequency = theirs.record.frequency;
             record.symbolRate = theirs.record.symbolRate;
             record.polarization = theirs.record.polarization;
-            m_newTransponderIndex[t] = int(table.size());
+            m_tables.newTransponders[t] = int(table.size());
             table.push_back(record);
         }
-        if (m_plan.satellites || !m_removedTransponderList.empty() || !m_newTransponders.empty() ||
+        if (m_plan.satellites || !m_tables.deletedTransponders.empty() || !m_newTransponders.empty() ||
             !m_changedTransponders.empty())
             m_plan.transponders = std::move(table);
-        return true;
-    }
-
-    // -1 for a transponder deleted with its channels; a reference to one that
-    // does not exist is lowered as a deletion lowers it.
-    int TransponderIndex(std::uint16_t reference) const
-    {
-        if (reference < m_transponderMap.size())
-            return m_transponderMap[reference];
-        if (reference >= Image::kChannelEnd)
-            return reference;
-        return reference - CountBelow(m_removedTransponderList, reference);
-    }
-
-    // Where a channel of theirs goes: the transponder of ours it is on, or
-    // the one added for it.
-    int TheirTransponderIndex(const OtherChannel& channel) const
-    {
-        const int ours = m_comparison.transponders[std::size_t(channel.transponder)];
-        return ours >= 0 ? m_transponderMap[std::size_t(ours)]
-                         : m_newTransponderIndex.at(channel.transponder);
-    }
-
-    // The new list: the channels of ours that stay where they are, each
-    // followed by the chosen moved and added channels that follow it on the
-    // other side; those before any such channel first.
-    bool LayOutChannels(int kind)
-    {
-        const ListChoice& list = m_lists[std::size_t(kind)];
-        const auto& theirs = m_theirs.channels[std::size_t(kind)];
-        const std::vector<int>& match = m_comparison.channels[std::size_t(kind)];
-        const int count = int(list.removed.size());
-
-        std::vector<ChannelRecord> records(static_cast<std::size_t>(count));
-        std::vector<BouquetEntry> bouquets(static_cast<std::size_t>(count));
-        std::vector<bool> kept(static_cast<std::size_t>(count));
-        for (int s = 0; s < count; ++s) {
-            m_ours.GetChannel(records[std::size_t(s)], s, kind);
-            m_ours.GetBouquetEntry(bouquets[std::size_t(s)], s, kind);
-            bool deleted = list.removed[std::size_t(s)];
-            if (!Edit(kind, s, records[std::size_t(s)], bouquets[std::size_t(s)], deleted))
-                return false;
-            kept[std::size_t(s)] = !deleted;
-        }
-
-        struct Follower {
-            int ours;  // a slot of ours, or -1 for a channel of theirs to add
-            int theirs;
-        };
-        std::vector<std::vector<Follower>> followers(std::size_t(count) + 1);  // the last: at the front
-        std::size_t anchor = std::size_t(count);
-        for (std::size_t t = 0; t < theirs.size(); ++t) {
-            const int s = match[t];
-            if (s >= 0 && kept[std::size_t(s)] && !list.moved[std::size_t(s)])
-                anchor = std::size_t(s);
-            else if (s >= 0 && kept[std::size_t(s)])
-                followers[anchor].push_back({s, int(t)});
-            else if (s < 0 && list.added[t])
-                followers[anchor].push_back({-1, int(t)});
-        }
-
-        ChannelRows::ChannelChange& change = m_plan.channels;
-        auto& table = change.channels[std::size_t(kind)];
-        auto& entries = change.bouquets[std::size_t(kind)];
-        auto place = [&](const Follower& f) {
-            if (f.ours >= 0) {
-                table.push_back(records[std::size_t(f.ours)]);
-                entries.push_back(bouquets[std::size_t(f.ours)]);
-                return true;
-            }
-            table.emplace_back();
-            entries.emplace_back();
-            return Copy(theirs[std::size_t(f.theirs)], table.back(), entries.back());
-        };
-        for (const Follower& f : followers[std::size_t(count)]) {
-            if (!place(f))
-                return false;
-        }
-        for (int s = 0; s < count; ++s) {
-            if (!kept[std::size_t(s)] || list.moved[std::size_t(s)])
-                continue;
-            place({s, -1});
-            for (const Follower& f : followers[std::size_t(s)]) {
-                if (!place(f))
-                    return false;
-            }
-        }
-        if (int(table.size()) > ChannelCapacity(kind))
-            return Refuse({kind == kRadio ? Text::kRadioFull : Text::kTvFull, {}});
-        return true;
-    }
-
-    // A channel of ours with its renaming, retuning and changes, its groups
-    // restarted and its transponder renumbered; `deleted` when it goes with
-    // its transponder.
-    bool Edit(int kind, int slot, ChannelRecord& channel, BouquetEntry& bouquet, bool& deleted)
-    {
-        channel.favoriteMask &= std::uint8_t(~m_restarted);
-        const int transponder = TransponderIndex(channel.transponderIndex);
-        deleted = deleted || transponder < 0;
-        channel.transponderIndex = std::uint16_t(transponder);
-        for (const Difference* d : m_lists[std::size_t(kind)].edits[std::size_t(slot)]) {
-            const OtherChannel& theirs = m_theirs.channels[std::size_t(kind)][std::size_t(d->theirs)];
-            if (d->change == Change::Renamed) {
-                if (!Storable(theirs.row.name, channel.name, "name"))
-                    return false;
-                WriteText(channel.name, theirs.row.name);
-            } else if (d->change == Change::Retuned) {
-                channel.transponderIndex = std::uint16_t(TheirTransponderIndex(theirs));
-                deleted = false;  // a matched channel, which no removal names
-            } else {
-                for (const Field& field : d->fields) {
-                    if (!TakeField(field.name, theirs, channel, bouquet))
-                        return false;
-                }
-            }
-        }
-        return true;
-    }
-
-    bool TakeField(const std::string& field, const OtherChannel& theirs, ChannelRecord& channel,
-                   BouquetEntry& bouquet)
-    {
-        using namespace ChannelFlag;
-        const ChannelRows::Row& row = theirs.row;
-        if (field == "bouquet") {
-            if (!Storable(row.bouquet, bouquet.text, "bouquet"))
-                return false;
-            WriteText(bouquet.text, row.bouquet);
-        } else if (field == "video_pid") {
-            channel.videoPid = row.videoPid;
-        } else if (field == "audio_pid") {
-            channel.audioPid = row.audioPid;
-        } else if (field == "pcr_pid") {
-            channel.pcrPid = row.pcrPid;
-        } else if (field == "scramble") {
-            channel.flags = Rules::SwitchedFlag(channel.flags, kScrambled, theirs.record.flags & kScrambled);
-            channel.caSystemId = theirs.record.caSystemId;
-        } else if (field == "audio") {
-            channel.flags = std::uint8_t((channel.flags & ~kAudioBits) | (theirs.record.flags & kAudioBits));
-        } else if (field == "lock") {
-            channel.flags = Rules::SwitchedFlag(channel.flags, kLocked, row.locked);
-        } else if (field == "skip") {
-            channel.flags = Rules::SwitchedFlag(channel.flags, kSkipped, row.skipped);
-        } else {
-            channel.favoriteMask = Groups(theirs, channel.favoriteMask);
-        }
-        return true;
-    }
-
-    // The memberships of theirs in the groups ours will have: by slot from an
-    // image, by name from a list. The bits of groups without a name stay.
-    std::uint8_t Groups(const OtherChannel& theirs, std::uint8_t old) const
-    {
-        if (!m_theirs.channelsOnly)
-            return std::uint8_t((old & ~m_named) | (theirs.record.favoriteMask & m_theirNamed & m_named));
-        const ChannelRows::FavoriteGroups groups(m_names);
-        return groups.Mask(groups.Split(theirs.row.groups), old);
-    }
-
-    // A channel of theirs to add: copied, on the transponder it needs.
-    bool Copy(const OtherChannel& theirs, ChannelRecord& channel, BouquetEntry& bouquet)
-    {
-        if (!Storable(theirs.row.name, channel.name, "name") ||
-            !Storable(theirs.row.bouquet, bouquet.text, "bouquet"))
-            return false;
-        channel = theirs.record;
-        bouquet = theirs.bouquet;
-        channel.transponderIndex = std::uint16_t(TheirTransponderIndex(theirs));
-        channel.favoriteMask = Groups(theirs, 0);
         return true;
     }
 
@@ -572,19 +377,14 @@ private:
     std::vector<SatelliteRecord> m_satellites;
     std::vector<TransponderRecord> m_transponders;
 
-    GroupNames m_names;  // as they will be
-    std::uint8_t m_named = 0;  // the slots of named groups, as they will be
-    std::uint8_t m_theirNamed = 0;
-    std::uint8_t m_restarted = 0;  // groups that get or lose their name
-
     std::set<int> m_removedSatellites, m_newSatellites;  // ours, theirs
     std::set<int> m_removedTransponders, m_newTransponders;
     std::vector<const Difference*> m_changedSatellites, m_changedTransponders;
     std::array<ListChoice, 2> m_lists;
 
-    std::vector<int> m_satelliteMap, m_transponderMap;  // ours to their new index, -1 when deleted
-    std::vector<int> m_removedTransponderList;  // sorted, with those of deleted satellites
-    std::map<int, int> m_newSatelliteIndex, m_newTransponderIndex;  // theirs to the new index
+    std::vector<int> m_satelliteMap;  // ours to their new index, -1 when deleted
+    std::map<int, int> m_newSatelliteIndex;  // theirs to their new index
+    Detail::TakenTables m_tables;
     std::optional<PlaceholderText> m_refusal;
 };
 
