@@ -63,6 +63,12 @@ void ApplyChannelChange(CChannelDatabase& db, const ChannelChange& change)
 {
     if (!change.changed)
         return;
+    WriteChannelChange(db, change);
+    db.SettleListContext();
+}
+
+void WriteChannelChange(CChannelDatabase& db, const ChannelChange& change)
+{
     SystemInfo info;
     db.GetSystemInfo(info);
     for (const auto& [slot, name] : change.newGroups) {
@@ -78,9 +84,14 @@ void ApplyChannelChange(CChannelDatabase& db, const ChannelChange& change)
     for (ChannelKind kind : kChannelKinds) {
         const auto& channels = change.channels[KindIndex(kind)];
         const int count = int(channels.size());
+        const int before = db.GetChannelCount(kind);
         for (int i = 0; i < count; ++i) {
             db.SetChannel(channels[std::size_t(i)], i, kind);
             db.SetBouquetEntry(change.bouquets[KindIndex(kind)][std::size_t(i)], i, kind);
+        }
+        for (int i = count; i < before; ++i) {
+            db.SetChannel(empty, i, kind);
+            db.SetBouquetEntry(BouquetEntry{}, i, kind);
         }
         // Added channels are written over the end record; the slot after the
         // last one must end the table.
@@ -89,7 +100,6 @@ void ApplyChannelChange(CChannelDatabase& db, const ChannelChange& change)
         if (count < ChannelCapacity(kind) && next.transponderIndex != Image::kChannelEnd)
             db.SetChannel(empty, count, kind);
     }
-    db.SettleListContext();
 }
 
 }  // namespace ChannelRows

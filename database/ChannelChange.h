@@ -44,5 +44,8 @@ void NoteWhetherChanged(const CChannelDatabase& db, ChannelChange& change);
 // Writes the tables and creates the groups, then runs the upkeep, as every
 // change of channels does. A change that changes nothing is not applied.
 void ApplyChannelChange(CChannelDatabase& db, const ChannelChange& change);
+// The same without the upkeep, for a caller that changes more before it. A
+// table that gets shorter is closed as a deletion closes it.
+void WriteChannelChange(CChannelDatabase& db, const ChannelChange& change);
 
 }  // namespace ChannelRows

@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ChannelRows {
@@ -39,6 +40,14 @@ std::string NameKey(const Row& row)
     return TransponderKey(row) + '\0' + row.name;
 }
 
+std::string NameAndPidKey(const Row& row)
+{
+    std::string key = row.name + '\0';
+    const std::uint16_t pids[] = {row.videoPid, row.audioPid, row.pcrPid};
+    AppendBytes(key, pids, sizeof pids);
+    return key;
+}
+
 // Gives each row without a channel the earliest free channel of its list
 // with the same key.
 template <class Key>
@@ -71,13 +80,20 @@ void MatchBy(Key key, std::span<const Row> channels, std::vector<bool>& taken, s
 
 std::vector<int> MatchRows(const CChannelDatabase& db, std::span<const Row> rows)
 {
-    const std::vector<Row> channels = ExportRows(db);
+    return MatchRows(ExportRows(db), rows, false);
+}
+
+std::vector<int> MatchRows(std::span<const Row> channels, std::span<const Row> rows, bool anyTransponder)
+{
     std::vector<bool> taken(channels.size());
     std::vector<int> match(rows.size(), -1);
     MatchBy(PidKey, channels, taken, rows, match);
     MatchBy(NameKey, channels, taken, rows, match);
+    if (anyTransponder)
+        MatchBy(NameAndPidKey, channels, taken, rows, match);
     // Channel rows hold the TV table, then the radio table.
-    const int tv = db.GetChannelCount(kTv);
+    const int tv =
+        int(std::count_if(channels.begin(), channels.end(), [](const Row& c) { return c.kind == kTv; }));
     for (int& m : match) {
         if (m >= tv)
             m -= tv;

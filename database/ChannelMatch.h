@@ -19,6 +19,11 @@ namespace ChannelRows {
 // their name on their transponder (satellite name, frequency, polarization),
 // for a channel whose PIDs changed.
 std::vector<int> MatchRows(const CChannelDatabase& db, std::span<const Row> rows);
+// The same against the rows of the channels (every TV channel, then every
+// radio channel, as ExportRows gives them). With `anyTransponder`, the rows
+// left last take the channels of their name and PIDs on any transponder, for
+// a channel that moved to another one.
+std::vector<int> MatchRows(std::span<const Row> channels, std::span<const Row> rows, bool anyTransponder);
 
 // The first transponder (in table order) with a row's satellite name,
 // frequency and polarization.

@@ -7,12 +7,24 @@
 
 namespace ChannelRows {
 
-FavoriteGroups::FavoriteGroups(const CChannelDatabase& db)
+std::array<std::string, Image::kGroupCount> GroupNames(const CChannelDatabase& db)
 {
+    std::array<std::string, Image::kGroupCount> names;
     for (int g = 0; g < Image::kGroupCount; ++g) {
         FavoriteGroupRecord group;
         db.GetGroup(group, g);
-        m_names[std::size_t(g)].assign(group.name, FieldTextLength(group.name));
+        names[std::size_t(g)].assign(group.name, FieldTextLength(group.name));
+    }
+    return names;
+}
+
+FavoriteGroups::FavoriteGroups(const CChannelDatabase& db) : FavoriteGroups(GroupNames(db))
+{
+}
+
+FavoriteGroups::FavoriteGroups(const std::array<std::string, Image::kGroupCount>& names) : m_names(names)
+{
+    for (int g = 0; g < Image::kGroupCount; ++g) {
         if (!m_names[std::size_t(g)].empty())
             m_named |= GroupBit(g);
     }

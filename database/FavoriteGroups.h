@@ -12,9 +12,14 @@ class CChannelDatabase;
 
 namespace ChannelRows {
 
+// The name of each group slot; empty for a free slot.
+std::array<std::string, Image::kGroupCount> GroupNames(const CChannelDatabase& db);
+
 class FavoriteGroups {
 public:
     explicit FavoriteGroups(const CChannelDatabase& db);
+    // The groups of these names, slot by slot; an empty name is a free slot.
+    explicit FavoriteGroups(const std::array<std::string, Image::kGroupCount>& names);
 
     // The names in a groups cell. A group's name is taken whole even when it
     // holds a '|'; any other name ends at the next '|'.

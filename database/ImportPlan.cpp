@@ -125,16 +125,7 @@ private:
     {
         const int tp = m_transponders.Find(row);
         int& count = m_counts[KindIndex(row.kind)];
-        Rules::ChannelChoices choices;
-        choices.name = row.name;
-        choices.bouquet = row.bouquet;
-        choices.videoPid = row.videoPid;
-        choices.audioPid = row.audioPid;
-        choices.pcrPid = row.pcrPid;
-        choices.lock = row.locked ? 1 : 0;
-        choices.skip = row.skipped ? 1 : 0;
-        choices.audio = std::max(AudioEntry(row.audio), 0);
-        choices.scramble = row.scramble.empty() ? Entries::kCaFta : ScrambleEntry(row.scramble);
+        const Rules::ChannelChoices choices = AddedChannelChoices(row);
         if (tp < 0)
             why = Text::kNoTransponderForRow;
         else if (count >= ChannelCapacity(row.kind))
@@ -192,6 +183,21 @@ std::string Counted(const char* what, std::size_t n)
 }
 
 }  // namespace
+
+Rules::ChannelChoices AddedChannelChoices(const Row& row)
+{
+    Rules::ChannelChoices choices;
+    choices.name = row.name;
+    choices.bouquet = row.bouquet;
+    choices.videoPid = row.videoPid;
+    choices.audioPid = row.audioPid;
+    choices.pcrPid = row.pcrPid;
+    choices.lock = row.locked ? 1 : 0;
+    choices.skip = row.skipped ? 1 : 0;
+    choices.audio = std::max(AudioEntry(row.audio), 0);
+    choices.scramble = row.scramble.empty() ? Entries::kCaFta : ScrambleEntry(row.scramble);
+    return choices;
+}
 
 std::vector<std::string> ImportReport::Lines() const
 {

@@ -5,6 +5,7 @@
 
 #include "ChannelChange.h"
 #include "ChannelRows.h"
+#include "RecordRules.h"
 
 #include <optional>
 #include <span>
@@ -39,6 +40,10 @@ struct ImportPlan {
     ChannelChange change;
     ImportReport report;
 };
+
+// What Channel Add is given for a row's channel: its name, bouquet, PIDs and
+// flags (free to air and stereo where the row names none).
+Rules::ChannelChoices AddedChannelChoices(const Row& row);
 
 // With `addUnmatched`, a row that names no channel is added to its list when
 // its transponder exists and the list has room. Refused, with the row's line:

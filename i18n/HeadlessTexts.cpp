@@ -84,11 +84,12 @@ const char* const kHeadlessTexts[] = {
     QT_TRANSLATE_NOOP("Text", "Download complete. Reset your STB and Wait for verifying..."),
     QT_TRANSLATE_NOOP("Text", "Verified: the receiver holds exactly what was sent."),
     QT_TRANSLATE_NOOP("Text", "Not verified: the receiver holds other data than what was sent."),
-    QT_TRANSLATE_NOOP("Text",
-                      "Download complete, but not verified: the read-back was stopped. Please Reset your STB."),
+    QT_TRANSLATE_NOOP(
+        "Text", "Download complete, but not verified: the read-back was stopped. Please Reset your STB."),
 
     // database/HistoryTexts.h
-    //: %1 is why: a path and the system's reason, e.g. "/home/ana/.local/share/volmaren/receiver: Permission denied".
+    //: %1 is why: a path and the system's reason, e.g. "/home/ana/.local/share/volmaren/receiver: Permission
+    //: denied".
     QT_TRANSLATE_NOOP("Text", "The image read from the receiver was not kept in the receiver history: %1"),
     //: %1 is why: the oldest image's path and the system's reason.
     QT_TRANSLATE_NOOP("Text", "The receiver history could not remove its oldest image: %1"),
@@ -218,6 +219,14 @@ const char* const kHeadlessTexts[] = {
     //: %1 is the index of a satellite; %2 and %3 are pairs "(tv, radio)" of
     //: list positions; the upkeep recounts the counts and positions.
     QT_TRANSLATE_NOOP("Text", "position pair of satellite %1 is %2, the upkeep makes it %3"),
+
+    // database/CompareTexts.h: differences that cannot be taken from the other side
+    //: %1 is the name of a channel of the other image or list.
+    QT_TRANSLATE_NOOP("Text", "'%1' cannot be added: it is on no transponder."),
+    //: %1 is the transponder's frequency in MHz and its polarization (H or V), e.g. "11362 H".
+    QT_TRANSLATE_NOOP("Text", "The transponder %1 cannot be added: it belongs to no satellite."),
+    //: %1 is the name of a favourite group that a channel list names.
+    QT_TRANSLATE_NOOP("Text", "The group '%1' cannot be created: every favourite group is in use."),
 
     // database/EntryLists.h
     //: An LNB type.

@@ -1811,6 +1811,21 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <extracomment>Windows-1252 is the name of the Western European Windows code page; keep it.</extracomment>
         <translation>die Liste ist kein UTF-8-Text: sie wurde als Windows-1252 gelesen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; cannot be added: it is on no transponder.</source>
+        <extracomment>%1 is the name of a channel of the other image or list.</extracomment>
+        <translation>&apos;%1&apos; kann nicht hinzugefügt werden: Der Kanal liegt auf keinem Transponder.</translation>
+    </message>
+    <message>
+        <source>The transponder %1 cannot be added: it belongs to no satellite.</source>
+        <extracomment>%1 is the transponder&apos;s frequency in MHz and its polarization (H or V), e.g. &quot;11362 H&quot;.</extracomment>
+        <translation>Der Transponder %1 kann nicht hinzugefügt werden: Er gehört zu keinem Satelliten.</translation>
+    </message>
+    <message>
+        <source>The group &apos;%1&apos; cannot be created: every favourite group is in use.</source>
+        <extracomment>%1 is the name of a favourite group that a channel list names.</extracomment>
+        <translation>Die Gruppe &apos;%1&apos; kann nicht angelegt werden: Alle Favoritengruppen sind belegt.</translation>
+    </message>
 </context>
 <context>
     <name>TransponderForm</name>

@@ -1809,6 +1809,21 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <extracomment>Windows-1252 is the name of the Western European Windows code page; keep it.</extracomment>
         <translation>liste UTF-8 metni değil: Windows-1252 olarak okundu</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; cannot be added: it is on no transponder.</source>
+        <extracomment>%1 is the name of a channel of the other image or list.</extracomment>
+        <translation>&apos;%1&apos; eklenemiyor: hiçbir transponder üzerinde değil.</translation>
+    </message>
+    <message>
+        <source>The transponder %1 cannot be added: it belongs to no satellite.</source>
+        <extracomment>%1 is the transponder&apos;s frequency in MHz and its polarization (H or V), e.g. &quot;11362 H&quot;.</extracomment>
+        <translation>%1 transponderi eklenemiyor: hiçbir uyduya ait değil.</translation>
+    </message>
+    <message>
+        <source>The group &apos;%1&apos; cannot be created: every favourite group is in use.</source>
+        <extracomment>%1 is the name of a favourite group that a channel list names.</extracomment>
+        <translation>&apos;%1&apos; grubu oluşturulamıyor: tüm favori grupları kullanımda.</translation>
+    </message>
 </context>
 <context>
     <name>TransponderForm</name>

@@ -3,7 +3,7 @@
 // Each should stay under 100 ms, the check under 20 ms.
 #include "ChannelDatabase.h"
 #include "ChannelRows.h"
-#include "DemoImage.h"
+#include "FullDemo.h"
 #include "ImageCheck.h"
 #include "ImportPlan.h"
 #include "OrderPlan.h"
@@ -11,24 +11,13 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
-
-const CChannelDatabase& Full()
-{
-    static const auto db = [] {
-        auto built = std::make_unique<CChannelDatabase>();
-        Demo::Build(*built, Demo::Size::Full);
-        return built;
-    }();
-    return *db;
-}
 
 // The full image's rows in reverse order, so that every channel moves.
 std::vector<ChannelRows::Row> ReversedRows()
 {
-    std::vector<ChannelRows::Row> rows = ChannelRows::ExportRows(Full());
+    std::vector<ChannelRows::Row> rows = ChannelRows::ExportRows(FullDemo());
     std::reverse(rows.begin(), rows.end());
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i].position = std::uint32_t(i + 1);
@@ -37,9 +26,9 @@ std::vector<ChannelRows::Row> ReversedRows()
 
 void ExportCsv(benchmark::State& state)
 {
-    Full();
+    FullDemo();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ChannelRows::ToCsv(ChannelRows::ExportRows(Full())));
+        benchmark::DoNotOptimize(ChannelRows::ToCsv(ChannelRows::ExportRows(FullDemo())));
 }
 BENCHMARK(ExportCsv)->Unit(benchmark::kMillisecond);
 
@@ -48,11 +37,11 @@ BENCHMARK(ExportCsv)->Unit(benchmark::kMillisecond);
 void ImportCsv(benchmark::State& state)
 {
     const std::string text =
-        ChannelRows::ToCsv(state.range(0) ? ReversedRows() : ChannelRows::ExportRows(Full()));
+        ChannelRows::ToCsv(state.range(0) ? ReversedRows() : ChannelRows::ExportRows(FullDemo()));
     CChannelDatabase db;
     for (auto _ : state) {
         state.PauseTiming();
-        db.CopyTablesFrom(Full());
+        db.CopyTablesFrom(FullDemo());
         state.ResumeTiming();
         std::vector<ChannelRows::Row> rows;
         ChannelRows::FromCsv(text, rows);
@@ -67,14 +56,14 @@ BENCHMARK(ImportCsv)->ArgName("reversed")->DenseRange(0, 1)->Unit(benchmark::kMi
 void ApplyOrder(benchmark::State& state)
 {
     CChannelDatabase reference;
-    reference.CopyTablesFrom(Full());
+    reference.CopyTablesFrom(FullDemo());
     ChannelRows::ImportPlan reversal;
     ChannelRows::PlanImport(reference, ReversedRows(), false, reversal);
     ChannelRows::ApplyChannelChange(reference, reversal.change);
     CChannelDatabase db;
     for (auto _ : state) {
         state.PauseTiming();
-        db.CopyTablesFrom(Full());
+        db.CopyTablesFrom(FullDemo());
         state.ResumeTiming();
         ChannelRows::OrderPlan plan;
         ChannelRows::PlanOrder(db, ChannelRows::ExportRows(reference), plan);
@@ -85,9 +74,9 @@ BENCHMARK(ApplyOrder)->Unit(benchmark::kMillisecond);
 
 void Check(benchmark::State& state)
 {
-    Full();
+    FullDemo();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ImageCheck::Check(Full()));
+        benchmark::DoNotOptimize(ImageCheck::Check(FullDemo()));
 }
 BENCHMARK(Check)->Unit(benchmark::kMillisecond);
 

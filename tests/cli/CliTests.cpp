@@ -96,7 +96,7 @@ TEST_F(Cli, HelpDocumentsEveryCommandAndOperation)
                              "Exit status"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     for (const char* word :
-         {"sort-channels", "--descending", "set-flags", "groups=", "--json", "--separator"})
+         {"sort-channels", "--descending", "set-flags", "groups=", "--json", "--separator", "diff"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
 
     EXPECT_EQ(m_cli.Run({}).status, 2);

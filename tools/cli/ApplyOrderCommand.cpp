@@ -8,23 +8,6 @@
 
 namespace {
 
-// The reference's rows: an image's channels, or the rows of a CSV file, with
-// its form.
-Outcome ReadReference(const std::string& path, std::vector<ChannelRows::Row>& rows,
-                      std::optional<ChannelRows::CsvForm>& form)
-{
-    CImageDocument reference;
-    std::string error;
-    switch (reference.LoadFile(path, error)) {
-    case CImageDocument::Load::Loaded:
-        rows = ChannelRows::ExportRows(reference.m_database);
-        return Succeeded();
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
-    case CImageDocument::Load::Error: break;
-    }
-    return IoError(error);
-}
-
 Json ReceiverTexts(const std::vector<std::string>& names)
 {
     Json texts = Json::array();
@@ -62,10 +45,14 @@ int RunApplyOrder(Arguments args)
     CImageDocument document;
     if (Outcome opened = OpenImage(document, args[0]); opened.status != Exit::kOk)
         return Report(opened);
+    // The reference's rows: an image's channels, or the rows of a CSV file.
+    CImageDocument image;
     std::vector<ChannelRows::Row> reference;
     std::optional<ChannelRows::CsvForm> form;
-    if (Outcome read = ReadReference(args[1], reference, form); read.status != Exit::kOk)
+    if (Outcome read = ReadImageOrList(args[1], image, reference, form); read.status != Exit::kOk)
         return Report(read);
+    if (!image.m_bNoData)
+        reference = ChannelRows::ExportRows(image.m_database);
 
     ChannelRows::OrderPlan plan;
     const std::optional<ChannelRows::Refusal> refusal =

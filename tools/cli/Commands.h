@@ -19,6 +19,7 @@ int RunCheck(Arguments args);
 int RunSources(Arguments args);
 int RunTransponders(Arguments args);
 int RunExportTransponders(Arguments args);
+int RunDiff(Arguments args);
 
 // The --help text: every command, operation and exit status.
 void PrintUsage();

@@ -44,6 +44,18 @@ Outcome ReadRows(const std::string& path, std::vector<ChannelRows::Row>& rows, C
     return Succeeded();
 }
 
+Outcome ReadImageOrList(const std::string& path, CImageDocument& image, std::vector<ChannelRows::Row>& rows,
+                        std::optional<ChannelRows::CsvForm>& form)
+{
+    std::string error;
+    switch (image.LoadFile(path, error)) {
+    case CImageDocument::Load::Loaded: return Succeeded();
+    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
+    case CImageDocument::Load::Error: break;
+    }
+    return IoError(error);
+}
+
 Outcome WriteText(const std::string& path, const std::string& text)
 {
     std::string error;

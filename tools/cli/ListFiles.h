@@ -9,6 +9,7 @@
 #include "JsonOutput.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,14 @@ struct ListReport {
 // as Windows-1252; the key "encoding", null for no list.
 ListReport ReportOfReading(const ChannelRows::CsvForm* form);
 
+class CImageDocument;
+
+// An image file, opened into `image`, or else a channel list read into
+// `rows` with its `form`; image.m_bNoData tells which. A list that breaks a
+// rule is refused as ReadRows refuses it.
+Outcome ReadImageOrList(const std::string& path, CImageDocument& image, std::vector<ChannelRows::Row>& rows,
+                        std::optional<ChannelRows::CsvForm>& form);
+
 // Writes the text as images are written, keeping a file it replaces as
 // SaveImage does.
 Outcome WriteText(const std::string& path, const std::string& text);
@@ -38,8 +47,6 @@ void PrintReport(const std::vector<std::string>& lines);
 // "unmatched" rows as JSON objects: "line", "text" and "why" (null when no
 // addition was asked for).
 Json UnmatchedRowsJson(const std::vector<ChannelRows::UnmatchedRow>& rows);
-
-class CImageDocument;
 
 // What an import or an applied order ends with: the refusal, with the file
 // and the line, or the change applied, the image saved and the report (its

@@ -179,6 +179,26 @@ Commands:
       taken from each satellite's name (ASTRA 19.2E, THOR 1W); a satellite
       whose name gives none is left out and named on stderr. Read back, the
       file gives the same transponders.
+  diff A B [--json]
+      Compares image A (ours) with B (the other side): an image, or a CSV as
+      export writes it, which compares channels only. Satellites are matched
+      by name (blanks around it and the case of A-Z do not count),
+      transponders by satellite, frequency and polarization, the channels of
+      each list as import matches rows and then by name and PIDs on another
+      transponder, groups slot by slot, and the system settings menuLanguage,
+      displayColor and textColor. Prints one line per difference, grouped by
+      table (satellites, transponders, tv, radio, groups, system), then
+      "differences: N". A satellite or transponder is added, removed or
+      changed (LNB power and frequencies, 22 kHz, 13/18 V, DiSEqC; symbol
+      rate); a channel is added, removed, moved (outside the longest run of
+      matched channels that keep their order), renamed, retuned (on another
+      transponder) or changed (bouquet, PIDs, scramble, audio, lock, skip,
+      groups). Positions count from 1, as the lists show them; names and
+      words are written as JSON strings, values from A -> to B. --json prints
+      one JSON document of the same differences instead (see the man page).
+      Exit 0 no difference, 1 differences, 2 usage, 4 a file that cannot be
+      read: also A that is no image and B that is neither an image nor a
+      channel list.
   --help
       This text.
 
@@ -187,6 +207,7 @@ Exit status:
   1  refused: the editor's own message is printed, e.g. "File is not STB Data image.";
      for check, the image has inconsistencies; for download --verify, the
      receiver holds other data than was sent
+     for diff, the two sides differ
   2  usage error, or an index that names no record; nothing is written
   3  a transfer was stopped, or no byte came for --timeout seconds
   4  a file or the port could not be read or written

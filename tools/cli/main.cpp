@@ -35,6 +35,7 @@ constexpr Command kCommands[] = {
     {"sources", RunSources, false, false},
     {"transponders", RunTransponders, true, false},
     {"export-transponders", RunExportTransponders, true, false},
+    {"diff", RunDiff, false, false},
 };
 
 // Takes `option` out of the arguments, wherever it stands; true when it was there.
