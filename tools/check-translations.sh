@@ -55,7 +55,7 @@ literals "while (/constexpr const char\\*\\s+k\\w+\\s*=\\s*$part;/g)" \
     database/SystemTexts.h database/FileTexts.h database/ListTexts.h database/HistoryTexts.h \
     database/CompareTexts.h \
     link/TransferTexts.h link/VerifyTexts.h database/CellText.h database/TransponderTexts.h >"$work/constants"
-literals "while (/QT_TRANSLATE_NOOP\\(\"Text\",\\s*$part\\)/g)" i18n/HeadlessTexts.cpp >"$work/listed"
+literals "while (/QT_TRANSLATE_NOOP\\(\\s*\"Text\",\\s*$part\\)/g)" i18n/HeadlessTexts.cpp >"$work/listed"
 missing=$(comm -23 "$work/constants" "$work/listed")
 if [ -n "$missing" ]; then
     echo "Missing from i18n/HeadlessTexts.cpp:"
