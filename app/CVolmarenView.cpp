@@ -28,15 +28,16 @@
 #include <algorithm>
 
 CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
-    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView), m_link(*this, *this)
+    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView),
+      m_views(doc.Database()), m_link(*this, *this)
 {
     m_ui->setupUi(this);
     // The channel lists take the room the window gives the form.
     m_ui->formLayout->setStretch(1, 1);
     m_pSatelliteModel = new TextListModel(this);
     m_pTransponderModel = new TextListModel(this);
-    m_pChannelModels[KindIndex(kTv)] = new ChannelListModel(Database(), kTv, this);
-    m_pChannelModels[KindIndex(kRadio)] = new ChannelListModel(Database(), kRadio, this);
+    m_pChannelModels[KindIndex(kTv)] = new ChannelListModel(Database(), m_views, kTv, this);
+    m_pChannelModels[KindIndex(kRadio)] = new ChannelListModel(Database(), m_views, kRadio, this);
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QListView* list : {SatelliteList(), TransponderList()}) {
@@ -225,9 +226,9 @@ QStringList CVolmarenView::TransponderRows() const
 {
     const CChannelDatabase& db = Database();
     QStringList rows{CoreText(Cells::kAllTransponders)};
-    for (int k = 0; db.GetTransponderViewEntry(k) != -1; ++k) {
+    for (int k = 0; m_views.GetTransponderViewEntry(k) != -1; ++k) {
         TransponderRecord transponder;
-        db.GetTransponder(transponder, db.GetTransponderViewEntry(k));
+        db.GetTransponder(transponder, m_views.GetTransponderViewEntry(k));
         rows.append(QString::fromLatin1(Cells::TransponderText(transponder).c_str()));
     }
     return rows;
@@ -263,13 +264,12 @@ void CVolmarenView::ClearList(QAbstractItemView* list)
 
 void CVolmarenView::RefreshAllLists()
 {
-    CChannelDatabase& db = Database();
     for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
              SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
         ClearList(list);
-    db.ShowAllTransponders();
-    db.ShowAllChannels(kTv);
-    db.ShowAllChannels(kRadio);
+    m_views.ShowAllTransponders();
+    m_views.ShowAllChannels(kTv);
+    m_views.ShowAllChannels(kRadio);
     FillSatelliteList();
     FillTransponderList();
     FillChannelList(kTv);
@@ -366,22 +366,21 @@ void CVolmarenView::RestoreContext(const ListContext& context)
 void CVolmarenView::ShowTranspondersForState()
 {
     if (m_state.m_nSatRow >= 1)
-        Database().ShowTranspondersOf(m_state.m_nSatRow - 1);
+        m_views.ShowTranspondersOf(m_state.m_nSatRow - 1);
     else
-        Database().ShowAllTransponders();
+        m_views.ShowAllTransponders();
 }
 
 void CVolmarenView::ShowChannelsForFilter(ChannelKind kind)
 {
-    CChannelDatabase& db = Database();
     if (m_state.m_nFilter == 1)
-        db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kind);
+        m_views.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kind);
     else if (m_state.m_nFilter == 2 && m_state.m_nTpRow < 1)
-        db.ClearChannelView(kind);  // the chosen transponder is gone
+        m_views.ClearChannelView(kind);  // the chosen transponder is gone
     else if (m_state.m_nFilter == 2)
-        db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_state.m_nTpRow - 1), kind);
+        m_views.ShowChannelsOfTransponder(m_views.GetTransponderViewEntry(m_state.m_nTpRow - 1), kind);
     else
-        db.ShowAllChannels(kind);
+        m_views.ShowAllChannels(kind);
     ApplySearch(kind);
 }
 
@@ -390,14 +389,14 @@ void CVolmarenView::ShowChannelsForFilter(ChannelKind kind)
 void CVolmarenView::ApplySearch(ChannelKind kind)
 {
     CChannelDatabase& db = Database();
-    const std::vector<int> shown = db.GetChannelViewSlots(kind);
+    const std::vector<int> shown = m_views.GetChannelViewSlots(kind);
     m_nNarrowedCount[KindIndex(kind)] = int(shown.size());
     if (m_state.m_search.empty())
         return;
     std::vector<int> found;
     for (int row : ChannelSearch(m_state.m_search).MatchingRows(db, shown, kind))
         found.push_back(shown[std::size_t(row)]);
-    db.ShowChannelSlots(found, kind);
+    m_views.ShowChannelSlots(found, kind);
 }
 
 void CVolmarenView::OnSearchChanged(const QString& text)
@@ -415,7 +414,7 @@ void CVolmarenView::OnSearchChanged(const QString& text)
 void CVolmarenView::ShowSearchCount()
 {
     const ChannelKind kind = m_state.m_nTab;
-    const int shown = Database().GetChannelViewLength(kind);
+    const int shown = m_views.GetChannelViewLength(kind);
     m_ui->searchCount->setText(m_state.m_search.empty()
                                    ? QString()
                                    : tr("%1 of %2").arg(shown).arg(m_nNarrowedCount[KindIndex(kind)]));
@@ -429,7 +428,7 @@ void CVolmarenView::FocusSearch()
 
 int CVolmarenView::SlotOfRow(int row, ChannelKind kind) const
 {
-    return Database().GetChannelViewEntry(row, kind);
+    return m_views.GetChannelViewEntry(row, kind);
 }
 
 // --- Selection helpers ----------------------------------------------------------
@@ -509,7 +508,6 @@ void CVolmarenView::ScrollListBy(QAbstractItemView* list, int pixels)
 
 void CVolmarenView::OnSatelliteClick()
 {
-    CChannelDatabase& db = Database();
     m_state.m_nSatFirstSel = 1 + FirstSelectedRow(SatelliteList());
     m_state.m_nSatRow = HitTestAtCursor(SatelliteList());
     if (m_state.m_nSatRow == -1)
@@ -520,19 +518,19 @@ void CVolmarenView::OnSatelliteClick()
     if (m_state.m_nSatRow >= 1) {
         const int sat = m_state.m_nSatRow - 1;
         m_state.m_nFilter = 1;
-        db.ShowTranspondersOf(sat);
+        m_views.ShowTranspondersOf(sat);
         FillTransponderList();
         FocusList(TransponderList());
         SelectRow(TransponderList(), 0);
-        db.ShowChannelsOfSatellite(sat, kTv);
-        db.ShowChannelsOfSatellite(sat, kRadio);
+        m_views.ShowChannelsOfSatellite(sat, kTv);
+        m_views.ShowChannelsOfSatellite(sat, kRadio);
         FillChannelList(kTv);
         FillChannelList(kRadio);
         FocusList(SatelliteList());
     } else {
-        db.ShowAllTransponders();
-        db.ShowAllChannels(kTv);
-        db.ShowAllChannels(kRadio);
+        m_views.ShowAllTransponders();
+        m_views.ShowAllChannels(kTv);
+        m_views.ShowAllChannels(kRadio);
         FillTransponderList();
         FillChannelList(kTv);
         FillChannelList(kRadio);
@@ -549,18 +547,17 @@ void CVolmarenView::OnSatelliteClick()
 
 void CVolmarenView::OnTransponderClick()
 {
-    CChannelDatabase& db = Database();
     m_state.m_nTpFirstSel = 1 + FirstSelectedRow(TransponderList());
     m_state.m_nTpRow = HitTestAtCursor(TransponderList());
     if (m_state.m_nTpRow == 0) {
         if (m_state.m_nFilter != 0 && m_state.m_nSatRow >= 1) {
             m_state.m_nFilter = 1;
-            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kTv);
-            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kRadio);
+            m_views.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kTv);
+            m_views.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kRadio);
         } else {
             m_state.m_nFilter = 0;
-            db.ShowAllChannels(kTv);
-            db.ShowAllChannels(kRadio);
+            m_views.ShowAllChannels(kTv);
+            m_views.ShowAllChannels(kRadio);
         }
         FillChannelList(kTv);
         FillChannelList(kRadio);
@@ -573,9 +570,9 @@ void CVolmarenView::OnTransponderClick()
     if (m_state.m_nTpRow == -1 || SelectedRowCount(TransponderList()) == 0)
         return;
     m_state.m_nFilter = 2;
-    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
-    db.ShowChannelsOfTransponder(tp, kTv);
-    db.ShowChannelsOfTransponder(tp, kRadio);
+    const int tp = m_views.GetTransponderViewEntry(m_state.m_nTpRow - 1);
+    m_views.ShowChannelsOfTransponder(tp, kTv);
+    m_views.ShowChannelsOfTransponder(tp, kRadio);
     FillChannelList(kTv);
     FillChannelList(kRadio);
 }

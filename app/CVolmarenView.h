@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CColorFormView.h"
+#include "ChannelViews.h"
 #include "CVolmarenDoc.h"
 #include "ListState.h"
 #include "PortMessages.h"
@@ -125,6 +126,8 @@ public:
     CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
 
     // --- Form state ----------------------------------------------------------
+    // What the lists show of the database.
+    const CChannelViews& Views() const { return m_views; }
     CListState& State() { return m_state; }
     const CListState& State() const { return m_state; }
     bool m_bInitDone = false;
@@ -207,6 +210,7 @@ private:
     bool m_bSkipNextRelease = false;
     // Per channel kind: the rows the clicks narrowed to, before the search.
     std::array<int, 2> m_nNarrowedCount{};
+    CChannelViews m_views;
     CListState m_state;
     CSystemCode m_systemCode;
     CTransferLink m_link;

@@ -91,7 +91,8 @@ void CChannelCommands::OnAdd()
     // After transponders were deleted the filter still names one transponder
     // row, which may no longer be the one clicked; a channel is added only to
     // a transponder chosen since.
-    const int tpEntry = m_state.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_state.m_nTpRow - 1) : -1;
+    const int tpEntry =
+        m_state.m_nTpRow >= 1 ? m_view.Views().GetTransponderViewEntry(m_state.m_nTpRow - 1) : -1;
     if (m_state.m_nFilter != 2 || tpEntry < 0) {
         Prompts::Message(&m_view, tr("Please choose the Satellite and Transponder for channel ADD"));
         return;
@@ -210,7 +211,7 @@ void CChannelCommands::Move(std::vector<int>& rows, int by)
 {
     const ChannelKind kind = m_state.m_nTab;
     const int n = int(rows.size());
-    const int length = m_view.Database().GetChannelViewLength(kind);
+    const int length = m_view.Views().GetChannelViewLength(kind);
     const bool moved = Document().Apply(
         by < 0 ? tr("Channel Up") : tr("Channel Down"), ChannelListChange(kind), [&](CChannelDatabase& db) {
             // Rows already at the end they move towards stay, and so do the
@@ -325,7 +326,7 @@ void CChannelCommands::OnDrop(ChannelKind kind, const QList<int>& rows, int befo
     std::vector<int> slots;
     for (int row : rows)
         slots.push_back(m_view.SlotOfRow(row, kind));
-    const bool afterLast = before >= m_view.Database().GetChannelViewLength(kind);
+    const bool afterLast = before >= m_view.Views().GetChannelViewLength(kind);
     MoveBlock(tr("Move Channels"), slots, afterLast ? -1 : m_view.SlotOfRow(before, kind), false);
     m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(ListInFront());
 }
@@ -348,9 +349,9 @@ void CChannelCommands::MoveBlock(const QString& label, const std::vector<int>& s
     CVolmarenView::FocusList(list);
     list->clearSelection();
     int firstRow = -1;
-    const int rows = db.GetChannelViewLength(kind);
+    const int rows = m_view.Views().GetChannelViewLength(kind);
     for (int r = 0; r < rows; ++r) {
-        const int slot = db.GetChannelViewEntry(r, kind);
+        const int slot = m_view.Views().GetChannelViewEntry(r, kind);
         if (slot >= firstSlot && slot < firstSlot + n) {
             CVolmarenView::SelectRow(list, r);
             if (firstRow < 0)
@@ -370,7 +371,7 @@ void CChannelCommands::OnSort()
     if (Document().NoData())
         return;
     const ChannelKind kind = m_state.m_nTab;
-    const std::vector<int> shown = m_view.Database().GetChannelViewSlots(kind);
+    const std::vector<int> shown = m_view.Views().GetChannelViewSlots(kind);
     if (shown.size() < 2)
         return;
     CSortChannelsDlg dialog(int(shown.size()), &m_view);

@@ -113,7 +113,7 @@ void CTransponderCommands::OnEdit()
     if (m_state.m_nTpRow == -1)
         return;
     CChannelDatabase& db = m_view.Database();
-    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
+    const int tp = m_view.Views().GetTransponderViewEntry(m_state.m_nTpRow - 1);
     if (tp < 0)
         return;
     TransponderRecord record;
@@ -138,11 +138,10 @@ void CTransponderCommands::OnDelete()
     }
     if (!Prompts::Confirm(&m_view, tr("Do you want to delete the current Transponder(s)?")))
         return;
-    CChannelDatabase& db = m_view.Database();
     std::vector<int> transponders;
     for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nTpFirstSel - 1)) {
         if (row >= 1)
-            transponders.push_back(db.GetTransponderViewEntry(row - 1));
+            transponders.push_back(m_view.Views().GetTransponderViewEntry(row - 1));
     }
     if (transponders.empty())
         return;

@@ -1,6 +1,7 @@
 // volmaren-cli list satellites|transponders|tv|radio|groups IMAGE
 //                  [--satellite S | --transponder T]
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
@@ -62,35 +63,36 @@ void PrintSatellites(const CChannelDatabase& db)
     }
 }
 
-void PrintTransponderView(const CChannelDatabase& db)
+void PrintTransponderView(const CChannelDatabase& db, const CChannelViews& views)
 {
-    for (int row = 0; db.GetTransponderViewEntry(row) != -1; ++row) {
+    for (int row = 0; views.GetTransponderViewEntry(row) != -1; ++row) {
         TransponderRecord transponder;
-        db.GetTransponder(transponder, db.GetTransponderViewEntry(row));
+        db.GetTransponder(transponder, views.GetTransponderViewEntry(row));
         std::cout << Cells::TransponderText(transponder) << '\n';
     }
 }
 
-void PrintChannelView(const CChannelDatabase& db, ChannelKind kind)
+void PrintChannelView(const CChannelDatabase& db, const CChannelViews& views, ChannelKind kind)
 {
-    const int rows = db.GetChannelViewLength(kind);
+    const int rows = views.GetChannelViewLength(kind);
     for (int row = 0; row < rows; ++row) {
         const std::vector<std::string> cells =
-            Cells::ChannelRow(db, row, db.GetChannelViewEntry(row, kind), kind);
+            Cells::ChannelRow(db, row, views.GetChannelViewEntry(row, kind), kind);
         for (std::size_t c = 0; c < cells.size(); ++c)
             std::cout << (c ? "\t" : "") << cells[c];
         std::cout << '\n';
     }
 }
 
-void PrintGroups(CChannelDatabase& db)
+void PrintGroups(const CChannelDatabase& db)
 {
     SystemInfo info;
     db.GetSystemInfo(info);
-    db.ShowGroupsInUse();
+    CChannelViews views(db);
+    views.ShowGroupsInUse();
     const int inUse = std::popcount(info.groupsInUse);
     for (int i = 0; i < inUse; ++i) {
-        const int slot = db.GetGroupViewEntry(i);
+        const int slot = views.GetGroupViewEntry(i);
         FavoriteGroupRecord group;
         db.GetGroup(group, slot);
         std::cout << slot << '\t' << std::string(group.name, FieldTextLength(group.name)) << '\t'
@@ -99,22 +101,22 @@ void PrintGroups(CChannelDatabase& db)
 }
 
 // Narrows the view of the requested list as a click in the form would.
-Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
+Outcome ShowRows(const CChannelDatabase& db, CChannelViews& views, const ListRequest& request)
 {
     int index = 0;
     if (request.table == "transponders") {
         if (request.satellite.empty()) {
-            db.ShowAllTransponders();
+            views.ShowAllTransponders();
             return Succeeded();
         }
         Outcome parsed = ParseIndex(request.satellite, db.GetSatelliteCount(), "satellite", index);
         if (parsed.status == Exit::kOk)
-            db.ShowTranspondersOf(index);
+            views.ShowTranspondersOf(index);
         return parsed;
     }
     ChannelKind kind = kTv;
     ParseKind(request.table, kind);
-    return ShowChannelRange(db, kind, request.satellite, request.transponder);
+    return ShowChannelRange(db, views, kind, request.satellite, request.transponder);
 }
 
 }  // namespace
@@ -128,7 +130,7 @@ int RunList(Arguments args)
     if (Outcome opened = OpenImage(document, request.image); opened.status != Exit::kOk)
         return Report(opened);
 
-    CChannelDatabase& db = document.m_database;
+    const CChannelDatabase& db = document.m_database;
     if (request.table == "satellites") {
         PrintSatellites(db);
         return Exit::kOk;
@@ -137,12 +139,13 @@ int RunList(Arguments args)
         PrintGroups(db);
         return Exit::kOk;
     }
-    if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
+    CChannelViews views(db);
+    if (Outcome shown = ShowRows(db, views, request); shown.status != Exit::kOk)
         return Report(shown);
     ChannelKind kind = kTv;
     if (ParseKind(request.table, kind))
-        PrintChannelView(db, kind);
+        PrintChannelView(db, views, kind);
     else
-        PrintTransponderView(db);
+        PrintTransponderView(db, views);
     return Exit::kOk;
 }
