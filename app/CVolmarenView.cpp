@@ -28,15 +28,16 @@
 #include <algorithm>
 
 CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
-    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView), m_link(*this, *this)
+    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView),
+      m_state(doc.Database()), m_link(*this, *this)
 {
     m_ui->setupUi(this);
     // The channel lists take the room the window gives the form.
     m_ui->formLayout->setStretch(1, 1);
     m_pSatelliteModel = new TextListModel(this);
     m_pTransponderModel = new TextListModel(this);
-    m_pChannelModels[KindIndex(kTv)] = new ChannelListModel(Database(), kTv, this);
-    m_pChannelModels[KindIndex(kRadio)] = new ChannelListModel(Database(), kRadio, this);
+    m_pChannelModels[KindIndex(kTv)] = new ChannelListModel(Database(), m_state.Views(), kTv, this);
+    m_pChannelModels[KindIndex(kRadio)] = new ChannelListModel(Database(), m_state.Views(), kRadio, this);
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (QListView* list : {SatelliteList(), TransponderList()}) {
@@ -186,8 +187,6 @@ void CVolmarenView::SetUpOnce()
 
     Progress()->ApplyFormConfiguration();
 
-    m_state.m_nTab = kTv;
-
     Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
     // Padded to one length, so that the two tabs are about as wide.
@@ -201,8 +200,6 @@ void CVolmarenView::SetUpOnce()
     m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
 
     m_bInitDone = true;
-    m_state.m_nSatRow = m_state.m_nTpRow = -1;
-    m_state.ForgetChannelRows();
     QTimer::singleShot(500, this, &CVolmarenView::OnTimer);
 }
 
@@ -225,9 +222,9 @@ QStringList CVolmarenView::TransponderRows() const
 {
     const CChannelDatabase& db = Database();
     QStringList rows{CoreText(Cells::kAllTransponders)};
-    for (int k = 0; db.GetTransponderViewEntry(k) != -1; ++k) {
+    for (int k = 0; m_state.Views().GetTransponderViewEntry(k) != -1; ++k) {
         TransponderRecord transponder;
-        db.GetTransponder(transponder, db.GetTransponderViewEntry(k));
+        db.GetTransponder(transponder, m_state.Views().GetTransponderViewEntry(k));
         rows.append(QString::fromLatin1(Cells::TransponderText(transponder).c_str()));
     }
     return rows;
@@ -263,24 +260,14 @@ void CVolmarenView::ClearList(QAbstractItemView* list)
 
 void CVolmarenView::RefreshAllLists()
 {
-    CChannelDatabase& db = Database();
-    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
-             SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
+    for (QAbstractItemView* list : Lists())
         ClearList(list);
-    db.ShowAllTransponders();
-    db.ShowAllChannels(kTv);
-    db.ShowAllChannels(kRadio);
+    m_state.ShowEverything();
     FillSatelliteList();
     FillTransponderList();
     FillChannelList(kTv);
     FillChannelList(kRadio);
 
-    m_state.m_nFilter = 0;
-    m_state.m_nSatRow = 0;
-    m_state.m_nTpRow = 0;
-    m_state.ForgetChannelRows();
-    m_state.m_nChRow[std::size_t(m_state.m_nTab)] = 0;
-    m_state.m_nSatFirstSel = 0;
     FocusList(SatelliteList());
     SelectRow(SatelliteList(), 0);
     FocusList(TransponderList());
@@ -289,7 +276,7 @@ void CVolmarenView::RefreshAllLists()
     if (front->model()->rowCount() > 0) {
         FocusList(front);
         SelectRow(front, 0);
-        m_state.m_nChFirstSel = 1 + FirstSelectedRow(front);
+        m_state.NoteChannelSelection(FirstSelectedRow(front));
     }
     Q_EMIT StateChanged();
 }
@@ -309,12 +296,12 @@ void CVolmarenView::OnDocumentChanged(ListChanges lists, const std::any* context
     if (lists & ListChange::Satellites)
         FillSatelliteList();
     if (lists & ListChange::Transponders) {
-        ShowTranspondersForState();
+        m_state.ShowTranspondersForChoice();
         FillTransponderList();
     }
     for (ChannelKind kind : kChannelKinds) {
         if (lists & (kind == kTv ? ListChange::TvChannels : ListChange::RadioChannels)) {
-            ShowChannelsForFilter(kind);
+            m_state.ShowChannelsForFilter(kind);
             FillChannelList(kind);
         }
     }
@@ -323,8 +310,7 @@ void CVolmarenView::OnDocumentChanged(ListChanges lists, const std::any* context
 
 std::any CVolmarenView::CaptureContext() const
 {
-    ListContext context{m_state, {}};
-    context.state.m_cut.Clear();
+    ListContext context{m_state.Save(), {}};
     const QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv),
                                         ChannelList(kRadio)};
     for (std::size_t i = 0; i < 4; ++i)
@@ -334,19 +320,14 @@ std::any CVolmarenView::CaptureContext() const
 
 void CVolmarenView::RestoreContext(const ListContext& context)
 {
-    CutList cut = std::move(m_state.m_cut);
-    m_state = context.state;
-    m_state.m_cut = std::move(cut);
-    if (Tabs()->currentIndex() != int(m_state.m_nTab)) {
+    m_state.Restore(context.state);
+    if (Tabs()->currentIndex() != int(m_state.Tab())) {
         const QSignalBlocker quiet(Tabs());
-        Tabs()->setCurrentIndex(int(m_state.m_nTab));
+        Tabs()->setCurrentIndex(int(m_state.Tab()));
     }
-    ChannelList(kTv)->setVisible(m_state.m_nTab == kTv);
-    ChannelList(kRadio)->setVisible(m_state.m_nTab == kRadio);
+    ChannelList(kTv)->setVisible(m_state.Tab() == kTv);
+    ChannelList(kRadio)->setVisible(m_state.Tab() == kRadio);
 
-    ShowTranspondersForState();
-    ShowChannelsForFilter(kTv);
-    ShowChannelsForFilter(kRadio);
     m_pSatelliteModel->UpdateRows(SatelliteRows());
     m_pTransponderModel->UpdateRows(TransponderRows());
     FillChannelList(kTv);
@@ -363,73 +344,27 @@ void CVolmarenView::RestoreContext(const ListContext& context)
     Q_EMIT StateChanged();
 }
 
-void CVolmarenView::ShowTranspondersForState()
-{
-    if (m_state.m_nSatRow >= 1)
-        Database().ShowTranspondersOf(m_state.m_nSatRow - 1);
-    else
-        Database().ShowAllTransponders();
-}
-
-void CVolmarenView::ShowChannelsForFilter(ChannelKind kind)
-{
-    CChannelDatabase& db = Database();
-    if (m_state.m_nFilter == 1)
-        db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kind);
-    else if (m_state.m_nFilter == 2 && m_state.m_nTpRow < 1)
-        db.ClearChannelView(kind);  // the chosen transponder is gone
-    else if (m_state.m_nFilter == 2)
-        db.ShowChannelsOfTransponder(db.GetTransponderViewEntry(m_state.m_nTpRow - 1), kind);
-    else
-        db.ShowAllChannels(kind);
-    ApplySearch(kind);
-}
-
 // --- Find -----------------------------------------------------------------------
-
-void CVolmarenView::ApplySearch(ChannelKind kind)
-{
-    CChannelDatabase& db = Database();
-    const std::vector<int> shown = db.GetChannelViewSlots(kind);
-    m_nNarrowedCount[KindIndex(kind)] = int(shown.size());
-    if (m_state.m_search.empty())
-        return;
-    std::vector<int> found;
-    for (int row : ChannelSearch(m_state.m_search).MatchingRows(db, shown, kind))
-        found.push_back(shown[std::size_t(row)]);
-    db.ShowChannelSlots(found, kind);
-}
 
 void CVolmarenView::OnSearchChanged(const QString& text)
 {
-    m_state.m_search = text.toLatin1().toStdString();
-    for (ChannelKind kind : kChannelKinds) {
-        // The views are narrowed again from what the clicks chose.
-        ShowChannelsForFilter(kind);
-        FillChannelList(kind);
-    }
-    m_state.m_nChFirstSel = 0;
-    m_state.ForgetChannelRows();
+    m_state.SearchFor(text.toLatin1().toStdString());
+    FillChannelList(kTv);
+    FillChannelList(kRadio);
 }
 
 void CVolmarenView::ShowSearchCount()
 {
-    const ChannelKind kind = m_state.m_nTab;
-    const int shown = Database().GetChannelViewLength(kind);
-    m_ui->searchCount->setText(m_state.m_search.empty()
-                                   ? QString()
-                                   : tr("%1 of %2").arg(shown).arg(m_nNarrowedCount[KindIndex(kind)]));
+    const ChannelKind kind = m_state.Tab();
+    const int shown = m_state.Views().GetChannelViewLength(kind);
+    m_ui->searchCount->setText(
+        m_state.Search().empty() ? QString() : tr("%1 of %2").arg(shown).arg(m_state.NarrowedCount(kind)));
 }
 
 void CVolmarenView::FocusSearch()
 {
     m_ui->searchEdit->setFocus(Qt::ShortcutFocusReason);
     m_ui->searchEdit->selectAll();
-}
-
-int CVolmarenView::SlotOfRow(int row, ChannelKind kind) const
-{
-    return Database().GetChannelViewEntry(row, kind);
 }
 
 // --- Selection helpers ----------------------------------------------------------
@@ -509,94 +444,52 @@ void CVolmarenView::ScrollListBy(QAbstractItemView* list, int pixels)
 
 void CVolmarenView::OnSatelliteClick()
 {
-    CChannelDatabase& db = Database();
-    m_state.m_nSatFirstSel = 1 + FirstSelectedRow(SatelliteList());
-    m_state.m_nSatRow = HitTestAtCursor(SatelliteList());
-    if (m_state.m_nSatRow == -1)
+    const int row = HitTestAtCursor(SatelliteList());
+    m_state.ChooseSatellite(row, FirstSelectedRow(SatelliteList()));
+    if (row == -1)
         return;
-    ClearList(TransponderList());
-    ClearList(ChannelList(kTv));
-    ClearList(ChannelList(kRadio));
-    if (m_state.m_nSatRow >= 1) {
-        const int sat = m_state.m_nSatRow - 1;
-        m_state.m_nFilter = 1;
-        db.ShowTranspondersOf(sat);
-        FillTransponderList();
-        FocusList(TransponderList());
-        SelectRow(TransponderList(), 0);
-        db.ShowChannelsOfSatellite(sat, kTv);
-        db.ShowChannelsOfSatellite(sat, kRadio);
-        FillChannelList(kTv);
-        FillChannelList(kRadio);
-        FocusList(SatelliteList());
-    } else {
-        db.ShowAllTransponders();
-        db.ShowAllChannels(kTv);
-        db.ShowAllChannels(kRadio);
-        FillTransponderList();
-        FillChannelList(kTv);
-        FillChannelList(kRadio);
-        m_state.m_nFilter = 0;
-        FocusList(TransponderList());
-        SelectRow(TransponderList(), 0);
-        FocusList(SatelliteList());
+    for (QAbstractItemView* list :
+         std::initializer_list<QAbstractItemView*>{TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
+        ClearList(list);
+    FillTransponderList();
+    FillChannelList(kTv);
+    FillChannelList(kRadio);
+    FocusList(TransponderList());
+    SelectRow(TransponderList(), 0);
+    FocusList(SatelliteList());
+    if (row == 0)
         SelectRow(SatelliteList(), 0);
-        m_state.m_nSatRow = 0;
-    }
-    m_state.m_nTpRow = 0;
-    m_state.ForgetChannelRows();
 }
 
 void CVolmarenView::OnTransponderClick()
 {
-    CChannelDatabase& db = Database();
-    m_state.m_nTpFirstSel = 1 + FirstSelectedRow(TransponderList());
-    m_state.m_nTpRow = HitTestAtCursor(TransponderList());
-    if (m_state.m_nTpRow == 0) {
-        if (m_state.m_nFilter != 0 && m_state.m_nSatRow >= 1) {
-            m_state.m_nFilter = 1;
-            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kTv);
-            db.ShowChannelsOfSatellite(m_state.m_nSatRow - 1, kRadio);
-        } else {
-            m_state.m_nFilter = 0;
-            db.ShowAllChannels(kTv);
-            db.ShowAllChannels(kRadio);
+    QListView* list = TransponderList();
+    const int row = HitTestAtCursor(list);
+    const int firstSelected = FirstSelectedRow(list);
+    // A row clicked without data, or deselected by the click, chooses no
+    // transponder; the channel lists then stay empty until the next click.
+    if (row != 0 && (m_doc.NoData() || row == -1 || SelectedRowCount(list) == 0)) {
+        m_state.PointAtTransponder(row, firstSelected);
+        if (!m_doc.NoData()) {
+            ClearList(ChannelList(kTv));
+            ClearList(ChannelList(kRadio));
         }
-        FillChannelList(kTv);
-        FillChannelList(kRadio);
         return;
     }
-    if (m_doc.NoData())
-        return;
-    ClearList(ChannelList(kTv));
-    ClearList(ChannelList(kRadio));
-    if (m_state.m_nTpRow == -1 || SelectedRowCount(TransponderList()) == 0)
-        return;
-    m_state.m_nFilter = 2;
-    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
-    db.ShowChannelsOfTransponder(tp, kTv);
-    db.ShowChannelsOfTransponder(tp, kRadio);
+    m_state.ChooseTransponder(row, firstSelected);
     FillChannelList(kTv);
     FillChannelList(kRadio);
 }
 
 void CVolmarenView::OnChannelClick(ChannelKind kind)
 {
-    m_state.m_nChRow[KindIndex(kind)] = HitTestAtCursor(ChannelList(kind));
-    m_state.m_nChFirstSel = 1 + FirstSelectedRow(ChannelList(kind));
+    m_state.ChooseChannel(kind, HitTestAtCursor(ChannelList(kind)), FirstSelectedRow(ChannelList(kind)));
 }
 
 void CVolmarenView::OnTabSwitch()
 {
-    if (m_state.m_nTab == kRadio) {
-        m_state.m_nTab = kTv;
-        m_ui->tvList->show();
-        m_ui->radioList->hide();
-    } else {
-        m_state.m_nTab = kRadio;
-        m_ui->tvList->hide();
-        m_ui->radioList->show();
-    }
-    m_state.m_nChFirstSel = 0;
+    m_state.SwitchTab();
+    ChannelList(kTv)->setVisible(m_state.Tab() == kTv);
+    ChannelList(kRadio)->setVisible(m_state.Tab() == kRadio);
     ShowSearchCount();
 }

@@ -5,7 +5,7 @@
 
 #include "CColorFormView.h"
 #include "CVolmarenDoc.h"
-#include "ListState.h"
+#include "ListContext.h"
 #include "PortMessages.h"
 #include "SystemCode.h"
 #include "TransferLink.h"
@@ -71,7 +71,7 @@ public:
     QListView* SatelliteList() const;
     QListView* TransponderList() const;
     QTreeView* ChannelList(ChannelKind kind) const;
-    QTreeView* ChannelListInFront() const { return ChannelList(m_state.m_nTab); }
+    QTreeView* ChannelListInFront() const { return ChannelList(m_state.Tab()); }
     QTabBar* Tabs() const;
     // A push button of the form by its template id.
     QAbstractButton* Button(int templateId) const;
@@ -98,12 +98,6 @@ public:
     // The narrowing clicks, also run by the lists' right-click menus.
     void OnSatelliteClick();
     void OnTransponderClick();
-
-    // Views for the current filter: all channels, one satellite's, or one
-    // transponder's.
-    void ShowChannelsForFilter(ChannelKind kind);
-    // The table slot of row `row` of the channel list of `kind`.
-    int SlotOfRow(int row, ChannelKind kind) const;
 
     // --- Transfers -----------------------------------------------------------
     void EnableTransferControls(bool enable);
@@ -164,8 +158,6 @@ private:
     void OnDocumentChanged(ListChanges lists, const std::any* context);
     std::any CaptureContext() const;
     void RestoreContext(const ListContext& context);
-    // Rebuilds the transponder view for the chosen satellite (or all).
-    void ShowTranspondersForState();
     enum ListSlot { kSatelliteSlot = 0, kTransponderSlot = 1, kTvSlot = 2, kRadioSlot = 3 };
     // The four lists in ListSlot order.
     std::array<QAbstractItemView*, 4> Lists() const;
@@ -179,8 +171,6 @@ private:
     void ClickCurrentRow(int slot);
     void RouteClick(int slot);
     void OnSearchChanged(const QString& text);
-    // Narrows the view of `kind` further to what the Find field finds.
-    void ApplySearch(ChannelKind kind);
     void ShowSearchCount();
     void OnChannelClick(ChannelKind kind);
     void OnTabSwitch();
@@ -205,8 +195,6 @@ private:
     // Where the last left or right click in each list happened.
     std::array<QPoint, 4> m_lastClick{};
     bool m_bSkipNextRelease = false;
-    // Per channel kind: the rows the clicks narrowed to, before the search.
-    std::array<int, 2> m_nNarrowedCount{};
     CListState m_state;
     CSystemCode m_systemCode;
     CTransferLink m_link;

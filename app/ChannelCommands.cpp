@@ -21,11 +21,6 @@ namespace {
 
 const char* const kChooseChannel = QT_TRANSLATE_NOOP("CChannelCommands", "Please choose the channel");
 
-bool SameSlot(const ChannelRecord& a, const BouquetEntry& ab, const ChannelRecord& b, const BouquetEntry& bb)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0 && std::memcmp(&ab, &bb, sizeof ab) == 0;
-}
-
 }  // namespace
 
 CChannelCommands::CChannelCommands(CVolmarenView& view) : QObject(&view), m_view(view), m_state(view.State())
@@ -52,17 +47,15 @@ QTreeView* CChannelCommands::ListInFront() const
 
 bool CChannelCommands::HasCutList() const
 {
-    return !m_state.m_cut.Empty();
+    return m_state.HasCut();
 }
 
 void CChannelCommands::OnMenu(ChannelKind kind)
 {
-    m_state.m_nTab = kind;
     if (Document().NoData())
         return;
     QTreeView* list = m_view.ChannelList(kind);
-    m_state.m_nChRow[KindIndex(kind)] = m_view.HitTestAtCursor(list);
-    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
+    m_state.ChooseChannel(kind, m_view.HitTestAtCursor(list), CVolmarenView::FirstSelectedRow(list));
     const QStringList items{kind == kTv ? tr("Add TV-Channel") : tr("Add Radio-Channel"),
                             kind == kTv ? tr("Delete TV-Channel") : tr("Delete Radio-Channel"),
                             QString(),
@@ -87,12 +80,12 @@ void CChannelCommands::OnAdd()
     if (Document().NoData())
         return;
     const CChannelDatabase& db = m_view.Database();
-    const ChannelKind kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.Tab();
     // After transponders were deleted the filter still names one transponder
     // row, which may no longer be the one clicked; a channel is added only to
     // a transponder chosen since.
-    const int tpEntry = m_state.m_nTpRow >= 1 ? db.GetTransponderViewEntry(m_state.m_nTpRow - 1) : -1;
-    if (m_state.m_nFilter != 2 || tpEntry < 0) {
+    const int tpEntry = m_state.ChosenTransponder();
+    if (m_state.Filter() != ChannelFilter::Transponder || tpEntry < 0) {
         Prompts::Message(&m_view, tr("Please choose the Satellite and Transponder for channel ADD"));
         return;
     }
@@ -122,16 +115,15 @@ void CChannelCommands::OnEditButton()
         Prompts::Message(&m_view, tr("Please choose only one Channel"));
         return;
     }
-    OnEdit(m_state.m_nTab);
+    OnEdit(m_state.Tab());
 }
 
 void CChannelCommands::OnEdit(ChannelKind kind)
 {
     if (Document().NoData())
         return;
-    m_state.m_nTab = kind;
     QTreeView* list = m_view.ChannelList(kind);
-    const int row = m_state.m_nChRow[KindIndex(kind)];
+    const int row = m_state.ChannelRow(kind);
     const bool isRow = row >= 0 && row < list->model()->rowCount();
     if (row == -1 && CVolmarenView::SelectedRowCount(list) > 0) {
         // Rows selected without a click in this list name no channel yet.
@@ -140,7 +132,7 @@ void CChannelCommands::OnEdit(ChannelKind kind)
     }
     if (isRow) {
         const CChannelDatabase& db = m_view.Database();
-        const int slot = m_view.SlotOfRow(row, kind);
+        const int slot = m_state.SlotOfRow(row, kind);
         ChannelRecord record;
         BouquetEntry bouquet{};
         db.GetChannel(record, slot, kind);
@@ -172,26 +164,26 @@ void CChannelCommands::OnDelete()
 {
     if (Document().NoData())
         return;
-    if (m_state.m_nChFirstSel == 0) {
+    if (m_state.FirstChannelSelection() == -1) {
         Prompts::Message(&m_view, tr("There is not Selected Channel."));
         return;
     }
     if (!Prompts::Confirm(&m_view, tr("Do you want to delete channel(s)?")))
         return;
-    const ChannelKind kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.Tab();
     std::vector<int> slots;
-    for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1))
-        slots.push_back(m_view.SlotOfRow(row, kind));
+    for (int row : CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.FirstChannelSelection()))
+        slots.push_back(m_state.SlotOfRow(row, kind));
     Document().Apply(tr("Delete Channel"), ChannelListChange(kind),
                      [&](CChannelDatabase& database) { database.DeleteChannels(slots, kind); });
-    m_state.m_nChFirstSel = 0;
+    m_state.NoteChannelSelection(-1);
 }
 
 bool CChannelCommands::MayMove()
 {
     if (Document().NoData())
         return false;
-    if (m_state.m_nChFirstSel == 0 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
+    if (m_state.FirstChannelSelection() == -1 || CVolmarenView::SelectedRowCount(ListInFront()) == 0) {
         Prompts::Message(&m_view, tr(kChooseChannel));
         return false;
     }
@@ -200,7 +192,7 @@ bool CChannelCommands::MayMove()
 
 std::vector<int> CChannelCommands::RowsToMove()
 {
-    std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.m_nChFirstSel - 1);
+    std::vector<int> rows = CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.FirstChannelSelection());
     if (rows.empty())
         Prompts::Message(&m_view, tr(kChooseChannel));
     return rows;
@@ -208,9 +200,9 @@ std::vector<int> CChannelCommands::RowsToMove()
 
 void CChannelCommands::Move(std::vector<int>& rows, int by)
 {
-    const ChannelKind kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.Tab();
     const int n = int(rows.size());
-    const int length = m_view.Database().GetChannelViewLength(kind);
+    const int length = m_state.Views().GetChannelViewLength(kind);
     const bool moved = Document().Apply(
         by < 0 ? tr("Channel Up") : tr("Channel Down"), ChannelListChange(kind), [&](CChannelDatabase& db) {
             // Rows already at the end they move towards stay, and so do the
@@ -219,7 +211,7 @@ void CChannelCommands::Move(std::vector<int>& rows, int by)
                 int& row = rows[std::size_t(by < 0 ? k : n - 1 - k)];
                 if (row == (by < 0 ? k : length - 1 - k))
                     continue;
-                db.SwapChannels(m_view.SlotOfRow(row, kind), m_view.SlotOfRow(row + by, kind), kind);
+                db.SwapChannels(m_state.SlotOfRow(row, kind), m_state.SlotOfRow(row + by, kind), kind);
                 row += by;
             }
         });
@@ -234,7 +226,7 @@ void CChannelCommands::ShowMovedRows(const std::vector<int>& rows)
     CVolmarenView::FocusList(list);
     for (int row : rows)
         CVolmarenView::SelectRow(list, row);
-    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(list);
+    m_state.NoteChannelSelection(CVolmarenView::FirstSelectedRow(list));
     CVolmarenView::ShowRowAtTop(list, rows.front());
 }
 
@@ -258,82 +250,34 @@ void CChannelCommands::OnMoveDown()
 
 void CChannelCommands::OnCut()
 {
-    CutList& cut = m_state.m_cut;
-    cut.Clear();
-    QTreeView* list = ListInFront();
-    if (CVolmarenView::SelectedRowCount(list) == 0)
-        return;
-    const ChannelKind kind = m_state.m_nTab;
-    cut.filter = m_state.m_nFilter;
-    cut.tab = kind;
-    cut.satRow = m_state.m_nSatRow;
-    cut.tpRow = m_state.m_nTpRow;
-    cut.search = m_state.m_search;
-    const CChannelDatabase& db = m_view.Database();
-    for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nChFirstSel - 1)) {
-        const int slot = m_view.SlotOfRow(row, kind);
-        ChannelRecord record;
-        BouquetEntry bouquet{};
-        db.GetChannel(record, slot, kind);
-        db.GetBouquet(bouquet.text, slot, kind);
-        cut.slots.push_back(slot);
-        cut.records.push_back(record);
-        cut.bouquets.push_back(bouquet);
-    }
-}
-
-bool CChannelCommands::CutListIsCurrent() const
-{
-    // An add, delete, move, group change or undo since the Cut can leave the
-    // slots holding other channels or none; such a list is never pasted.
-    const CutList& cut = m_state.m_cut;
-    const CChannelDatabase& db = m_view.Database();
-    const int count = db.GetChannelCount(cut.tab);
-    for (std::size_t k = 0; k < cut.slots.size(); ++k) {
-        if (cut.slots[k] >= count)
-            return false;
-        ChannelRecord record;
-        BouquetEntry bouquet{};
-        db.GetChannel(record, cut.slots[k], cut.tab);
-        db.GetBouquet(bouquet.text, cut.slots[k], cut.tab);
-        if (!SameSlot(record, bouquet, cut.records[k], cut.bouquets[k]))
-            return false;
-    }
-    return true;
+    m_state.Cut(CVolmarenView::SelectedRowsFrom(ListInFront(), m_state.FirstChannelSelection()));
 }
 
 void CChannelCommands::OnPaste()
 {
-    const CutList& cut = m_state.m_cut;
-    if (cut.Empty() || m_state.m_nTab != cut.tab || m_state.m_nFilter != cut.filter ||
-        m_state.m_nSatRow != cut.satRow || m_state.m_nTpRow != cut.tpRow || m_state.m_search != cut.search ||
-        !CutListIsCurrent())
+    if (!m_state.CanPaste())
         return;
-    const ChannelKind kind = m_state.m_nTab;
-    const int row = m_state.m_nChRow[KindIndex(kind)];
-    const std::vector<int> slots = cut.slots;
-    MoveBlock(tr("Paste Channels"), slots, row == -1 ? -1 : m_view.SlotOfRow(row, kind), true);
-    m_state.m_cut.Clear();
-    m_state.m_nChRow[KindIndex(kind)] = -1;
-    m_state.m_nChFirstSel = 0;
+    const std::vector<int> slots = m_state.CutSlots();
+    MoveBlock(tr("Paste Channels"), slots, m_state.PastePosition(), true);
+    m_state.FinishPaste();
 }
 
 void CChannelCommands::OnDrop(ChannelKind kind, const QList<int>& rows, int before)
 {
-    if (Document().NoData() || rows.isEmpty() || kind != m_state.m_nTab)
+    if (Document().NoData() || rows.isEmpty() || kind != m_state.Tab())
         return;
     std::vector<int> slots;
     for (int row : rows)
-        slots.push_back(m_view.SlotOfRow(row, kind));
-    const bool afterLast = before >= m_view.Database().GetChannelViewLength(kind);
-    MoveBlock(tr("Move Channels"), slots, afterLast ? -1 : m_view.SlotOfRow(before, kind), false);
-    m_state.m_nChFirstSel = 1 + CVolmarenView::FirstSelectedRow(ListInFront());
+        slots.push_back(m_state.SlotOfRow(row, kind));
+    const bool afterLast = before >= m_state.Views().GetChannelViewLength(kind);
+    MoveBlock(tr("Move Channels"), slots, afterLast ? -1 : m_state.SlotOfRow(before, kind), false);
+    m_state.NoteChannelSelection(CVolmarenView::FirstSelectedRow(ListInFront()));
 }
 
 void CChannelCommands::MoveBlock(const QString& label, const std::vector<int>& slots, int position,
                                  bool toTop)
 {
-    const ChannelKind kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.Tab();
     const CChannelDatabase& db = m_view.Database();
     // The block lands where the position was, less the moved slots above it.
     const int count = db.GetChannelCount(kind);
@@ -348,9 +292,9 @@ void CChannelCommands::MoveBlock(const QString& label, const std::vector<int>& s
     CVolmarenView::FocusList(list);
     list->clearSelection();
     int firstRow = -1;
-    const int rows = db.GetChannelViewLength(kind);
+    const int rows = m_state.Views().GetChannelViewLength(kind);
     for (int r = 0; r < rows; ++r) {
-        const int slot = db.GetChannelViewEntry(r, kind);
+        const int slot = m_state.Views().GetChannelViewEntry(r, kind);
         if (slot >= firstSlot && slot < firstSlot + n) {
             CVolmarenView::SelectRow(list, r);
             if (firstRow < 0)
@@ -369,8 +313,8 @@ void CChannelCommands::OnSort()
 {
     if (Document().NoData())
         return;
-    const ChannelKind kind = m_state.m_nTab;
-    const std::vector<int> shown = m_view.Database().GetChannelViewSlots(kind);
+    const ChannelKind kind = m_state.Tab();
+    const std::vector<int> shown = m_state.Views().GetChannelViewSlots(kind);
     if (shown.size() < 2)
         return;
     CSortChannelsDlg dialog(int(shown.size()), &m_view);
@@ -379,14 +323,14 @@ void CChannelCommands::OnSort()
     Document().Apply(tr("Sort Channels"), ChannelListChange(kind), [&](CChannelDatabase& db) {
         db.SortChannels(shown, dialog.Key(), dialog.Descending(), kind);
     });
-    m_state.m_nChFirstSel = 0;
+    m_state.NoteChannelSelection(-1);
 }
 
 void CChannelCommands::OnEditSelected()
 {
     if (Document().NoData())
         return;
-    const ChannelKind kind = m_state.m_nTab;
+    const ChannelKind kind = m_state.Tab();
     QTreeView* list = ListInFront();
     const std::vector<int> rows = CVolmarenView::SelectedRowsFrom(list, 0);
     if (rows.empty()) {
@@ -395,7 +339,7 @@ void CChannelCommands::OnEditSelected()
     }
     std::vector<int> slots;
     for (int row : rows)
-        slots.push_back(m_view.SlotOfRow(row, kind));
+        slots.push_back(m_state.SlotOfRow(row, kind));
     CChannelFlagsDlg dialog(m_view.Database(), slots, kind, &m_view);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -53,7 +53,6 @@ private:
     void Move(std::vector<int>& rows, int by);
     // Selects `rows` after a move and shows the first at the top of the list.
     void ShowMovedRows(const std::vector<int>& rows);
-    bool CutListIsCurrent() const;
     // Moves the channels in `slots` before the channel in slot `position`
     // (-1: after the last) as one step, then selects them and shows them.
     void MoveBlock(const QString& label, const std::vector<int>& slots, int position, bool toTop);

@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "ChannelDatabase.h"
+#include "ChannelViews.h"
 #include "CoreText.h"
 
 namespace {
@@ -13,15 +14,16 @@ Qt::Alignment AlignmentOf(Cells::Align align)
 
 }  // namespace
 
-ChannelListModel::ChannelListModel(const CChannelDatabase& db, ChannelKind kind, QObject* parent)
-    : QAbstractTableModel(parent), m_db(db), m_kind(kind)
+ChannelListModel::ChannelListModel(const CChannelDatabase& db, const CChannelViews& views, ChannelKind kind,
+                                   QObject* parent)
+    : QAbstractTableModel(parent), m_db(db), m_views(views), m_kind(kind)
 {
 }
 
 void ChannelListModel::Fill()
 {
     beginResetModel();
-    m_rows = m_db.GetChannelViewLength(m_kind);
+    m_rows = m_views.GetChannelViewLength(m_kind);
     m_cachedRow = -1;
     endResetModel();
 }
@@ -48,7 +50,7 @@ QStringList ChannelListModel::RowTexts(int row) const
 {
     if (row != m_cachedRow) {
         m_cachedTexts.clear();
-        const int slot = m_db.GetChannelViewEntry(row, m_kind);
+        const int slot = m_views.GetChannelViewEntry(row, m_kind);
         const auto cells = Cells::ChannelRow(m_db, row, slot, m_kind);
         const auto& columns = Cells::ChannelColumns(m_kind);
         ChannelRecord channel;

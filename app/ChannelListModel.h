@@ -1,4 +1,4 @@
-// One channel list (TV or radio) over the database's view of that kind: a
+// One channel list (TV or radio) over the view of that kind: a
 // row shows the record named by the view's entry for that row. Cell texts
 // are made when a row is drawn, so filling thousands of rows costs nothing.
 #pragma once
@@ -9,11 +9,13 @@
 #include <QStringList>
 
 class CChannelDatabase;
+class CChannelViews;
 
 class ChannelListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ChannelListModel(const CChannelDatabase& db, ChannelKind kind, QObject* parent = nullptr);
+    ChannelListModel(const CChannelDatabase& db, const CChannelViews& views, ChannelKind kind,
+                     QObject* parent = nullptr);
 
     // Takes the view's current length; the rows show the view's entries.
     void Fill();
@@ -29,6 +31,7 @@ public:
 
 private:
     const CChannelDatabase& m_db;
+    const CChannelViews& m_views;
     const ChannelKind m_kind;
     int m_rows = 0;
     // The row whose texts were made last: a row is drawn cell by cell.

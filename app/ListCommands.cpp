@@ -243,7 +243,7 @@ void CListCommands::ApplyChange(const QString& label, const ChannelRows::Channel
         return;
     // The rows the lists showed now hold other channels.
     m_view.State().ForgetChannelRows();
-    m_view.State().m_nChFirstSel = 0;
+    m_view.State().NoteChannelSelection(-1);
 }
 
 // --- Check --------------------------------------------------------------------

@@ -39,7 +39,7 @@ void CSatelliteCommands::OnMenu()
     if (m_view.Document().NoData())
         return;
     m_view.OnSatelliteClick();
-    m_state.m_nSatFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.SatelliteList());
+    m_state.NoteSatelliteSelection(CVolmarenView::FirstSelectedRow(m_view.SatelliteList()));
     const QStringList items{tr(kAddSatellite), tr(kDeleteSatellite)};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
@@ -69,8 +69,8 @@ void CSatelliteCommands::OnAdd(bool fromMenu)
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, n + 1);
     m_view.ScrollListBy(list, (n + 1) * 16);
-    m_state.m_nSatRow = n + 1;
-    m_state.m_nSatFirstSel = fromMenu ? 0 : 1 + CVolmarenView::FirstSelectedRow(list);
+    m_state.MarkSatelliteRow(n + 1);
+    m_state.NoteSatelliteSelection(fromMenu ? -1 : CVolmarenView::FirstSelectedRow(list));
 }
 
 void CSatelliteCommands::OnEdit()
@@ -79,7 +79,7 @@ void CSatelliteCommands::OnEdit()
         return;
     QListView* list = m_view.SatelliteList();
     const int selected = CVolmarenView::SelectedRowCount(list);
-    if (m_state.m_nSatRow == 0)
+    if (m_state.SatelliteRow() == 0)
         return;
     if (selected == 0) {
         Prompts::Message(&m_view, tr(kNoSatellite));
@@ -89,10 +89,10 @@ void CSatelliteCommands::OnEdit()
         Prompts::Message(&m_view, tr(kOnlyOneSatellite));
         return;
     }
-    if (m_state.m_nSatRow == -1)
+    if (m_state.SatelliteRow() == -1)
         return;
     const CChannelDatabase& db = m_view.Database();
-    const int index = m_state.m_nSatRow - 1;
+    const int index = m_state.SatelliteRow() - 1;
     SatelliteRecord record;
     db.GetSatellite(record, index);
     CSatelliteEditDlg dialog(record, &m_view);
@@ -101,7 +101,7 @@ void CSatelliteCommands::OnEdit()
     m_view.Document().Apply(tr("Edit Satellite"), ListChange::Satellites,
                             [&](CChannelDatabase& database) { database.SetSatellite(record, index); });
     CVolmarenView::FocusList(list);
-    CVolmarenView::SelectRow(list, m_state.m_nSatRow);
+    CVolmarenView::SelectRow(list, m_state.SatelliteRow());
 }
 
 void CSatelliteCommands::OnDelete()
@@ -116,8 +116,8 @@ void CSatelliteCommands::OnDelete()
     if (!Prompts::Confirm(&m_view, tr("Do you want to delete the current Satellite(s)?")))
         return;
     std::vector<int> satellites;
-    if (m_state.m_nSatFirstSel != 0) {
-        for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nSatFirstSel - 1)) {
+    if (m_state.FirstSatelliteSelection() != -1) {
+        for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.FirstSatelliteSelection())) {
             if (row >= 1)
                 satellites.push_back(row - 1);
         }
@@ -131,5 +131,5 @@ void CSatelliteCommands::OnDelete()
     CVolmarenView::FocusList(list);
     CVolmarenView::SelectRow(list, 0);
     m_state.ForgetChannelRows();
-    m_state.m_nChFirstSel = 0;
+    m_state.NoteChannelSelection(-1);
 }

@@ -49,7 +49,7 @@ void CTransponderCommands::OnMenu()
     if (m_view.Document().NoData())
         return;
     m_view.OnTransponderClick();
-    m_state.m_nTpFirstSel = 1 + CVolmarenView::FirstSelectedRow(m_view.TransponderList());
+    m_state.NoteTransponderSelection(CVolmarenView::FirstSelectedRow(m_view.TransponderList()));
     const QStringList items{tr("Add Transponder"), tr("Delete Transponder")};
     const int chosen = Prompts::Current().PopupMenu(&m_view, items, QCursor::pos());
     if (chosen == 0)
@@ -62,7 +62,7 @@ void CTransponderCommands::OnAdd()
 {
     if (m_view.Document().NoData())
         return;
-    if (m_state.m_nSatRow <= 0) {
+    if (m_state.SatelliteRow() <= 0) {
         Prompts::Message(&m_view, tr("Please choose the Satellite"));
         return;
     }
@@ -75,7 +75,7 @@ void CTransponderCommands::OnAdd()
         Prompts::Message(&m_view, CoreText(refusal));
         return;
     }
-    const int sat = m_state.m_nSatRow - 1;
+    const int sat = m_state.SatelliteRow() - 1;
     SatelliteRecord satellite;
     db.GetSatellite(satellite, sat);
     TransponderRecord record = Rules::NewTransponderFor(sat);
@@ -86,11 +86,11 @@ void CTransponderCommands::OnAdd()
                             [&](CChannelDatabase& database) { database.AddTransponder(sat, record); });
 
     QListView* list = m_view.TransponderList();
-    m_state.m_nTpFirstSel = 0;
+    m_state.NoteTransponderSelection(-1);
     CVolmarenView::FocusList(list);
     const int row = db.GetTransponderCountOf(sat);
     CVolmarenView::SelectRow(list, row);
-    m_state.m_nTpRow = row;
+    m_state.MarkTransponderRow(row);
     m_view.ScrollListBy(list, row * 16);
 }
 
@@ -100,7 +100,7 @@ void CTransponderCommands::OnEdit()
         return;
     QListView* list = m_view.TransponderList();
     const int selected = CVolmarenView::SelectedRowCount(list);
-    if (m_state.m_nTpRow == 0)
+    if (m_state.TransponderRow() == 0)
         return;
     if (selected == 0) {
         Prompts::Message(&m_view, tr(kChooseTransponder));
@@ -110,10 +110,10 @@ void CTransponderCommands::OnEdit()
         Prompts::Message(&m_view, tr("Please choose only one Transponder"));
         return;
     }
-    if (m_state.m_nTpRow == -1)
+    if (m_state.TransponderRow() == -1)
         return;
-    CChannelDatabase& db = m_view.Database();
-    const int tp = db.GetTransponderViewEntry(m_state.m_nTpRow - 1);
+    const CChannelDatabase& db = m_view.Database();
+    const int tp = m_state.ChosenTransponder();
     if (tp < 0)
         return;
     TransponderRecord record;
@@ -124,7 +124,7 @@ void CTransponderCommands::OnEdit()
     m_view.Document().Apply(tr("Edit Transponder"), ListChange::Transponders,
                             [&](CChannelDatabase& database) { database.SetTransponder(record, tp); });
     CVolmarenView::FocusList(list);
-    CVolmarenView::SelectRow(list, m_state.m_nTpRow);
+    CVolmarenView::SelectRow(list, m_state.TransponderRow());
 }
 
 void CTransponderCommands::OnDelete()
@@ -132,17 +132,16 @@ void CTransponderCommands::OnDelete()
     if (m_view.Document().NoData())
         return;
     QListView* list = m_view.TransponderList();
-    if (CVolmarenView::SelectedRowCount(list) == 0 || m_state.m_nTpFirstSel == 0) {
+    if (CVolmarenView::SelectedRowCount(list) == 0 || m_state.FirstTransponderSelection() == -1) {
         Prompts::Message(&m_view, tr(kChooseTransponder));
         return;
     }
     if (!Prompts::Confirm(&m_view, tr("Do you want to delete the current Transponder(s)?")))
         return;
-    CChannelDatabase& db = m_view.Database();
     std::vector<int> transponders;
-    for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.m_nTpFirstSel - 1)) {
+    for (int row : CVolmarenView::SelectedRowsFrom(list, m_state.FirstTransponderSelection())) {
         if (row >= 1)
-            transponders.push_back(db.GetTransponderViewEntry(row - 1));
+            transponders.push_back(m_state.Views().GetTransponderViewEntry(row - 1));
     }
     if (transponders.empty())
         return;
@@ -154,10 +153,7 @@ void CTransponderCommands::OnDelete()
     // shows every transponder rather than none. The row clicked before the
     // deletion may now name another transponder or none: no channel command
     // may use it until the next click, and both channel lists stay empty.
-    m_view.ClearList(m_view.ChannelList(kTv));
-    m_view.ClearList(m_view.ChannelList(kRadio));
-    m_state.m_nFilter = 2;
-    m_state.m_nTpRow = -1;
-    m_state.ForgetChannelRows();
-    m_state.m_nChFirstSel = 0;
+    m_state.LoseTransponder();
+    m_view.FillChannelList(kTv);
+    m_view.FillChannelList(kRadio);
 }

@@ -108,7 +108,7 @@ QString CVolmarenView::StatusText() const
 
 bool CVolmarenView::TransferRunning() const
 {
-    return m_link.m_bRun == 1;
+    return m_link.Running();
 }
 
 bool CVolmarenView::PortOpen() const

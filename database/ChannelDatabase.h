@@ -1,5 +1,6 @@
-// The in-memory form of one receiver image: raw and working images, one
-// buffer per table, and the index lists (views) behind the form's lists.
+// The in-memory form of one receiver image: raw and working images and one
+// buffer per table, with the records, counts and layout they hold. What the
+// lists show of it is kept apart (CChannelViews).
 //
 // Record indexes are taken as unsigned 16-bit values. Every access is bounded
 // by its buffer: a read past a table's room yields that table's empty record
@@ -42,7 +43,7 @@ public:
     std::array<std::span<const std::uint8_t>, kEditableRegions> EditableRegions() const;
 
     // Copies what an image holds (the tables, the leading region and the
-    // system block) and the variant from `other`; views and images stay.
+    // system block) and the variant from `other`; the images stay.
     void CopyTablesFrom(const CChannelDatabase& other);
     // Splits the raw image into the tables (1: small layout, else large) and
     // rebuilds the working image.
@@ -88,29 +89,6 @@ public:
     // Satellite a channel belongs to through its transponder, or -1 when its
     // transponder or that transponder's satellite does not exist.
     int SatelliteOfChannel(const ChannelRecord& channel, int transponderCount, int satelliteCount) const;
-
-    // --- Views -----------------------------------------------------------
-    void ClearTransponderView();
-    int ShowAllTransponders();
-    void ShowTranspondersOf(int sat);
-    int GetTransponderViewEntry(int row) const;
-    int GetTransponderViewLength() const;
-
-    void ClearChannelView(ChannelKind kind);
-    int ShowAllChannels(ChannelKind kind);
-    void ShowChannelsOfTransponder(int tp, ChannelKind kind);
-    // Shows exactly `slots`, in their order (a search's finds); slots past
-    // the table's end are left out.
-    void ShowChannelSlots(std::span<const int> slots, ChannelKind kind);
-    void ShowChannelsOfSatellite(int sat, ChannelKind kind);
-    int GetChannelViewLength(ChannelKind kind) const;
-    int GetChannelViewEntry(int row, ChannelKind kind) const;
-    // The view's entries before its first -1: the slots the list shows.
-    std::vector<int> GetChannelViewSlots(ChannelKind kind) const;
-
-    void ClearGroupView();
-    void ShowGroupsInUse();
-    int GetGroupViewEntry(int i) const;
 
     // --- Adding, deleting, compacting, moving -----------------------------
     static void MakeEmptySatellite(SatelliteRecord& record);
@@ -175,8 +153,6 @@ private:
     std::uint8_t* ChannelTable(ChannelKind kind);
     std::uint8_t* BouquetEntryAt(int index, ChannelKind kind);
     const std::uint8_t* BouquetEntryAt(int index, ChannelKind kind) const;
-    std::array<int, Image::kMaxTvChannels + 1>& ChannelView(ChannelKind kind);
-    const std::array<int, Image::kMaxTvChannels + 1>& ChannelView(ChannelKind kind) const;
     // Removes every channel slot whose first 40 bytes are zero, and its
     // bouquet entry, in one pass; returns the number removed.
     int CompactChannelsAndBouquets(ChannelKind kind);
@@ -196,11 +172,4 @@ private:
     std::unique_ptr<std::uint8_t[]> m_pBouquetTable;
     std::unique_ptr<std::uint8_t[]> m_pLeadingRegion;
     std::unique_ptr<std::uint8_t[]> m_pSystemBlock;
-
-    std::array<int, Image::kMaxTransponders + 1> m_transponderView;
-    // Both channel views have the TV view's room so one accessor serves both;
-    // the radio view only ever uses its first 1490 entries.
-    std::array<int, Image::kMaxTvChannels + 1> m_tvView;
-    std::array<int, Image::kMaxTvChannels + 1> m_radioView;
-    std::array<int, Image::kGroupCount + 1> m_groupView;
 };

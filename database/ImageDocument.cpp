@@ -40,7 +40,6 @@ CImageDocument::Load CImageDocument::LoadBytes(const std::uint8_t* bytes, std::s
     m_database.ClearBouquetTable();
     m_bNoData = false;
     m_bSaved = true;
-    ShowEverything();
     return Load::Loaded;
 }
 
@@ -84,15 +83,7 @@ bool CImageDocument::AcceptUpload()
     const bool small = variant == 1;
     if (small)
         m_database.ClearBouquetTable();
-    ShowEverything();
     m_bNoData = false;
     m_bSaved = false;
     return small;
-}
-
-void CImageDocument::ShowEverything()
-{
-    m_database.ShowAllChannels(kTv);
-    m_database.ShowAllChannels(kRadio);
-    m_database.ShowAllTransponders();
 }

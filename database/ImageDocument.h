@@ -19,13 +19,12 @@ public:
     bool m_bNoData = true;  // no image loaded, saved or uploaded yet
     bool m_bSaved = true;  // the data in hand equals what was last loaded or saved
 
-    // New document: no data and no path; tables, views and m_bSaved stay.
+    // New document: no data and no path; the tables and m_bSaved stay.
     void NewDocument();
 
     // Opens an image file. NotAnImage (wrong length or marker; the message is
     // Text::kNotAnImage) and Error (with `error`, a message or in English)
-    // leave everything as it was. On success the views list everything; the
-    // caller refreshes its lists.
+    // leave everything as it was. On success the caller refreshes its lists.
     Load LoadFile(const std::string& path, PlaceholderText& error);
     Load LoadFile(const std::string& path, std::string& error);
     // The same for bytes already read from the file at `path`.
@@ -45,13 +44,10 @@ public:
     bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
     // Accepts an uploaded image that lies in the raw buffer in the layout of
-    // m_nVariant: tables, bouquet clearing for a small image, views, flags.
+    // m_nVariant: tables, bouquet clearing for a small image, flags.
     // Returns true when the bouquet table was cleared (a small image).
     bool AcceptUpload();
 
     // Copies the working image into the raw buffer before a download.
     void PrepareDownload() { m_database.WorkImageToRaw(); }
-
-private:
-    void ShowEverything();
 };

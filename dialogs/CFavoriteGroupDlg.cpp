@@ -4,6 +4,7 @@
 #include "CGroupEditDlg.h"
 #include "ChannelCheckModel.h"
 #include "ChannelDatabase.h"
+#include "ChannelViews.h"
 #include "GroupName.h"
 #include "UserPrompts.h"
 #include "ui_CFavoriteGroupDlg.h"
@@ -86,7 +87,8 @@ CFavoriteGroupDlg::~CFavoriteGroupDlg() = default;
 
 void CFavoriteGroupDlg::LoadGroups()
 {
-    m_db.ShowGroupsInUse();
+    CChannelViews views(m_db);
+    views.ShowGroupsInUse();
     SystemInfo info;
     m_db.GetSystemInfo(info);
     m_nInUse = info.groupsInUse;
@@ -98,7 +100,7 @@ void CFavoriteGroupDlg::LoadGroups()
         }
     }
     for (int position = 0; position < Image::kGroupCount; ++position)
-        m_positions[std::size_t(position)] = position < inUse ? m_db.GetGroupViewEntry(position) : -1;
+        m_positions[std::size_t(position)] = position < inUse ? views.GetGroupViewEntry(position) : -1;
 }
 
 void CFavoriteGroupDlg::SetUpList(QTreeView* view, ChannelCheckModel* model)

@@ -67,7 +67,7 @@ void SendMainRegion(const TransferParams& params, const Framing::Region& region,
     if (link.Running())
         link.WaitForByte(ACK);
     for (std::uint32_t j = 0; j < region.blockCount; ++j) {
-        if (link.m_bRun == 0)
+        if (!link.Running())
             break;
         params.pView->SetStatusText(Text::kSending);
         SendBlock(link, progress, BLOCK_MAIN, params.pImage + region.sourceOffset + j * Framing::kBlockSize,
@@ -85,7 +85,7 @@ void SendTailRegion(const TransferParams& params, const Framing::Region& region,
     if (link.Running())
         link.WaitForByte(ACK);
     for (std::uint32_t i = 0; i < region.blockCount; ++i) {
-        if (link.m_bRun == 0)
+        if (!link.Running())
             return;
         SendBlock(link, progress, BLOCK_TAIL, params.pImage + region.sourceOffset + i * Framing::kBlockSize,
                   i);
@@ -113,8 +113,7 @@ void DownloadWorker(TransferParams params)
     CDownloadProgress progress(*params.pView, plan.progressStep);
     SendMainRegion(params, plan.main, progress);
     SendTailRegion(params, plan.tail, progress);
-    if (link.m_bRun == 0)
-        link.m_bAborted = 1;
-    link.m_bRun = 0;
+    link.NoteWhetherStopped();
+    link.EndRun();
     params.pView->PostDownloadDone();
 }

@@ -26,7 +26,6 @@ std::uint8_t ExchangeSystemCode(CTransferLink& link, std::uint16_t code)
 
 void EndRefused(CTransferLink& link, ITransferView& view)
 {
-    link.m_bRun = 0;
-    link.m_bAborted = 1;
+    link.EndRefused();
     view.PostCodeRefused();
 }

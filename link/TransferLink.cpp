@@ -228,6 +228,18 @@ bool CTransferLink::PollByte(std::uint8_t& byte)
     return false;
 }
 
+void CTransferLink::NoteWhetherStopped()
+{
+    if (m_bRun == 0)
+        m_bAborted = 1;
+}
+
+void CTransferLink::EndRefused()
+{
+    m_bRun = 0;
+    m_bAborted = 1;
+}
+
 void CTransferLink::LockDownload()
 {
     const std::lock_guard lock(m_stopMutex);

@@ -90,14 +90,23 @@ public:
     // Bytes received since the link was made; lets a caller notice silence.
     std::uint64_t ReceivedCount() const { return m_nReceived; }
 
-    // --- Shared flags (0 or 1), read and written by form and worker ----------
-    std::atomic<int> m_bRun{0};  // a worker runs and no stop was asked for
-    std::atomic<int> m_bConnected{0};  // no operation sets it
-    std::atomic<int> m_bAborted{0};  // the last worker ended without finishing
-    std::atomic<int> m_bDownloadLock{0};  // STOP is ignored: the receiver is being written
+    // --- What the owner and a worker share ------------------------------------
+    // A worker runs and no stop was asked for.
+    bool Running() const { return m_bRun == 1; }
+    // The last worker ended without finishing.
+    bool Aborted() const { return m_bAborted == 1; }
+    // STOP is ignored: the receiver is being written.
+    bool DownloadLocked() const { return m_bDownloadLock == 1; }
+
+    // --- The end of a run, for the workers -------------------------------------
+    // The worker's last word: a run that was stopped did not finish.
+    void NoteWhetherStopped();
+    // The download's end: the run is over, whatever the owner does next.
+    void EndRun() { m_bRun = 0; }
+    // The receiver refused the system code: the run ends unfinished.
+    void EndRefused();
 
     // --- Byte primitives, for the workers ----------------------------------
-    bool Running() const { return m_bRun == 1; }
     void SendByte(std::uint8_t byte);
     void SendBytes(const std::uint8_t* bytes, int count);
     // Drops received bytes until `expected` arrives or the run is stopped.
@@ -132,6 +141,10 @@ private:
     // Written by the worker only, read by the owner once it has ended.
     CTrafficLog m_log;
     std::mutex m_stopMutex;  // orders Stop against LockDownload
+    // The flags the owner and a worker share, each 0 or 1.
+    std::atomic<int> m_bRun{0};
+    std::atomic<int> m_bAborted{0};
+    std::atomic<int> m_bDownloadLock{0};
     std::atomic<bool> m_bPortLost{false};
     std::atomic<std::uint64_t> m_nReceived{0};
     // Declared last: a worker ends before the port and the view it uses.

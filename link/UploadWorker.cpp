@@ -26,7 +26,7 @@ void ReceiveImage(const TransferParams& params, std::size_t length)
     std::size_t received = 0;
     int lastPercent = 0;
     std::uint8_t byte = 0;
-    while (link.m_bRun != 0) {
+    while (link.Running()) {
         if (!link.PollByte(byte))
             continue;
         params.pImage[received++] = byte;
@@ -70,8 +70,7 @@ void UploadWorker(TransferParams params)
         link.WaitForByte(ACK);
     if (link.Running())
         ReceiveImage(params, reply == ACK ? Image::kSmallSize : Image::kLargeSize);
-    if (link.m_bRun == 0)
-        link.m_bAborted = 1;
-    // m_bRun stays as it is: the completion clears it.
+    // The run stays as it is: the completion ends it.
+    link.NoteWhetherStopped();
     params.pView->PostUploadDone();
 }

@@ -74,7 +74,7 @@ Figures TimeRefill(CVolmarenView& view)
         QElapsedTimer timer;
         timer.start();
         view.ClearList(list);
-        view.Database().ShowAllChannels(kTv);
+        view.State().ShowChannelsForFilter(kTv);
         view.FillChannelList(kTv);
         list->viewport()->repaint();
         samples.push_back(Milliseconds(timer));

@@ -1,6 +1,7 @@
 // The database's operations on the full demo image: every table at its
 // limit. The composite operations should each take well under 10 ms.
 #include "ChannelSearch.h"
+#include "ChannelViews.h"
 #include "EditHistory.h"
 #include "DemoImage.h"
 #include "ImageDocument.h"
@@ -90,13 +91,14 @@ void Filters(benchmark::State& state)
     CChannelDatabase db;
     LoadFull(db);
     const int sat = CrowdedSatellite(db);
+    CChannelViews views(db);
     for (auto _ : state) {
         switch (state.range(0)) {
-        case 0: db.ShowAllTransponders(); break;
-        case 1: db.ShowTranspondersOf(sat); break;
-        case 2: db.ShowAllChannels(kTv); break;
-        case 3: db.ShowChannelsOfSatellite(sat, kTv); break;
-        default: db.ShowChannelsOfTransponder(2000, kTv); break;
+        case 0: views.ShowAllTransponders(); break;
+        case 1: views.ShowTranspondersOf(sat); break;
+        case 2: views.ShowAllChannels(kTv); break;
+        case 3: views.ShowChannelsOfSatellite(sat, kTv); break;
+        default: views.ShowChannelsOfTransponder(2000, kTv); break;
         }
     }
 }
@@ -148,8 +150,9 @@ void SortWholeTvTable(benchmark::State& state)
 {
     const auto key = ChannelSortKey(state.range(0));
     OnFreshDatabase(state, [key](CChannelDatabase& db) {
-        db.ShowAllChannels(kTv);
-        db.SortChannels(db.GetChannelViewSlots(kTv), key, false, kTv);
+        CChannelViews views(db);
+        views.ShowAllChannels(kTv);
+        db.SortChannels(views.GetChannelViewSlots(kTv), key, false, kTv);
     });
 }
 BENCHMARK(SortWholeTvTable)
@@ -164,8 +167,9 @@ void SearchKeystroke(benchmark::State& state)
     static const char* const kTyped[] = {"d", "disc", "discovery 24", "257"};
     CChannelDatabase db;
     LoadFull(db);
-    db.ShowAllChannels(kTv);
-    const std::vector<int> slots = db.GetChannelViewSlots(kTv);
+    CChannelViews views(db);
+    views.ShowAllChannels(kTv);
+    const std::vector<int> slots = views.GetChannelViewSlots(kTv);
     std::size_t found = 0;
     for (auto _ : state)
         found = ChannelSearch(kTyped[state.range(0)]).MatchingRows(db, slots, kTv).size();

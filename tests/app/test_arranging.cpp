@@ -128,6 +128,12 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
     reference.MoveChannels({6}, 1, kTv);
     QVERIFY(Bytes(app.db()) == Bytes(reference));
 
+    // A narrowing click keeps the search: the list shows what both choose.
+    AppFixture::click(view.SatelliteList(), 0);
+    QCOMPARE(tv->model()->rowCount(), 3);
+    QCOMPARE(app.frame().findChild<QLabel*>(QStringLiteral("searchCount"))->text(),
+             QStringLiteral("3 of 11"));
+
     // Escape empties the search: every channel is shown again.
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Escape);
@@ -277,12 +283,12 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
     // The satellite, then its second transponder, chosen with the arrows.
     view.SatelliteList()->setFocus();
     key(view.SatelliteList(), Qt::Key_Down);
-    QCOMPARE(view.State().m_nSatRow, 1);
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().SatelliteRow(), 1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
     view.TransponderList()->setFocus();
     key(view.TransponderList(), Qt::Key_Down);
     key(view.TransponderList(), Qt::Key_Down);
-    QCOMPARE(view.State().m_nFilter, 2);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Transponder);
     QTreeView* tv = view.ChannelList(kTv);
     QCOMPARE(tv->model()->rowCount(), 4);
 

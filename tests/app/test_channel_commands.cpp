@@ -79,7 +79,7 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
 
     AppFixture::click(view.SatelliteList(), 1);
     AppFixture::click(view.TransponderList(), 2);
-    QCOMPARE(view.State().m_nFilter, 2);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Transponder);
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
         AppFixture::typeInto(dialog, DialogIds::Channel::kName, QStringLiteral("New One"));
         AppFixture::typeInto(dialog, DialogIds::Channel::kVideo, QStringLiteral("160"));
@@ -192,7 +192,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     AppFixture::clickButton(view.Button(1003));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
-    QCOMPARE(view.State().m_nChFirstSel, 0);
+    QCOMPARE(view.State().FirstChannelSelection(), -1);
     QVERIFY(!app.doc().Saved());
 }
 
@@ -212,7 +212,7 @@ void ChannelCommandsTest::deletesWithinOneSatellite()
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
     QCOMPARE(tv->model()->rowCount(), 2);
     QCOMPARE(AppFixture::cells(tv, 1).mid(0, 2), (QStringList{"2", "Std"}));
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
 }
 
 void ChannelCommandsTest::movesUpAndDown()
@@ -229,7 +229,7 @@ void ChannelCommandsTest::movesUpAndDown()
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{0, 1, 4}));
     QCOMPARE(tv->verticalScrollBar()->value(), scrolled);
-    QCOMPARE(view.State().m_nChFirstSel, 1);
+    QCOMPARE(view.State().FirstChannelSelection(), 0);
     // The bouquet name moves with its channel.
     QCOMPARE(AppFixture::cells(tv, 4).at(3), QStringLiteral("B5"));
     QVERIFY(!app.doc().Saved());
@@ -282,7 +282,7 @@ void ChannelCommandsTest::cutsAndPastes()
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
     QVERIFY(!view.ChannelCommands()->HasCutList());
-    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], -1);
+    QCOMPARE(view.State().ChannelRow(kTv), -1);
     QVERIFY(!app.doc().Saved());
 
     // Pasted below the last row: appended.

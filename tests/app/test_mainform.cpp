@@ -43,11 +43,12 @@ void MainFormTest::startsWithoutAnImage()
     for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
              view.SatelliteList(), view.TransponderList(), view.ChannelList(kTv), view.ChannelList(kRadio)})
         QCOMPARE(list->model()->rowCount(), 0);
-    QCOMPARE(view.State().m_nSatRow, -1);
-    QCOMPARE(view.State().m_nTpRow, -1);
-    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
-    QCOMPARE(view.State().m_nFilter, 0);
-    QCOMPARE(view.State().m_nTab, kTv);
+    QCOMPARE(view.State().SatelliteRow(), -1);
+    QCOMPARE(view.State().TransponderRow(), -1);
+    QCOMPARE(view.State().ChannelRow(kTv), -1);
+    QCOMPARE(view.State().ChannelRow(kRadio), -1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::All);
+    QCOMPARE(view.State().Tab(), kTv);
     QVERIFY(view.ChannelList(kTv)->isVisible());
     QVERIFY(!view.ChannelList(kRadio)->isVisible());
     QCOMPARE(view.Tabs()->tabText(0), QStringLiteral("TV Channel        "));
@@ -115,7 +116,7 @@ void MainFormTest::showsEveryCellText()
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{0});
     QCOMPARE(AppFixture::selectedRows(view.TransponderList()), QList<int>{0});
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{0});
-    QCOMPARE(view.State().m_nChFirstSel, 1);
+    QCOMPARE(view.State().FirstChannelSelection(), 0);
 
     // Bouquet names are never taken from a file; one set afterwards shows.
     app.db().SetBouquet("ARD", 0, kTv);
@@ -149,10 +150,11 @@ void MainFormTest::narrowsByClicks()
     QTreeView* tv = view.ChannelList(kTv);
 
     AppFixture::click(view.SatelliteList(), 1);
-    QCOMPARE(view.State().m_nFilter, 1);
-    QCOMPARE(view.State().m_nSatRow, 1);
-    QCOMPARE(view.State().m_nTpRow, 0);
-    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
+    QCOMPARE(view.State().SatelliteRow(), 1);
+    QCOMPARE(view.State().TransponderRow(), 0);
+    QCOMPARE(view.State().ChannelRow(kTv), -1);
+    QCOMPARE(view.State().ChannelRow(kRadio), -1);
     QCOMPARE(AppFixture::rows(view.TransponderList()),
              (QStringList{"'All Transponder'", "11778 27500 (H)", "12000 27500 (V)"}));
     QCOMPARE(tv->model()->rowCount(), 4);
@@ -160,50 +162,50 @@ void MainFormTest::narrowsByClicks()
     QCOMPARE(view.ChannelList(kRadio)->model()->rowCount(), 0);
 
     AppFixture::click(view.TransponderList(), 2);
-    QCOMPARE(view.State().m_nFilter, 2);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Transponder);
     QCOMPARE(AppFixture::rows(tv), QStringList{"1"});
     QCOMPARE(AppFixture::cells(tv, 0).at(1), QStringLiteral("Right Ch"));
 
     // "All Transponder" after a satellite click shows that satellite's channels.
     AppFixture::click(view.TransponderList(), 0);
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
     QCOMPARE(tv->model()->rowCount(), 4);
 
     AppFixture::click(view.SatelliteList(), 0);
-    QCOMPARE(view.State().m_nFilter, 0);
-    QCOMPARE(view.State().m_nSatRow, 0);
+    QCOMPARE(view.State().Filter(), ChannelFilter::All);
+    QCOMPARE(view.State().SatelliteRow(), 0);
     QCOMPARE(tv->model()->rowCount(), 5);
     QCOMPARE(view.TransponderList()->model()->rowCount(), 4);
 
     // "All Transponder" after "All Satellite" shows every channel.
     AppFixture::click(view.TransponderList(), 1);
-    QCOMPARE(view.State().m_nFilter, 2);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Transponder);
     QCOMPARE(tv->model()->rowCount(), 3);
     AppFixture::click(view.TransponderList(), 0);
-    QCOMPARE(view.State().m_nFilter, 0);
+    QCOMPARE(view.State().Filter(), ChannelFilter::All);
     QCOMPARE(tv->model()->rowCount(), 5);
 
     // A click beside the rows changes nothing but the hit row.
     AppFixture::click(view.SatelliteList(), 2);
     const int transponders = view.TransponderList()->model()->rowCount();
     AppFixture::click(view.SatelliteList(), -1);
-    QCOMPARE(view.State().m_nSatRow, -1);
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().SatelliteRow(), -1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
     QCOMPARE(view.TransponderList()->model()->rowCount(), transponders);
 
     // A transponder click beside the rows empties both channel lists.
     AppFixture::click(view.TransponderList(), -1);
-    QCOMPARE(view.State().m_nTpRow, -1);
+    QCOMPARE(view.State().TransponderRow(), -1);
     QCOMPARE(tv->model()->rowCount(), 0);
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
 
     AppFixture::click(view.SatelliteList(), 0);
     AppFixture::click(tv, 3);
-    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 3);
-    QCOMPARE(view.State().m_nChFirstSel, 4);
+    QCOMPARE(view.State().ChannelRow(kTv), 3);
+    QCOMPARE(view.State().FirstChannelSelection(), 3);
     AppFixture::click(tv, 1, Qt::ControlModifier);
-    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 1);
-    QCOMPARE(view.State().m_nChFirstSel, 2);
+    QCOMPARE(view.State().ChannelRow(kTv), 1);
+    QCOMPARE(view.State().FirstChannelSelection(), 1);
 }
 
 void MainFormTest::switchesTabs()
@@ -212,18 +214,18 @@ void MainFormTest::switchesTabs()
     QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
     CVolmarenView& view = app.view();
     AppFixture::click(view.ChannelList(kTv), 2);
-    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 2);
+    QCOMPARE(view.State().ChannelRow(kTv), 2);
 
     QTabBar* tabs = view.Tabs();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QCOMPARE(view.State().m_nTab, kRadio);
+    QCOMPARE(view.State().Tab(), kRadio);
     QVERIFY(view.ChannelList(kRadio)->isVisible());
     QVERIFY(!view.ChannelList(kTv)->isVisible());
-    QCOMPARE(view.State().m_nChFirstSel, 0);
-    QCOMPARE(view.State().m_nChRow[KindIndex(kTv)], 2);
+    QCOMPARE(view.State().FirstChannelSelection(), -1);
+    QCOMPARE(view.State().ChannelRow(kTv), 2);
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QCOMPARE(view.State().m_nTab, kTv);
+    QCOMPARE(view.State().Tab(), kTv);
     QVERIFY(view.ChannelList(kTv)->isVisible());
 }
 

@@ -85,8 +85,8 @@ void SatelliteCommandsTest::addsSatellitesUpToTheLimit()
     QCOMPARE(added.index, 299);
     QCOMPARE(AppFixture::rows(view.SatelliteList()).last(), QStringLiteral("Thor 1W"));
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{300});
-    QCOMPARE(view.State().m_nSatRow, 300);
-    QCOMPARE(view.State().m_nSatFirstSel, 301);
+    QCOMPARE(view.State().SatelliteRow(), 300);
+    QCOMPARE(view.State().FirstSatelliteSelection(), 300);
     QVERIFY(!app.doc().Saved());
 
     // The 301st is refused before any dialog opens.
@@ -179,9 +179,10 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     QCOMPARE(app.db().GetTransponderCount(), 2);
     QCOMPARE(app.db().GetChannelCount(kTv), 4);
     QCOMPARE(app.db().GetChannelCount(kRadio), 0);
-    QCOMPARE(view.State().m_nFilter, 0);
-    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
-    QCOMPARE(view.State().m_nChFirstSel, 0);
+    QCOMPARE(view.State().Filter(), ChannelFilter::All);
+    QCOMPARE(view.State().ChannelRow(kTv), -1);
+    QCOMPARE(view.State().ChannelRow(kRadio), -1);
+    QCOMPARE(view.State().FirstChannelSelection(), -1);
     QVERIFY(!app.doc().Saved());
 }
 
@@ -198,7 +199,7 @@ void SatelliteCommandsTest::deleteAfterMenuAddNeedsAClick()
     AppFixture::rightClick(view.SatelliteList(), 1);
     QCOMPARE(app.prompts().menus, QList<QStringList>{(QStringList{"Add Satellite", "Delete Satellite"})});
     QCOMPARE(app.db().GetSatelliteCount(), 3);
-    QCOMPARE(view.State().m_nSatFirstSel, 0);
+    QCOMPARE(view.State().FirstSatelliteSelection(), -1);
 
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1073));
@@ -237,9 +238,9 @@ void SatelliteCommandsTest::addsATransponderToTheChosenSatellite()
     QCOMPARE(added.polarization, 1);
     QCOMPARE(AppFixture::rows(view.TransponderList()).last(), QStringLiteral("11034 27500 (H)"));
     QCOMPARE(AppFixture::selectedRows(view.TransponderList()), QList<int>{5});
-    QCOMPARE(view.State().m_nTpRow, 5);
-    QCOMPARE(view.State().m_nTpFirstSel, 0);
-    QCOMPARE(view.State().m_nFilter, 1);
+    QCOMPARE(view.State().TransponderRow(), 5);
+    QCOMPARE(view.State().FirstTransponderSelection(), -1);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
     QVERIFY(!app.doc().Saved());
 }
 
@@ -254,7 +255,7 @@ void SatelliteCommandsTest::checksTheSatelliteBeforeAddingATransponder()
     AppFixture::cancelModal<CSatelliteAddDlg>();
     AppFixture::rightClick(view.SatelliteList(), -1);
     QCOMPARE(app.prompts().menus.size(), 1);
-    QCOMPARE(view.State().m_nSatRow, -1);
+    QCOMPARE(view.State().SatelliteRow(), -1);
     AppFixture::clickButton(view.Button(1074));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the Satellite")});
 
@@ -324,8 +325,9 @@ void SatelliteCommandsTest::deletesTransponders()
     // Both channel lists stay empty until the next click, with filter 2.
     QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 0);
     QCOMPARE(view.ChannelList(kRadio)->model()->rowCount(), 0);
-    QCOMPARE(view.State().m_nFilter, 2);
-    QCOMPARE(view.State().m_nChRow, (std::array<int, 2>{-1, -1}));
+    QCOMPARE(view.State().Filter(), ChannelFilter::Transponder);
+    QCOMPARE(view.State().ChannelRow(kTv), -1);
+    QCOMPARE(view.State().ChannelRow(kRadio), -1);
     QVERIFY(!app.doc().Saved());
 
     // Adding a channel now would use a row that no longer names the

@@ -223,7 +223,7 @@ void TransfersTest::downloadsTheSavedImage()
     QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
     QVERIFY(Recorded(status).contains(QStringLiteral("Sending DATA...")));
     QVERIFY(app.view().Button(1059)->isEnabled());
-    QCOMPARE(app.view().Link().m_bDownloadLock.load(), 0);
+    QVERIFY(!app.view().Link().DownloadLocked());
     QTRY_COMPARE(ReadFile(received), ReadFile(image));
     QVERIFY(app.prompts().asked.isEmpty());
 
@@ -264,7 +264,7 @@ void TransfersTest::reportsARefusedCode()
                               kTransferTimeout);
     QTRY_VERIFY(app.view().Button(1059)->isEnabled());
     QCOMPARE(app.view().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
-    QCOMPARE(app.view().Link().m_bDownloadLock.load(), 0);
+    QVERIFY(!app.view().Link().DownloadLocked());
 
     // Typing the right code makes the next transfer go through.
     auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);

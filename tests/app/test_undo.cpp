@@ -45,7 +45,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1073));
     QCOMPARE(view.SatelliteList()->model()->rowCount(), 2);
-    QCOMPARE(view.State().m_nFilter, 0);
+    QCOMPARE(view.State().Filter(), ChannelFilter::All);
     QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
     QVERIFY(undo->isEnabled());
     QVERIFY(!app.doc().Saved());
@@ -59,8 +59,8 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QVERIFY(Bytes(app.db()) == before);
     QVERIFY(!app.doc().Saved());
     QVERIFY(app.doc().HasUnsavedChanges());
-    QCOMPARE(view.State().m_nFilter, 1);
-    QCOMPARE(view.State().m_nSatRow, 2);
+    QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
+    QCOMPARE(view.State().SatelliteRow(), 2);
     QCOMPARE(view.SatelliteList()->model()->rowCount(), 3);
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), QList<int>{2});
     QCOMPARE(view.TransponderList()->model()->rowCount(), 2);

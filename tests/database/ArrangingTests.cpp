@@ -1,6 +1,7 @@
 // Sorting a range of channels, setting flags on many at once and searching,
 // on random valid databases.
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "ChannelSearch.h"
 #include "ImageCheck.h"
 #include "EntryLists.h"
@@ -85,21 +86,22 @@ std::vector<int> RandomRange(CChannelDatabase& db, std::mt19937& rng, ChannelKin
                              std::string& described)
 {
     const int count = db.GetChannelCount(kind);
+    CChannelViews views(db);
     switch (Below(rng, 4)) {
     case 0:
         described = "all";
-        db.ShowAllChannels(kind);
+        views.ShowAllChannels(kind);
         break;
     case 1: {
         const int sat = Below(rng, db.GetSatelliteCount());
         described = "satellite " + std::to_string(sat);
-        db.ShowChannelsOfSatellite(sat, kind);
+        views.ShowChannelsOfSatellite(sat, kind);
         break;
     }
     case 2: {
         const int tp = Below(rng, db.GetTransponderCount());
         described = "transponder " + std::to_string(tp);
-        db.ShowChannelsOfTransponder(tp, kind);
+        views.ShowChannelsOfTransponder(tp, kind);
         break;
     }
     default: {
@@ -116,7 +118,7 @@ std::vector<int> RandomRange(CChannelDatabase& db, std::mt19937& rng, ChannelKin
         return slots;
     }
     }
-    return db.GetChannelViewSlots(kind);
+    return views.GetChannelViewSlots(kind);
 }
 
 std::size_t SlotOffset(int slot, ChannelKind kind)
@@ -284,8 +286,9 @@ TEST(ChannelSearch, FindsTheTextInTheNameBouquetOrShownPidsIgnoringCase)
         std::mt19937 rng{std::uint32_t(seed)};
         CChannelDatabase db;
         const ChannelKind kind = FillRandomly(db, rng);
-        db.ShowAllChannels(kind);
-        const std::vector<int> slots = db.GetChannelViewSlots(kind);
+        CChannelViews views(db);
+        views.ShowAllChannels(kind);
+        const std::vector<int> slots = views.GetChannelViewSlots(kind);
         if (slots.empty())
             continue;
 

@@ -2,6 +2,7 @@
 // These tests find their faults under AddressSanitizer, and here by the
 // counts staying within the tables.
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "RandomDatabase.h"
 #include "TestTables.h"
 
@@ -41,17 +42,18 @@ void ExerciseEverything(CChannelDatabase& db, std::mt19937& rng)
 {
     ASSERT_LE(db.GetSatelliteCount(), Image::kMaxSatellites);
     ASSERT_LE(db.GetTransponderCount(), Image::kMaxTransponders);
+    CChannelViews views(db);
     for (ChannelKind kind : kChannelKinds) {
-        db.ShowChannelsOfSatellite(int(rng() % 400), kind);
-        db.ShowChannelsOfTransponder(int(rng() % 5000), kind);
-        db.ShowAllChannels(kind);
-        for (int r = 0; r < db.GetChannelViewLength(kind); r += 97)
-            Cells::ChannelRow(db, r, db.GetChannelViewEntry(r, kind), kind);
+        views.ShowChannelsOfSatellite(int(rng() % 400), kind);
+        views.ShowChannelsOfTransponder(int(rng() % 5000), kind);
+        views.ShowAllChannels(kind);
+        for (int r = 0; r < views.GetChannelViewLength(kind); r += 97)
+            Cells::ChannelRow(db, r, views.GetChannelViewEntry(r, kind), kind);
         db.GetGroupChannelCount(int(rng() % 10) - 1, kind);
         db.GetSatelliteChannelCount(int(rng() % 400), kind);
     }
-    db.ShowTranspondersOf(int(rng() % 400));
-    db.ShowGroupsInUse();
+    views.ShowTranspondersOf(int(rng() % 400));
+    views.ShowGroupsInUse();
     db.UpdateListContext();
 
     db.SwapChannels(int(rng() % 5000), int(rng() % 5000), ChannelKind(rng() % 2));

@@ -1,6 +1,7 @@
 // Counting scans and views, also over images that break the rules: scans stay
 // within their tables and records that name no parent belong to no one.
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "TestTables.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +10,19 @@
 
 namespace {
 
-std::vector<int> ChannelView(const CChannelDatabase& db, ChannelKind kind)
+std::vector<int> ChannelView(const CChannelViews& views, ChannelKind kind)
 {
     std::vector<int> rows;
-    for (int r = 0; r < db.GetChannelViewLength(kind); ++r)
-        rows.push_back(db.GetChannelViewEntry(r, kind));
+    for (int r = 0; r < views.GetChannelViewLength(kind); ++r)
+        rows.push_back(views.GetChannelViewEntry(r, kind));
     return rows;
 }
 
-std::vector<int> TransponderView(const CChannelDatabase& db)
+std::vector<int> TransponderView(const CChannelViews& views)
 {
     std::vector<int> rows;
-    for (int r = 0; db.GetTransponderViewEntry(r) != -1; ++r)
-        rows.push_back(db.GetTransponderViewEntry(r));
+    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
+        rows.push_back(views.GetTransponderViewEntry(r));
     return rows;
 }
 
@@ -30,6 +31,7 @@ std::vector<int> TransponderView(const CChannelDatabase& db)
 TEST(Counts, FullChannelTableNeedsNoEndSlot)
 {
     CChannelDatabase db;
+    CChannelViews views(db);
     BuildTables(
         db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {}, .radioTransponders = {}});
     ChannelRecord channel{};
@@ -40,13 +42,14 @@ TEST(Counts, FullChannelTableNeedsNoEndSlot)
         db.SetChannel(channel, i, kRadio);
     EXPECT_EQ(db.GetChannelCount(kTv), 4467);
     EXPECT_EQ(db.GetChannelCount(kRadio), 1489);
-    EXPECT_EQ(db.ShowAllChannels(kTv), 4467);
-    EXPECT_EQ(db.GetChannelViewEntry(4467, kTv), -1);
+    EXPECT_EQ(views.ShowAllChannels(kTv), 4467);
+    EXPECT_EQ(views.GetChannelViewEntry(4467, kTv), -1);
 }
 
 TEST(Counts, SatelliteAndTransponderScansStopAtTheLimitsWithoutEndRecords)
 {
     CChannelDatabase db;
+    CChannelViews views(db);
     BuildTables(db, {});
     std::uint8_t* raw = db.GetRawImage();
     std::memcpy(raw, ImageBytes(db).data(), Image::kLargeSize);
@@ -57,9 +60,9 @@ TEST(Counts, SatelliteAndTransponderScansStopAtTheLimitsWithoutEndRecords)
     EXPECT_EQ(db.GetSatelliteCount(), 300);
     EXPECT_EQ(db.GetTransponderCount(), 4000);
     EXPECT_EQ(db.GetTransponderCountOf(0), 4000);
-    db.ShowTranspondersOf(0);
-    EXPECT_EQ(db.GetTransponderViewEntry(3999), 3999);
-    EXPECT_EQ(db.GetTransponderViewEntry(4000), -1);
+    views.ShowTranspondersOf(0);
+    EXPECT_EQ(views.GetTransponderViewEntry(3999), 3999);
+    EXPECT_EQ(views.GetTransponderViewEntry(4000), -1);
     db.CompactSatellites();
     db.CompactTransponders();
     db.LowerSatelliteReferences(0);
@@ -69,6 +72,7 @@ TEST(Counts, SatelliteAndTransponderScansStopAtTheLimitsWithoutEndRecords)
 TEST(Counts, GroupAndBouquetEdges)
 {
     CChannelDatabase db;
+    CChannelViews views(db);
     BuildTables(
         db, {.satellites = 1, .transponderSatellites = {0}, .tvTransponders = {0}, .radioTransponders = {}});
     EXPECT_EQ(db.GetGroupChannelCount(-1, kTv), 0);
@@ -83,10 +87,10 @@ TEST(Counts, GroupAndBouquetEdges)
     db.GetSystemInfo(info);
     info.groupsInUse = 0xA0;
     db.SetSystemInfo(info);
-    db.ShowGroupsInUse();
-    EXPECT_EQ(db.GetGroupViewEntry(0), 0);
-    EXPECT_EQ(db.GetGroupViewEntry(1), 2);
-    EXPECT_EQ(db.GetGroupViewEntry(2), -1);
+    views.ShowGroupsInUse();
+    EXPECT_EQ(views.GetGroupViewEntry(0), 0);
+    EXPECT_EQ(views.GetGroupViewEntry(1), 2);
+    EXPECT_EQ(views.GetGroupViewEntry(2), -1);
 }
 
 TEST(Views, FilterBySatelliteAndTransponder)
@@ -97,18 +101,19 @@ TEST(Views, FilterBySatelliteAndTransponder)
     layout.tvTransponders = {1, 0, 3, 2, 0, 1};
     layout.radioTransponders = {2, 1};
     CChannelDatabase db;
+    CChannelViews views(db);
     BuildTables(db, layout);
 
-    db.ShowChannelsOfSatellite(260, kTv);
-    EXPECT_EQ(ChannelView(db, kTv), (std::vector<int>{1, 3, 4}));
-    db.ShowChannelsOfSatellite(260, kRadio);
-    EXPECT_EQ(ChannelView(db, kRadio), (std::vector<int>{0}));
-    db.ShowChannelsOfTransponder(1, kTv);
-    EXPECT_EQ(ChannelView(db, kTv), (std::vector<int>{0, 5}));
-    db.ShowTranspondersOf(260);
-    EXPECT_EQ(TransponderView(db), (std::vector<int>{0, 2}));
-    db.ShowTranspondersOf(7);
-    EXPECT_EQ(db.GetTransponderViewEntry(0), -1);
+    views.ShowChannelsOfSatellite(260, kTv);
+    EXPECT_EQ(ChannelView(views, kTv), (std::vector<int>{1, 3, 4}));
+    views.ShowChannelsOfSatellite(260, kRadio);
+    EXPECT_EQ(ChannelView(views, kRadio), (std::vector<int>{0}));
+    views.ShowChannelsOfTransponder(1, kTv);
+    EXPECT_EQ(ChannelView(views, kTv), (std::vector<int>{0, 5}));
+    views.ShowTranspondersOf(260);
+    EXPECT_EQ(TransponderView(views), (std::vector<int>{0, 2}));
+    views.ShowTranspondersOf(7);
+    EXPECT_EQ(views.GetTransponderViewEntry(0), -1);
     EXPECT_EQ(db.GetTransponderCountOf(260), 2);
     EXPECT_EQ(db.GetSatelliteChannelCount(260, kTv), 3);
 }
@@ -120,17 +125,18 @@ TEST(Views, DanglingReferencesBelongToNoSatellite)
     layout.transponderSatellites = {0, 7, 1};  // transponder 1 names no satellite
     layout.tvTransponders = {0, 1, 9, 2};  // channel 2 names no transponder
     CChannelDatabase db;
+    CChannelViews views(db);
     BuildTables(db, layout);
     const auto before = ImageBytes(db);
     db.UpdateListContext();
 
-    db.ShowTranspondersOf(7);
-    EXPECT_EQ(db.GetTransponderViewEntry(0), -1);
+    views.ShowTranspondersOf(7);
+    EXPECT_EQ(views.GetTransponderViewEntry(0), -1);
     EXPECT_EQ(db.GetTransponderCountOf(7), 0);
-    db.ShowChannelsOfTransponder(9, kTv);
-    EXPECT_EQ(db.GetChannelViewLength(kTv), 0);
-    db.ShowChannelsOfSatellite(0, kTv);
-    EXPECT_EQ(ChannelView(db, kTv), (std::vector<int>{0}));
+    views.ShowChannelsOfTransponder(9, kTv);
+    EXPECT_EQ(views.GetChannelViewLength(kTv), 0);
+    views.ShowChannelsOfSatellite(0, kTv);
+    EXPECT_EQ(ChannelView(views, kTv), (std::vector<int>{0}));
     EXPECT_EQ(db.GetSatelliteChannelCount(7, kTv), 0);
 
     SatelliteRecord first, second;

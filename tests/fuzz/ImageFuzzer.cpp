@@ -6,6 +6,7 @@
 //
 // Input: the patches (ImagePatch.h), then the operation script.
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "FuzzScript.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
@@ -102,13 +103,14 @@ void Add(CChannelDatabase& db, FuzzScript& script, int what)
 void ReadViews(CChannelDatabase& db, FuzzScript& script)
 {
     const ChannelKind kind = ChannelKind(script.Byte() % 2);
-    db.ShowChannelsOfSatellite(script.Below(db.GetSatelliteCount() + 2), kind);
-    for (int r = 0; r < db.GetChannelViewLength(kind); ++r)
-        Cells::ChannelRow(db, r, db.GetChannelViewEntry(r, kind), kind);
-    db.ShowTranspondersOf(script.Below(db.GetSatelliteCount() + 2));
-    for (int r = 0; db.GetTransponderViewEntry(r) != -1; ++r) {
+    CChannelViews views(db);
+    views.ShowChannelsOfSatellite(script.Below(db.GetSatelliteCount() + 2), kind);
+    for (int r = 0; r < views.GetChannelViewLength(kind); ++r)
+        Cells::ChannelRow(db, r, views.GetChannelViewEntry(r, kind), kind);
+    views.ShowTranspondersOf(script.Below(db.GetSatelliteCount() + 2));
+    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r) {
         TransponderRecord transponder;
-        db.GetTransponder(transponder, db.GetTransponderViewEntry(r));
+        db.GetTransponder(transponder, views.GetTransponderViewEntry(r));
         Cells::TransponderText(transponder);
     }
 }

@@ -67,11 +67,11 @@ protected:
     void ExpectCompleted()
     {
         ASSERT_EQ(view.WaitForNotice(), Notice::DownloadDone);
-        EXPECT_EQ(link.m_bRun, 0);
-        EXPECT_EQ(link.m_bAborted, 0);
+        EXPECT_FALSE(link.Running());
+        EXPECT_FALSE(link.Aborted());
         EXPECT_EQ(link.FinishDownload(), TransferEnd::Completed);
         EXPECT_EQ(view.LastStatus(), Text::kDownloadComplete);
-        EXPECT_EQ(link.m_bDownloadLock, 0);
+        EXPECT_FALSE(link.DownloadLocked());
         EXPECT_TRUE(peer.Silent());
     }
 };
@@ -137,10 +137,10 @@ TEST_F(DownloadTest, RefusedCodeReleasesTheLock)
     ServeUntilCode();
     peer.Send({REPLY_REFUSED});
     ASSERT_EQ(view.WaitForNotice(), Notice::CodeRefused);
-    EXPECT_EQ(link.m_bAborted, 1);
+    EXPECT_TRUE(link.Aborted());
     link.FinishRefused();
-    EXPECT_EQ(link.m_bDownloadLock, 0);
-    EXPECT_EQ(link.m_bRun, 0);
+    EXPECT_FALSE(link.DownloadLocked());
+    EXPECT_FALSE(link.Running());
     EXPECT_TRUE(peer.Silent());
     EXPECT_EQ(view.WaitForNotice(300ms), Notice::None);
 
@@ -156,13 +156,13 @@ TEST_F(DownloadTest, StopBeforeTheReceiverIsReadySendsNothing)
     ASSERT_TRUE(link.StartDownload(kCode));
     link.Stop();
     ASSERT_EQ(view.WaitForNotice(), Notice::DownloadDone);
-    EXPECT_EQ(link.m_bDownloadLock, 1);
-    EXPECT_EQ(link.m_bAborted, 1);
-    EXPECT_EQ(link.m_bRun, 0);
+    EXPECT_TRUE(link.DownloadLocked());
+    EXPECT_TRUE(link.Aborted());
+    EXPECT_FALSE(link.Running());
     EXPECT_TRUE(peer.Silent());
     EXPECT_EQ(link.FinishDownload(), TransferEnd::Stopped);
     EXPECT_EQ(view.LastStatus(), Text::kDownloadStopped);
-    EXPECT_EQ(link.m_bDownloadLock, 0);
+    EXPECT_FALSE(link.DownloadLocked());
 }
 
 TEST_F(DownloadTest, StopIsIgnoredOnceTheReceiverAnswered)
@@ -171,7 +171,7 @@ TEST_F(DownloadTest, StopIsIgnoredOnceTheReceiverAnswered)
     peer.Send({SYNC});
     ExpectBytes({ACK});
     link.Stop();
-    EXPECT_EQ(link.m_bRun, 1);
+    EXPECT_TRUE(link.Running());
     peer.Send({SYNC});
     ExpectBytes({kCode & 0xFF, kCode >> 8});
     peer.Send({ACK});
@@ -193,7 +193,7 @@ TEST_F(DownloadTest, ClosingTheWindowEndsALockedDownload)
     ExpectBlock(BLOCK_MAIN, 0, 0);
     // No ACK: the worker waits for it when the window closes.
     link.Abort();
-    EXPECT_EQ(link.m_bRun, 0);
+    EXPECT_FALSE(link.Running());
     ASSERT_EQ(view.WaitForNotice(), Notice::DownloadDone);
     EXPECT_EQ(link.FinishDownload(), TransferEnd::Stopped);
     EXPECT_EQ(view.LastStatus(), Text::kDownloadStopped);

@@ -66,8 +66,8 @@ TEST_P(UploadVariantTest, StoresTheImageAndReportsEveryPercent)
     EXPECT_EQ(statuses[1], c.firstStatus);
     EXPECT_EQ(statuses[100], c.lastStatus);
     EXPECT_EQ(statuses[101], "");
-    EXPECT_EQ(link.m_bRun, 0);
-    EXPECT_EQ(link.m_bAborted, 0);
+    EXPECT_FALSE(link.Running());
+    EXPECT_FALSE(link.Aborted());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,8 +104,8 @@ TEST_F(UploadTest, RefusedCodeGivesOnlyTheRefusalAndLeavesTheBuffer)
     link.FinishRefused();
     EXPECT_EQ(view.WaitForNotice(300ms), Notice::None);
     EXPECT_TRUE(peer.Silent());
-    EXPECT_EQ(link.m_bRun, 0);
-    EXPECT_EQ(link.m_bAborted, 1);
+    EXPECT_FALSE(link.Running());
+    EXPECT_TRUE(link.Aborted());
     EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](auto b) { return b == 0xEE; }));
     EXPECT_EQ(variant, 0);
     // Ready for another try.
@@ -155,9 +155,9 @@ TEST_P(UploadStopTest, StopEndsTheWorkerPromptlyAndKeepsTheData)
     link.Stop();
     ASSERT_EQ(view.WaitForNotice(), Notice::UploadDone);
     EXPECT_LT(std::chrono::steady_clock::now() - before, 2s * kSlowdown);
-    EXPECT_EQ(link.m_bAborted, 1);
+    EXPECT_TRUE(link.Aborted());
     EXPECT_EQ(link.FinishUpload(), TransferEnd::Stopped);
-    EXPECT_EQ(link.m_bAborted, 0);
+    EXPECT_FALSE(link.Aborted());
     EXPECT_EQ(view.LastStatus(), Text::kUploadStopped);
     EXPECT_EQ(view.Progress().back(), 0);
     EXPECT_TRUE(peer.Silent());

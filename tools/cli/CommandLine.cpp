@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ChannelDatabase.h"
+#include "ChannelViews.h"
 #include "RecordRules.h"
 
 #include <iostream>
@@ -75,22 +76,22 @@ Outcome ParseIndexList(const std::string& text, int count, const char* what, std
     }
 }
 
-Outcome ShowChannelRange(CChannelDatabase& db, ChannelKind kind, const std::string& satellite,
-                         const std::string& transponder)
+Outcome ShowChannelRange(const CChannelDatabase& db, CChannelViews& views, ChannelKind kind,
+                         const std::string& satellite, const std::string& transponder)
 {
     int index = 0;
     if (!satellite.empty()) {
         Outcome parsed = ParseIndex(satellite, db.GetSatelliteCount(), "satellite", index);
         if (parsed.status == Exit::kOk)
-            db.ShowChannelsOfSatellite(index, kind);
+            views.ShowChannelsOfSatellite(index, kind);
         return parsed;
     }
     if (!transponder.empty()) {
         Outcome parsed = ParseIndex(transponder, db.GetTransponderCount(), "transponder", index);
         if (parsed.status == Exit::kOk)
-            db.ShowChannelsOfTransponder(index, kind);
+            views.ShowChannelsOfTransponder(index, kind);
         return parsed;
     }
-    db.ShowAllChannels(kind);
+    views.ShowAllChannels(kind);
     return Succeeded();
 }

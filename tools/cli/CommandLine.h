@@ -10,6 +10,7 @@
 #include <vector>
 
 class CChannelDatabase;
+class CChannelViews;
 
 using Arguments = std::span<const std::string>;
 
@@ -61,5 +62,5 @@ Outcome ParseIndexList(const std::string& text, int count, const char* what, std
 // Narrows the kind's channel view as a click in the form would: to satellite
 // `satellite` or transponder `transponder` (an index as text; empty: none),
 // or to all channels when neither is given.
-Outcome ShowChannelRange(CChannelDatabase& db, ChannelKind kind, const std::string& satellite,
-                         const std::string& transponder);
+Outcome ShowChannelRange(const CChannelDatabase& db, CChannelViews& views, ChannelKind kind,
+                         const std::string& satellite, const std::string& transponder);

@@ -1,5 +1,6 @@
 // Sorting a range of channels, and setting flags on many channels at once.
 #include "ChannelDatabase.h"
+#include "ChannelViews.h"
 #include "EditOperations.h"
 
 #include <algorithm>
@@ -110,9 +111,10 @@ Outcome SortChannels(CChannelDatabase& db, Arguments args)
                 "usage: sort-channels tv|radio KEY [--satellite S|--transponder T] [--descending]");
         }
     }
-    if (Outcome shown = ShowChannelRange(db, kind, satellite, transponder); shown.status != Exit::kOk)
+    CChannelViews views(db);
+    if (Outcome shown = ShowChannelRange(db, views, kind, satellite, transponder); shown.status != Exit::kOk)
         return shown;
-    db.SortChannels(db.GetChannelViewSlots(kind), ChannelSortKey(key), descending, kind);
+    db.SortChannels(views.GetChannelViewSlots(kind), ChannelSortKey(key), descending, kind);
     return Succeeded();
 }
 

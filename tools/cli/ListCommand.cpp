@@ -1,6 +1,7 @@
 // volmaren-cli list satellites|transponders|tv|radio|groups IMAGE
 //                  [--satellite S | --transponder T]
 #include "CellText.h"
+#include "ChannelViews.h"
 #include "Commands.h"
 #include "ImageDocument.h"
 #include "ImageIo.h"
@@ -72,11 +73,11 @@ Json Megahertz(std::uint32_t khz)
     return khz / 1000.0;
 }
 
-void PrintTransponderView(const CChannelDatabase& db, ListOutput& out)
+void PrintTransponderView(const CChannelDatabase& db, const CChannelViews& views, ListOutput& out)
 {
-    for (int row = 0; db.GetTransponderViewEntry(row) != -1; ++row) {
+    for (int row = 0; views.GetTransponderViewEntry(row) != -1; ++row) {
         TransponderRecord transponder;
-        db.GetTransponder(transponder, db.GetTransponderViewEntry(row));
+        db.GetTransponder(transponder, views.GetTransponderViewEntry(row));
         out.Row(Cells::TransponderText(transponder),
                 {{"frequency_mhz", Megahertz(transponder.frequency)},
                  {"symbol_rate", transponder.symbolRate},
@@ -124,12 +125,13 @@ Json ChannelFields(const CChannelDatabase& db, const GroupNames& groupNames, int
     return fields;
 }
 
-void PrintChannelView(const CChannelDatabase& db, ChannelKind kind, ListOutput& out)
+void PrintChannelView(const CChannelDatabase& db, const CChannelViews& views, ChannelKind kind,
+                      ListOutput& out)
 {
     const GroupNames groupNames = NamesOfGroups(db);
-    const int rows = db.GetChannelViewLength(kind);
+    const int rows = views.GetChannelViewLength(kind);
     for (int row = 0; row < rows; ++row) {
-        const int slot = db.GetChannelViewEntry(row, kind);
+        const int slot = views.GetChannelViewEntry(row, kind);
         const std::vector<std::string> cells = Cells::ChannelRow(db, row, slot, kind);
         std::string line;
         for (std::size_t c = 0; c < cells.size(); ++c)
@@ -138,14 +140,15 @@ void PrintChannelView(const CChannelDatabase& db, ChannelKind kind, ListOutput& 
     }
 }
 
-void PrintGroups(CChannelDatabase& db, ListOutput& out)
+void PrintGroups(const CChannelDatabase& db, ListOutput& out)
 {
     SystemInfo info;
     db.GetSystemInfo(info);
-    db.ShowGroupsInUse();
+    CChannelViews views(db);
+    views.ShowGroupsInUse();
     const int inUse = std::popcount(info.groupsInUse);
     for (int i = 0; i < inUse; ++i) {
-        const int slot = db.GetGroupViewEntry(i);
+        const int slot = views.GetGroupViewEntry(i);
         FavoriteGroupRecord group;
         db.GetGroup(group, slot);
         const std::string name(group.name, FieldTextLength(group.name));
@@ -159,22 +162,22 @@ void PrintGroups(CChannelDatabase& db, ListOutput& out)
 }
 
 // Narrows the view of the requested list as a click in the form would.
-Outcome ShowRows(CChannelDatabase& db, const ListRequest& request)
+Outcome ShowRows(const CChannelDatabase& db, CChannelViews& views, const ListRequest& request)
 {
     int index = 0;
     if (request.table == "transponders") {
         if (request.satellite.empty()) {
-            db.ShowAllTransponders();
+            views.ShowAllTransponders();
             return Succeeded();
         }
         Outcome parsed = ParseIndex(request.satellite, db.GetSatelliteCount(), "satellite", index);
         if (parsed.status == Exit::kOk)
-            db.ShowTranspondersOf(index);
+            views.ShowTranspondersOf(index);
         return parsed;
     }
     ChannelKind kind = kTv;
     ParseKind(request.table, kind);
-    return ShowChannelRange(db, kind, request.satellite, request.transponder);
+    return ShowChannelRange(db, views, kind, request.satellite, request.transponder);
 }
 
 }  // namespace
@@ -188,9 +191,10 @@ int RunList(Arguments args)
     if (Outcome opened = OpenImage(document, request.image); opened.status != Exit::kOk)
         return Report(opened);
 
-    CChannelDatabase& db = document.m_database;
+    const CChannelDatabase& db = document.m_database;
+    CChannelViews views(db);
     if (request.table != "satellites" && request.table != "groups") {
-        if (Outcome shown = ShowRows(db, request); shown.status != Exit::kOk)
+        if (Outcome shown = ShowRows(db, views, request); shown.status != Exit::kOk)
             return Report(shown);
     }
     ListOutput out;
@@ -200,9 +204,9 @@ int RunList(Arguments args)
     else if (request.table == "groups")
         PrintGroups(db, out);
     else if (ParseKind(request.table, kind))
-        PrintChannelView(db, kind, out);
+        PrintChannelView(db, views, kind, out);
     else
-        PrintTransponderView(db, out);
+        PrintTransponderView(db, views, out);
     out.Finish();
     return Exit::kOk;
 }

@@ -1,0 +1,170 @@
+// The list state on random databases: after any sequence of clicks, searches
+// and tab switches the views show exactly what the choice and the search
+// name, an undo snapshot brings the same views back, and a cut is pasted
+// only where and while it still means what it meant.
+#include "ChannelDatabase.h"
+#include "ChannelSearch.h"
+#include "ListState.h"
+#include "RandomDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+int Below(std::mt19937& rng, int n)
+{
+    return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
+
+// What the channel list of `kind` must show, worked out channel by channel.
+std::vector<int> ExpectedChannels(const CChannelDatabase& db, const CListState& state, ChannelKind kind,
+                                  int& narrowed)
+{
+    std::vector<int> slots;
+    const ChannelSearch search(state.Search());
+    for (int slot = 0; slot < db.GetChannelCount(kind); ++slot) {
+        ChannelRecord channel;
+        db.GetChannel(channel, slot, kind);
+        TransponderRecord transponder;
+        db.GetTransponder(transponder, channel.transponderIndex);
+        const bool shown = state.Filter() == ChannelFilter::All ||
+                           (state.Filter() == ChannelFilter::Satellite &&
+                            transponder.satelliteIndex == state.SatelliteRow() - 1) ||
+                           (state.Filter() == ChannelFilter::Transponder && state.TransponderRow() >= 1 &&
+                            channel.transponderIndex == state.ChosenTransponder());
+        if (shown)
+            slots.push_back(slot);
+    }
+    narrowed = int(slots.size());
+    std::erase_if(slots, [&](int slot) { return !search.Finds(db, slot, kind); });
+    return slots;
+}
+
+std::vector<int> ExpectedTransponders(const CChannelDatabase& db, const CListState& state)
+{
+    std::vector<int> transponders;
+    for (int tp = 0; tp < db.GetTransponderCount(); ++tp) {
+        TransponderRecord transponder;
+        db.GetTransponder(transponder, tp);
+        if (state.SatelliteRow() < 1 || transponder.satelliteIndex == state.SatelliteRow() - 1)
+            transponders.push_back(tp);
+    }
+    return transponders;
+}
+
+std::vector<int> Transponders(const CChannelViews& views)
+{
+    std::vector<int> rows;
+    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
+        rows.push_back(views.GetTransponderViewEntry(r));
+    return rows;
+}
+
+// Two letters of some channel's name, or none: searches that find a few.
+std::string SomeSearch(const CChannelDatabase& db, std::mt19937& rng)
+{
+    const int count = db.GetChannelCount(kTv);
+    if (count == 0 || Below(rng, 3) == 0)
+        return {};
+    ChannelRecord channel;
+    db.GetChannel(channel, Below(rng, count), kTv);
+    return std::string(channel.name, 2);
+}
+
+// One thing a person does in the lists, at random.
+void RandomAction(const CChannelDatabase& db, CListState& state, std::mt19937& rng)
+{
+    switch (Below(rng, 5)) {
+    case 0: state.ChooseSatellite(Below(rng, db.GetSatelliteCount() + 1), -1); break;
+    case 1: state.ChooseTransponder(Below(rng, state.Views().GetTransponderViewLength() + 1), -1); break;
+    case 2: state.SearchFor(SomeSearch(db, rng)); break;
+    case 3: state.SwitchTab(); break;
+    default: state.ShowEverything(); break;
+    }
+}
+
+}  // namespace
+
+TEST(ListState, TheViewsShowWhatTheChoiceAndTheSearchName)
+{
+    std::mt19937 rng(190);
+    for (int round = 0; round < 40; ++round) {
+        CChannelDatabase db;
+        FillRandomDatabase(db, rng, RandomTableSizes(rng));
+        CListState state(db);
+        state.ShowEverything();
+        for (int step = 0; step < 30; ++step) {
+            RandomAction(db, state, rng);
+            SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
+            ASSERT_EQ(Transponders(state.Views()), ExpectedTransponders(db, state));
+            for (ChannelKind kind : kChannelKinds) {
+                int narrowed = 0;
+                ASSERT_EQ(state.Views().GetChannelViewSlots(kind),
+                          ExpectedChannels(db, state, kind, narrowed));
+                ASSERT_EQ(state.NarrowedCount(kind), narrowed);
+            }
+        }
+    }
+}
+
+TEST(ListState, ASnapshotBringsBackTheSameViews)
+{
+    std::mt19937 rng(191);
+    for (int round = 0; round < 20; ++round) {
+        CChannelDatabase db;
+        FillRandomDatabase(db, rng, RandomTableSizes(rng));
+        CListState state(db);
+        state.ShowEverything();
+        for (int n = Below(rng, 8); n > 0; --n)
+            RandomAction(db, state, rng);
+        const CListState::Snapshot snapshot = state.Save();
+        const std::vector<int> transponders = Transponders(state.Views());
+        const std::vector<int> tv = state.Views().GetChannelViewSlots(kTv);
+        const ChannelKind tab = state.Tab();
+        for (int n = Below(rng, 8); n > 0; --n)
+            RandomAction(db, state, rng);
+        state.Restore(snapshot);
+        EXPECT_EQ(Transponders(state.Views()), transponders);
+        EXPECT_EQ(state.Views().GetChannelViewSlots(kTv), tv);
+        EXPECT_EQ(state.Tab(), tab);
+    }
+}
+
+TEST(ListState, ACutIsPastedOnlyInItsNarrowingAndWhileItsSlotsHoldWhatWasCut)
+{
+    std::mt19937 rng(192);
+    CChannelDatabase db;
+    FillRandomDatabase(db, rng, {2, 6, 40, 0});
+    CListState state(db);
+    state.ShowEverything();
+    EXPECT_FALSE(state.HasCut());
+    const std::vector<int> rows{3, 4, 7};
+    state.Cut(rows);
+    EXPECT_EQ(state.CutSlots(), rows);
+    EXPECT_TRUE(state.CanPaste());
+    state.ChooseChannel(kTv, 10, 10);
+    EXPECT_EQ(state.PastePosition(), 10);
+
+    // Another narrowing, or the other tab, is not where the cut was taken.
+    state.ChooseSatellite(1, 0);
+    EXPECT_FALSE(state.CanPaste());
+    state.ShowEverything();
+    EXPECT_TRUE(state.CanPaste());
+    state.SwitchTab();
+    EXPECT_FALSE(state.CanPaste());
+    state.SwitchTab();
+    EXPECT_TRUE(state.CanPaste());
+
+    // A cut slot that now holds another channel is never pasted.
+    db.SwapChannels(4, 20, kTv);
+    EXPECT_FALSE(state.CanPaste());
+    db.SwapChannels(4, 20, kTv);
+    EXPECT_TRUE(state.CanPaste());
+    state.FinishPaste();
+    EXPECT_FALSE(state.HasCut());
+    EXPECT_EQ(state.ChannelRow(kTv), -1);
+    EXPECT_EQ(state.FirstChannelSelection(), -1);
+}
