@@ -2,6 +2,7 @@
 
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "ChannelListFile.h"
 #include "CoreText.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
@@ -11,7 +12,6 @@
 #include "UserPrompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -83,11 +83,11 @@ void CListCommands::OnImport()
         Prompts::Current().OpenFileName(&m_view, tr("Import Channels"), IUserPrompts::FileKind::ChannelList);
     std::vector<ChannelRows::Row> rows;
     ChannelRows::CsvForm form;
-    if (path.isEmpty() || !ReadRows(path, rows, form))
+    if (path.isEmpty() || !ChannelListFile::Read(&m_view, path, rows, form))
         return;
     ChannelRows::ImportPlan plan;
     if (const auto refusal = ChannelRows::PlanImport(m_view.Database(), rows, false, plan)) {
-        ReportRefusal(path, *refusal);
+        ChannelListFile::ReportRefusal(&m_view, path, *refusal);
         return;
     }
     if (!plan.report.unmatched.empty())
@@ -144,7 +144,7 @@ void CListCommands::OnApplyOrder()
         return;
     ChannelRows::OrderPlan plan;
     if (const auto refusal = ChannelRows::PlanOrder(m_view.Database(), reference, plan)) {
-        ReportRefusal(path, *refusal);
+        ChannelListFile::ReportRefusal(&m_view, path, *refusal);
         return;
     }
 
@@ -186,33 +186,6 @@ void CListCommands::OnApplyOrder()
 
 // --- Reading lists ------------------------------------------------------------
 
-bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows,
-                             ChannelRows::CsvForm& form)
-{
-    QFile file(path);
-    if (file.size() > qint64(ChannelRows::kLargestCsv)) {
-        Prompts::Message(&m_view,
-                         tr("%1 is larger than any channel list (%2 MiB).")
-                             .arg(path, QString::number(ChannelRows::kLargestCsv >> 20)),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
-    QByteArray text;
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Prompts::Message(&m_view, tr("%1 cannot be read: %2").arg(path, file.errorString()),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
-    if (const auto refusal =
-            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows, form)) {
-        ReportRefusal(path, *refusal);
-        return false;
-    }
-    return true;
-}
-
 bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
                                   std::optional<ChannelRows::CsvForm>& form)
 {
@@ -220,20 +193,11 @@ bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::
     PlaceholderText error;
     switch (reference.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
+    case CImageDocument::Load::NotAnImage: return ChannelListFile::Read(&m_view, path, rows, form.emplace());
     case CImageDocument::Load::Error: break;
     }
     Prompts::Message(&m_view, CoreText(error), IUserPrompts::Icon::Exclamation);
     return false;
-}
-
-void CListCommands::ReportRefusal(const QString& path, const ChannelRows::Refusal& refusal)
-{
-    Prompts::Message(
-        &m_view,
-        tr("%1, line %2: %3\n\nNothing was changed.")
-            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), CoreText(refusal.message)),
-        IUserPrompts::Icon::Exclamation);
 }
 
 void CListCommands::ApplyChange(const QString& label, const ChannelRows::ChannelChange& change)

@@ -15,7 +15,6 @@ namespace ChannelRows {
 struct ChannelChange;
 struct CsvForm;
 struct ImportPlan;
-struct Refusal;
 struct Row;
 }  // namespace ChannelRows
 
@@ -34,13 +33,9 @@ public:
 
 private:
     CVolmarenDoc& Document() const;
-    // The rows of a channel list file and how it was written; false when it
-    // cannot be read or is refused (reported).
-    bool ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows, ChannelRows::CsvForm& form);
     // The rows of an image's channels, or of a channel list file with its form.
     bool ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
                        std::optional<ChannelRows::CsvForm>& form);
-    void ReportRefusal(const QString& path, const ChannelRows::Refusal& refusal);
     // Lets `plan` add the rows it left unmatched when some can be added and
     // the person agrees.
     void OfferAdditions(const std::vector<ChannelRows::Row>& rows, ChannelRows::ImportPlan& plan);
