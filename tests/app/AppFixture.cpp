@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "BlankImage.h"
+#include "ChangeRecord.h"
 #include "DemoImage.h"
 #include "ImageDocument.h"
 #include "TemplateIds.h"
@@ -233,4 +234,11 @@ QStringList AppFixture::channelNames(const CChannelDatabase& db, ChannelKind kin
         names.append(QString::fromLatin1(record.name));
     }
     return names;
+}
+
+std::vector<std::uint8_t> AppFixture::Bytes(const CChannelDatabase& db)
+{
+    std::vector<std::uint8_t> bytes;
+    CChangeRecord::TakeSnapshot(db, bytes);
+    return bytes;
 }

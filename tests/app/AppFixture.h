@@ -14,8 +14,10 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CChannelDatabase;
 
@@ -66,6 +68,8 @@ public:
     static QStringList rows(QAbstractItemView* list);
     static QStringList cells(QTreeView* list, int row);
     static QList<int> selectedRows(QAbstractItemView* list);
+    // Every byte of the tables, to compare states of the data.
+    static std::vector<std::uint8_t> Bytes(const CChannelDatabase& db);
     // The names of the channels of a table, in slot order.
     static QStringList channelNames(const CChannelDatabase& db, ChannelKind kind);
 

@@ -2,23 +2,11 @@
 // the saved state across Save, Undo and Redo, and the lists coming back.
 #include "AppFixture.h"
 
-#include "ChangeRecord.h"
 #include "KnownImage.h"
 #include "TemplateIds.h"
 
 #include <QAction>
 #include <QLineEdit>
-
-namespace {
-
-std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
-{
-    std::vector<std::uint8_t> bytes;
-    CChangeRecord::TakeSnapshot(db, bytes);
-    return bytes;
-}
-
-}  // namespace
 
 class UndoTest : public QObject {
     Q_OBJECT
@@ -40,7 +28,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QCOMPARE(undo->text(), QStringLiteral("U&ndo"));
 
     // Hotbird chosen, then deleted: the lists show everything again.
-    const std::vector<std::uint8_t> before = Bytes(app.db());
+    const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
     AppFixture::click(view.SatelliteList(), 2);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1073));
@@ -49,14 +37,14 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
     QVERIFY(undo->isEnabled());
     QVERIFY(!app.doc().Saved());
-    const std::vector<std::uint8_t> after = Bytes(app.db());
+    const std::vector<std::uint8_t> after = AppFixture::Bytes(app.db());
 
     // Saved, then undone with the key: every byte back, unsaved again, and
     // the lists narrowed to Hotbird with its row selected.
     app.save();
     QVERIFY(app.doc().Saved());
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(Bytes(app.db()) == before);
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
     QVERIFY(!app.doc().Saved());
     QVERIFY(app.doc().HasUnsavedChanges());
     QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
@@ -72,11 +60,11 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     // Both redo keys go forward to the saved data, and the document is
     // saved again: closing asks nothing.
     QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(AppFixture::Bytes(app.db()) == after);
     QVERIFY(app.doc().Saved());
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(AppFixture::Bytes(app.db()) == after);
     QVERIFY(!redo->isEnabled());
     QVERIFY(frame.close());
     QCOMPARE(app.prompts().asked.size(), 1);  // the deletion's confirmation only
