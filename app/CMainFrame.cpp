@@ -4,6 +4,8 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
+#include "CompareCommands.h"
+#include "CompareWindow.h"
 #include "CoreText.h"
 #include "ListCommands.h"
 #include "PrintCommands.h"
@@ -28,6 +30,7 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     setCentralWidget(m_pView);
     m_pListCommands = new CListCommands(*m_pView);
     m_pPrintCommands = new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
+    m_pCompareCommands = new CCompareCommands(doc, this);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
@@ -46,6 +49,9 @@ void CMainFrame::CreateMenus()
     m_pSaveAction = file->addAction(tr("&Save"));
     m_pSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_pSaveAsAction = file->addAction(tr("Save &As..."));
+    file->addSeparator();
+    m_pCompareAction = file->addAction(tr("&Compare With..."));
+    m_pCompareSavedAction = file->addAction(tr("Compare With Sa&ved"));
     file->addSeparator();
     m_pExportAction = file->addAction(tr("&Export Channels..."));
     m_pImportAction = file->addAction(tr("I&mport Channels..."));
@@ -98,6 +104,9 @@ void CMainFrame::CreateMenus()
     CPrintCommands* print = m_pPrintCommands;
     Connect(m_pPrintAction, [print] { print->OnPrint(); });
     Connect(m_pExportPdfAction, [print] { print->OnExportPdf(); });
+    CCompareCommands* compare = m_pCompareCommands;
+    Connect(m_pCompareAction, [compare] { compare->OnCompareWith(); });
+    Connect(m_pCompareSavedAction, [compare] { compare->OnCompareWithSaved(); });
 }
 
 void CMainFrame::CreateEditMenu()
@@ -179,9 +188,13 @@ void CMainFrame::UpdateCommandStates()
     m_pExitAction->setEnabled(!running);
     m_pSaveAction->setEnabled(!noData && !running);
     m_pSaveAsAction->setEnabled(!noData && !running);
-    for (QAction* action :
-         {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
+    for (QAction* action : {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction,
+                            m_pCheckAction, m_pCompareAction})
         action->setEnabled(!noData && !running);
+    m_pCompareSavedAction->setEnabled(m_pCompareCommands->CanCompareWithSaved() && !running);
+    // A transfer may replace the tables a compare window would take into.
+    for (CCompareWindow* window : findChildren<CCompareWindow*>())
+        window->AllowTakes(!running);
     for (QAction* action : {m_pPrintAction, m_pExportPdfAction})
         action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer

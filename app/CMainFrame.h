@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class CCompareCommands;
 class CListCommands;
 class CPrintCommands;
 class CVolmarenDoc;
@@ -27,6 +28,8 @@ public:
     QAction* m_pOpenAction = nullptr;
     QAction* m_pSaveAction = nullptr;
     QAction* m_pSaveAsAction = nullptr;
+    QAction* m_pCompareAction = nullptr;
+    QAction* m_pCompareSavedAction = nullptr;
     QAction* m_pExportAction = nullptr;
     QAction* m_pImportAction = nullptr;
     QAction* m_pApplyOrderAction = nullptr;
@@ -86,4 +89,5 @@ private:
     CVolmarenView* m_pView = nullptr;
     CListCommands* m_pListCommands = nullptr;
     CPrintCommands* m_pPrintCommands = nullptr;
+    CCompareCommands* m_pCompareCommands = nullptr;
 };

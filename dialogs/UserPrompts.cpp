@@ -80,6 +80,9 @@ private:
         case FileKind::ImageOrChannelList:
             return QCoreApplication::translate("UserPrompts",
                                                "STB images and channel lists (*.dat *.csv);;All files (*)");
+        case FileKind::ImageBackupOrChannelList:
+            return QCoreApplication::translate(
+                "UserPrompts", "STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)");
         case FileKind::Image:
         case FileKind::Log:
         case FileKind::Pdf: break;
@@ -94,7 +97,8 @@ private:
         case FileKind::Log: return QStringLiteral("log");
         case FileKind::Pdf: return QStringLiteral("pdf");
         case FileKind::Image:
-        case FileKind::ImageOrChannelList: break;
+        case FileKind::ImageOrChannelList:
+        case FileKind::ImageBackupOrChannelList: break;
         }
         return QStringLiteral("dat");
     }
