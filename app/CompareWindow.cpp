@@ -43,6 +43,7 @@ CCompareWindow::CCompareWindow(CVolmarenDoc* doc, const CChannelDatabase& ours, 
 {
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     CreateControls();
+    ConnectInput();
     if (m_pDoc)
         FollowDocument();
     ShowLabels();
@@ -88,6 +89,7 @@ void CCompareWindow::CreateControls()
     // Enter takes rows only in the list; in the filter it goes to the list.
     for (QPushButton* button : buttons->findChildren<QPushButton*>())
         button->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_pTake->setVisible(m_pDoc != nullptr);
     m_pTakeAll->setVisible(m_pDoc != nullptr);
 
@@ -101,7 +103,10 @@ void CCompareWindow::CreateControls()
     layout->addWidget(m_pDetails);
     layout->addWidget(buttons);
     setTabOrder(m_pFilter, m_pList);
+}
 
+void CCompareWindow::ConnectInput()
+{
     connect(m_pFilter, &QLineEdit::textChanged, this,
             [this](const QString& text) { Refill([this, text] { m_pModel->SetFilter(text); }); });
     connect(m_pFilter, &QLineEdit::returnPressed, m_pList, qOverload<>(&QWidget::setFocus));
@@ -144,7 +149,6 @@ void CCompareWindow::CreateControls()
             [this](const QModelIndex& group) { m_folded.erase(m_pModel->Key(group)); });
     connect(m_pTake, &QPushButton::clicked, this, &CCompareWindow::TakeSelected);
     connect(m_pTakeAll, &QPushButton::clicked, this, &CCompareWindow::TakeAll);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void CCompareWindow::FollowDocument()

@@ -52,6 +52,8 @@ private:
     CCompareWindow(CVolmarenDoc* doc, const CChannelDatabase& ours, const QString& ourLabel,
                    Diff::OtherSide theirs, const QString& theirLabel, QWidget* parent);
     void CreateControls();
+    // The keys, the buttons and the list's choices.
+    void ConnectInput();
     void FollowDocument();
     QString OurLabel() const;
     void ShowLabels();
