@@ -1,6 +1,6 @@
 // The compare window: File > Compare With Saved and Compare With... and when
 // they are offered, the filter, taking rows from the keyboard as one undo
-// step, a take the receiver cannot hold, and Take All.
+// step, a take the receiver cannot hold, Take All, and the read-only window.
 #include "AppFixture.h"
 
 #include "ChannelRows.h"
@@ -169,6 +169,15 @@ void CompareTest::compareWithAFileRefusesWhatATableCannotHold()
         QVERIFY(!app.doc().CanUndo());
         delete window;
     }
+
+    // Read only, as a recovery copy or the receiver's image is shown.
+    AppFixture::whenModal<CCompareWindow>([](CCompareWindow* shown) {
+        QCOMPARE(Tables(shown), (QList<Table>{Table::Tv, Table::Tv}));
+        QVERIFY(!shown->TakeButton()->isVisible() && !shown->TakeAllButton()->isVisible());
+        Press(shown, Qt::Key_Escape);
+    });
+    CCompareWindow::ShowImages(app.db(), QStringLiteral("full.dat"), theirs.m_database,
+                               QStringLiteral("other.dat.bak"), &app.frame());
 }
 
 QTEST_MAIN(CompareTest)
