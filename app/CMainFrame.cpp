@@ -302,21 +302,5 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 bool CMainFrame::QueryClose()
 {
     m_pView->AbortTransfer();
-    if (!m_doc.HasUnsavedChanges())
-        return true;
-    const auto answer =
-        Prompts::Current().Ask(this, CoreText(Text::kSaveChanges), QString::fromLatin1(Text::kAppTitle),
-                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
-    switch (answer) {
-    case IUserPrompts::Answer::Yes: {
-        CChannelDatabase& db = m_doc.Database();
-        db.TablesToWorkImage();
-        db.WorkImageToRaw();
-        // A cancelled file dialog or a failed write keeps the program open,
-        // so no unsaved work is lost.
-        return m_doc.SaveForClose();
-    }
-    case IUserPrompts::Answer::No: return true;
-    default: return false;
-    }
+    return m_doc.SaveModifiedForClose();
 }

@@ -89,7 +89,7 @@ CVolmarenView::~CVolmarenView()
     delete m_ui;
 }
 
-CChannelDatabase& CVolmarenView::Database() const
+const CChannelDatabase& CVolmarenView::Database() const
 {
     return m_doc.Database();
 }
@@ -196,8 +196,6 @@ void CVolmarenView::SetUpOnce()
     Tabs()->blockSignals(false);
     m_ui->radioList->hide();
     m_ui->tvList->show();
-
-    m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
 
     m_bInitDone = true;
     QTimer::singleShot(500, this, &CVolmarenView::OnTimer);

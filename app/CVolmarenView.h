@@ -48,7 +48,7 @@ public:
     ~CVolmarenView() override;
 
     CVolmarenDoc& Document() const { return m_doc; }
-    CChannelDatabase& Database() const;
+    const CChannelDatabase& Database() const;
     CMainFrame* Frame() const { return m_pFrame; }
 
     // The framework's first update: fits the frame to the form, and the first

@@ -52,7 +52,7 @@ void CSatelliteCommands::OnAdd(bool fromMenu)
 {
     if (m_view.Document().NoData())
         return;
-    CChannelDatabase& db = m_view.Database();
+    const CChannelDatabase& db = m_view.Database();
     if (const char* refusal = Rules::SatelliteAddRefusal(db)) {
         Prompts::Message(&m_view, CoreText(refusal));
         return;

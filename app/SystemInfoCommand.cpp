@@ -8,7 +8,7 @@ void CVolmarenView::OnSystemInfo()
 {
     if (m_doc.NoData())
         return;
-    CChannelDatabase& db = Database();
+    const CChannelDatabase& db = Database();
     SystemInfo info;
     db.GetSystemInfo(info);
     CSystemInfoDlg dialog(info, this);

@@ -66,7 +66,7 @@ void CTransponderCommands::OnAdd()
         Prompts::Message(&m_view, tr("Please choose the Satellite"));
         return;
     }
-    CChannelDatabase& db = m_view.Database();
+    const CChannelDatabase& db = m_view.Database();
     if (CVolmarenView::SelectedRowCount(m_view.SatelliteList()) >= 2) {
         Prompts::Message(&m_view, tr("Please choose only one Satellite"));
         return;

@@ -210,10 +210,10 @@ void CVolmarenView::OnDownload()
         Prompts::Message(this, CoreText(Text::kNotSaved));
         return;
     }
-    m_doc.Image().PrepareDownload();
+    const std::span<const std::uint8_t> image = m_doc.PrepareDownload();
     EnableTransferControls(false);
     SetStatusText(CoreText(Text::kWaitForDownload));
-    if (!m_link.StartDownload(m_systemCode.Get()))
+    if (!m_link.StartDownload(m_systemCode.Get(), image))
         OnStartRefused();
     Q_EMIT StateChanged();
 }
@@ -236,7 +236,7 @@ void CVolmarenView::OnUploadDone()
     for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
              SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
         ClearList(list);
-    m_doc.AcceptUpload();
+    m_doc.AcceptUpload(m_link.ReceivedImage(), m_link.ReceivedVariant());
 }
 
 void CVolmarenView::OnDownloadDone()

@@ -94,8 +94,7 @@ std::string LargeImageFile()
 void BM_LargeTransfer(benchmark::State& state, bool upload)
 {
     const long rate = static_cast<long>(state.range(0));
-    std::vector<std::uint8_t> buffer(Image::kLargeSize, 0x5A);
-    int variant = 0;
+    const std::vector<std::uint8_t> buffer(Image::kLargeSize, 0x5A);
     double cpu = 0, wall = 0, dataPhase = 0;
     for (auto _ : state) {
         std::vector<std::string> args{"--image", LargeImageFile()};
@@ -104,12 +103,11 @@ void BM_LargeTransfer(benchmark::State& state, bool upload)
         CSimProcess sim(args);
         CTimingView view;
         CTransferLink link(view, view);
-        link.SetImageBuffer(buffer.data(), &variant);
         link.OpenDevice(sim.DevicePath());
 
         const double cpuStart = ProcessCpuSeconds();
         const Clock::time_point wallStart = Clock::now();
-        upload ? link.StartUpload(0) : link.StartDownload(0);
+        upload ? link.StartUpload(0) : link.StartDownload(0, buffer);
         const double data = view.WaitForEnd();
         const bool completed =
             (upload ? link.FinishUpload() : link.FinishDownload()) == TransferEnd::Completed;
@@ -147,13 +145,10 @@ void BM_WaitForSilentReceiver(benchmark::State& state)
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    std::vector<std::uint8_t> buffer(Image::kLargeSize);
-    int variant = 0;
     double cpu = 0, wall = 0;
     for (auto _ : state) {
         CTimingView view;
         CTransferLink link(view, view);
-        link.SetImageBuffer(buffer.data(), &variant);
         link.OpenDevice(ptsname(master));
         const double cpuStart = ProcessCpuSeconds();
         const Clock::time_point wallStart = Clock::now();

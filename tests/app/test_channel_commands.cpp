@@ -121,7 +121,7 @@ void ChannelCommandsTest::refusesAnAddToAFullTable()
     QVERIFY(!QApplication::activeModalWidget());
 
     // With 4466 channels the dialog opens and the table fills up.
-    app.db().DeleteChannels({0}, kTv);
+    app.prepare([](CChannelDatabase& db) { db.DeleteChannels({0}, kTv); });
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
         for (int id : {1021, 1022, 1023})
             AppFixture::typeInto(dialog, id, QStringLiteral("33"));
@@ -180,7 +180,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
-    app.db().SetBouquet("B7", 7, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B7", 7, kTv); });
     AppFixture::select(view.ChannelList(kTv), {2, 5});
 
     AppFixture::clickButton(view.Button(1003));
@@ -220,7 +220,7 @@ void ChannelCommandsTest::movesUpAndDown()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
-    app.db().SetBouquet("B5", 5, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B5", 5, kTv); });
 
     AppFixture::select(tv, {0, 1, 5});
     const int scrolled = tv->verticalScrollBar()->value();
@@ -268,7 +268,7 @@ void ChannelCommandsTest::cutsAndPastes()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
-    app.db().SetBouquet("B6", 6, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B6", 6, kTv); });
 
     AppFixture::select(tv, {5, 6});
     app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));

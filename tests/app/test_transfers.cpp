@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 
 #include "CGradientProgressCtrl.h"
+#include "ChangeRecord.h"
 #include "ChannelDatabase.h"
 #include "ImageDocument.h"
 #include "TemplateIds.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QSignalSpy>
 
 #include <fcntl.h>
@@ -23,33 +23,6 @@
 namespace {
 
 constexpr int kTransferTimeout = 60000;
-
-// The receiver simulator, started with `arguments`; its device is COM1.
-class Receiver {
-public:
-    explicit Receiver(const QStringList& arguments)
-    {
-        const QString program = qEnvironmentVariable("STB_SIM");
-        m_process.setProgram(program);
-        m_process.setArguments(arguments);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
-            qFatal("the receiver simulator %s did not start", qPrintable(program));
-        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Receiver()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString device() const { return m_device; }
-    QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
 
 QByteArray ReadFile(const QString& path)
 {
@@ -125,6 +98,7 @@ private Q_SLOTS:
     void refusesADownloadWithoutSavedData();
     void reportsARefusedCode();
     void stopsAnUpload();
+    void aStoppedOrRefusedUploadLeavesTheDocument();
     void ignoresStopWhileTheReceiverIsWritten();
     void closingTheWindowStopsATransfer();
     void configuresTheProgressBar();
@@ -293,6 +267,52 @@ void TransfersTest::stopsAnUpload()
     QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 0);
     QVERIFY(app.view().Button(1058)->isEnabled());
     QCOMPARE(app.view().Progress()->GetPos(), 0);
+}
+
+void TransfersTest::aStoppedOrRefusedUploadLeavesTheDocument()
+{
+    Images images;
+    const QString small = images.small();
+    Receiver receiver({QStringLiteral("--image"), images.demo(), QStringLiteral("--code"),
+                       QStringLiteral("1234"), QStringLiteral("--rate"), QStringLiteral("20000"),
+                       QStringLiteral("--repeat")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.view().PortOpen());
+    QVERIFY(app.open(small));
+    app.edit();
+    auto bytes = [&app] {
+        std::vector<std::uint8_t> snapshot;
+        CChangeRecord::TakeSnapshot(app.db(), snapshot);
+        return snapshot;
+    };
+    const std::vector<std::uint8_t> before = bytes();
+    auto expectUntouched = [&] {
+        QVERIFY(bytes() == before);
+        QCOMPARE(app.db().m_nVariant, 1);
+        QVERIFY(app.doc().HasUnsavedChanges());
+        QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
+        QVERIFY(!app.doc().CanRedo());
+        QCOMPARE(app.doc().FilePath(), small);
+    };
+
+    // The receiver refuses the code.
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts().last(), QStringLiteral("Invalid System Code"),
+                              kTransferTimeout);
+    QTRY_VERIFY(app.view().Button(1058)->isEnabled());
+    expectUntouched();
+
+    // STOP while the large image arrives, after the receiver named its variant.
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("1234"));
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(app.view().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+    AppFixture::clickButton(app.view().Button(1009));
+    QTRY_VERIFY_WITH_TIMEOUT(app.view().Button(1058)->isEnabled(), kTransferTimeout);
+    expectUntouched();
 }
 
 void TransfersTest::ignoresStopWhileTheReceiverIsWritten()

@@ -21,7 +21,6 @@ protected:
             fs::temp_directory_path() / ("volmaren-sim-test-" + std::to_string(getpid()) + "-" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
-        link.SetImageBuffer(buffer.data(), &variant);
     }
     ~SimulatorTest() override { fs::remove_all(folder); }
 
@@ -36,7 +35,6 @@ protected:
     fs::path folder;
     CRecordingView view;
     std::vector<std::uint8_t> buffer = std::vector<std::uint8_t>(Image::kLargeSize);
-    int variant = 0;
     CTransferLink link{view, view};
 };
 
@@ -54,8 +52,8 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
         ASSERT_TRUE(link.StartUpload(0x2580));
         ASSERT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
         EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
-        EXPECT_EQ(variant, 1);
-        EXPECT_TRUE(std::equal(image.begin(), image.end(), buffer.begin()));
+        EXPECT_EQ(link.ReceivedVariant(), 1);
+        EXPECT_TRUE(std::equal(image.begin(), image.end(), link.ReceivedImage().begin()));
         link.ClosePort();
         EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
     }
@@ -65,7 +63,7 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
     std::copy(image.begin(), image.end(), buffer.begin() + Image::kSmallShift);
     CSimProcess sim({"--image", imagePath, "--received", receivedPath, "--noise"});
     link.OpenDevice(sim.DevicePath());
-    ASSERT_TRUE(link.StartDownload(0x0000));
+    ASSERT_TRUE(link.StartDownload(0x0000, buffer));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
     EXPECT_EQ(link.FinishDownload(), TransferEnd::Completed);
     link.ClosePort();
@@ -80,7 +78,7 @@ TEST_F(SimulatorTest, WrongCodeIsRefused)
 {
     CSimProcess sim({"--code", "2580"});
     link.OpenDevice(sim.DevicePath());
-    ASSERT_TRUE(link.StartDownload(0x1111));
+    ASSERT_TRUE(link.StartDownload(0x1111, buffer));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::CodeRefused);
     link.FinishRefused();
     link.ClosePort();
@@ -209,7 +207,6 @@ TEST_F(SimulatorTest, TrafficLogHoldsEveryByteOfAnUploadAndADownloadInOrder)
     auto owned = std::make_unique<CTappedPort>();
     CTappedPort& tap = *owned;
     CTransferLink tapped(view, view, std::move(owned));
-    tapped.SetImageBuffer(buffer.data(), &variant);
     EXPECT_FALSE(tapped.HasTrafficLog());
 
     for (const bool upload : {true, false}) {
@@ -218,7 +215,7 @@ TEST_F(SimulatorTest, TrafficLogHoldsEveryByteOfAnUploadAndADownloadInOrder)
         tap.written.clear();
         CSimProcess sim({"--image", imagePath, "--noise"});
         tapped.OpenDevice(sim.DevicePath());
-        ASSERT_TRUE(upload ? tapped.StartUpload(0x0042) : tapped.StartDownload(0x0042));
+        ASSERT_TRUE(upload ? tapped.StartUpload(0x0042) : tapped.StartDownload(0x0042, buffer));
         ASSERT_EQ(view.WaitForNotice(60s), upload ? Notice::UploadDone : Notice::DownloadDone);
         ASSERT_EQ(upload ? tapped.FinishUpload() : tapped.FinishDownload(), TransferEnd::Completed);
         tapped.ClosePort();

@@ -15,7 +15,7 @@ int RunDownload(Arguments args)
     if (Outcome opened = OpenImage(document, options.file); opened.status != Exit::kOk)
         return Report(opened);
     // Right after an open the data is saved, so the button's checks pass.
-    document.PrepareDownload();
-    CChannelDatabase& database = document.m_database;
-    return Report(RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+    const auto prepared = document.PrepareDownload();
+    TransferImage image{{prepared.begin(), prepared.end()}};
+    return Report(RunTransfer(Direction::Download, options, image));
 }

@@ -179,12 +179,11 @@ Outcome Finish(Direction direction, CTransferLink& link, CConsoleTransferView& v
 
 }  // namespace
 
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
+Outcome RunTransfer(Direction direction, const TransferOptions& options, TransferImage& image)
 {
     const std::uint16_t code = SystemCodeFor(options);
     CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
     CTransferLink link(view, view);
-    link.SetImageBuffer(image, variant);
     link.OpenDevice(DevicePathForName(options.port, FindSerialPorts()));
     if (!link.PortIsOpen()) {
         std::cerr << Fill(link.PortProblem()) << '\n';
@@ -197,8 +196,13 @@ Outcome RunTransfer(Direction direction, const TransferOptions& options, std::ui
     const CInterruptGuard interrupts;
     const bool upload = direction == Direction::Upload;
     view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
-    upload ? link.StartUpload(code) : link.StartDownload(code);
+    upload ? link.StartUpload(code) : link.StartDownload(code, image.bytes);
     const Outcome outcome = Finish(direction, link, view, options);
+    if (upload && outcome.status == Exit::kOk) {
+        const auto received = link.ReceivedImage();
+        image.bytes.assign(received.begin(), received.end());
+        image.variant = link.ReceivedVariant();
+    }
     if (options.logPath.empty())
         return outcome;
     const Outcome logged = SaveTrafficLog(link, options.logPath);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TransferOptions {
     std::string port;  // COM1, COM2 or a device path
@@ -19,10 +20,17 @@ Outcome ParseTransferOptions(Arguments args, const char* synopsis, TransferOptio
 
 enum class Direction { Upload, Download };
 
-// Opens the port, starts the transfer on `image` and waits for its end,
-// printing its status texts and progress, then writes the traffic log when
-// one was asked for. Ctrl-C stops it as closing the
-// editor's window does, even a download the receiver has locked. Succeeds
-// only when the transfer completed; an upload's image is then in `image` in
-// the layout of `*variant`.
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant);
+// The image a transfer sends or brings: for a download the bytes to send
+// (the large layout); for an upload what it received, in the layout of the
+// receiver's variant (1 small, 2 large).
+struct TransferImage {
+    std::vector<std::uint8_t> bytes;
+    int variant = 0;
+};
+
+// Opens the port, starts the transfer and waits for its end, printing its
+// status texts and progress, then writes the traffic log when one was asked
+// for. Ctrl-C stops it as closing the editor's window does, even a download
+// the receiver has locked. Succeeds only when the transfer completed; only
+// then does an upload fill `image`.
+Outcome RunTransfer(Direction direction, const TransferOptions& options, TransferImage& image);
