@@ -7,8 +7,9 @@
 
 #include <vector>
 
+class CListState;
 class CVolmarenDoc;
-class CVolmarenView;
+class IFormLists;
 
 namespace ChannelRows {
 struct ChannelChange;
@@ -20,7 +21,7 @@ struct Row;
 class CListCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CListCommands(CVolmarenView& view);
+    CListCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnExport();
     // Asks whether to add the rows that name no channel when some can be.
@@ -31,7 +32,6 @@ public:
     void OnCheckImage();
 
 private:
-    CVolmarenDoc& Document() const;
     // The rows of a channel list file; false when it cannot be read or is
     // refused (reported).
     bool ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows);
@@ -44,5 +44,7 @@ private:
     void ShowImportReport(const ChannelRows::ImportPlan& plan);
     void ApplyChange(const QString& label, const ChannelRows::ChannelChange& change);
 
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
+    CListState& m_state;
+    IFormLists& m_form;
 };

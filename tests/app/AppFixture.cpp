@@ -50,7 +50,7 @@ AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
     m_doc = std::make_unique<CVolmarenDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_doc->OnNewDocument();
-    view().OnInitialUpdate();
+    m_frame->OnInitialUpdate();
     m_frame->show();
     if (!QTest::qWaitForWindowExposed(m_frame.get()))
         qWarning("the main window was not shown");

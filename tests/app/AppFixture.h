@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "TransferPanel.h"
 #include "ScriptedPrompts.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ public:
     CVolmarenDoc& doc() { return *m_doc; }
     CMainFrame& frame() { return *m_frame; }
     CVolmarenView& view() { return *m_frame->View(); }
+    CTransferPanel& transfers() { return *m_frame->Transfers(); }
     const CChannelDatabase& db() { return m_doc->Database(); }
     ScriptedPrompts& prompts() { return m_prompts; }
     QString path(const QString& name) const { return m_dir.filePath(name); }

@@ -275,12 +275,12 @@ void ChannelCommandsTest::cutsAndPastes()
     QCOMPARE(app.prompts().menus.first(),
              (QStringList{"Add TV-Channel", "Delete TV-Channel", "", "Cut", "Paste", "",
                           "Edit Selected Channels...", "Sort Channels..."}));
-    QVERIFY(view.ChannelCommands()->HasCutList());
+    QVERIFY(app.frame().ChannelCommands()->HasCutList());
     app.chooseFromMenu(tv, 2, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
-    QVERIFY(!view.ChannelCommands()->HasCutList());
+    QVERIFY(!app.frame().ChannelCommands()->HasCutList());
     QCOMPARE(view.State().ChannelRow(kTv), -1);
     QVERIFY(!app.doc().Saved());
 
@@ -306,7 +306,7 @@ void ChannelCommandsTest::pastesOnlyInTheContextOfTheCut()
     app.chooseFromMenu(view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::channelNames(app.db(), kRadio), QStringList{"R0"});
-    QVERIFY(view.ChannelCommands()->HasCutList());
+    QVERIFY(app.frame().ChannelCommands()->HasCutList());
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));

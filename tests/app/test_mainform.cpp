@@ -313,7 +313,7 @@ void MainFormTest::keepsRunningWhenTheCloseSaveFails()
     AppFixture::WriteImage(image, BuildKnownImage);
     Receiver receiver({QStringLiteral("--image"), image});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     AppFixture::clickButton(app.view().Button(1058));
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), 60000);
     QVERIFY(app.doc().FilePath().isEmpty());

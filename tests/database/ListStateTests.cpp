@@ -6,6 +6,7 @@
 #include "ChannelSearch.h"
 #include "ListState.h"
 #include "RandomDatabase.h"
+#include "TestTables.h"
 
 #include <gtest/gtest.h>
 
@@ -55,14 +56,6 @@ std::vector<int> ExpectedTransponders(const CChannelDatabase& db, const CListSta
     return transponders;
 }
 
-std::vector<int> Transponders(const CChannelViews& views)
-{
-    std::vector<int> rows;
-    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
-        rows.push_back(views.GetTransponderViewEntry(r));
-    return rows;
-}
-
 // Two letters of some channel's name, or none: searches that find a few.
 std::string SomeSearch(const CChannelDatabase& db, std::mt19937& rng)
 {
@@ -86,20 +79,30 @@ void RandomAction(const CChannelDatabase& db, CListState& state, std::mt19937& r
     }
 }
 
+// A random database with its lists showing everything.
+struct RandomLists {
+    explicit RandomLists(std::mt19937& rng)
+    {
+        FillRandomDatabase(db, rng, RandomTableSizes(rng));
+        state.ShowEverything();
+    }
+    CChannelDatabase db;
+    CListState state{db};
+};
+
 }  // namespace
 
 TEST(ListState, TheViewsShowWhatTheChoiceAndTheSearchName)
 {
     std::mt19937 rng(190);
     for (int round = 0; round < 40; ++round) {
-        CChannelDatabase db;
-        FillRandomDatabase(db, rng, RandomTableSizes(rng));
-        CListState state(db);
-        state.ShowEverything();
+        RandomLists lists(rng);
+        const CChannelDatabase& db = lists.db;
+        CListState& state = lists.state;
         for (int step = 0; step < 30; ++step) {
             RandomAction(db, state, rng);
             SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
-            ASSERT_EQ(Transponders(state.Views()), ExpectedTransponders(db, state));
+            ASSERT_EQ(TransponderViewRows(state.Views()), ExpectedTransponders(db, state));
             for (ChannelKind kind : kChannelKinds) {
                 int narrowed = 0;
                 ASSERT_EQ(state.Views().GetChannelViewSlots(kind),
@@ -114,20 +117,19 @@ TEST(ListState, ASnapshotBringsBackTheSameViews)
 {
     std::mt19937 rng(191);
     for (int round = 0; round < 20; ++round) {
-        CChannelDatabase db;
-        FillRandomDatabase(db, rng, RandomTableSizes(rng));
-        CListState state(db);
-        state.ShowEverything();
+        RandomLists lists(rng);
+        const CChannelDatabase& db = lists.db;
+        CListState& state = lists.state;
         for (int n = Below(rng, 8); n > 0; --n)
             RandomAction(db, state, rng);
         const CListState::Snapshot snapshot = state.Save();
-        const std::vector<int> transponders = Transponders(state.Views());
+        const std::vector<int> transponders = TransponderViewRows(state.Views());
         const std::vector<int> tv = state.Views().GetChannelViewSlots(kTv);
         const ChannelKind tab = state.Tab();
         for (int n = Below(rng, 8); n > 0; --n)
             RandomAction(db, state, rng);
         state.Restore(snapshot);
-        EXPECT_EQ(Transponders(state.Views()), transponders);
+        EXPECT_EQ(TransponderViewRows(state.Views()), transponders);
         EXPECT_EQ(state.Views().GetChannelViewSlots(kTv), tv);
         EXPECT_EQ(state.Tab(), tab);
     }
