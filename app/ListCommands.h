@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
+class CListState;
 class CVolmarenDoc;
-class CVolmarenView;
+class IFormLists;
 
 namespace ChannelRows {
 struct ChannelChange;
@@ -22,7 +23,7 @@ struct Row;
 class CListCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CListCommands(CVolmarenView& view);
+    CListCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnExport();
     // Asks whether to add the rows that name no channel when some can be.
@@ -33,7 +34,6 @@ public:
     void OnCheckImage();
 
 private:
-    CVolmarenDoc& Document() const;
     // The rows of a channel list file and how it was written; false when it
     // cannot be read or is refused (reported).
     bool ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows, ChannelRows::CsvForm& form);
@@ -47,5 +47,7 @@ private:
     void ShowImportReport(const ChannelRows::ImportPlan& plan, const ChannelRows::CsvForm& form);
     void ApplyChange(const QString& label, const ChannelRows::ChannelChange& change);
 
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
+    CListState& m_state;
+    IFormLists& m_form;
 };

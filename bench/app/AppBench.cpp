@@ -9,6 +9,7 @@
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "TransferPanel.h"
 #include "BlankImage.h"
 #include "DemoImage.h"
 #include "ImageDocument.h"
@@ -194,7 +195,7 @@ Figures TimeFavoriteGroupOpening(CVolmarenView& view)
 
 // A timer asks for the event loop every millisecond; the lateness of each
 // wake-up is the latency a user would feel.
-Figures TimeLatencyDuringUpload(CVolmarenView& view, CVolmarenDoc& doc, double& seconds)
+Figures TimeLatencyDuringUpload(CTransferPanel& transfers, CVolmarenDoc& doc, double& seconds)
 {
     std::vector<double> lateness;
     QElapsedTimer clock;
@@ -212,7 +213,7 @@ Figures TimeLatencyDuringUpload(CVolmarenView& view, CVolmarenDoc& doc, double& 
     QElapsedTimer transfer;
     transfer.start();
     tick.start();
-    view.OnUpload();
+    transfers.OnUpload();
     while (doc.NoData() && transfer.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     tick.stop();
@@ -234,15 +235,15 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         m_frame = std::make_unique<CMainFrame>(m_doc);
         m_doc.OnNewDocument();
-        m_frame->View()->OnInitialUpdate();
+        m_frame->OnInitialUpdate();
         m_frame->show();
         if (!m_doc.OnOpenDocument(image))
             qFatal("cannot open the full image");
         QElapsedTimer waiting;
         waiting.start();
-        while (!view().PortOpen() && waiting.elapsed() < 10000)
+        while (!transfers().PortOpen() && waiting.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        if (!view().PortOpen())
+        if (!transfers().PortOpen())
             qFatal("the port to the receiver simulator did not open");
     }
     ~Editor()
@@ -252,6 +253,7 @@ public:
         m_simulator.waitForFinished();
     }
     CVolmarenView& view() { return *m_frame->View(); }
+    CTransferPanel& transfers() { return *m_frame->Transfers(); }
     CVolmarenDoc& doc() { return m_doc; }
 
 private:
@@ -298,7 +300,7 @@ int main(int argc, char** argv)
         Report("open Favorite Group Edit on the full image", TimeFavoriteGroupOpening(editor.view()),
                "under 200 ms");
         double seconds = 0;
-        const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
+        const Figures latency = TimeLatencyDuringUpload(editor.transfers(), editor.doc(), seconds);
         std::printf("full-speed upload of a large image, with the refill after it: %.2f s\n", seconds);
         Report("event loop latency during the full-speed upload", latency, "under 50 ms");
     }
@@ -306,7 +308,7 @@ int main(int argc, char** argv)
         // At 200000 bytes a second the upload lasts long enough to feel it.
         Editor editor(image, {QStringLiteral("--rate"), QStringLiteral("200000")});
         double seconds = 0;
-        const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
+        const Figures latency = TimeLatencyDuringUpload(editor.transfers(), editor.doc(), seconds);
         std::printf("upload of a large image at 200000 bytes/s: %.2f s\n", seconds);
         Report("event loop latency during that upload", latency, "under 50 ms");
     }
