@@ -6,12 +6,12 @@
 #include "ChannelCommands.h"
 #include "CompareCommands.h"
 #include "CompareWindow.h"
-#include "CoreText.h"
 #include "ListCommands.h"
 #include "PrintCommands.h"
 #include "RecentFiles.h"
-#include "SystemTexts.h"
+#include "SystemInfoCommand.h"
 #include "TrafficLogCommand.h"
+#include "TransferPanel.h"
 #include "UserPrompts.h"
 
 #include <QCloseEvent>
@@ -24,12 +24,15 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_doc(doc)
+      m_doc(doc), m_state(doc.Database())
 {
-    m_pView = new CVolmarenView(doc, this);
+    m_pView = new CVolmarenView(doc, m_state, this);
     setCentralWidget(m_pView);
-    m_pListCommands = new CListCommands(*m_pView);
-    m_pPrintCommands = new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
+    m_pTransfers = new CTransferPanel(doc, m_pView->CodeEdit(), m_pView);
+    m_pView->InsertTransferPanel(m_pTransfers);
+    CreateCommands();
+    m_pPrintCommands =
+        new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
     m_pCompareCommands = new CCompareCommands(doc, this);
     doc.SetPromptOwner(this);
     CreateMenus();
@@ -37,8 +40,25 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     setWindowTitle(doc.WindowTitle());
     connect(&doc, &CVolmarenDoc::TitleChanged, this, &QMainWindow::setWindowTitle);
     connect(m_pView, &CVolmarenView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_pTransfers, &CTransferPanel::StateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&doc, &CVolmarenDoc::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The form and its panel refer to the list state: they go first.
+    delete m_pView;
+}
+
+void CMainFrame::OnInitialUpdate()
+{
+    if (!m_bInitDone) {
+        m_pView->SetUpOnce();
+        m_pTransfers->SetUpOnce();
+        m_bInitDone = true;
+    }
+    FitToForm();
 }
 
 void CMainFrame::CreateMenus()
@@ -128,7 +148,7 @@ void CMainFrame::CreateEditMenu()
         add(tr("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             [this] { m_doc.Redo(); });
     edit->addSeparator();
-    CChannelCommands* channels = m_pView->ChannelCommands();
+    CChannelCommands* channels = m_pChannelCommands;
     m_pFindAction =
         add(tr("&Find..."), {QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { m_pView->FocusSearch(); });
     // Enter and Delete act on the list that has the focus, as its buttons do.
@@ -182,7 +202,7 @@ void CMainFrame::Connect(QAction* action, const std::function<void()>& command)
 
 void CMainFrame::UpdateCommandStates()
 {
-    const bool running = m_pView->TransferRunning();
+    const bool running = m_pTransfers->TransferRunning();
     const bool noData = m_doc.NoData();
     m_pOpenAction->setEnabled(!running);
     m_pExitAction->setEnabled(!running);
@@ -200,7 +220,7 @@ void CMainFrame::UpdateCommandStates()
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.
     m_pConnectAction->setEnabled(!running);
-    m_pUploadAction->setEnabled(m_pView->PortOpen() && !running);
+    m_pUploadAction->setEnabled(m_pTransfers->PortOpen() && !running);
     // While a transfer runs the lists are disabled and the tables may be
     // replaced: no step is taken back or again.
     m_pUndoAction->setEnabled(m_doc.CanUndo() && !running);
@@ -211,8 +231,8 @@ void CMainFrame::UpdateCommandStates()
                             m_pMoveDownAction, m_pEditSelectedAction, m_pSortAction})
         action->setEnabled(!noData && !running);
     m_pRedoAction->setText(m_doc.CanRedo() ? tr("&Redo %1").arg(m_doc.RedoLabel()) : tr("&Redo"));
-    m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
-    m_pSaveLogAction->setEnabled(!running && m_pView->Link().HasTrafficLog());
+    m_pDownloadAction->setEnabled(m_pTransfers->PortOpen() && !running);
+    m_pSaveLogAction->setEnabled(!running && m_pTransfers->Link().HasTrafficLog());
 }
 
 void CMainFrame::FitToForm()
@@ -236,7 +256,7 @@ void CMainFrame::FillRecentFiles()
         delete action;
     m_recentActions.clear();
     const QStringList files = RecentFiles::List();
-    const bool running = m_pView->TransferRunning();
+    const bool running = m_pTransfers->TransferRunning();
     for (int n = 0; n < files.size(); ++n) {
         const QString& path = files[n];
         // An ampersand in the name is shown, not taken for the entry's access key.
@@ -255,7 +275,7 @@ void CMainFrame::FillRecentFiles()
 
 void CMainFrame::OnOpenRecent(const QString& path)
 {
-    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+    if (m_pTransfers->TransferRunning() || !m_doc.SaveModified())
         return;
     if (m_doc.OnOpenDocument(path))
         FitToForm();
@@ -275,7 +295,7 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::OnFileNew()
 {
-    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+    if (m_pTransfers->TransferRunning() || !m_doc.SaveModified())
         return;
     m_doc.OnNewDocument();
     UpdateCommandStates();
@@ -294,27 +314,27 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::OnSystemInfo()
 {
-    m_pView->OnSystemInfo();
+    EditSystemInfo(m_doc, m_pView);
 }
 
 void CMainFrame::OnConnect()
 {
-    m_pView->OnTransferConnect();
+    m_pTransfers->OnConnect();
 }
 
 void CMainFrame::OnUpload()
 {
-    m_pView->OnUpload();
+    m_pTransfers->OnUpload();
 }
 
 void CMainFrame::OnDownload()
 {
-    m_pView->OnDownload();
+    m_pTransfers->OnDownload();
 }
 
 void CMainFrame::OnSaveTrafficLog()
 {
-    SaveTrafficLog(this, m_pView->Link());
+    SaveTrafficLog(this, m_pTransfers->Link());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -327,22 +347,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 bool CMainFrame::QueryClose()
 {
-    m_pView->AbortTransfer();
-    if (!m_doc.HasUnsavedChanges())
-        return true;
-    const auto answer =
-        Prompts::Current().Ask(this, CoreText(Text::kSaveChanges), QString::fromLatin1(Text::kAppTitle),
-                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
-    switch (answer) {
-    case IUserPrompts::Answer::Yes: {
-        CChannelDatabase& db = m_doc.Database();
-        db.TablesToWorkImage();
-        db.WorkImageToRaw();
-        // A cancelled file dialog or a failed write keeps the program open,
-        // so no unsaved work is lost.
-        return m_doc.SaveForClose();
-    }
-    case IUserPrompts::Answer::No: return true;
-    default: return false;
-    }
+    m_pTransfers->AbortTransfer();
+    return m_doc.SaveModifiedForClose();
 }

@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
+class CListState;
 class CVolmarenDoc;
-class CVolmarenView;
+class IFormLists;
 
 namespace ChannelRows {
 struct ChannelChange;
@@ -21,7 +22,7 @@ struct Row;
 class CListCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CListCommands(CVolmarenView& view);
+    CListCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnExport();
     // Asks whether to add the rows that name no channel when some can be.
@@ -32,7 +33,6 @@ public:
     void OnCheckImage();
 
 private:
-    CVolmarenDoc& Document() const;
     // The rows of an image's channels, or of a channel list file with its form.
     bool ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
                        std::optional<ChannelRows::CsvForm>& form);
@@ -42,5 +42,7 @@ private:
     void ShowImportReport(const ChannelRows::ImportPlan& plan, const ChannelRows::CsvForm& form);
     void ApplyChange(const QString& label, const ChannelRows::ChannelChange& change);
 
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
+    CListState& m_state;
+    IFormLists& m_form;
 };

@@ -863,6 +863,29 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>CTransferPanel</name>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Empfangen &amp;&amp; Senden </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>EMPFANGEN (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>SENDEN (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+</context>
+<context>
     <name>CTransponderAddDlg</name>
     <message>
         <source>Transponder Add</source>
@@ -957,26 +980,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>CODE</translation>
     </message>
     <message>
-        <source>Upload &amp;&amp; Download </source>
-        <translation>Empfangen &amp;&amp; Senden </translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <source>UPLOAD (STB -&gt; PC)</source>
-        <translation>EMPFANGEN (STB -&gt; PC)</translation>
-    </message>
-    <message>
-        <source>DOWNLOAD (PC -&gt; STB)</source>
-        <translation>SENDEN (PC -&gt; STB)</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOPP</translation>
-    </message>
-    <message>
         <source>Favorite Group &amp;&amp; System Edit</source>
         <translation>Favoritengruppen &amp;&amp; System</translation>
     </message>
@@ -1015,10 +1018,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>System Information</source>
-        <translation>Systeminformationen</translation>
     </message>
 </context>
 <context>
@@ -1291,6 +1290,13 @@ Es wurde nichts geändert.</translation>
         <source>%1: %2</source>
         <extracomment>A group of differences: the table, then what happened to its records.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditSystemInfo</name>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
     </message>
 </context>
 <context>

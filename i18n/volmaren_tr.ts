@@ -861,6 +861,29 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>CTransferPanel</name>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Alma &amp;&amp; Gönderme </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>AL (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>GÖNDER (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
+    </message>
+</context>
+<context>
     <name>CTransponderAddDlg</name>
     <message>
         <source>Transponder Add</source>
@@ -955,26 +978,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>KOD</translation>
     </message>
     <message>
-        <source>Upload &amp;&amp; Download </source>
-        <translation>Alma &amp;&amp; Gönderme </translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <source>UPLOAD (STB -&gt; PC)</source>
-        <translation>AL (STB -&gt; PC)</translation>
-    </message>
-    <message>
-        <source>DOWNLOAD (PC -&gt; STB)</source>
-        <translation>GÖNDER (PC -&gt; STB)</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>DUR</translation>
-    </message>
-    <message>
         <source>Favorite Group &amp;&amp; System Edit</source>
         <translation>Favori Grup &amp;&amp; Sistem Düzenleme</translation>
     </message>
@@ -1013,10 +1016,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>System Information</source>
-        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1288,13 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>%1: %2</source>
         <extracomment>A group of differences: the table, then what happened to its records.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditSystemInfo</name>
+    <message>
+        <source>System Information</source>
+        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>

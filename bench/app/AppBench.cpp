@@ -10,6 +10,7 @@
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "TransferPanel.h"
 #include "BlankImage.h"
 #include "CompareWindow.h"
 #include "DemoImage.h"
@@ -235,7 +236,7 @@ Figures TimeCompareWindowOpening(CVolmarenView& view, std::size_t& differences)
 
 // A timer asks for the event loop every millisecond; the lateness of each
 // wake-up is the latency a user would feel.
-Figures TimeLatencyDuringUpload(CVolmarenView& view, CVolmarenDoc& doc, double& seconds)
+Figures TimeLatencyDuringUpload(CTransferPanel& transfers, CVolmarenDoc& doc, double& seconds)
 {
     std::vector<double> lateness;
     QElapsedTimer clock;
@@ -253,7 +254,7 @@ Figures TimeLatencyDuringUpload(CVolmarenView& view, CVolmarenDoc& doc, double& 
     QElapsedTimer transfer;
     transfer.start();
     tick.start();
-    view.OnUpload();
+    transfers.OnUpload();
     while (doc.NoData() && transfer.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     tick.stop();
@@ -275,15 +276,15 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         m_frame = std::make_unique<CMainFrame>(m_doc);
         m_doc.OnNewDocument();
-        m_frame->View()->OnInitialUpdate();
+        m_frame->OnInitialUpdate();
         m_frame->show();
         if (!m_doc.OnOpenDocument(image))
             qFatal("cannot open the full image");
         QElapsedTimer waiting;
         waiting.start();
-        while (!view().PortOpen() && waiting.elapsed() < 10000)
+        while (!transfers().PortOpen() && waiting.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        if (!view().PortOpen())
+        if (!transfers().PortOpen())
             qFatal("the port to the receiver simulator did not open");
     }
     ~Editor()
@@ -293,6 +294,7 @@ public:
         m_simulator.waitForFinished();
     }
     CVolmarenView& view() { return *m_frame->View(); }
+    CTransferPanel& transfers() { return *m_frame->Transfers(); }
     CVolmarenDoc& doc() { return m_doc; }
 
 private:
@@ -343,7 +345,7 @@ int main(int argc, char** argv)
         std::printf("differences in the compare window: %zu\n", differences);
         Report("open the compare window on 5,000 differences", compare, "under 300 ms");
         double seconds = 0;
-        const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
+        const Figures latency = TimeLatencyDuringUpload(editor.transfers(), editor.doc(), seconds);
         std::printf("full-speed upload of a large image, with the refill after it: %.2f s\n", seconds);
         Report("event loop latency during the full-speed upload", latency, "under 50 ms");
     }
@@ -351,7 +353,7 @@ int main(int argc, char** argv)
         // At 200000 bytes a second the upload lasts long enough to feel it.
         Editor editor(image, {QStringLiteral("--rate"), QStringLiteral("200000")});
         double seconds = 0;
-        const Figures latency = TimeLatencyDuringUpload(editor.view(), editor.doc(), seconds);
+        const Figures latency = TimeLatencyDuringUpload(editor.transfers(), editor.doc(), seconds);
         std::printf("upload of a large image at 200000 bytes/s: %.2f s\n", seconds);
         Report("event loop latency during that upload", latency, "under 50 ms");
     }

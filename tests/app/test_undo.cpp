@@ -13,6 +13,7 @@ class UndoTest : public QObject {
 private Q_SLOTS:
     void undoAndRedoNameTheirStepAndFollowTheSavedState();
     void theCodeBoxKeepsItsOwnEditingKeys();
+    void aChangeCannotBeMadeInsideAnother();
 };
 
 void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
@@ -91,4 +92,31 @@ void UndoTest::theCodeBoxKeepsItsOwnEditingKeys()
 }
 
 QTEST_MAIN(UndoTest)
+
+void UndoTest::aChangeCannotBeMadeInsideAnother()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
+    const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
+    bool innerRan = false;
+    bool innerApplied = true;
+    app.edit([&](CChannelDatabase& db) {
+        db.SetBouquet("Outer", 0, kTv);
+        innerApplied =
+            app.doc().Apply(QStringLiteral("Inner"), ListChange::None, [&](CChannelDatabase& inner) {
+                innerRan = true;
+                inner.SetBouquet("Inner", 1, kTv);
+            });
+    });
+    QVERIFY(!innerApplied);
+    QVERIFY(!innerRan);
+    QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
+    app.doc().Undo();
+    QVERIFY(!app.doc().CanUndo());
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
+    // The guard ends with the change: the next one is made.
+    app.edit();
+    QVERIFY(app.doc().CanUndo());
+}
+
 #include "test_undo.moc"
