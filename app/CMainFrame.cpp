@@ -6,6 +6,7 @@
 #include "ChannelCommands.h"
 #include "CompareCommands.h"
 #include "CompareWindow.h"
+#include "HistoryCommands.h"
 #include "ListCommands.h"
 #include "PrintCommands.h"
 #include "RecentFiles.h"
@@ -34,6 +35,7 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     m_pPrintCommands =
         new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
     m_pCompareCommands = new CCompareCommands(doc, this);
+    m_pHistoryCommands = new CHistoryCommands(doc, *this, *m_pTransfers);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
@@ -72,6 +74,7 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     m_pCompareAction = file->addAction(tr("&Compare With..."));
     m_pCompareSavedAction = file->addAction(tr("Compare With Sa&ved"));
+    m_pHistoryCommands->AddToFileMenu(file);
     file->addSeparator();
     m_pExportAction = file->addAction(tr("&Export Channels..."));
     m_pImportAction = file->addAction(tr("I&mport Channels..."));
@@ -94,6 +97,7 @@ void CMainFrame::CreateMenus()
     m_pConnectAction = transfer->addAction(tr("&Connect"));
     m_pUploadAction = transfer->addAction(tr("&Upload     [STB->PC]"));
     m_pDownloadAction = transfer->addAction(tr("&Download [PC->STB]"));
+    m_pHistoryCommands->AddToTransferMenu(transfer);
     transfer->addSeparator();
     m_pSaveLogAction = transfer->addAction(tr("Save Traffic &Log..."));
 
@@ -232,6 +236,7 @@ void CMainFrame::UpdateCommandStates()
         action->setEnabled(!noData && !running);
     m_pRedoAction->setText(m_doc.CanRedo() ? tr("&Redo %1").arg(m_doc.RedoLabel()) : tr("&Redo"));
     m_pDownloadAction->setEnabled(m_pTransfers->PortOpen() && !running);
+    m_pHistoryCommands->UpdateStates();
     m_pSaveLogAction->setEnabled(!running && m_pTransfers->Link().HasTrafficLog());
 }
 

@@ -12,6 +12,7 @@
 
 class CChannelCommands;
 class CCompareCommands;
+class CHistoryCommands;
 class CListCommands;
 class CPrintCommands;
 class CTransferPanel;
@@ -29,6 +30,7 @@ public:
     CVolmarenView* View() const { return m_pView; }
     CTransferPanel* Transfers() const { return m_pTransfers; }
     CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
+    CHistoryCommands* HistoryCommands() const { return m_pHistoryCommands; }
     // The framework's first update: the first time the form and the panel
     // are set up; every time the frame fits the form.
     void OnInitialUpdate();
@@ -107,5 +109,6 @@ private:
     CListCommands* m_pListCommands = nullptr;
     CPrintCommands* m_pPrintCommands = nullptr;
     CCompareCommands* m_pCompareCommands = nullptr;
+    CHistoryCommands* m_pHistoryCommands = nullptr;
     bool m_bInitDone = false;
 };

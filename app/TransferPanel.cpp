@@ -5,9 +5,12 @@
 #include "CHoverButton.h"
 #include "CVolmarenDoc.h"
 #include "CoreText.h"
+#include "HistorySetting.h"
 #include "PortChoice.h"
+#include "ReceiverHistory.h"
 #include "TransferTexts.h"
 #include "UserPrompts.h"
+#include "VerifyOutcome.h"
 #include "ui_TransferPanel.h"
 
 #include <QRegularExpressionValidator>
@@ -34,7 +37,8 @@ QString WorkerStatus(const std::string& text)
 }  // namespace
 
 CTransferPanel::CTransferPanel(CVolmarenDoc& doc, QLineEdit* codeEdit, QWidget* parent)
-    : QGroupBox(parent), m_doc(doc), m_ui(std::make_unique<Ui::CTransferPanel>()), m_link(*this, *this)
+    : QGroupBox(parent), m_doc(doc), m_ui(std::make_unique<Ui::CTransferPanel>()), m_link(*this, *this),
+      m_verify(m_link, *this)
 {
     m_ui->setupUi(this);
     connect(m_ui->stopButton, &QAbstractButton::clicked, this, &CTransferPanel::OnStop);
@@ -229,24 +233,46 @@ void CTransferPanel::OnStartRefused()
     SetStatusText(CoreText(ending ? Text::kLastTransferEnding : Text::kTransferNotStarted));
 }
 
-void CTransferPanel::OnDownload()
+bool CTransferPanel::MayDownload()
 {
     if (TransferRunning())
-        return;
+        return false;
     if (m_doc.NoData()) {
         Prompts::Message(this, CoreText(Text::kNoDownloadData));
-        return;
+        return false;
     }
     if (!m_doc.Saved()) {
         Prompts::Message(this, CoreText(Text::kNotSaved));
-        return;
+        return false;
     }
+    return true;
+}
+
+void CTransferPanel::StartDownload(const DownloadStart& start)
+{
+    if (!MayDownload())
+        return;
     const std::span<const std::uint8_t> image = m_doc.PrepareDownload();
     EnableTransferControls(false);
     SetStatusText(CoreText(Text::kWaitForDownload));
-    if (!m_link.StartDownload(m_systemCode.Get(), image))
+    if (!start(image, m_systemCode.Get()))
         OnStartRefused();
     Q_EMIT StateChanged();
+}
+
+void CTransferPanel::OnDownload()
+{
+    StartDownload([this](std::span<const std::uint8_t> image, std::uint16_t code) {
+        return m_link.StartDownload(code, image);
+    });
+}
+
+void CTransferPanel::OnDownloadAndVerify()
+{
+    StartDownload([this](std::span<const std::uint8_t> image, std::uint16_t code) {
+        m_verify.KeepHistory(HistorySetting::Keep());
+        return m_verify.Start(image, code);
+    });
 }
 
 void CTransferPanel::OnStop()
@@ -258,6 +284,11 @@ void CTransferPanel::OnStop()
 
 void CTransferPanel::OnUploadDone()
 {
+    if (m_verify.Active()) {
+        m_verify.OnUploadDone();
+        OnVerifyEnded();
+        return;
+    }
     const TransferEnd end = m_link.FinishUpload();
     EnableTransferControls(true);
     if (end != TransferEnd::Completed)
@@ -265,18 +296,52 @@ void CTransferPanel::OnUploadDone()
     // The lists would repaint the new tables under the old rows while the
     // notice is open.
     Q_EMIT UploadArrived();
+    KeepInHistory();
     m_doc.AcceptUpload(m_link.ReceivedImage(), m_link.ReceivedVariant());
+}
+
+void CTransferPanel::KeepInHistory()
+{
+    if (!HistorySetting::Keep())
+        return;
+    PlaceholderText warning;
+    ReceiverHistory::Keep(m_link.ReceivedImage().data(), m_link.ReceivedVariant(), warning);
+    if (!warning.Empty())
+        Prompts::Message(this, CoreText(warning), IUserPrompts::Icon::Exclamation);
 }
 
 void CTransferPanel::OnDownloadDone()
 {
+    if (m_verify.Active()) {
+        OnVerifyDownloadDone();
+        return;
+    }
     m_link.FinishDownload();
     EnableTransferControls(true);
+}
+
+void CTransferPanel::OnVerifyDownloadDone()
+{
+    // The read-back keeps the controls disabled; STOP ends it.
+    if (m_verify.OnDownloadDone()) {
+        Q_EMIT StateChanged();
+        return;
+    }
+    OnVerifyEnded();
+}
+
+void CTransferPanel::OnVerifyEnded()
+{
+    EnableTransferControls(true);
+    ShowVerifyOutcome(this, m_verify);
 }
 
 void CTransferPanel::OnCodeRefused()
 {
     Prompts::Message(this, CoreText(Text::kInvalidSystemCode));
-    m_link.FinishRefused();
+    if (m_verify.Active())
+        m_verify.OnCodeRefused();
+    else
+        m_link.FinishRefused();
     EnableTransferControls(true);
 }

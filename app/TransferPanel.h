@@ -8,9 +8,11 @@
 #include "SystemCode.h"
 #include "TransferLink.h"
 #include "TransferView.h"
+#include "VerifiedDownload.h"
 
 #include <QGroupBox>
 
+#include <functional>
 #include <memory>
 
 class CGradientProgressCtrl;
@@ -43,6 +45,9 @@ public:
     void OnConnect();
     void OnUpload();
     void OnDownload();
+    // Transfer > Download and Verify: the download, then a read-back once the
+    // person has reset the receiver, compared with what was sent.
+    void OnDownloadAndVerify();
     void OnStop();
 
     void SetStatusText(const QString& text);
@@ -50,6 +55,7 @@ public:
     CTransferLink& Link() { return m_link; }
     const CTransferLink& Link() const { return m_link; }
     CSystemCode& SystemCode() { return m_systemCode; }
+    const CVerifiedDownload& Verify() const { return m_verify; }
     CGradientProgressCtrl* Progress() const;
     // The COM box's row: 0 COM1, 1 COM2, then the ports found.
     int ComIndex() const { return m_nComIndex; }
@@ -79,6 +85,17 @@ private:
     void OnCodeChanged(const QString& text);
     // A worker that could not start: controls back, and the reason.
     void OnStartRefused();
+    // Whether the document's image may go to the receiver; says why not.
+    bool MayDownload();
+    // Starts a download of the document's image with `start`, when it may.
+    using DownloadStart = std::function<bool(std::span<const std::uint8_t> image, std::uint16_t code)>;
+    void StartDownload(const DownloadStart& start);
+    // Keeps a completed upload in the receiver history when the setting
+    // says so; a history that cannot be written is a warning only.
+    void KeepInHistory();
+    // The verify's notices while it runs, and what it found.
+    void OnVerifyDownloadDone();
+    void OnVerifyEnded();
     // Opens the port and shows `connectedText`, or why it did not open.
     void OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText);
     void OnUploadDone();
@@ -90,4 +107,5 @@ private:
     int m_nComIndex = 0;
     CSystemCode m_systemCode;
     CTransferLink m_link;
+    CVerifiedDownload m_verify;
 };

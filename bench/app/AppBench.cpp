@@ -274,6 +274,8 @@ public:
         qputenv("VOLMAREN_COM1", m_simulator.readLine().trimmed());
         // No port remembered from other runs takes COM1's place.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        // Its uploads fill a receiver history of its own, not the user's.
+        qputenv("XDG_DATA_HOME", m_settings.filePath(QStringLiteral("data")).toLocal8Bit());
         m_frame = std::make_unique<CMainFrame>(m_doc);
         m_doc.OnNewDocument();
         m_frame->OnInitialUpdate();
