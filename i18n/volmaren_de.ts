@@ -389,6 +389,26 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryCommands</name>
+    <message>
+        <source>Receiver &amp;History...</source>
+        <translation>Empfänger-&amp;Historie...</translation>
+    </message>
+    <message>
+        <source>Download and &amp;Verify</source>
+        <translation>Senden und ü&amp;berprüfen</translation>
+    </message>
+    <message>
+        <source>Keep Receiver &amp;History</source>
+        <translation>Empfänger-&amp;Historie führen</translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <extracomment>Names an image of the receiver history in the compare window; %1 is when it was read.</extracomment>
+        <translation>Empfänger %1</translation>
+    </message>
+</context>
+<context>
     <name>CHoverButton</name>
     <message>
         <source>Add</source>
@@ -742,6 +762,57 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>The TV list, then the radio &amp;list</source>
         <translation>Die TV-Liste, dann die Radio&amp;liste</translation>
+    </message>
+</context>
+<context>
+    <name>CReceiverHistoryDlg</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Document</source>
+        <translation>Mit &amp;Dokument vergleichen</translation>
+    </message>
+    <message>
+        <source>Receiver History</source>
+        <translation>Empfänger-Historie</translation>
+    </message>
+    <message>
+        <source>No image has been read from the receiver yet. Each upload is kept here.</source>
+        <translation>Es wurde noch kein Abbild vom Empfänger gelesen. Jeder Empfang wird hier aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The images read from the receiver, newest first. The last %1 are kept.</source>
+        <translation>Die vom Empfänger gelesenen Abbilder, das neueste zuerst. Die letzten %1 werden aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Read on</source>
+        <translation>Gelesen am</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>small (1)</source>
+        <translation>klein (1)</translation>
+    </message>
+    <message>
+        <source>large (2)</source>
+        <translation>groß (2)</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2242,29 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>
         <translation>STB-Abbilder, Sicherungen und Kanallisten (*.dat *.bak *.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyOutcome</name>
+    <message>
+        <source>receiver</source>
+        <extracomment>The compare window after Download and Verify: what the receiver holds against what was sent.</extracomment>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
+    <message>
+        <source>Download and Verify</source>
+        <translation>Senden und überprüfen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ:</source>
+        <translation>
+            <numerusform>%n Datensatz weicht ab:</numerusform>
+            <numerusform>%n Datensätze weichen ab:</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -388,6 +388,26 @@ Hiçbir şey değiştirilmedi.</translation>
     </message>
 </context>
 <context>
+    <name>CHistoryCommands</name>
+    <message>
+        <source>Receiver &amp;History...</source>
+        <translation>Alıcı &amp;Geçmişi...</translation>
+    </message>
+    <message>
+        <source>Download and &amp;Verify</source>
+        <translation>Gönder ve &amp;Doğrula</translation>
+    </message>
+    <message>
+        <source>Keep Receiver &amp;History</source>
+        <translation>Alıcı Geçmişini &amp;Sakla</translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <extracomment>Names an image of the receiver history in the compare window; %1 is when it was read.</extracomment>
+        <translation>alıcı %1</translation>
+    </message>
+</context>
+<context>
     <name>CHoverButton</name>
     <message>
         <source>Add</source>
@@ -741,6 +761,57 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>The TV list, then the radio &amp;list</source>
         <translation>Önce TV listesi, sonra radyo &amp;listesi</translation>
+    </message>
+</context>
+<context>
+    <name>CReceiverHistoryDlg</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Aç</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Document</source>
+        <translation>&amp;Belgeyle Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Receiver History</source>
+        <translation>Alıcı Geçmişi</translation>
+    </message>
+    <message>
+        <source>No image has been read from the receiver yet. Each upload is kept here.</source>
+        <translation>Alıcıdan henüz bir görüntü okunmadı. Her alım burada saklanır.</translation>
+    </message>
+    <message>
+        <source>The images read from the receiver, newest first. The last %1 are kept.</source>
+        <translation>Alıcıdan okunan görüntüler, en yenisi önce. Son %1 tanesi saklanır.</translation>
+    </message>
+    <message>
+        <source>Read on</source>
+        <translation>Okunma zamanı</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>Varyant</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>small (1)</source>
+        <translation>küçük (1)</translation>
+    </message>
+    <message>
+        <source>large (2)</source>
+        <translation>büyük (2)</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>okunamıyor</translation>
     </message>
 </context>
 <context>
@@ -2169,6 +2240,28 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>
         <translation>STB görüntüleri, yedekler ve kanal listeleri (*.dat *.bak *.csv);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyOutcome</name>
+    <message>
+        <source>receiver</source>
+        <extracomment>The compare window after Download and Verify: what the receiver holds against what was sent.</extracomment>
+        <translation>alıcı</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gönderilen</translation>
+    </message>
+    <message>
+        <source>Download and Verify</source>
+        <translation>Gönder ve Doğrula</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ:</source>
+        <translation>
+            <numerusform>%n kayıt farklı:</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
