@@ -29,6 +29,7 @@ void CHistoryCommands::AddToTransferMenu(QMenu* transfer)
 {
     m_pVerifyAction = transfer->addAction(tr("Download and &Verify"));
     Connect(m_pVerifyAction, &CHistoryCommands::OnDownloadAndVerify);
+    transfer->addSeparator();
     m_pKeepAction = transfer->addAction(tr("Keep Receiver &History"));
     m_pKeepAction->setCheckable(true);
     m_pKeepAction->setChecked(HistorySetting::Keep());

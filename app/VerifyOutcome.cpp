@@ -45,7 +45,7 @@ void ShowVerifyOutcome(QWidget* owner, const CVerifiedDownload& verify)
         Prompts::Current().ShowReport(
             owner, QCoreApplication::translate("VerifyOutcome", "Download and Verify"),
             CoreText(Text::kNotVerified) + QLatin1Char('\n') +
-                QCoreApplication::translate("VerifyOutcome", "%n record(s) differ:", nullptr, count),
+                QCoreApplication::translate("VerifyOutcome", "Records that differ: %1").arg(count),
             lines, QString());
         ShowDifferingImages(owner, verify);
         break;

@@ -70,8 +70,13 @@ void CReceiverHistoryDlg::Fill()
         item->setTextAlignment(kTv, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(kRadio, Qt::AlignRight | Qt::AlignVCenter);
     }
-    for (int column = 0; column < kColumns; ++column)
-        m_pList->resizeColumnToContents(column);
+    // The date takes the room left; the counts stay narrow, by their numbers.
+    QHeaderView* header = m_pList->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kDate, QHeaderView::Stretch);
+    m_pList->headerItem()->setTextAlignment(kTv, Qt::AlignRight | Qt::AlignVCenter);
+    m_pList->headerItem()->setTextAlignment(kRadio, Qt::AlignRight | Qt::AlignVCenter);
     m_pList->setCurrentItem(m_pList->topLevelItem(0));
     m_pList->setFocus();
 }

@@ -2259,12 +2259,9 @@ Es wurde nichts geändert.</translation>
         <source>Download and Verify</source>
         <translation>Senden und überprüfen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n record(s) differ:</source>
-        <translation>
-            <numerusform>%n Datensatz weicht ab:</numerusform>
-            <numerusform>%n Datensätze weichen ab:</numerusform>
-        </translation>
+    <message>
+        <source>Records that differ: %1</source>
+        <translation>Abweichende Datensätze: %1</translation>
     </message>
 </context>
 </TS>

@@ -2257,11 +2257,9 @@ Hiçbir şey değiştirilmedi.</translation>
         <source>Download and Verify</source>
         <translation>Gönder ve Doğrula</translation>
     </message>
-    <message numerus="yes">
-        <source>%n record(s) differ:</source>
-        <translation>
-            <numerusform>%n kayıt farklı:</numerusform>
-        </translation>
+    <message>
+        <source>Records that differ: %1</source>
+        <translation>Farklı kayıtlar: %1</translation>
     </message>
 </context>
 </TS>
