@@ -339,7 +339,7 @@ void CMainFrame::OnDownload()
 
 void CMainFrame::OnSaveTrafficLog()
 {
-    SaveTrafficLog(this, m_pTransfers->Link());
+    SaveTrafficLog(this, m_pTransfers->TrafficLogText());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

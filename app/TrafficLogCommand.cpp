@@ -1,20 +1,18 @@
 #include "TrafficLogCommand.h"
 
-#include "TransferLink.h"
 #include "UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
-void SaveTrafficLog(QWidget* owner, const CTransferLink& link)
+void SaveTrafficLog(QWidget* owner, const std::string& text)
 {
     const QString path = Prompts::Current().SaveFileName(
         owner, QCoreApplication::translate("SaveTrafficLog", "Save Traffic Log"),
         QDir::home().filePath(QStringLiteral("volmaren-traffic.log")), IUserPrompts::FileKind::Log);
     if (path.isEmpty())
         return;
-    const std::string text = link.TrafficLogText();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) &&
         file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit())

@@ -2,7 +2,8 @@
 // a file the user picks, for a bug report.
 #pragma once
 
-class CTransferLink;
+#include <string>
+
 class QWidget;
 
-void SaveTrafficLog(QWidget* owner, const CTransferLink& link);
+void SaveTrafficLog(QWidget* owner, const std::string& text);

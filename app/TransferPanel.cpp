@@ -219,7 +219,9 @@ void CTransferPanel::OnUpload()
         return;
     EnableTransferControls(false);
     SetStatusText(CoreText(Text::kWaitForUpload));
-    if (!m_link.StartUpload(m_systemCode.Get()))
+    if (m_link.StartUpload(m_systemCode.Get()))
+        m_bLastWasVerify = false;
+    else
         OnStartRefused();
     Q_EMIT StateChanged();
 }
@@ -263,7 +265,10 @@ void CTransferPanel::StartDownload(const DownloadStart& start)
 void CTransferPanel::OnDownload()
 {
     StartDownload([this](std::span<const std::uint8_t> image, std::uint16_t code) {
-        return m_link.StartDownload(code, image);
+        if (!m_link.StartDownload(code, image))
+            return false;
+        m_bLastWasVerify = false;
+        return true;
     });
 }
 
@@ -271,8 +276,16 @@ void CTransferPanel::OnDownloadAndVerify()
 {
     StartDownload([this](std::span<const std::uint8_t> image, std::uint16_t code) {
         m_verify.KeepHistory(HistorySetting::Keep());
-        return m_verify.Start(image, code);
+        if (!m_verify.Start(image, code))
+            return false;
+        m_bLastWasVerify = true;
+        return true;
     });
+}
+
+std::string CTransferPanel::TrafficLogText() const
+{
+    return m_bLastWasVerify ? m_verify.TrafficLogText() : m_link.TrafficLogText();
 }
 
 void CTransferPanel::OnStop()

@@ -56,6 +56,9 @@ public:
     const CTransferLink& Link() const { return m_link; }
     CSystemCode& SystemCode() { return m_systemCode; }
     const CVerifiedDownload& Verify() const { return m_verify; }
+    // The record of the last transfer; a verify's holds its download and its
+    // read-back.
+    std::string TrafficLogText() const;
     CGradientProgressCtrl* Progress() const;
     // The COM box's row: 0 COM1, 1 COM2, then the ports found.
     int ComIndex() const { return m_nComIndex; }
@@ -108,4 +111,5 @@ private:
     CSystemCode m_systemCode;
     CTransferLink m_link;
     CVerifiedDownload m_verify;
+    bool m_bLastWasVerify = false;
 };

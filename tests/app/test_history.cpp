@@ -48,6 +48,7 @@ private Q_SLOTS:
     void verifiesAndKeepsWhatIsReadWhileTheSettingSaysSo();
     void namesTheDifferingRecordAndShowsBothImages();
     void stopEndsTheReadBackAndTheDownloadStaysDone();
+    void aRefusedCodeEndsTheVerify();
     void aHistoryThatCannotBeWrittenWarnsAndTheUploadStands();
 };
 
@@ -67,6 +68,15 @@ void HistoryTest::verifiesAndKeepsWhatIsReadWhileTheSettingSaysSo()
     QCOMPARE(app.transfers().StatusText(), kVerified);
     QCOMPARE(app.prompts().texts(), QStringList{kVerified});
     QCOMPARE(ReceiverHistory::List().size(), 1u);
+    // Its traffic log holds the download and the read-back.
+    app.prompts().SaveFile(app.path(QStringLiteral("traffic.log")));
+    app.frame().UpdateCommandStates();
+    app.frame().m_pSaveLogAction->trigger();
+    QFile log(app.path(QStringLiteral("traffic.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    QVERIFY(text.startsWith("# Volmaren traffic log\n# transfer: download\n"));
+    QVERIFY(text.contains("\n# Volmaren traffic log\n# transfer: upload\n"));
 
     // Turned off, neither a verify nor an upload keeps anything, and the
     // setting is stored.
@@ -146,6 +156,18 @@ void HistoryTest::stopEndsTheReadBackAndTheDownloadStaysDone()
     QVERIFY(app.prompts().asked.isEmpty());
     QVERIFY(app.view().Button(1059)->isEnabled());
     QVERIFY(ReceiverHistory::List().empty());
+}
+
+void HistoryTest::aRefusedCodeEndsTheVerify()
+{
+    Receiver receiver({QStringLiteral("--code"), QStringLiteral("1234"), QStringLiteral("--repeat")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.transfers().PortOpen());
+    QVERIFY(app.open(app.writeDemo(QStringLiteral("demo.dat"))));
+    Verify(app);
+    QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Invalid System Code")});
+    QCOMPARE(app.transfers().Verify().Outcome(), CVerifiedDownload::Result::Refused);
+    QVERIFY(History(app).VerifyAction()->isEnabled());
 }
 
 void HistoryTest::aHistoryThatCannotBeWrittenWarnsAndTheUploadStands()
