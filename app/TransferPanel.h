@@ -1,6 +1,7 @@
 // The transfer side of the form: the receiver link with its port and system
-// code, the COM box, UPLOAD, DOWNLOAD and STOP, the progress bar and the
-// status line, and what happens when a worker reports back. The CODE field
+// code, the COM box, UPLOAD, DOWNLOAD and STOP, Download and Verify, the
+// progress bar and the status line, and what happens when a worker reports
+// back. The CODE field
 // beside the picture is the form's; the panel reads and keeps the code.
 #pragma once
 
