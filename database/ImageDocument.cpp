@@ -76,6 +76,16 @@ bool CImageDocument::WriteImageFile(std::string& error, ImageFile::Backup backup
     return InEnglish(error, [&](PlaceholderText& message) { return WriteImageFile(message, backup); });
 }
 
+void CImageDocument::RestoreWorkImage(const std::uint8_t* image, const std::string& path)
+{
+    m_database.m_nVariant = 2;
+    std::memcpy(m_database.GetRawImage(), image, Image::kLargeSize);
+    m_database.ImageToTables(2);
+    m_szFilePath = path;
+    m_bNoData = false;
+    m_bSaved = false;
+}
+
 bool CImageDocument::AcceptUpload()
 {
     const int variant = m_database.m_nVariant;

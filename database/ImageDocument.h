@@ -43,6 +43,11 @@ public:
     bool WriteImageFile(PlaceholderText& error, ImageFile::Backup backup = ImageFile::Backup::None);
     bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
+    // Takes a working image the editor kept itself (a recovery copy) as the
+    // unsaved data of `path` (empty: none): every table as it was, bouquet
+    // names included. `image` holds Image::kLargeSize bytes.
+    void RestoreWorkImage(const std::uint8_t* image, const std::string& path);
+
     // Accepts an uploaded image that lies in the raw buffer in the layout of
     // m_nVariant: tables, bouquet clearing for a small image, flags.
     // Returns true when the bouquet table was cleared (a small image).
