@@ -329,7 +329,7 @@ bool CMainFrame::QueryClose()
         // so no unsaved work is lost.
         return m_doc.SaveForClose();
     }
-    case IUserPrompts::Answer::No: return true;
+    case IUserPrompts::Answer::No: m_doc.DiscardChanges(); return true;
     default: return false;
     }
 }

@@ -94,6 +94,17 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     return true;
 }
 
+void CVolmarenDoc::OpenRecovered(const std::uint8_t* image, const QString& path)
+{
+    m_document.RestoreWorkImage(image, path.toStdString());
+    m_bCleanIsFile = true;
+    m_history.Clear();
+    m_history.MarkUnsaved();
+    FollowHistory();
+    Q_EMIT Changed(ListChange::Everything, nullptr);
+    Q_EMIT TitleChanged(WindowTitle());
+}
+
 void CVolmarenDoc::AcceptUpload()
 {
     if (m_document.AcceptUpload())
@@ -159,7 +170,15 @@ bool CVolmarenDoc::SaveForClose()
         ReportFileError(error);
         return false;
     }
+    m_bCleanIsFile = true;
+    m_history.MarkClean();
+    FollowHistory();
     return true;
+}
+
+void CVolmarenDoc::DiscardChanges()
+{
+    Q_EMIT ChangesDiscarded();
 }
 
 QString CVolmarenDoc::AskSaveName() const

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <any>
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -75,6 +76,9 @@ public:
     void OnNewDocument();
     // File > Open of `path`; false when refused or unreadable (reported).
     bool OnOpenDocument(const QString& path);
+    // Takes a recovery copy's working image (Image::kLargeSize bytes) as the
+    // unsaved data of `path` (empty: none); its undo history starts here.
+    void OpenRecovered(const std::uint8_t* image, const QString& path);
     // Takes the image an upload left in the raw buffer, with the notice for a
     // small one.
     void AcceptUpload();
@@ -92,6 +96,8 @@ public:
     // buffer: to the current path, or to a name asked for. False when the
     // user cancelled or the write failed (reported).
     bool SaveForClose();
+    // The person chose to lose the unsaved changes as the window closes.
+    void DiscardChanges();
 
     // "Volmaren - Untitled" or "Volmaren - " and the file's name.
     QString WindowTitle() const;
@@ -103,8 +109,11 @@ Q_SIGNALS:
     // The data changed. After Undo and Redo `context` is what the lists
     // showed on that side of the step; otherwise it is null.
     void Changed(ListChanges lists, const std::any* context);
-    // What Undo and Redo would do, or the saved state, changed.
+    // What Undo and Redo would do, or the saved state, changed; also after
+    // every change of the data.
     void HistoryChanged();
+    // The unsaved changes are given up; nothing of them is to be kept.
+    void ChangesDiscarded();
 
 private:
     // Starts a new history: the data in hand is the clean data.

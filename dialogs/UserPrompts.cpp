@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -26,6 +27,19 @@ public:
         case QMessageBox::Cancel: return Answer::Cancel;
         default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         }
+    }
+
+    int Choose(QWidget* owner, const QString& text, const QString& caption,
+               const QStringList& choices) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, owner);
+        QList<QAbstractButton*> buttons;
+        for (const QString& choice : choices)
+            buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+        box.setEscapeButton(buttons.constLast());
+        box.exec();
+        const int chosen = int(buttons.indexOf(box.clickedButton()));
+        return chosen >= 0 ? chosen : int(choices.size()) - 1;
     }
 
     QString OpenFileName(QWidget* owner, const QString& caption, FileKind kind) override

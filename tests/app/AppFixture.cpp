@@ -29,6 +29,7 @@ AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
     }
     qputenv("VOLMAREN_COM1", device.toLocal8Bit());
     qputenv("VOLMAREN_CODE_FILE", m_dir.filePath(QStringLiteral("code.tmp")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toLocal8Bit());
     m_doc = std::make_unique<CVolmarenDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_doc->OnNewDocument();

@@ -1,0 +1,83 @@
+#include "RecoveryOffer.h"
+
+#include "CVolmarenDoc.h"
+#include "RecoveryKeeper.h"
+#include "SystemTexts.h"
+#include "UserPrompts.h"
+
+#include <QDateTime>
+#include <QDir>
+
+namespace {
+
+enum Choice { kRecover, kDiscard, kLater };
+
+QString Native(const std::filesystem::path& path)
+{
+    return QDir::toNativeSeparators(QString::fromStdString(path.string()));
+}
+
+}  // namespace
+
+bool CRecoveryOffer::Run(const std::filesystem::path& folder)
+{
+    std::vector<COrphanedRecoveryCopy> copies = FindOrphanedCopies(folder);
+    for (COrphanedRecoveryCopy& copy : copies) {
+        RecoverySnapshot snapshot;
+        if (!copy.Read(snapshot))
+            OfferDeletion(copy);
+        else if (Offer(copy, snapshot))
+            return true;
+    }
+    return false;
+}
+
+bool CRecoveryOffer::Offer(COrphanedRecoveryCopy& copy, const RecoverySnapshot& snapshot)
+{
+    QString question =
+        tr("Volmaren was not closed properly. The unsaved changes to %1 from %2 can be recovered.")
+            .arg(FileOf(snapshot), TimeOf(snapshot));
+    if (!snapshot.label.empty())
+        question +=
+            QStringLiteral("\n\n") + tr("The last change: %1").arg(QString::fromStdString(snapshot.label));
+    const QStringList choices{tr("&Recover"), tr("&Discard"), tr("&Later")};
+    for (;;) {
+        switch (
+            Prompts::Current().Choose(m_pOwner, question, QString::fromLatin1(Text::kAppTitle), choices)) {
+        case kRecover: Recover(copy, snapshot); return true;
+        case kDiscard:
+            if (!Prompts::Confirm(m_pOwner,
+                                  tr("The unsaved changes to %1 from %2 will be lost. Discard them?")
+                                      .arg(FileOf(snapshot), TimeOf(snapshot))))
+                continue;
+            copy.Delete();
+            return false;
+        default: return false;
+        }
+    }
+}
+
+void CRecoveryOffer::OfferDeletion(COrphanedRecoveryCopy& copy)
+{
+    if (Prompts::AskYesNo(m_pOwner, tr("The recovery file %1 is damaged and cannot be recovered. Delete it?")
+                                        .arg(Native(copy.Path()))))
+        copy.Delete();
+}
+
+void CRecoveryOffer::Recover(COrphanedRecoveryCopy& copy, const RecoverySnapshot& snapshot)
+{
+    m_doc.OpenRecovered(snapshot.image.data(), QString::fromStdString(snapshot.file));
+    // The old copy goes only once this editor's own copy holds the changes.
+    m_keeper.Flush();
+    copy.Delete();
+}
+
+QString CRecoveryOffer::FileOf(const RecoverySnapshot& snapshot)
+{
+    return snapshot.file.empty() ? tr("a new image") : Native(snapshot.file);
+}
+
+QString CRecoveryOffer::TimeOf(const RecoverySnapshot& snapshot)
+{
+    return QDateTime::fromSecsSinceEpoch(snapshot.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}

@@ -1,0 +1,277 @@
+// Recovery copies in the window: an editor killed after some edits is
+// recovered byte for byte by the next start, before the file its command
+// line names; a running editor's copy is left alone; the copy goes after a
+// save, an undo back to the saved state and either answer at close; the
+// question's answers and a damaged copy.
+#include "AppFixture.h"
+
+#include "BlankImage.h"
+#include "CVolmarenApp.h"
+#include "ChildProcess.h"
+#include "ImageDocument.h"
+#include "ImageFormat.h"
+#include "KnownImage.h"
+#include "RecoveryKeeper.h"
+#include "RecoveryOffer.h"
+
+#include <cstring>
+#include <fstream>
+#include <string_view>
+
+#include <signal.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString kLastChange = QStringLiteral("Rename Channel");
+
+std::vector<std::uint8_t> WorkImage(const CChannelDatabase& db)
+{
+    std::vector<std::uint8_t> image(Image::kLargeSize);
+    db.BuildWorkImage(image.data());
+    return image;
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The editor as a person starts it with `image` on its command line.
+struct StartedEditor {
+    StartedEditor(char* program, char* image) : arguments{program, image, nullptr}, app(count, arguments) { }
+    int count = 2;
+    char* arguments[3] = {};
+    CVolmarenApp app;
+};
+
+// Child process: makes some edits, one of them to the bouquet names no image
+// file keeps, writes what the document holds to `expected`, and says "ready"
+// once its copy holds the last one. Then it waits to be killed.
+int EditThenWait(char* program, char* image, const char* expected)
+{
+    StartedEditor editor(program, image);
+    if (!editor.app.InitInstance())
+        return 1;
+    CVolmarenDoc& doc = *editor.app.Document();
+    doc.Apply(QStringLiteral("Delete Channels"), ListChange::Everything,
+              [](CChannelDatabase& db) { db.DeleteChannels({1}, kTv); });
+    doc.Apply(QStringLiteral("Edit Bouquet"), ListChange::Everything,
+              [](CChannelDatabase& db) { db.SetBouquet("Sport", 0, kTv); });
+    doc.Apply(kLastChange, ListChange::Everything, [](CChannelDatabase& db) {
+        ChannelRecord channel;
+        db.GetChannel(channel, 0, kTv);
+        std::memcpy(channel.name, "Renamed", 8);
+        db.SetChannel(channel, 0, kTv);
+    });
+    WriteBytes(expected, WorkImage(doc.Database()));
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        QTest::qWait(10);
+        std::error_code ec;
+        for (const fs::directory_entry& entry : fs::directory_iterator(Recovery::Folder(), ec)) {
+            RecoverySnapshot copy;
+            if (entry.path().extension() == ".recovery" &&
+                RecoveryFormat::Decode(ReadBytes(entry.path()), copy) &&
+                copy.label == kLastChange.toStdString()) {
+                std::printf("ready\n");
+                std::fflush(stdout);
+                return editor.app.exec();
+            }
+        }
+    }
+    return 1;
+}
+
+// Child process: starts as a person does after the crash, answers Recover,
+// and writes what the document then holds to `recovered`.
+int StartAndRecover(char* program, char* image, const char* recovered)
+{
+    ScriptedPrompts prompts;
+    prompts.Choose(QStringLiteral("Recover"));
+    StartedEditor editor(program, image);
+    if (!editor.app.InitInstance())
+        return 1;
+    const CVolmarenDoc& doc = *editor.app.Document();
+    if (prompts.asked.size() != 1 || !prompts.asked[0].text.contains(QStringLiteral("not closed properly")) ||
+        !doc.HasUnsavedChanges() || doc.CanUndo() || doc.FilePath() != QString::fromLocal8Bit(image)) {
+        std::fprintf(stderr, "the recovered document is not as expected: %s\n",
+                     qPrintable(prompts.texts().join(u'|')));
+        return 1;
+    }
+    WriteBytes(recovered, WorkImage(editor.app.Document()->Database()));
+    return 0;
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+public:
+    explicit RecoveryTest(QString program) : m_program(std::move(program)) { }
+
+private Q_SLOTS:
+    void aKilledEditorIsRecoveredByteForByte();
+    void theCopyGoesWhenTheChangesAreSavedUndoneOrGivenUp();
+    void theQuestionOffersEachCopyInTurn();
+
+private:
+    QString m_program;
+};
+
+void RecoveryTest::aKilledEditorIsRecoveredByteForByte()
+{
+    QTemporaryDir home;
+    // The editors started here keep everything in `home`.
+    const auto useHome = [&home] {
+        for (const char* variable : {"XDG_STATE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            qputenv(variable, home.filePath(QString::fromLatin1(variable)).toLocal8Bit());
+    };
+    useHome();
+    const fs::path folder = Recovery::Folder();
+    const std::string image = home.filePath(QStringLiteral("STB.dat")).toStdString();
+    const std::string expected = image + ".expected", recovered = image + ".recovered";
+    AppFixture::WriteImage(QString::fromStdString(image), BuildKnownImage);
+
+    CChildProcess killed(m_program.toStdString(), {"--edit-then-wait", image, expected});
+    QCOMPARE(killed.FirstLine(), std::string("ready"));
+    {
+        // A second editor at the same time: its copy is its own, and neither
+        // is offered while both run.
+        AppFixture second;
+        CRecoveryKeeper keeper(second.doc(), folder);
+        QVERIFY(second.open(QString::fromStdString(image)));
+        second.edit();
+        keeper.Flush();
+        QVERIFY(fs::exists(keeper.CopyPath()));
+        QCOMPARE(CRecoveryOffer(second.doc(), keeper, &second.frame()).Run(folder), false);
+        QVERIFY(second.prompts().asked.isEmpty());
+        second.prompts().Answer(IUserPrompts::Answer::No);
+        second.frame().close();
+    }
+    killed.Signal(SIGKILL);
+    QVERIFY(killed.Wait(std::chrono::seconds(10)) != -1);
+    useHome();
+
+    CChildProcess next(m_program.toStdString(), {"--start-and-recover", image, recovered});
+    QCOMPARE(next.Wait(std::chrono::seconds(60)), 0);
+    QVERIFY2(ReadBytes(recovered) == ReadBytes(expected), next.Errors().c_str());
+    // The killed editor's copy is gone; the one the recovered document left
+    // at its exit, unsaved, holds the same.
+    std::vector<COrphanedRecoveryCopy> left = FindOrphanedCopies(folder);
+    QCOMPARE(left.size(), std::size_t(1));
+    RecoverySnapshot copy;
+    QVERIFY(left[0].Read(copy));
+    QVERIFY(copy.image == ReadBytes(expected));
+}
+
+void RecoveryTest::theCopyGoesWhenTheChangesAreSavedUndoneOrGivenUp()
+{
+    enum class Settle { Save, Undo, CloseSaving, CloseDiscarding, OpenAnother };
+    for (Settle settle :
+         {Settle::Save, Settle::Undo, Settle::CloseSaving, Settle::CloseDiscarding, Settle::OpenAnother}) {
+        AppFixture app;
+        CRecoveryKeeper keeper(app.doc(), fs::path(app.path(QStringLiteral("recovery")).toStdString()));
+        const QString image = app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage);
+        QVERIFY(app.open(image));
+        app.edit();
+        keeper.Flush();
+        const fs::path copy = keeper.CopyPath();
+        QVERIFY(fs::exists(copy));
+        switch (settle) {
+        case Settle::Save: app.save(); break;
+        case Settle::Undo: app.doc().Undo(); break;
+        case Settle::CloseSaving:
+        case Settle::CloseDiscarding:
+            app.prompts().Answer(settle == Settle::CloseSaving ? IUserPrompts::Answer::Yes
+                                                               : IUserPrompts::Answer::No);
+            QVERIFY(app.frame().close());
+            break;
+        case Settle::OpenAnother:
+            app.prompts().Answer(IUserPrompts::Answer::No);
+            QVERIFY(app.doc().SaveModified() && app.open(image));
+            break;
+        }
+        keeper.Flush();
+        QVERIFY2(!fs::exists(copy), qPrintable(QString::number(int(settle))));
+    }
+}
+
+void RecoveryTest::theQuestionOffersEachCopyInTurn()
+{
+    AppFixture app;
+    CRecoveryKeeper keeper(app.doc(), fs::path(app.path(QStringLiteral("own")).toStdString()));
+    const fs::path folder = app.path(QStringLiteral("left")).toStdString();
+    fs::create_directories(folder);
+    WriteBytes((folder / "editor-damaged.recovery").string(), {'V', 'O', 'L'});
+    RecoverySnapshot left{1765000000, app.path(QStringLiteral("stb.dat")).toStdString(), "Sort Channels", {}};
+    {
+        CImageDocument document;
+        BlankImage::Load(document.m_database);
+        BuildKnownImage(document.m_database);
+        document.m_database.SetBouquet("News", 0, kTv);
+        left.image = WorkImage(document.m_database);
+        COwnRecoveryCopy crashed(folder);
+        PlaceholderText error;
+        QVERIFY(crashed.Write(left, error));
+    }
+    ScriptedPrompts& prompts = app.prompts();
+    // Keep the damaged one; Discard, thought better of, then Later.
+    prompts.Answer(IUserPrompts::Answer::No);
+    prompts.Choose(QStringLiteral("Discard"));
+    prompts.Answer(IUserPrompts::Answer::No);
+    prompts.Choose(QStringLiteral("Later"));
+    QCOMPARE(CRecoveryOffer(app.doc(), keeper, &app.frame()).Run(folder), false);
+    QCOMPARE(prompts.asked.size(), 4);
+    QVERIFY(prompts.asked[0].text.contains(QStringLiteral("editor-damaged.recovery is damaged")));
+    QCOMPARE(prompts.asked[1].choices,
+             QStringList({QStringLiteral("&Recover"), QStringLiteral("&Discard"), QStringLiteral("&Later")}));
+    QVERIFY(prompts.asked[1].text.contains(QString::fromStdString(left.file)));
+    QVERIFY(prompts.asked[1].text.contains(QStringLiteral("The last change: Sort Channels")));
+    QCOMPARE(FindOrphanedCopies(folder).size(), std::size_t(2));
+
+    // Delete the damaged one; Recover the other.
+    prompts.asked.clear();
+    prompts.Answer(IUserPrompts::Answer::Yes);
+    prompts.Choose(QStringLiteral("Recover"));
+    QCOMPARE(CRecoveryOffer(app.doc(), keeper, &app.frame()).Run(folder), true);
+    QCOMPARE(prompts.asked.size(), 2);
+    QVERIFY(FindOrphanedCopies(folder).empty());
+    QVERIFY(WorkImage(app.db()) == left.image);
+    QCOMPARE(app.doc().FilePath(), QString::fromStdString(left.file));
+    QVERIFY(app.doc().HasUnsavedChanges() && !app.doc().CanUndo() && !app.doc().Saved());
+    QVERIFY(fs::exists(keeper.CopyPath()));
+
+    // A Discard that is confirmed deletes the copy.
+    keeper.Flush();
+    {
+        COwnRecoveryCopy crashed(folder);
+        PlaceholderText error;
+        QVERIFY(crashed.Write(left, error));
+    }
+    prompts.Choose(QStringLiteral("Discard"));
+    prompts.Answer(IUserPrompts::Answer::Yes);
+    QCOMPARE(CRecoveryOffer(app.doc(), keeper, &app.frame()).Run(folder), false);
+    QVERIFY(fs::is_empty(folder));
+}
+
+int main(int argc, char** argv)
+{
+    const std::string_view mode = argc == 4 ? argv[1] : "";
+    if (mode == "--edit-then-wait")
+        return EditThenWait(argv[0], argv[2], argv[3]);
+    if (mode == "--start-and-recover")
+        return StartAndRecover(argv[0], argv[2], argv[3]);
+    QApplication app(argc, argv);
+    RecoveryTest test(QCoreApplication::applicationFilePath());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_recovery.moc"
