@@ -26,7 +26,10 @@ std::vector<std::uint8_t> CRecoveryWriter::TakeBuffer()
     std::vector<std::uint8_t> buffer;
     {
         std::lock_guard lock(m_mutex);
-        buffer.swap(m_spare);
+        if (!m_spares.empty()) {
+            buffer = std::move(m_spares.back());
+            m_spares.pop_back();
+        }
     }
     buffer.resize(Image::kLargeSize);
     return buffer;
@@ -39,8 +42,7 @@ void CRecoveryWriter::Keep(RecoverySnapshot snapshot)
         std::swap(m_pending, snapshot);
         m_request = Request::Write;
         // The image of a state that was never written is the next spare.
-        if (m_spare.capacity() == 0)
-            m_spare = std::move(snapshot.image);
+        Recycle(snapshot.image);
     }
     m_wake.notify_all();
 }
@@ -71,7 +73,11 @@ std::filesystem::path CRecoveryWriter::Path() const
 
 void CRecoveryWriter::Run()
 {
+    // Touched here, so the window's thread meets no page faults in them.
+    std::vector<std::vector<std::uint8_t>> buffers(kBuffers, std::vector<std::uint8_t>(Image::kLargeSize));
     std::unique_lock lock(m_mutex);
+    for (std::vector<std::uint8_t>& buffer : buffers)
+        Recycle(buffer);
     for (;;) {
         m_wake.wait(lock, [this] { return m_bStop || m_request != Request::None; });
         if (m_request == Request::None)
@@ -88,14 +94,19 @@ void CRecoveryWriter::Run()
         lock.unlock();
         Carry(request, snapshot);
         lock.lock();
-        if (m_spare.capacity() == 0)
-            m_spare = std::move(snapshot.image);
+        Recycle(snapshot.image);
         if (request == Request::Write)
             m_nextWrite = std::chrono::steady_clock::now() + m_pause;
         m_path = m_copy.Path();
         m_bBusy = false;
         m_done.notify_all();
     }
+}
+
+void CRecoveryWriter::Recycle(std::vector<std::uint8_t>& image)
+{
+    if (image.capacity() > 0 && m_spares.size() < kBuffers)
+        m_spares.push_back(std::move(image));
 }
 
 void CRecoveryWriter::Carry(Request request, const RecoverySnapshot& snapshot)

@@ -48,6 +48,8 @@ private:
     void Run();
     // The state asked for, carried out on the writer's thread.
     void Carry(Request request, const RecoverySnapshot& snapshot);
+    // Keeps `image` for a later snapshot while fewer than kBuffers are kept.
+    void Recycle(std::vector<std::uint8_t>& image);
 
     const std::chrono::milliseconds m_pause;
     const FailureReport m_onFailure;
@@ -58,7 +60,11 @@ private:
     std::condition_variable m_done;
     Request m_request = Request::None;
     RecoverySnapshot m_pending;
-    std::vector<std::uint8_t> m_spare;
+    // Images no snapshot holds. One being written and one waiting are the
+    // most a change has to find a buffer beside, so with kBuffers made
+    // beforehand a change never waits for fresh memory.
+    static constexpr std::size_t kBuffers = 3;
+    std::vector<std::vector<std::uint8_t>> m_spares;
     std::chrono::steady_clock::time_point m_nextWrite;
     bool m_bBusy = false;
     bool m_bUrgent = false;
