@@ -634,6 +634,41 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>CRecoveryOffer</name>
+    <message>
+        <source>Volmaren was not closed properly. The unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Volmaren wurde nicht richtig beendet. Die ungespeicherten Änderungen an %1 vom %2 können wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The last change: %1</source>
+        <translation>Die letzte Änderung: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 from %2 will be lost. Discard them?</source>
+        <translation>Die ungespeicherten Änderungen an %1 vom %2 gehen verloren. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 is damaged and cannot be recovered. Delete it?</source>
+        <translation>Die Wiederherstellungsdatei %1 ist beschädigt und kann nicht wiederhergestellt werden. Löschen?</translation>
+    </message>
+    <message>
+        <source>a new image</source>
+        <translation>einem neuen Abbild</translation>
+    </message>
+</context>
+<context>
     <name>CSatelliteAddDlg</name>
     <message>
         <source>Satellite Add</source>

@@ -633,6 +633,41 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>CRecoveryOffer</name>
+    <message>
+        <source>Volmaren was not closed properly. The unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Volmaren düzgün kapatılmadı. %1 üzerinde %2 tarihinde yapılan kaydedilmemiş değişiklikler kurtarılabilir.</translation>
+    </message>
+    <message>
+        <source>The last change: %1</source>
+        <translation>Son değişiklik: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Kurtar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;At</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Sonra</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 from %2 will be lost. Discard them?</source>
+        <translation>%1 üzerinde %2 tarihinde yapılan kaydedilmemiş değişiklikler kaybolacak. Atılsın mı?</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 is damaged and cannot be recovered. Delete it?</source>
+        <translation>Kurtarma dosyası %1 hasarlı ve kurtarılamıyor. Silinsin mi?</translation>
+    </message>
+    <message>
+        <source>a new image</source>
+        <translation>yeni bir görüntü</translation>
+    </message>
+</context>
+<context>
     <name>CSatelliteAddDlg</name>
     <message>
         <source>Satellite Add</source>
