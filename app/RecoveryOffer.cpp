@@ -67,9 +67,12 @@ void CRecoveryOffer::OfferDeletion(COrphanedRecoveryCopy& copy)
 void CRecoveryOffer::Recover(COrphanedRecoveryCopy& copy, const RecoverySnapshot& snapshot)
 {
     m_doc.OpenRecovered(snapshot.image.data(), QString::fromStdString(snapshot.file));
-    // The old copy goes only once this editor's own copy holds the changes.
+    // The old copy goes only once this editor's own copy holds the changes;
+    // while no copy can be written it stays for the next start.
     m_keeper.Flush();
-    copy.Delete();
+    std::error_code ec;
+    if (std::filesystem::exists(m_keeper.CopyPath(), ec))
+        copy.Delete();
 }
 
 QString CRecoveryOffer::FileOf(const RecoverySnapshot& snapshot)
