@@ -10,6 +10,7 @@
 #include "RecentFiles.h"
 #include "SystemTexts.h"
 #include "TrafficLogCommand.h"
+#include "TransponderUpdateCommand.h"
 #include "UserPrompts.h"
 
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_pCheckAction = tools->addAction(tr("&Check Image..."));
+    m_pUpdateTranspondersAction = tools->addAction(tr("&Update Transponders..."));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_pAboutAction = help->addAction(tr("&About Volmaren..."));
@@ -95,6 +97,8 @@ void CMainFrame::CreateMenus()
     Connect(m_pImportAction, [lists] { lists->OnImport(); });
     Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
     Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
+    auto* transponders = new CTransponderUpdateCommand(m_doc, this);
+    Connect(m_pUpdateTranspondersAction, [transponders] { transponders->OnUpdateTransponders(); });
     CPrintCommands* print = m_pPrintCommands;
     Connect(m_pPrintAction, [print] { print->OnPrint(); });
     Connect(m_pExportPdfAction, [print] { print->OnExportPdf(); });
@@ -182,7 +186,7 @@ void CMainFrame::UpdateCommandStates()
     for (QAction* action :
          {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
         action->setEnabled(!noData && !running);
-    for (QAction* action : {m_pPrintAction, m_pExportPdfAction})
+    for (QAction* action : {m_pPrintAction, m_pExportPdfAction, m_pUpdateTranspondersAction})
         action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.
