@@ -278,10 +278,18 @@ void CTransponderUpdateDlg::ToggleSelectedRows()
     QList<QTreeWidgetItem*> items = m_pRows->selectedItems();
     if (!items.contains(current))
         items.append(current);
-    for (QTreeWidgetItem* item : std::as_const(items)) {
-        if (item->flags() & Qt::ItemIsUserCheckable)
-            item->setCheckState(kChange, state);
+    {
+        // One summary for all of them, not one a row.
+        const QSignalBlocker blocker(m_pRows);
+        for (QTreeWidgetItem* item : std::as_const(items)) {
+            if (item->flags() & Qt::ItemIsUserCheckable) {
+                item->setCheckState(kChange, state);
+                m_plan.rows[std::size_t(item->data(kChange, Qt::UserRole).toInt())].chosen =
+                    state == Qt::Checked;
+            }
+        }
     }
+    ShowSummary();
 }
 
 bool CTransponderUpdateDlg::eventFilter(QObject* watched, QEvent* event)
