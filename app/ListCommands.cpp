@@ -2,6 +2,7 @@
 
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "ChosenFile.h"
 #include "CoreText.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
@@ -11,7 +12,6 @@
 #include "UserPrompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -189,24 +189,14 @@ void CListCommands::OnApplyOrder()
 bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows,
                              ChannelRows::CsvForm& form)
 {
-    QFile file(path);
-    if (file.size() > qint64(ChannelRows::kLargestCsv)) {
-        Prompts::Message(&m_view,
-                         tr("%1 is larger than any channel list (%2 MiB).")
-                             .arg(path, QString::number(ChannelRows::kLargestCsv >> 20)),
-                         IUserPrompts::Icon::Exclamation);
+    const std::optional<QByteArray> text =
+        ReadChosenFile(&m_view, path, ChannelRows::kLargestCsv,
+                       tr("%1 is larger than any channel list (%2 MiB).")
+                           .arg(path, QString::number(ChannelRows::kLargestCsv >> 20)));
+    if (!text)
         return false;
-    }
-    QByteArray text;
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Prompts::Message(&m_view, tr("%1 cannot be read: %2").arg(path, file.errorString()),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
-    if (const auto refusal =
-            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows, form)) {
+    if (const auto refusal = ChannelRows::FromCsv(
+            std::string_view(text->constData(), std::size_t(text->size())), rows, form)) {
         ReportRefusal(path, *refusal);
         return false;
     }

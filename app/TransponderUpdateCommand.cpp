@@ -2,12 +2,12 @@
 
 #include "CTransponderUpdateDlg.h"
 #include "CVolmarenDoc.h"
+#include "ChosenFile.h"
 #include "CoreText.h"
 #include "TransponderList.h"
 #include "TransponderUpdate.h"
 #include "UserPrompts.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 CTransponderUpdateCommand::CTransponderUpdateCommand(CVolmarenDoc& doc, QWidget* owner)
@@ -42,24 +42,14 @@ void CTransponderUpdateCommand::OnUpdateTransponders()
 bool CTransponderUpdateCommand::ReadSources(const QString& path,
                                             std::vector<TransponderList::Satellite>& sources)
 {
-    QFile file(path);
-    if (file.size() > qint64(TransponderList::kLargestList)) {
-        Prompts::Message(m_pOwner,
-                         tr("%1 is larger than any transponder list (%2 MiB).")
-                             .arg(path, QString::number(TransponderList::kLargestList >> 20)),
-                         IUserPrompts::Icon::Exclamation);
+    const std::optional<QByteArray> text =
+        ReadChosenFile(m_pOwner, path, TransponderList::kLargestList,
+                       tr("%1 is larger than any transponder list (%2 MiB).")
+                           .arg(path, QString::number(TransponderList::kLargestList >> 20)));
+    if (!text)
         return false;
-    }
-    QByteArray text;
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Prompts::Message(m_pOwner, tr("%1 cannot be read: %2").arg(path, file.errorString()),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
     const std::optional<TransponderList::Refusal> refusal = TransponderList::ReadList(
-        std::string_view(text.constData(), std::size_t(text.size())), path.toStdString(), sources);
+        std::string_view(text->constData(), std::size_t(text->size())), path.toStdString(), sources);
     if (refusal) {
         Prompts::Message(
             m_pOwner,

@@ -407,10 +407,6 @@ Kanäle, die nicht in der Vorlage stehen (sie folgen in ihrer Reihenfolge): %4</
         <translation>%1 ist größer als jede Kanalliste (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -819,10 +815,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>%1 ist größer als jede Transponderliste (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -927,7 +919,7 @@ Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>New Satellite &quot;%1&quot;</source>
-        <translation>Neuer Satellit "%1"</translation>
+        <translation>Neuer Satellit &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
@@ -1153,6 +1145,13 @@ Damit gelöschte Kanäle: %2</translation>
     <message>
         <source>No channels</source>
         <translation>Keine Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>

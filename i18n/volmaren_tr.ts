@@ -406,10 +406,6 @@ Referansta olmayan kanallar (kendi sıralarıyla arkadan gelir): %4</translation
         <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 okunamıyor: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -817,10 +813,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>%1 hiçbir transponder listesinin olamayacağı kadar büyük (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 okunamıyor: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -925,7 +917,7 @@ Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>New Satellite &quot;%1&quot;</source>
-        <translation>Yeni Uydu "%1"</translation>
+        <translation>Yeni Uydu &quot;%1&quot;</translation>
     </message>
     <message>
         <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
@@ -1151,6 +1143,13 @@ Birlikte silinen kanallar: %2</translation>
     <message>
         <source>No channels</source>
         <translation>Kanal yok</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
     </message>
 </context>
 <context>
