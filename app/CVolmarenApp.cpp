@@ -29,7 +29,7 @@ bool CVolmarenApp::InitInstance()
     m_pDoc = std::make_unique<CVolmarenDoc>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
     m_pDoc->OnNewDocument();
-    m_pFrame->View()->OnInitialUpdate();
+    m_pFrame->OnInitialUpdate();
 
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1 && !m_pDoc->OnOpenDocument(arguments.at(1)))

@@ -80,6 +80,9 @@ private:
         case FileKind::ImageOrChannelList:
             return QCoreApplication::translate("UserPrompts",
                                                "STB images and channel lists (*.dat *.csv);;All files (*)");
+        case FileKind::ImageBackupOrChannelList:
+            return QCoreApplication::translate(
+                "UserPrompts", "STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)");
         case FileKind::TransponderList:
             // The dvbv5 files are named after their satellite's position
             // ("Astra-19.2E"), without an extension.
@@ -100,7 +103,8 @@ private:
         case FileKind::Pdf: return QStringLiteral("pdf");
         case FileKind::Image:
         case FileKind::ImageOrChannelList:
-        case FileKind::TransponderList: break;
+        case FileKind::TransponderList:
+        case FileKind::ImageBackupOrChannelList: break;
         }
         return QStringLiteral("dat");
     }

@@ -151,6 +151,93 @@
     </message>
 </context>
 <context>
+    <name>CCompareCommands</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>%1 as saved</source>
+        <extracomment>The file on disk, beside the same file&apos;s unsaved data.</extracomment>
+        <translation>%1 (kaydedilmiş)</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareWindow</name>
+    <message>
+        <source>Name, value or kind of change</source>
+        <translation>Ad, değer veya değişiklik türü</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Süzgeç:</translation>
+    </message>
+    <message>
+        <source>&amp;Take From Other</source>
+        <translation>Diğerinden &amp;Al</translation>
+    </message>
+    <message>
+        <source>Makes the selected rows of ours as the other side has them (Enter)</source>
+        <translation>Seçili satırları bizde diğer taraftaki gibi yapar (Enter)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All</source>
+        <translation>&amp;Tümünü Al</translation>
+    </message>
+    <message>
+        <source>Makes the channel lists, groups, transponders and satellites as the other side has them; the system settings stay as they are</source>
+        <translation>Kanal listelerini, grupları, transponderları ve uyduları diğer taraftaki gibi yapar; sistem ayarları olduğu gibi kalır</translation>
+    </message>
+    <message>
+        <source>this document</source>
+        <translation>bu belge</translation>
+    </message>
+    <message>
+        <source>Compare %1 With %2</source>
+        <translation>%1 ile %2 karşılaştırması</translation>
+    </message>
+    <message>
+        <source>No image is open.</source>
+        <translation>Açık bir görüntü yok.</translation>
+    </message>
+    <message>
+        <source>No differences: the two are the same.</source>
+        <translation>Fark yok: ikisi aynı.</translation>
+    </message>
+    <message>
+        <source>Differences: %1</source>
+        <translation>Farklar: %1</translation>
+    </message>
+    <message>
+        <source>Differences shown: %1 of %2</source>
+        <translation>Gösterilen farklar: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Bizimki</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Diğeri</translation>
+    </message>
+    <message>
+        <source>Take From Other</source>
+        <translation>Diğerinden Al</translation>
+    </message>
+    <message>
+        <source>Take All</source>
+        <translation>Tümünü Al</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was changed.</source>
+        <translation>%1
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
     <name>CConnectDlg</name>
     <message>
         <source>Connect</source>
@@ -167,6 +254,38 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceModel</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 / %3)</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Fark</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The channel&apos;s position in its list.</extracomment>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Bizimki</translation>
+    </message>
+    <message>
+        <source>Ours: %1</source>
+        <translation>Bizimki: %1</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Diğeri</translation>
+    </message>
+    <message>
+        <source>Theirs: %1</source>
+        <translation>Diğeri: %1</translation>
     </message>
 </context>
 <context>
@@ -402,18 +521,6 @@ Referansta olmayan kanallar (kendi sıralarıyla arkadan gelir): %4</translation
         <translation>Uygula</translation>
     </message>
     <message>
-        <source>%1 is larger than any channel list (%2 MiB).</source>
-        <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3
-
-Nothing was changed.</source>
-        <translation>%1, satır %2: %3
-
-Hiçbir şey değiştirilmedi.</translation>
-    </message>
-    <message>
         <source>The image is consistent: the check found nothing to repair.</source>
         <translation>Görüntü tutarlı: denetim onarılacak bir şey bulmadı.</translation>
     </message>
@@ -593,6 +700,14 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>&amp;Update Transponders...</source>
         <translation>&amp;Transponderları Güncelle...</translation>
     </message>
+    <message>
+        <source>&amp;Compare With...</source>
+        <translation>Ka&amp;rşılaştır...</translation>
+    </message>
+    <message>
+        <source>Compare With Sa&amp;ved</source>
+        <translation>Kaydedilmiş &amp;Sürümle Karşılaştır</translation>
+    </message>
 </context>
 <context>
     <name>CPrintCommands</name>
@@ -747,6 +862,29 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>This will lost change data. Do you confirm ?</source>
         <translation>Değişiklikler kaybolacak. Onaylıyor musunuz?</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferPanel</name>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Alma &amp;&amp; Gönderme </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>AL (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>GÖNDER (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
     </message>
 </context>
 <context>
@@ -992,26 +1130,6 @@ Birlikte silinen kanallar: %2</translation>
         <translation>KOD</translation>
     </message>
     <message>
-        <source>Upload &amp;&amp; Download </source>
-        <translation>Alma &amp;&amp; Gönderme </translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <source>UPLOAD (STB -&gt; PC)</source>
-        <translation>AL (STB -&gt; PC)</translation>
-    </message>
-    <message>
-        <source>DOWNLOAD (PC -&gt; STB)</source>
-        <translation>GÖNDER (PC -&gt; STB)</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>DUR</translation>
-    </message>
-    <message>
         <source>Favorite Group &amp;&amp; System Edit</source>
         <translation>Favori Grup &amp;&amp; Sistem Düzenleme</translation>
     </message>
@@ -1050,10 +1168,6 @@ Birlikte silinen kanallar: %2</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>System Information</source>
-        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1237,21 @@ Birlikte silinen kanallar: %2</translation>
     </message>
 </context>
 <context>
+    <name>ChannelListFile</name>
+    <message>
+        <source>%1 is larger than any channel list (%2 MiB).</source>
+        <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, satır %2: %3
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListPages</name>
     <message>
         <source>Satellite</source>
@@ -1150,6 +1279,177 @@ Birlikte silinen kanallar: %2</translation>
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 okunamıyor: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTexts</name>
+    <message>
+        <source>LNB power</source>
+        <translation>LNB Gücü</translation>
+    </message>
+    <message>
+        <source>LNB high</source>
+        <translation>LNB Yüksek</translation>
+    </message>
+    <message>
+        <source>LNB low</source>
+        <translation>LNB Düşük</translation>
+    </message>
+    <message>
+        <source>22 kHz</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>13/18 V</source>
+        <translation>13/18 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruplar</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menü Dili</translation>
+    </message>
+    <message>
+        <source>Display colour</source>
+        <translation>Ekran Rengi</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Metin Rengi</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>no transponder</source>
+        <translation>transponder yok</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grup %1</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>Sistem ayarları</translation>
+    </message>
+    <message>
+        <source>(free)</source>
+        <translation>(boş)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Sıra</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderlar</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV kanalları</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radyo kanalları</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favori grupları</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>eklenmiş</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>kaldırılmış</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>taşınmış</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>yeniden adlandırılmış</translation>
+    </message>
+    <message>
+        <source>retuned</source>
+        <translation>başka transpondera geçmiş</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>değişmiş</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of differences: the table, then what happened to its records.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditSystemInfo</name>
+    <message>
+        <source>System Information</source>
+        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>
@@ -2024,6 +2324,10 @@ Birlikte silinen kanallar: %2</translation>
     <message>
         <source>Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)</source>
         <translation>Transponder listeleri (*.xml *.conf *.[0-9]E *.[0-9]W);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>
+        <translation>STB görüntüleri, yedekler ve kanal listeleri (*.dat *.bak *.csv);;Tüm dosyalar (*)</translation>
     </message>
 </context>
 </TS>
