@@ -4,12 +4,15 @@
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
 #include "ChannelCommands.h"
-#include "CoreText.h"
+#include "CompareCommands.h"
+#include "CompareWindow.h"
 #include "ListCommands.h"
 #include "PrintCommands.h"
 #include "RecentFiles.h"
-#include "SystemTexts.h"
+#include "SystemInfoCommand.h"
 #include "TrafficLogCommand.h"
+#include "TransponderUpdateCommand.h"
+#include "TransferPanel.h"
 #include "UserPrompts.h"
 
 #include <QCloseEvent>
@@ -22,20 +25,41 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      m_doc(doc)
+      m_doc(doc), m_state(doc.Database())
 {
-    m_pView = new CVolmarenView(doc, this);
+    m_pView = new CVolmarenView(doc, m_state, this);
     setCentralWidget(m_pView);
-    m_pListCommands = new CListCommands(*m_pView);
-    m_pPrintCommands = new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
+    m_pTransfers = new CTransferPanel(doc, m_pView->CodeEdit(), m_pView);
+    m_pView->InsertTransferPanel(m_pTransfers);
+    CreateCommands();
+    m_pPrintCommands =
+        new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
+    m_pCompareCommands = new CCompareCommands(doc, this);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();
     setWindowTitle(doc.WindowTitle());
     connect(&doc, &CVolmarenDoc::TitleChanged, this, &QMainWindow::setWindowTitle);
     connect(m_pView, &CVolmarenView::StateChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_pTransfers, &CTransferPanel::StateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&doc, &CVolmarenDoc::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The form and its panel refer to the list state: they go first.
+    delete m_pView;
+}
+
+void CMainFrame::OnInitialUpdate()
+{
+    if (!m_bInitDone) {
+        m_pView->SetUpOnce();
+        m_pTransfers->SetUpOnce();
+        m_bInitDone = true;
+    }
+    FitToForm();
 }
 
 void CMainFrame::CreateMenus()
@@ -46,6 +70,9 @@ void CMainFrame::CreateMenus()
     m_pSaveAction = file->addAction(tr("&Save"));
     m_pSaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_pSaveAsAction = file->addAction(tr("Save &As..."));
+    file->addSeparator();
+    m_pCompareAction = file->addAction(tr("&Compare With..."));
+    m_pCompareSavedAction = file->addAction(tr("Compare With Sa&ved"));
     file->addSeparator();
     m_pExportAction = file->addAction(tr("&Export Channels..."));
     m_pImportAction = file->addAction(tr("I&mport Channels..."));
@@ -73,6 +100,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_pCheckAction = tools->addAction(tr("&Check Image..."));
+    m_pUpdateTranspondersAction = tools->addAction(tr("&Update Transponders..."));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_pAboutAction = help->addAction(tr("&About Volmaren..."));
@@ -95,9 +123,14 @@ void CMainFrame::CreateMenus()
     Connect(m_pImportAction, [lists] { lists->OnImport(); });
     Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
     Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
+    auto* transponders = new CTransponderUpdateCommand(m_doc, this);
+    Connect(m_pUpdateTranspondersAction, [transponders] { transponders->OnUpdateTransponders(); });
     CPrintCommands* print = m_pPrintCommands;
     Connect(m_pPrintAction, [print] { print->OnPrint(); });
     Connect(m_pExportPdfAction, [print] { print->OnExportPdf(); });
+    CCompareCommands* compare = m_pCompareCommands;
+    Connect(m_pCompareAction, [compare] { compare->OnCompareWith(); });
+    Connect(m_pCompareSavedAction, [compare] { compare->OnCompareWithSaved(); });
 }
 
 void CMainFrame::CreateEditMenu()
@@ -119,7 +152,7 @@ void CMainFrame::CreateEditMenu()
         add(tr("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
             [this] { m_doc.Redo(); });
     edit->addSeparator();
-    CChannelCommands* channels = m_pView->ChannelCommands();
+    CChannelCommands* channels = m_pChannelCommands;
     m_pFindAction =
         add(tr("&Find..."), {QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { m_pView->FocusSearch(); });
     // Enter and Delete act on the list that has the focus, as its buttons do.
@@ -173,21 +206,25 @@ void CMainFrame::Connect(QAction* action, const std::function<void()>& command)
 
 void CMainFrame::UpdateCommandStates()
 {
-    const bool running = m_pView->TransferRunning();
+    const bool running = m_pTransfers->TransferRunning();
     const bool noData = m_doc.NoData();
     m_pOpenAction->setEnabled(!running);
     m_pExitAction->setEnabled(!running);
     m_pSaveAction->setEnabled(!noData && !running);
     m_pSaveAsAction->setEnabled(!noData && !running);
-    for (QAction* action :
-         {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction, m_pCheckAction})
+    for (QAction* action : {m_pSystemInfoAction, m_pExportAction, m_pImportAction, m_pApplyOrderAction,
+                            m_pCheckAction, m_pCompareAction})
         action->setEnabled(!noData && !running);
-    for (QAction* action : {m_pPrintAction, m_pExportPdfAction})
+    m_pCompareSavedAction->setEnabled(m_pCompareCommands->CanCompareWithSaved() && !running);
+    // A transfer may replace the tables a compare window would take into.
+    for (CCompareWindow* window : findChildren<CCompareWindow*>())
+        window->AllowTakes(!running);
+    for (QAction* action : {m_pPrintAction, m_pExportPdfAction, m_pUpdateTranspondersAction})
         action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.
     m_pConnectAction->setEnabled(!running);
-    m_pUploadAction->setEnabled(m_pView->PortOpen() && !running);
+    m_pUploadAction->setEnabled(m_pTransfers->PortOpen() && !running);
     // While a transfer runs the lists are disabled and the tables may be
     // replaced: no step is taken back or again.
     m_pUndoAction->setEnabled(m_doc.CanUndo() && !running);
@@ -198,8 +235,8 @@ void CMainFrame::UpdateCommandStates()
                             m_pMoveDownAction, m_pEditSelectedAction, m_pSortAction})
         action->setEnabled(!noData && !running);
     m_pRedoAction->setText(m_doc.CanRedo() ? tr("&Redo %1").arg(m_doc.RedoLabel()) : tr("&Redo"));
-    m_pDownloadAction->setEnabled(m_pView->PortOpen() && !running);
-    m_pSaveLogAction->setEnabled(!running && m_pView->Link().HasTrafficLog());
+    m_pDownloadAction->setEnabled(m_pTransfers->PortOpen() && !running);
+    m_pSaveLogAction->setEnabled(!running && m_pTransfers->Link().HasTrafficLog());
 }
 
 void CMainFrame::FitToForm()
@@ -223,7 +260,7 @@ void CMainFrame::FillRecentFiles()
         delete action;
     m_recentActions.clear();
     const QStringList files = RecentFiles::List();
-    const bool running = m_pView->TransferRunning();
+    const bool running = m_pTransfers->TransferRunning();
     for (int n = 0; n < files.size(); ++n) {
         const QString& path = files[n];
         // An ampersand in the name is shown, not taken for the entry's access key.
@@ -242,7 +279,7 @@ void CMainFrame::FillRecentFiles()
 
 void CMainFrame::OnOpenRecent(const QString& path)
 {
-    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+    if (m_pTransfers->TransferRunning() || !m_doc.SaveModified())
         return;
     if (m_doc.OnOpenDocument(path))
         FitToForm();
@@ -262,7 +299,7 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::OnFileNew()
 {
-    if (m_pView->TransferRunning() || !m_doc.SaveModified())
+    if (m_pTransfers->TransferRunning() || !m_doc.SaveModified())
         return;
     m_doc.OnNewDocument();
     UpdateCommandStates();
@@ -281,27 +318,27 @@ void CMainFrame::OnAbout()
 
 void CMainFrame::OnSystemInfo()
 {
-    m_pView->OnSystemInfo();
+    EditSystemInfo(m_doc, m_pView);
 }
 
 void CMainFrame::OnConnect()
 {
-    m_pView->OnTransferConnect();
+    m_pTransfers->OnConnect();
 }
 
 void CMainFrame::OnUpload()
 {
-    m_pView->OnUpload();
+    m_pTransfers->OnUpload();
 }
 
 void CMainFrame::OnDownload()
 {
-    m_pView->OnDownload();
+    m_pTransfers->OnDownload();
 }
 
 void CMainFrame::OnSaveTrafficLog()
 {
-    SaveTrafficLog(this, m_pView->Link());
+    SaveTrafficLog(this, m_pTransfers->Link());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -314,22 +351,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 bool CMainFrame::QueryClose()
 {
-    m_pView->AbortTransfer();
-    if (!m_doc.HasUnsavedChanges())
-        return true;
-    const auto answer =
-        Prompts::Current().Ask(this, CoreText(Text::kSaveChanges), QString::fromLatin1(Text::kAppTitle),
-                               IUserPrompts::Buttons::YesNoCancel, IUserPrompts::Icon::None);
-    switch (answer) {
-    case IUserPrompts::Answer::Yes: {
-        CChannelDatabase& db = m_doc.Database();
-        db.TablesToWorkImage();
-        db.WorkImageToRaw();
-        // A cancelled file dialog or a failed write keeps the program open,
-        // so no unsaved work is lost.
-        return m_doc.SaveForClose();
-    }
-    case IUserPrompts::Answer::No: m_doc.DiscardChanges(); return true;
-    default: return false;
-    }
+    m_pTransfers->AbortTransfer();
+    return m_doc.SaveModifiedForClose();
 }

@@ -1,13 +1,20 @@
 // The main window: title, menu, accelerators and the close handler that
-// stops a transfer and offers to save.
+// stops a transfer and offers to save. It makes the parts of the window and
+// joins them: the list state, the form with its transfer panel, and the
+// editing commands.
 #pragma once
+
+#include "ListState.h"
 
 #include <QMainWindow>
 
 #include <functional>
 
+class CChannelCommands;
+class CCompareCommands;
 class CListCommands;
 class CPrintCommands;
+class CTransferPanel;
 class CVolmarenDoc;
 class CVolmarenView;
 class QAction;
@@ -17,8 +24,14 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(CVolmarenDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CVolmarenView* View() const { return m_pView; }
+    CTransferPanel* Transfers() const { return m_pTransfers; }
+    CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
+    // The framework's first update: the first time the form and the panel
+    // are set up; every time the frame fits the form.
+    void OnInitialUpdate();
     // Resizes the window so its client area fits the form exactly.
     void FitToForm();
     // Makes each command available or not by the current state.
@@ -27,6 +40,8 @@ public:
     QAction* m_pOpenAction = nullptr;
     QAction* m_pSaveAction = nullptr;
     QAction* m_pSaveAsAction = nullptr;
+    QAction* m_pCompareAction = nullptr;
+    QAction* m_pCompareSavedAction = nullptr;
     QAction* m_pExportAction = nullptr;
     QAction* m_pImportAction = nullptr;
     QAction* m_pApplyOrderAction = nullptr;
@@ -52,12 +67,15 @@ public:
     QAction* m_pDownloadAction = nullptr;
     QAction* m_pSaveLogAction = nullptr;
     QAction* m_pCheckAction = nullptr;
+    QAction* m_pUpdateTranspondersAction = nullptr;
     QAction* m_pAboutAction = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The commands, with the form's buttons and clicks joined to them.
+    void CreateCommands();
     void CreateMenus();
     void CreateEditMenu();
     // The File menu's entries for the images used last, before Exit.
@@ -83,7 +101,12 @@ private:
     bool QueryClose();
 
     CVolmarenDoc& m_doc;
+    CListState m_state;
     CVolmarenView* m_pView = nullptr;
+    CTransferPanel* m_pTransfers = nullptr;
+    CChannelCommands* m_pChannelCommands = nullptr;
     CListCommands* m_pListCommands = nullptr;
     CPrintCommands* m_pPrintCommands = nullptr;
+    CCompareCommands* m_pCompareCommands = nullptr;
+    bool m_bInitDone = false;
 };

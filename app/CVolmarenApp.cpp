@@ -36,7 +36,7 @@ bool CVolmarenApp::InitInstance()
     // Asked before the form starts its timers: the port's messages would
     // otherwise pop up over the question.
     const bool recovered = CRecoveryOffer(*m_pDoc, *m_pRecoveryKeeper, m_pFrame.get()).Run();
-    m_pFrame->View()->OnInitialUpdate();
+    m_pFrame->OnInitialUpdate();
 
     const QStringList arguments = QApplication::arguments();
     if (!recovered && arguments.size() > 1 && !m_pDoc->OnOpenDocument(arguments.at(1)))

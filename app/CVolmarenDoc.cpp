@@ -21,11 +21,18 @@ CVolmarenDoc::CVolmarenDoc(QObject* parent) : QObject(parent)
 
 bool CVolmarenDoc::Apply(const QString& label, ListChanges lists, const Change& change)
 {
+    // A change made inside another would land in the other's undo step, and
+    // the history would record a nested snapshot as its own.
+    if (m_bApplying)
+        return false;
     std::any context = CurrentContext();
-    CChannelDatabase& db = Database();
+    CChannelDatabase& db = m_document.m_database;
+    m_bApplying = true;
     m_history.Begin(db);
     change(db);
-    if (!m_history.Commit(db, label.toStdString(), std::move(context)))
+    const bool changed = m_history.Commit(db, label.toStdString(), std::move(context));
+    m_bApplying = false;
+    if (!changed)
         return false;
     FollowHistory();
     Q_EMIT Changed(lists, nullptr);
@@ -35,13 +42,13 @@ bool CVolmarenDoc::Apply(const QString& label, ListChanges lists, const Change& 
 void CVolmarenDoc::Undo()
 {
     if (m_history.CanUndo())
-        Announce(m_history.Undo(Database(), CurrentContext()));
+        Announce(m_history.Undo(m_document.m_database, CurrentContext()));
 }
 
 void CVolmarenDoc::Redo()
 {
     if (m_history.CanRedo())
-        Announce(m_history.Redo(Database(), CurrentContext()));
+        Announce(m_history.Redo(m_document.m_database, CurrentContext()));
 }
 
 std::any CVolmarenDoc::CurrentContext() const
@@ -105,9 +112,9 @@ void CVolmarenDoc::OpenRecovered(const std::uint8_t* image, const QString& path)
     Q_EMIT TitleChanged(WindowTitle());
 }
 
-void CVolmarenDoc::AcceptUpload()
+void CVolmarenDoc::AcceptUpload(std::span<const std::uint8_t> image, int variant)
 {
-    if (m_document.AcceptUpload())
+    if (m_document.AcceptUpload(image, variant))
         Prompts::Message(m_pPromptOwner, CoreText(Text::kBouquetNotice));
     // An upload is new data that no file holds yet.
     m_bCleanIsFile = false;
@@ -148,10 +155,28 @@ bool CVolmarenDoc::SaveModified()
     // Without data nothing can be saved, and nothing would be lost.
     if (!HasUnsavedChanges() || NoData())
         return true;
+    return AskToSave(&CVolmarenDoc::OnFileSave);
+}
+
+bool CVolmarenDoc::SaveModifiedForClose()
+{
+    if (!HasUnsavedChanges())
+        return true;
+    // A cancelled file dialog or a failed write keeps the program open, so
+    // no unsaved work is lost.
+    const bool mayClose = AskToSave(&CVolmarenDoc::SaveForClose);
+    // Closing without saving: the person gave the changes up.
+    if (mayClose && HasUnsavedChanges())
+        Q_EMIT ChangesDiscarded();
+    return mayClose;
+}
+
+bool CVolmarenDoc::AskToSave(bool (CVolmarenDoc::*save)())
+{
     switch (Prompts::Current().Ask(m_pPromptOwner, CoreText(Text::kSaveChanges),
                                    QString::fromLatin1(Text::kAppTitle), IUserPrompts::Buttons::YesNoCancel,
                                    IUserPrompts::Icon::None)) {
-    case IUserPrompts::Answer::Yes: return OnFileSave();
+    case IUserPrompts::Answer::Yes: return (this->*save)();
     case IUserPrompts::Answer::No: return true;
     default: return false;
     }
@@ -174,11 +199,6 @@ bool CVolmarenDoc::SaveForClose()
     m_history.MarkClean();
     FollowHistory();
     return true;
-}
-
-void CVolmarenDoc::DiscardChanges()
-{
-    Q_EMIT ChangesDiscarded();
 }
 
 QString CVolmarenDoc::AskSaveName() const

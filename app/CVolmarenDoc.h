@@ -13,6 +13,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 class QWidget;
 
@@ -40,9 +41,8 @@ class CVolmarenDoc : public QObject {
 public:
     explicit CVolmarenDoc(QObject* parent = nullptr);
 
-    CImageDocument& Image() { return m_document; }
-    // The data, to read. Every change goes through Apply.
-    CChannelDatabase& Database() { return m_document.m_database; }
+    // The data, to read: every change goes through Apply.
+    const CChannelDatabase& Database() const { return m_document.m_database; }
     bool NoData() const { return m_document.m_bNoData; }
     // The data in hand was loaded from or saved to a file as it is: a
     // download may send it.
@@ -60,7 +60,8 @@ public:
     using Change = std::function<void(CChannelDatabase&)>;
     // Makes a change a person asked for, as one step they can undo under
     // `label`, and announces it. False when it changed no byte: then nothing
-    // is recorded or announced.
+    // is recorded or announced. A change runs to its end without asking
+    // anything; one asked for while another runs is refused (false).
     bool Apply(const QString& label, ListChanges lists, const Change& change);
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
@@ -79,9 +80,11 @@ public:
     // Takes a recovery copy's working image (Image::kLargeSize bytes) as the
     // unsaved data of `path` (empty: none); its undo history starts here.
     void OpenRecovered(const std::uint8_t* image, const QString& path);
-    // Takes the image an upload left in the raw buffer, with the notice for a
-    // small one.
-    void AcceptUpload();
+    // Takes the image a completed upload brought, in the layout of `variant`,
+    // with the notice for a small one: new data, no change to undo.
+    void AcceptUpload(std::span<const std::uint8_t> image, int variant);
+    // Builds the image a download sends from the data in hand.
+    std::span<const std::uint8_t> PrepareDownload() { return m_document.PrepareDownload(); }
     // File > Save: to the current path, or as Save As when there is none.
     bool OnFileSave();
     // File > Save As.
@@ -92,12 +95,11 @@ public:
     // or Yes and the save succeeded, or nothing was unsaved.
     bool SaveModified();
 
-    // The close handler's save of the image already built into the raw
-    // buffer: to the current path, or to a name asked for. False when the
-    // user cancelled or the write failed (reported).
-    bool SaveForClose();
-    // The person chose to lose the unsaved changes as the window closes.
-    void DiscardChanges();
+    // Before the window closes: asks whether to save unsaved changes, and
+    // writes the image to the current path or to a name asked for. True when
+    // the window may close: the user said No, or Yes and the write
+    // succeeded, or nothing was unsaved.
+    bool SaveModifiedForClose();
 
     // "Volmaren - Untitled" or "Volmaren - " and the file's name.
     QString WindowTitle() const;
@@ -122,7 +124,12 @@ private:
     std::any CurrentContext() const;
     // After Undo or Redo: every list follows, back to `context`.
     void Announce(const std::any& context);
+    // The one question whether to save: Yes runs `save`, No goes on without,
+    // Cancel stays. True when the caller may go on.
+    bool AskToSave(bool (CVolmarenDoc::*save)());
     bool SaveTo(const QString& path);
+    // The close handler's write, which marks nothing saved: the program ends.
+    bool SaveForClose();
     QString AskSaveName() const;
     void ReportFileError(const PlaceholderText& error) const;
 
@@ -131,5 +138,7 @@ private:
     // The clean data came from a file, not from an upload.
     bool m_bCleanIsFile = true;
     QWidget* m_pPromptOwner = nullptr;
+    // A change is being made.
+    bool m_bApplying = false;
     std::function<std::any()> m_contextSource;
 };

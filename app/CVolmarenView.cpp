@@ -1,18 +1,12 @@
 #include "CVolmarenView.h"
 
-#include "CGradientProgressCtrl.h"
+#include "CChannelListView.h"
 #include "CHoverButton.h"
-#include "CMainFrame.h"
-#include "ChannelCommands.h"
-#include "GroupCommand.h"
-#include "SatelliteCommands.h"
-#include "TransponderCommands.h"
 #include "CVolmarenDoc.h"
 #include "CellText.h"
-#include "ChannelSearch.h"
-#include "CoreText.h"
-#include "CChannelListView.h"
 #include "ChannelListModel.h"
+#include "CoreText.h"
+#include "RowSelection.h"
 #include "TextListModel.h"
 #include "ui_CVolmarenView.h"
 
@@ -20,16 +14,12 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QRegularExpressionValidator>
-#include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 #include <algorithm>
 
-CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
-    : CColorFormView(frame), m_doc(doc), m_pFrame(frame), m_ui(new Ui::CVolmarenView),
-      m_state(doc.Database()), m_link(*this, *this)
+CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CListState& state, QWidget* parent)
+    : CColorFormView(parent), m_doc(doc), m_ui(new Ui::CVolmarenView), m_state(state)
 {
     m_ui->setupUi(this);
     // The channel lists take the room the window gives the form.
@@ -64,32 +54,16 @@ CVolmarenView::CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame)
                 });
 
     connect(Tabs(), &QTabBar::currentChanged, this, &CVolmarenView::OnTabSwitch);
-    connect(m_ui->stopButton, &QAbstractButton::clicked, this, &CVolmarenView::OnStop);
-    connect(m_ui->uploadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnUpload);
-    connect(m_ui->downloadButton, &QAbstractButton::clicked, this, &CVolmarenView::OnDownload);
-    connect(m_ui->systemButton, &QAbstractButton::clicked, this, &CVolmarenView::OnSystemInfo);
-    connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CVolmarenView::OnComCloseUp);
     connect(&m_doc, &CVolmarenDoc::Changed, this, &CVolmarenView::OnDocumentChanged);
     m_doc.SetContextSource([this] { return CaptureContext(); });
-
-    m_ui->codeEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), this));
-    m_ui->codeEdit->setText(QString::fromStdString(m_systemCode.Text()));
-    connect(m_ui->codeEdit, &QLineEdit::textChanged, this, &CVolmarenView::OnCodeChanged);
-    new CSatelliteCommands(*this);
-    new CTransponderCommands(*this);
-    new CGroupCommand(*this);
-    m_pChannelCommands = new CChannelCommands(*this);
 }
 
 CVolmarenView::~CVolmarenView()
 {
-    m_link.Abort();
-    m_link.ClosePort();
     delete m_ui;
 }
 
-CChannelDatabase& CVolmarenView::Database() const
+const CChannelDatabase& CVolmarenView::Database() const
 {
     return m_doc.Database();
 }
@@ -122,11 +96,6 @@ QAbstractButton* CVolmarenView::Button(int templateId) const
             return button;
     }
     return nullptr;
-}
-
-CGradientProgressCtrl* CVolmarenView::Progress() const
-{
-    return m_ui->progress;
 }
 
 void CVolmarenView::SetUpChannelList(ChannelKind kind)
@@ -165,27 +134,17 @@ void CVolmarenView::SetUpChannelList(ChannelKind kind)
 
 // --- First update -------------------------------------------------------------
 
-void CVolmarenView::OnInitialUpdate()
-{
-    if (!m_bInitDone)
-        SetUpOnce();
-    m_pFrame->FitToForm();
-}
-
 void CVolmarenView::SetUpOnce()
 {
     const std::pair<CHoverButton*, int> bitmaps[] = {
-        {m_ui->satelliteAdd, 143},  {m_ui->transponderAdd, 143},  {m_ui->channelAdd, 143},
-        {m_ui->satelliteEdit, 144}, {m_ui->transponderEdit, 144}, {m_ui->channelEdit, 144},
-        {m_ui->satelliteDel, 146},  {m_ui->transponderDel, 146},  {m_ui->channelDelete, 146},
-        {m_ui->stopButton, 147},    {m_ui->favGroupButton, 151},  {m_ui->systemButton, 152},
-        {m_ui->channelDown, 153},   {m_ui->channelUp, 154},       {m_ui->downloadButton, 155},
-        {m_ui->uploadButton, 156},
+        {m_ui->satelliteAdd, 143},   {m_ui->transponderAdd, 143},  {m_ui->channelAdd, 143},
+        {m_ui->satelliteEdit, 144},  {m_ui->transponderEdit, 144}, {m_ui->channelEdit, 144},
+        {m_ui->satelliteDel, 146},   {m_ui->transponderDel, 146},  {m_ui->channelDelete, 146},
+        {m_ui->favGroupButton, 151}, {m_ui->systemButton, 152},    {m_ui->channelDown, 153},
+        {m_ui->channelUp, 154},
     };
     for (const auto& [button, resource] : bitmaps)
         button->LoadBitmaps(resource);
-
-    Progress()->ApplyFormConfiguration();
 
     Tabs()->setExpanding(false);
     Tabs()->blockSignals(true);
@@ -196,11 +155,29 @@ void CVolmarenView::SetUpOnce()
     Tabs()->blockSignals(false);
     m_ui->radioList->hide();
     m_ui->tvList->show();
+}
 
-    m_link.SetImageBuffer(Database().GetRawImage(), &Database().m_nVariant);
+void CVolmarenView::InsertTransferPanel(QWidget* panel)
+{
+    m_ui->rightColumn->insertWidget(1, panel);
+}
 
-    m_bInitDone = true;
-    QTimer::singleShot(500, this, &CVolmarenView::OnTimer);
+QLineEdit* CVolmarenView::CodeEdit() const
+{
+    return m_ui->codeEdit;
+}
+
+void CVolmarenView::EnableEditing(bool enable)
+{
+    QWidget* controls[] = {
+        m_ui->radioList,      m_ui->tvList,          m_ui->satelliteList,  m_ui->transponderList,
+        m_ui->tabs,           m_ui->satelliteAdd,    m_ui->satelliteEdit,  m_ui->satelliteDel,
+        m_ui->transponderAdd, m_ui->transponderEdit, m_ui->transponderDel, m_ui->channelAdd,
+        m_ui->channelEdit,    m_ui->channelDelete,   m_ui->favGroupButton, m_ui->systemButton,
+        m_ui->channelUp,      m_ui->channelDown,
+    };
+    for (QWidget* control : controls)
+        control->setEnabled(enable);
 }
 
 // --- Filling the lists ----------------------------------------------------------
@@ -258,25 +235,29 @@ void CVolmarenView::ClearList(QAbstractItemView* list)
         m_pChannelModels[KindIndex(kRadio)]->Clear();
 }
 
-void CVolmarenView::RefreshAllLists()
+void CVolmarenView::ClearAllLists()
 {
     for (QAbstractItemView* list : Lists())
         ClearList(list);
+}
+
+void CVolmarenView::RefreshAllLists()
+{
+    ClearAllLists();
     m_state.ShowEverything();
     FillSatelliteList();
     FillTransponderList();
-    FillChannelList(kTv);
-    FillChannelList(kRadio);
+    RefillChannelLists();
 
-    FocusList(SatelliteList());
-    SelectRow(SatelliteList(), 0);
-    FocusList(TransponderList());
-    SelectRow(TransponderList(), 0);
+    ::FocusList(SatelliteList());
+    ::SelectRow(SatelliteList(), 0);
+    ::FocusList(TransponderList());
+    ::SelectRow(TransponderList(), 0);
     QTreeView* front = ChannelListInFront();
     if (front->model()->rowCount() > 0) {
-        FocusList(front);
-        SelectRow(front, 0);
-        m_state.NoteChannelSelection(FirstSelectedRow(front));
+        ::FocusList(front);
+        ::SelectRow(front, 0);
+        m_state.NoteChannelSelection(::FirstSelectedRow(front));
     }
     Q_EMIT StateChanged();
 }
@@ -314,7 +295,7 @@ std::any CVolmarenView::CaptureContext() const
     const QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv),
                                         ChannelList(kRadio)};
     for (std::size_t i = 0; i < 4; ++i)
-        context.selectedRows[i] = SelectedRowsFrom(lists[i], 0);
+        context.selectedRows[i] = ::SelectedRowsFrom(lists[i], 0);
     return context;
 }
 
@@ -330,14 +311,13 @@ void CVolmarenView::RestoreContext(const ListContext& context)
 
     m_pSatelliteModel->UpdateRows(SatelliteRows());
     m_pTransponderModel->UpdateRows(TransponderRows());
-    FillChannelList(kTv);
-    FillChannelList(kRadio);
+    RefillChannelLists();
     QAbstractItemView* lists[] = {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
     for (std::size_t i = 0; i < 4; ++i) {
         lists[i]->clearSelection();
         const std::vector<int>& rows = context.selectedRows[i];
         for (int row : rows)
-            SelectRow(lists[i], row);
+            ::SelectRow(lists[i], row);
         if (!rows.empty())
             lists[i]->scrollTo(lists[i]->model()->index(rows.front(), 0));
     }
@@ -349,8 +329,7 @@ void CVolmarenView::RestoreContext(const ListContext& context)
 void CVolmarenView::OnSearchChanged(const QString& text)
 {
     m_state.SearchFor(text.toLatin1().toStdString());
-    FillChannelList(kTv);
-    FillChannelList(kRadio);
+    RefillChannelLists();
 }
 
 void CVolmarenView::ShowSearchCount()
@@ -367,52 +346,6 @@ void CVolmarenView::FocusSearch()
     m_ui->searchEdit->selectAll();
 }
 
-// --- Selection helpers ----------------------------------------------------------
-
-int CVolmarenView::SelectedRowCount(const QAbstractItemView* list)
-{
-    return int(list->selectionModel()->selectedRows().size());
-}
-
-int CVolmarenView::FirstSelectedRow(const QAbstractItemView* list)
-{
-    const auto rows = list->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return -1;
-    return std::min_element(rows.begin(), rows.end(),
-                            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); })
-        ->row();
-}
-
-std::vector<int> CVolmarenView::SelectedRowsFrom(const QAbstractItemView* list, int from)
-{
-    std::vector<int> rows;
-    for (const QModelIndex& index : list->selectionModel()->selectedRows()) {
-        if (index.row() >= from)
-            rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-void CVolmarenView::SelectRow(QAbstractItemView* list, int row)
-{
-    const QModelIndex index = list->model()->index(row, 0);
-    if (!index.isValid())
-        return;
-    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void CVolmarenView::FocusList(QAbstractItemView* list)
-{
-    list->setFocus(Qt::OtherFocusReason);
-}
-
-void CVolmarenView::ShowRowAtTop(QAbstractItemView* list, int row)
-{
-    list->scrollTo(list->model()->index(row, 0), QAbstractItemView::PositionAtTop);
-}
-
 std::array<QAbstractItemView*, 4> CVolmarenView::Lists() const
 {
     return {SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)};
@@ -423,73 +356,4 @@ int CVolmarenView::SlotOf(const QObject* list) const
     const auto lists = Lists();
     const auto found = std::find(lists.begin(), lists.end(), list);
     return found == lists.end() ? -1 : int(found - lists.begin());
-}
-
-int CVolmarenView::HitTestAtCursor(QAbstractItemView* list) const
-{
-    const int slot = SlotOf(list);
-    if (slot < 0)
-        return -1;
-    const QModelIndex index = list->indexAt(m_lastClick[std::size_t(slot)]);
-    return index.isValid() ? index.row() : -1;
-}
-
-void CVolmarenView::ScrollListBy(QAbstractItemView* list, int pixels)
-{
-    QScrollBar* bar = list->verticalScrollBar();
-    bar->setValue(bar->value() + pixels);
-}
-
-// --- Narrowing clicks -----------------------------------------------------------
-
-void CVolmarenView::OnSatelliteClick()
-{
-    const int row = HitTestAtCursor(SatelliteList());
-    m_state.ChooseSatellite(row, FirstSelectedRow(SatelliteList()));
-    if (row == -1)
-        return;
-    for (QAbstractItemView* list :
-         std::initializer_list<QAbstractItemView*>{TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
-        ClearList(list);
-    FillTransponderList();
-    FillChannelList(kTv);
-    FillChannelList(kRadio);
-    FocusList(TransponderList());
-    SelectRow(TransponderList(), 0);
-    FocusList(SatelliteList());
-    if (row == 0)
-        SelectRow(SatelliteList(), 0);
-}
-
-void CVolmarenView::OnTransponderClick()
-{
-    QListView* list = TransponderList();
-    const int row = HitTestAtCursor(list);
-    const int firstSelected = FirstSelectedRow(list);
-    // A row clicked without data, or deselected by the click, chooses no
-    // transponder; the channel lists then stay empty until the next click.
-    if (row != 0 && (m_doc.NoData() || row == -1 || SelectedRowCount(list) == 0)) {
-        m_state.PointAtTransponder(row, firstSelected);
-        if (!m_doc.NoData()) {
-            ClearList(ChannelList(kTv));
-            ClearList(ChannelList(kRadio));
-        }
-        return;
-    }
-    m_state.ChooseTransponder(row, firstSelected);
-    FillChannelList(kTv);
-    FillChannelList(kRadio);
-}
-
-void CVolmarenView::OnChannelClick(ChannelKind kind)
-{
-    m_state.ChooseChannel(kind, HitTestAtCursor(ChannelList(kind)), FirstSelectedRow(ChannelList(kind)));
-}
-
-void CVolmarenView::OnTabSwitch()
-{
-    m_state.SwitchTab();
-    ChannelList(kTv)->setVisible(m_state.Tab() == kTv);
-    ChannelList(kRadio)->setVisible(m_state.Tab() == kRadio);
-    ShowSearchCount();
 }

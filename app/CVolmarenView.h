@@ -1,72 +1,68 @@
 // The main form: four lists that filter each other (satellites,
-// transponders, and the TV and radio channels on two tabs), the transfer
-// controls, and the selection state the editing commands work from.
+// transponders, and the TV and radio channels on two tabs) and the buttons
+// of the editing commands. It shows what the list state chooses, turns
+// clicks and keys into choices and command requests, and lets the commands
+// read and show rows through IFormLists. The transfer panel sits in it.
 #pragma once
 
 #include "CColorFormView.h"
 #include "CVolmarenDoc.h"
+#include "FormLists.h"
 #include "ListContext.h"
-#include "PortMessages.h"
-#include "SystemCode.h"
-#include "TransferLink.h"
-#include "TransferView.h"
 
 #include <array>
-#include <memory>
 #include <vector>
 
-class CChannelCommands;
 class CChannelListView;
 class CChannelDatabase;
-class CGradientProgressCtrl;
-class CHoverButton;
-class CMainFrame;
-class CVolmarenDoc;
 class ChannelListModel;
 class TextListModel;
 class QAbstractButton;
 class QAbstractItemView;
-class QComboBox;
 class QKeyEvent;
-class QMouseEvent;
 class QLineEdit;
 class QListView;
+class QMouseEvent;
 class QTabBar;
 class QTreeView;
 
 namespace Ui {
 class CVolmarenView;
 }
-namespace PortChoice {
-struct Entry;
-}
 
-class CVolmarenView : public CColorFormView, public ITransferView, public IPortMessages {
+class CVolmarenView : public CColorFormView, public IFormLists {
     Q_OBJECT
 public:
-    CVolmarenView(CVolmarenDoc& doc, CMainFrame* frame);
+    // The state outlives the form.
+    CVolmarenView(CVolmarenDoc& doc, CListState& state, QWidget* parent);
     ~CVolmarenView() override;
 
     CVolmarenDoc& Document() const { return m_doc; }
-    CChannelDatabase& Database() const;
-    CMainFrame* Frame() const { return m_pFrame; }
+    const CChannelDatabase& Database() const;
+    CListState& State() { return m_state; }
+    const CListState& State() const { return m_state; }
 
-    // The framework's first update: fits the frame to the form, and the first
-    // time also sets the form up.
-    void OnInitialUpdate();
+    // The framework's first update: bitmaps and tabs.
+    void SetUpOnce();
+    // The transfer controls, in their place between the CODE row and the
+    // favourite group box; the panel reads the code from CodeEdit.
+    void InsertTransferPanel(QWidget* panel);
+    QLineEdit* CodeEdit() const;
 
     // --- Lists -------------------------------------------------------------
     // Rebuilds the views for everything, refills all four lists and resets
     // the selection state.
     void RefreshAllLists();
+    // Empties all four lists without touching the views: the data in hand
+    // is about to be replaced.
+    void ClearAllLists();
     void FillSatelliteList();
     void FillTransponderList();
     void FillChannelList(ChannelKind kind);
-    // Empties one list without touching the database's views.
+    // Empties one list without touching the views.
     void ClearList(QAbstractItemView* list);
-    // The row under the position of the last mouse click in `list`, or -1.
-    int HitTestAtCursor(QAbstractItemView* list) const;
-    void ScrollListBy(QAbstractItemView* list, int pixels);
+    // The editing controls while no transfer runs.
+    void EnableEditing(bool enable);
 
     QListView* SatelliteList() const;
     QListView* TransponderList() const;
@@ -76,18 +72,6 @@ public:
     // A push button of the form by its template id.
     QAbstractButton* Button(int templateId) const;
 
-    // Selection helpers. "First selected row" is the lowest selected row.
-    static int SelectedRowCount(const QAbstractItemView* list);
-    static int FirstSelectedRow(const QAbstractItemView* list);
-    // Selected rows from `from` down, ascending.
-    static std::vector<int> SelectedRowsFrom(const QAbstractItemView* list, int from);
-    // Adds `row` to the selection and makes it current; other rows stay.
-    static void SelectRow(QAbstractItemView* list, int row);
-    static void FocusList(QAbstractItemView* list);
-    // Scrolls `list` so that `row` is its first visible row, or as near as
-    // the list's end allows.
-    static void ShowRowAtTop(QAbstractItemView* list, int row);
-
     // Ctrl+F: the Find field takes the focus with its text selected.
     void FocusSearch();
     // The editing keys of the Edit menu, for the list that has the focus.
@@ -95,34 +79,26 @@ public:
     void OnDeleteKey();
     CChannelListView* ChannelListView(ChannelKind kind) const;
 
-    // The narrowing clicks, also run by the lists' right-click menus.
+    // The narrowing clicks.
     void OnSatelliteClick();
     void OnTransponderClick();
 
-    // --- Transfers -----------------------------------------------------------
-    void EnableTransferControls(bool enable);
-    void SetStatusText(const QString& text);
-    QString StatusText() const;
-    bool TransferRunning() const;
-    bool PortOpen() const;
-    // What closing the main window does to a running transfer: stop it and
-    // wait for its worker.
-    void AbortTransfer();
-    void OnTransferConnect();
-    void OnUpload();
-    void OnDownload();
-    void OnStop();
-    void OnSystemInfo();
-    CTransferLink& Link() { return m_link; }
-    CSystemCode& SystemCode() { return m_systemCode; }
-    CGradientProgressCtrl* Progress() const;
-    CChannelCommands* ChannelCommands() const { return m_pChannelCommands; }
-
-    // --- Form state ----------------------------------------------------------
-    CListState& State() { return m_state; }
-    const CListState& State() const { return m_state; }
-    bool m_bInitDone = false;
-    int m_nComIndex = 0;  // the COM box's row: 0 COM1, 1 COM2, then the ports found
+    // --- IFormLists ----------------------------------------------------------
+    QWidget* Window() override { return this; }
+    int RowCount(FormList list) const override;
+    int SelectedRowCount(FormList list) const override;
+    int FirstSelectedRow(FormList list) const override;
+    std::vector<int> SelectedRowsFrom(FormList list, int from) const override;
+    int ClickedRow(FormList list) const override;
+    void FocusList(FormList list) override;
+    void SelectRow(FormList list, int row) override;
+    void ClearSelection(FormList list) override;
+    void ShowRowAtTop(FormList list, int row) override;
+    void ScrollToRow(FormList list, int row) override;
+    void ScrollBy(FormList list, int pixels) override;
+    void ClickSatellite() override { OnSatelliteClick(); }
+    void ClickTransponder() override { OnTransponderClick(); }
+    void RefillChannelLists() override;
 
 Q_SIGNALS:
     // Something the frame's command availability depends on has changed.
@@ -136,21 +112,14 @@ Q_SIGNALS:
     void ChannelRightClicked(ChannelKind kind);
     // Rows of a channel list were dragged before row `before`.
     void ChannelRowsDropped(ChannelKind kind, const QList<int>& rows, int before);
+    // Alt+Up or Alt+Down reached a channel list: the channel moves, as
+    // Channel UP and DOWN move it.
+    void ChannelMoveKey(bool up);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // ITransferView: called from a worker thread; each is queued to the form.
-    void SetProgress(int position) override;
-    void SetStatusText(const std::string& text) override;
-    void PostUploadDone() override;
-    void PostDownloadDone() override;
-    void PostCodeRefused() override;
-    // IPortMessages
-    void ShowPortMessage(const std::string& text) override;
-
-    void SetUpOnce();
     QStringList SatelliteRows() const;
     QStringList TransponderRows() const;
     // The lists follow the document: refilled for a change, and brought back
@@ -158,11 +127,15 @@ private:
     void OnDocumentChanged(ListChanges lists, const std::any* context);
     std::any CaptureContext() const;
     void RestoreContext(const ListContext& context);
+    // The lists' indexes, in FormList order.
     enum ListSlot { kSatelliteSlot = 0, kTransponderSlot = 1, kTvSlot = 2, kRadioSlot = 3 };
     // The four lists in ListSlot order.
     std::array<QAbstractItemView*, 4> Lists() const;
+    QAbstractItemView* List(FormList list) const { return Lists()[std::size_t(list)]; }
     // The ListSlot of a list, -1 for anything else.
     int SlotOf(const QObject* list) const;
+    // The row under the position of the last mouse click in `list`, or -1.
+    int HitTestAtCursor(QAbstractItemView* list) const;
     void SetUpChannelList(ChannelKind kind);
     void WatchInput(QAbstractItemView* list);
     bool OnMouse(int slot, QMouseEvent* mouse);
@@ -174,28 +147,14 @@ private:
     void ShowSearchCount();
     void OnChannelClick(ChannelKind kind);
     void OnTabSwitch();
-    void OnTimer();
-    void OnComCloseUp();
-    void OnCodeChanged(const QString& text);
-    // A worker that could not start: controls back, and the reason.
-    void OnStartRefused();
-    // Opens the port and shows `connectedText`, or why it did not open.
-    void OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText);
-    void OnUploadDone();
-    void OnDownloadDone();
-    void OnCodeRefused();
 
     CVolmarenDoc& m_doc;
-    CMainFrame* m_pFrame;
     Ui::CVolmarenView* m_ui;
     TextListModel* m_pSatelliteModel;
     TextListModel* m_pTransponderModel;
     std::array<ChannelListModel*, 2> m_pChannelModels{};
-    CChannelCommands* m_pChannelCommands;
     // Where the last left or right click in each list happened.
     std::array<QPoint, 4> m_lastClick{};
     bool m_bSkipNextRelease = false;
-    CListState m_state;
-    CSystemCode m_systemCode;
-    CTransferLink m_link;
+    CListState& m_state;
 };

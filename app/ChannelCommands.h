@@ -11,13 +11,13 @@
 
 class CListState;
 class CVolmarenDoc;
-class CVolmarenView;
-class QTreeView;
+class IFormLists;
+enum class FormList;
 
 class CChannelCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CChannelCommands(CVolmarenView& view);
+    CChannelCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnMenu(ChannelKind kind);
     void OnAdd();
@@ -41,8 +41,7 @@ public:
     bool HasCutList() const;
 
 private:
-    CVolmarenDoc& Document() const;
-    QTreeView* ListInFront() const;
+    FormList ListInFront() const;
     // The moves' checks; reports a missing selection.
     bool MayMove();
     // The selected rows from the first selection down; reports when there
@@ -57,6 +56,7 @@ private:
     // (-1: after the last) as one step, then selects them and shows them.
     void MoveBlock(const QString& label, const std::vector<int>& slots, int position, bool toTop);
 
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
     CListState& m_state;
+    IFormLists& m_form;
 };

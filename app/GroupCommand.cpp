@@ -2,29 +2,29 @@
 
 #include "CFavoriteGroupDlg.h"
 #include "CVolmarenDoc.h"
-#include "CVolmarenView.h"
+#include "FormLists.h"
 
-#include <QAbstractButton>
-#include <QTreeView>
+#include <optional>
 
-CGroupCommand::CGroupCommand(CVolmarenView& view) : QObject(&view), m_view(view), m_state(view.State())
+CGroupCommand::CGroupCommand(CVolmarenDoc& doc, IFormLists& form, QObject* parent)
+    : QObject(parent), m_doc(doc), m_form(form)
 {
-    connect(view.Button(1079), &QAbstractButton::clicked, this, &CGroupCommand::OnFavoriteGroups);
 }
 
 void CGroupCommand::OnFavoriteGroups()
 {
-    if (m_view.Document().NoData())
+    if (m_doc.NoData())
         return;
-    // The dialog writes the groups and the channels' memberships itself, so
-    // it runs inside the change: everything it wrote is one step.
-    m_view.Document().Apply(tr("Favorite Group Edit"), ListChange::Channels, [this](CChannelDatabase& db) {
-        CFavoriteGroupDlg dialog(db, &m_view);
-        // Closing the dialog through its title bar can still
-        // write the changes; they are then recounted like any
-        // other change.
-        if (dialog.exec() != QDialog::Accepted && !dialog.WroteDatabase())
-            return;
+    CFavoriteGroupDlg dialog(m_doc.Database(), m_form.Window());
+    // Closing the dialog through its title bar can still keep the change; it
+    // is then recounted like any other change. OK recounts even without one.
+    if (dialog.exec() != QDialog::Accepted && !dialog.HasChange())
+        return;
+    const std::optional<FavoriteGroupEdit> edit =
+        dialog.HasChange() ? std::optional(dialog.Change()) : std::nullopt;
+    m_doc.Apply(tr("Favorite Group Edit"), ListChange::Channels, [&edit](CChannelDatabase& db) {
+        if (edit)
+            ApplyFavoriteGroupEdit(db, *edit);
         db.RecountGroups();
         db.UpdateListContext();
     });

@@ -3,17 +3,17 @@
 
 #include <QObject>
 
-class CListState;
-class CVolmarenView;
+class CVolmarenDoc;
+class IFormLists;
 
 class CGroupCommand : public QObject {
     Q_OBJECT
 public:
-    explicit CGroupCommand(CVolmarenView& view);
+    CGroupCommand(CVolmarenDoc& doc, IFormLists& form, QObject* parent);
 
     void OnFavoriteGroups();
 
 private:
-    CVolmarenView& m_view;
-    CListState& m_state;
+    CVolmarenDoc& m_doc;
+    IFormLists& m_form;
 };

@@ -1,17 +1,18 @@
 #include "ListCommands.h"
 
 #include "CVolmarenDoc.h"
-#include "CVolmarenView.h"
+#include "ChannelListFile.h"
 #include "CoreText.h"
+#include "FormLists.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
 #include "ImportPlan.h"
 #include "Latin1Text.h"
+#include "ListState.h"
 #include "OrderPlan.h"
 #include "UserPrompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -38,22 +39,18 @@ QString ReadingNote(const ChannelRows::CsvForm* form)
 
 }  // namespace
 
-CListCommands::CListCommands(CVolmarenView& view) : QObject(&view), m_view(view)
+CListCommands::CListCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent)
+    : QObject(parent), m_doc(doc), m_state(state), m_form(form)
 {
-}
-
-CVolmarenDoc& CListCommands::Document() const
-{
-    return m_view.Document();
 }
 
 // --- Export and import --------------------------------------------------------
 
 void CListCommands::OnExport()
 {
-    if (Document().NoData())
+    if (m_doc.NoData())
         return;
-    const QString image = Document().FilePath();
+    const QString image = m_doc.FilePath();
     const QString proposed =
         image.isEmpty()
             ? QDir::home().filePath(QStringLiteral("channels.csv"))
@@ -63,31 +60,31 @@ void CListCommands::OnExport()
     const QStringList formats{tr("CSV (comma) (*.csv)"), tr("CSV (semicolon) (*.csv)")};
     int format = 0;
     const QString path = Prompts::Current().SaveFileInFormat(
-        &m_view, tr("Export Channels"), proposed, IUserPrompts::FileKind::ChannelList, formats, format);
+        m_form.Window(), tr("Export Channels"), proposed, IUserPrompts::FileKind::ChannelList, formats, format);
     if (path.isEmpty())
         return;
     const std::string csv =
-        ChannelRows::ToCsv(ChannelRows::ExportRows(m_view.Database()), format == 1 ? ';' : ',');
+        ChannelRows::ToCsv(ChannelRows::ExportRows(m_doc.Database()), format == 1 ? ';' : ',');
     PlaceholderText error;
     if (!ImageFile::WriteAtomically(path.toStdString(), reinterpret_cast<const std::uint8_t*>(csv.data()),
                                     csv.size(), error, ImageFile::Backup::Keep))
-        Prompts::Message(&m_view, tr("Export Channels: %1").arg(CoreText(error)),
+        Prompts::Message(m_form.Window(), tr("Export Channels: %1").arg(CoreText(error)),
                          IUserPrompts::Icon::Exclamation);
 }
 
 void CListCommands::OnImport()
 {
-    if (Document().NoData())
+    if (m_doc.NoData())
         return;
-    const QString path =
-        Prompts::Current().OpenFileName(&m_view, tr("Import Channels"), IUserPrompts::FileKind::ChannelList);
+    const QString path = Prompts::Current().OpenFileName(m_form.Window(), tr("Import Channels"),
+                                                         IUserPrompts::FileKind::ChannelList);
     std::vector<ChannelRows::Row> rows;
     ChannelRows::CsvForm form;
-    if (path.isEmpty() || !ReadRows(path, rows, form))
+    if (path.isEmpty() || !ChannelListFile::Read(m_form.Window(), path, rows, form))
         return;
     ChannelRows::ImportPlan plan;
-    if (const auto refusal = ChannelRows::PlanImport(m_view.Database(), rows, false, plan)) {
-        ReportRefusal(path, *refusal);
+    if (const auto refusal = ChannelRows::PlanImport(m_doc.Database(), rows, false, plan)) {
+        ChannelListFile::ReportRefusal(m_form.Window(), path, *refusal);
         return;
     }
     if (!plan.report.unmatched.empty())
@@ -101,12 +98,13 @@ void CListCommands::OfferAdditions(const std::vector<ChannelRows::Row>& rows, Ch
     // A row the receiver could not store as a new channel is refused by the
     // plan that adds; then the import goes on without adding.
     ChannelRows::ImportPlan withAdded;
-    if (ChannelRows::PlanImport(m_view.Database(), rows, true, withAdded) || withAdded.report.added == 0)
+    if (ChannelRows::PlanImport(m_doc.Database(), rows, true, withAdded) || withAdded.report.added == 0)
         return;
-    if (Prompts::AskYesNo(&m_view, tr("Rows of the list that name no channel: %1. Of them %2 can be added "
-                                      "to the channels of their transponder.\n\nAdd them?")
-                                       .arg(Number(plan.report.unmatched.size()),
-                                            Number(std::size_t(withAdded.report.added)))))
+    if (Prompts::AskYesNo(
+            m_form.Window(),
+            tr("Rows of the list that name no channel: %1. Of them %2 can be added "
+               "to the channels of their transponder.\n\nAdd them?")
+                .arg(Number(plan.report.unmatched.size()), Number(std::size_t(withAdded.report.added)))))
         plan = std::move(withAdded);
 }
 
@@ -127,24 +125,24 @@ void CListCommands::ShowImportReport(const ChannelRows::ImportPlan& plan, const 
             line += QStringLiteral(" (%1)").arg(CoreText(row.why));
         lines.append(line);
     }
-    Prompts::Current().ShowReport(&m_view, tr("Import Channels"), summary, lines, QString());
+    Prompts::Current().ShowReport(m_form.Window(), tr("Import Channels"), summary, lines, QString());
 }
 
 // --- Apply order --------------------------------------------------------------
 
 void CListCommands::OnApplyOrder()
 {
-    if (Document().NoData())
+    if (m_doc.NoData())
         return;
-    const QString path = Prompts::Current().OpenFileName(&m_view, tr("Apply Order From"),
+    const QString path = Prompts::Current().OpenFileName(m_form.Window(), tr("Apply Order From"),
                                                          IUserPrompts::FileKind::ImageOrChannelList);
     std::vector<ChannelRows::Row> reference;
     std::optional<ChannelRows::CsvForm> form;
     if (path.isEmpty() || !ReadReference(path, reference, form))
         return;
     ChannelRows::OrderPlan plan;
-    if (const auto refusal = ChannelRows::PlanOrder(m_view.Database(), reference, plan)) {
-        ReportRefusal(path, *refusal);
+    if (const auto refusal = ChannelRows::PlanOrder(m_doc.Database(), reference, plan)) {
+        ChannelListFile::ReportRefusal(m_form.Window(), path, *refusal);
         return;
     }
 
@@ -177,41 +175,14 @@ void CListCommands::OnApplyOrder()
 
     if (!plan.change.changed) {
         summary += QLatin1Char('\n') + tr("The channels already are in this order: nothing would change.");
-        Prompts::Current().ShowReport(&m_view, tr("Apply Order"), summary, lines, QString());
+        Prompts::Current().ShowReport(m_form.Window(), tr("Apply Order"), summary, lines, QString());
         return;
     }
-    if (Prompts::Current().ShowReport(&m_view, tr("Apply Order"), summary, lines, tr("Apply")))
+    if (Prompts::Current().ShowReport(m_form.Window(), tr("Apply Order"), summary, lines, tr("Apply")))
         ApplyChange(tr("Apply Order"), plan.change);
 }
 
 // --- Reading lists ------------------------------------------------------------
-
-bool CListCommands::ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows,
-                             ChannelRows::CsvForm& form)
-{
-    QFile file(path);
-    if (file.size() > qint64(ChannelRows::kLargestCsv)) {
-        Prompts::Message(&m_view,
-                         tr("%1 is larger than any channel list (%2 MiB).")
-                             .arg(path, QString::number(ChannelRows::kLargestCsv >> 20)),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
-    QByteArray text;
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Prompts::Message(&m_view, tr("%1 cannot be read: %2").arg(path, file.errorString()),
-                         IUserPrompts::Icon::Exclamation);
-        return false;
-    }
-    if (const auto refusal =
-            ChannelRows::FromCsv(std::string_view(text.constData(), std::size_t(text.size())), rows, form)) {
-        ReportRefusal(path, *refusal);
-        return false;
-    }
-    return true;
-}
 
 bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
                                   std::optional<ChannelRows::CsvForm>& form)
@@ -220,41 +191,32 @@ bool CListCommands::ReadReference(const QString& path, std::vector<ChannelRows::
     PlaceholderText error;
     switch (reference.LoadFile(path.toStdString(), error)) {
     case CImageDocument::Load::Loaded: rows = ChannelRows::ExportRows(reference.m_database); return true;
-    case CImageDocument::Load::NotAnImage: return ReadRows(path, rows, form.emplace());
+    case CImageDocument::Load::NotAnImage: return ChannelListFile::Read(m_form.Window(), path, rows, form.emplace());
     case CImageDocument::Load::Error: break;
     }
-    Prompts::Message(&m_view, CoreText(error), IUserPrompts::Icon::Exclamation);
+    Prompts::Message(m_form.Window(), CoreText(error), IUserPrompts::Icon::Exclamation);
     return false;
-}
-
-void CListCommands::ReportRefusal(const QString& path, const ChannelRows::Refusal& refusal)
-{
-    Prompts::Message(
-        &m_view,
-        tr("%1, line %2: %3\n\nNothing was changed.")
-            .arg(QFileInfo(path).fileName(), QString::number(refusal.line), CoreText(refusal.message)),
-        IUserPrompts::Icon::Exclamation);
 }
 
 void CListCommands::ApplyChange(const QString& label, const ChannelRows::ChannelChange& change)
 {
-    if (!Document().Apply(label, ListChange::Channels,
-                          [&](CChannelDatabase& db) { ChannelRows::ApplyChannelChange(db, change); }))
+    if (!m_doc.Apply(label, ListChange::Channels,
+                     [&](CChannelDatabase& db) { ChannelRows::ApplyChannelChange(db, change); }))
         return;
     // The rows the lists showed now hold other channels.
-    m_view.State().ForgetChannelRows();
-    m_view.State().NoteChannelSelection(-1);
+    m_state.ForgetChannelRows();
+    m_state.NoteChannelSelection(-1);
 }
 
 // --- Check --------------------------------------------------------------------
 
 void CListCommands::OnCheckImage()
 {
-    if (Document().NoData())
+    if (m_doc.NoData())
         return;
-    const std::vector<ImageCheck::Finding> findings = ImageCheck::CheckMessages(m_view.Database());
+    const std::vector<ImageCheck::Finding> findings = ImageCheck::CheckMessages(m_doc.Database());
     if (findings.empty()) {
-        Prompts::Message(&m_view, tr("The image is consistent: the check found nothing to repair."));
+        Prompts::Message(m_form.Window(), tr("The image is consistent: the check found nothing to repair."));
         return;
     }
     QStringList lines;
@@ -265,7 +227,7 @@ void CListCommands::OnCheckImage()
            "every name within its field, drops the members of unnamed groups and recomputes the counts "
            "and positions. Undo takes the repair back.")
             .arg(Number(findings.size()));
-    if (Prompts::Current().ShowReport(&m_view, tr("Check Image"), summary, lines, tr("Repair")))
-        Document().Apply(tr("Repair Image"), ListChange::Everything,
-                         [](CChannelDatabase& db) { ImageCheck::Repair(db); });
+    if (Prompts::Current().ShowReport(m_form.Window(), tr("Check Image"), summary, lines, tr("Repair")))
+        m_doc.Apply(tr("Repair Image"), ListChange::Everything,
+                    [](CChannelDatabase& db) { ImageCheck::Repair(db); });
 }

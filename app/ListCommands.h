@@ -8,21 +8,21 @@
 #include <optional>
 #include <vector>
 
+class CListState;
 class CVolmarenDoc;
-class CVolmarenView;
+class IFormLists;
 
 namespace ChannelRows {
 struct ChannelChange;
 struct CsvForm;
 struct ImportPlan;
-struct Refusal;
 struct Row;
 }  // namespace ChannelRows
 
 class CListCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CListCommands(CVolmarenView& view);
+    CListCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnExport();
     // Asks whether to add the rows that name no channel when some can be.
@@ -33,19 +33,16 @@ public:
     void OnCheckImage();
 
 private:
-    CVolmarenDoc& Document() const;
-    // The rows of a channel list file and how it was written; false when it
-    // cannot be read or is refused (reported).
-    bool ReadRows(const QString& path, std::vector<ChannelRows::Row>& rows, ChannelRows::CsvForm& form);
     // The rows of an image's channels, or of a channel list file with its form.
     bool ReadReference(const QString& path, std::vector<ChannelRows::Row>& rows,
                        std::optional<ChannelRows::CsvForm>& form);
-    void ReportRefusal(const QString& path, const ChannelRows::Refusal& refusal);
     // Lets `plan` add the rows it left unmatched when some can be added and
     // the person agrees.
     void OfferAdditions(const std::vector<ChannelRows::Row>& rows, ChannelRows::ImportPlan& plan);
     void ShowImportReport(const ChannelRows::ImportPlan& plan, const ChannelRows::CsvForm& form);
     void ApplyChange(const QString& label, const ChannelRows::ChannelChange& change);
 
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
+    CListState& m_state;
+    IFormLists& m_form;
 };

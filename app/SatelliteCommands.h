@@ -5,12 +5,13 @@
 #include <QObject>
 
 class CListState;
-class CVolmarenView;
+class CVolmarenDoc;
+class IFormLists;
 
 class CSatelliteCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CSatelliteCommands(CVolmarenView& view);
+    CSatelliteCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnMenu();
     void OnAdd(bool fromMenu);
@@ -18,6 +19,7 @@ public:
     void OnDelete();
 
 private:
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
     CListState& m_state;
+    IFormLists& m_form;
 };

@@ -1,21 +1,21 @@
-// File > STB System Infomation and the System button.
-#include "CVolmarenView.h"
+#include "SystemInfoCommand.h"
 
 #include "CSystemInfoDlg.h"
 #include "CVolmarenDoc.h"
 
-void CVolmarenView::OnSystemInfo()
+#include <QCoreApplication>
+
+void EditSystemInfo(CVolmarenDoc& doc, QWidget* owner)
 {
-    if (m_doc.NoData())
+    if (doc.NoData())
         return;
-    CChannelDatabase& db = Database();
     SystemInfo info;
-    db.GetSystemInfo(info);
-    CSystemInfoDlg dialog(info, this);
+    doc.Database().GetSystemInfo(info);
+    CSystemInfoDlg dialog(info, owner);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A changed setting is unsaved work like any other change: it would
     // otherwise be lost without a question at exit, and left out of a download.
-    m_doc.Apply(tr("System Information"), ListChange::None,
-                [&info](CChannelDatabase& database) { database.SetSystemInfo(info); });
+    doc.Apply(QCoreApplication::translate("EditSystemInfo", "System Information"), ListChange::None,
+              [&info](CChannelDatabase& database) { database.SetSystemInfo(info); });
 }

@@ -5,21 +5,25 @@
 #include <QObject>
 
 class CListState;
-class CVolmarenView;
+class CVolmarenDoc;
+class IFormLists;
 
 class CTransponderCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CTransponderCommands(CVolmarenView& view);
+    CTransponderCommands(CVolmarenDoc& doc, CListState& state, IFormLists& form, QObject* parent);
 
     void OnMenu();
     void OnAdd();
     void OnEdit();
     void OnDelete();
+    // The DEL button: the selection is checked before the question.
+    void OnDeleteButton();
 
 private:
     // The transponder list's selection check shared by its commands.
     bool CheckOneOrMoreSelected();
-    CVolmarenView& m_view;
+    CVolmarenDoc& m_doc;
     CListState& m_state;
+    IFormLists& m_form;
 };

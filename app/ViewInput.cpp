@@ -4,7 +4,7 @@
 #include "CVolmarenView.h"
 
 #include "CChannelListView.h"
-#include "ChannelCommands.h"
+#include "RowSelection.h"
 #include "ui_CVolmarenView.h"
 
 #include <QAbstractButton>
@@ -157,10 +157,7 @@ bool CVolmarenView::OnListKey(int slot, QKeyEvent* key)
         // one (an X server without a window manager sends the keys to the
         // window under the pointer). They still move the channel, not the
         // list's cursor.
-        if (key->key() == Qt::Key_Up)
-            m_pChannelCommands->OnMoveUp();
-        else
-            m_pChannelCommands->OnMoveDown();
+        Q_EMIT ChannelMoveKey(key->key() == Qt::Key_Up);
         return true;
     }
     if (OpensMenu(key)) {
@@ -207,4 +204,56 @@ void CVolmarenView::OnDeleteKey()
     case kRadioSlot: m_ui->channelDelete->click(); break;
     default: break;
     }
+}
+
+// --- Narrowing clicks -----------------------------------------------------------
+
+void CVolmarenView::OnSatelliteClick()
+{
+    const int row = HitTestAtCursor(SatelliteList());
+    m_state.ChooseSatellite(row, ::FirstSelectedRow(SatelliteList()));
+    if (row == -1)
+        return;
+    for (QAbstractItemView* list :
+         std::initializer_list<QAbstractItemView*>{TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
+        ClearList(list);
+    FillTransponderList();
+    RefillChannelLists();
+    ::FocusList(TransponderList());
+    ::SelectRow(TransponderList(), 0);
+    ::FocusList(SatelliteList());
+    if (row == 0)
+        ::SelectRow(SatelliteList(), 0);
+}
+
+void CVolmarenView::OnTransponderClick()
+{
+    QListView* list = TransponderList();
+    const int row = HitTestAtCursor(list);
+    const int firstSelected = ::FirstSelectedRow(list);
+    // A row clicked without data, or deselected by the click, chooses no
+    // transponder; the channel lists then stay empty until the next click.
+    if (row != 0 && (m_doc.NoData() || row == -1 || ::SelectedRowCount(list) == 0)) {
+        m_state.PointAtTransponder(row, firstSelected);
+        if (!m_doc.NoData()) {
+            ClearList(ChannelList(kTv));
+            ClearList(ChannelList(kRadio));
+        }
+        return;
+    }
+    m_state.ChooseTransponder(row, firstSelected);
+    RefillChannelLists();
+}
+
+void CVolmarenView::OnChannelClick(ChannelKind kind)
+{
+    m_state.ChooseChannel(kind, HitTestAtCursor(ChannelList(kind)), ::FirstSelectedRow(ChannelList(kind)));
+}
+
+void CVolmarenView::OnTabSwitch()
+{
+    m_state.SwitchTab();
+    ChannelList(kTv)->setVisible(m_state.Tab() == kTv);
+    ChannelList(kRadio)->setVisible(m_state.Tab() == kRadio);
+    ShowSearchCount();
 }

@@ -2,6 +2,7 @@
 
 #include "ImageFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -57,6 +58,8 @@ bool CImageDocument::SaveFile(const std::string& path, PlaceholderText& error, I
 
 bool CImageDocument::WriteImageFile(PlaceholderText& error, ImageFile::Backup backup)
 {
+    m_database.TablesToWorkImage();
+    m_database.WorkImageToRaw();
     return ImageFile::WriteAtomically(m_szFilePath, m_database.GetRawImage(), Image::kLargeSize, error,
                                       backup);
 }
@@ -86,9 +89,10 @@ void CImageDocument::RestoreWorkImage(const std::uint8_t* image, const std::stri
     m_bSaved = false;
 }
 
-bool CImageDocument::AcceptUpload()
+bool CImageDocument::AcceptUpload(std::span<const std::uint8_t> image, int variant)
 {
-    const int variant = m_database.m_nVariant;
+    std::memcpy(m_database.GetRawImage(), image.data(), std::min(image.size(), Image::kLargeSize));
+    m_database.m_nVariant = variant;
     m_database.ImageToTables(variant);
     const bool small = variant == 1;
     if (small)
@@ -96,4 +100,10 @@ bool CImageDocument::AcceptUpload()
     m_bNoData = false;
     m_bSaved = false;
     return small;
+}
+
+std::span<const std::uint8_t> CImageDocument::PrepareDownload()
+{
+    m_database.WorkImageToRaw();
+    return {m_database.GetRawImage(), Image::kLargeSize};
 }

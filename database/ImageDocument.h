@@ -6,6 +6,8 @@
 #include "ChannelDatabase.h"
 #include "ImageFile.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 class CImageDocument {
@@ -38,8 +40,8 @@ public:
     bool SaveFile(const std::string& path, std::string& error,
                   ImageFile::Backup backup = ImageFile::Backup::None);
 
-    // The close handler's write: the raw image, as the caller last built it,
-    // to m_szFilePath. Flags are not changed.
+    // The close handler's write: tables to working image to raw image, then
+    // the raw image to m_szFilePath. Flags are not changed.
     bool WriteImageFile(PlaceholderText& error, ImageFile::Backup backup = ImageFile::Backup::None);
     bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
@@ -48,11 +50,13 @@ public:
     // names included. `image` holds Image::kLargeSize bytes.
     void RestoreWorkImage(const std::uint8_t* image, const std::string& path);
 
-    // Accepts an uploaded image that lies in the raw buffer in the layout of
-    // m_nVariant: tables, bouquet clearing for a small image, flags.
-    // Returns true when the bouquet table was cleared (a small image).
-    bool AcceptUpload();
+    // Takes an uploaded image in the layout of `variant` (1 small, 2 large;
+    // at most 0xA0800 bytes are taken): raw image, tables, bouquet clearing
+    // for a small image, flags. Returns true when the bouquet table was
+    // cleared (a small image).
+    bool AcceptUpload(std::span<const std::uint8_t> image, int variant);
 
-    // Copies the working image into the raw buffer before a download.
-    void PrepareDownload() { m_database.WorkImageToRaw(); }
+    // Copies the working image into the raw buffer before a download and
+    // returns it: what the receiver is sent.
+    std::span<const std::uint8_t> PrepareDownload();
 };

@@ -29,27 +29,6 @@ const char* const kDeleteGroup =
 const char* const kDropChanges = QT_TRANSLATE_NOOP(
     "CFavoriteGroupDlg", "The edited data has not been saved.  Do you want to execute the window ?");
 
-std::vector<std::uint8_t> FavoriteMasks(const CChannelDatabase& db, ChannelKind kind)
-{
-    std::vector<std::uint8_t> masks(std::size_t(db.GetChannelCount(kind)));
-    ChannelRecord channel;
-    for (std::size_t i = 0; i < masks.size(); ++i) {
-        db.GetChannel(channel, int(i), kind);
-        masks[i] = channel.favoriteMask;
-    }
-    return masks;
-}
-
-void WriteMasks(CChannelDatabase& db, const std::vector<std::uint8_t>& masks, ChannelKind kind)
-{
-    ChannelRecord channel;
-    for (std::size_t i = 0; i < masks.size(); ++i) {
-        db.GetChannel(channel, int(i), kind);
-        channel.favoriteMask = masks[i];
-        db.SetChannel(channel, int(i), kind);
-    }
-}
-
 void Say(QWidget* owner, const char* text)
 {
     Prompts::Message(owner, CFavoriteGroupDlg::tr(text));
@@ -57,7 +36,7 @@ void Say(QWidget* owner, const char* text)
 
 }  // namespace
 
-CFavoriteGroupDlg::CFavoriteGroupDlg(CChannelDatabase& db, QWidget* parent)
+CFavoriteGroupDlg::CFavoriteGroupDlg(const CChannelDatabase& db, QWidget* parent)
     : CEditDialog(parent), m_ui(std::make_unique<Ui::CFavoriteGroupDlg>()), m_db(db),
       m_tvMasks(FavoriteMasks(db, kTv)), m_radioMasks(FavoriteMasks(db, kRadio))
 {
@@ -272,17 +251,9 @@ void CFavoriteGroupDlg::OnRowClick(ChannelKind kind, const QPoint& position)
     m_bUnchanged = false;
 }
 
-void CFavoriteGroupDlg::WriteBack()
+FavoriteGroupEdit CFavoriteGroupDlg::Change() const
 {
-    WriteMasks(m_db, m_tvMasks, kTv);
-    WriteMasks(m_db, m_radioMasks, kRadio);
-    SystemInfo info;
-    m_db.GetSystemInfo(info);
-    info.groupsInUse = m_nInUse;
-    m_db.SetSystemInfo(info);
-    for (int slot = 0; slot < Image::kGroupCount; ++slot)
-        m_db.SetGroup(m_groups[std::size_t(slot)], slot);
-    m_bWroteDatabase = true;
+    return {m_groups, m_nInUse, m_tvMasks, m_radioMasks};
 }
 
 bool CFavoriteGroupDlg::AskDropChanges()
@@ -292,8 +263,7 @@ bool CFavoriteGroupDlg::AskDropChanges()
 
 void CFavoriteGroupDlg::OnOk()
 {
-    if (!m_bUnchanged)
-        WriteBack();
+    m_bKeepChange = !m_bUnchanged;
     accept();
 }
 
@@ -306,7 +276,7 @@ void CFavoriteGroupDlg::OnCancel()
 void CFavoriteGroupDlg::closeEvent(QCloseEvent* event)
 {
     if (!m_bUnchanged && !AskDropChanges())
-        WriteBack();
+        m_bKeepChange = true;
     reject();
     event->accept();
 }

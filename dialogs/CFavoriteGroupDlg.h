@@ -1,10 +1,12 @@
 // Maintains the eight favourite groups: their names and which TV and radio
-// channels belong to each. Works on copies while open and writes them into
-// the database only when it ends with OK, or when the user closes it through
-// the title bar after a change and declines to drop the change.
+// channels belong to each. Works on copies while open and changes nothing
+// itself: it ends with the change to keep, when it ends with OK after a
+// change, or when the user closes it through the title bar after a change
+// and declines to drop the change. The caller applies it.
 #pragma once
 
 #include "EditDialog.h"
+#include "GroupEdit.h"
 #include "ImageFormat.h"
 
 #include <array>
@@ -24,13 +26,16 @@ class CFavoriteGroupDlg : public CEditDialog {
     Q_OBJECT
 
 public:
-    CFavoriteGroupDlg(CChannelDatabase& db, QWidget* parent = nullptr);
+    // The database must not change while the dialog is open.
+    CFavoriteGroupDlg(const CChannelDatabase& db, QWidget* parent = nullptr);
     ~CFavoriteGroupDlg() override;
 
-    // True when the dialog has written its changes into the database. That
-    // also happens when the title-bar close is answered No, although the
-    // result is then Rejected: the caller must treat it as a change.
-    bool WroteDatabase() const { return m_bWroteDatabase; }
+    // True when the dialog ended with a change to keep. That also happens
+    // when the title-bar close is answered No, although the result is then
+    // Rejected: the caller must treat it as a change.
+    bool HasChange() const { return m_bKeepChange; }
+    // The groups and memberships as the dialog ended with them.
+    FavoriteGroupEdit Change() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,11 +60,10 @@ private:
     // The slot of the selected group, or -1 (after saying so) when there is none.
     int SelectedSlotOrSay();
     void OnRowClick(ChannelKind kind, const QPoint& position);
-    void WriteBack();
     bool AskDropChanges();
 
     std::unique_ptr<Ui::CFavoriteGroupDlg> m_ui;
-    CChannelDatabase& m_db;
+    const CChannelDatabase& m_db;
     std::array<FavoriteGroupRecord, Image::kGroupCount> m_groups{};
     std::uint8_t m_nInUse = 0;
     std::array<int, Image::kGroupCount> m_positions{};
@@ -68,5 +72,5 @@ private:
     ChannelCheckModel* m_pTvModel = nullptr;
     ChannelCheckModel* m_pRadioModel = nullptr;
     bool m_bUnchanged = true;
-    bool m_bWroteDatabase = false;
+    bool m_bKeepChange = false;
 };

@@ -94,6 +94,14 @@ private:
         case FileKind::ImageOrChannelList:
             return QCoreApplication::translate("UserPrompts",
                                                "STB images and channel lists (*.dat *.csv);;All files (*)");
+        case FileKind::ImageBackupOrChannelList:
+            return QCoreApplication::translate(
+                "UserPrompts", "STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)");
+        case FileKind::TransponderList:
+            // The dvbv5 files are named after their satellite's position
+            // ("Astra-19.2E"), without an extension.
+            return QCoreApplication::translate(
+                "UserPrompts", "Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)");
         case FileKind::Image:
         case FileKind::Log:
         case FileKind::Pdf: break;
@@ -108,7 +116,9 @@ private:
         case FileKind::Log: return QStringLiteral("log");
         case FileKind::Pdf: return QStringLiteral("pdf");
         case FileKind::Image:
-        case FileKind::ImageOrChannelList: break;
+        case FileKind::ImageOrChannelList:
+        case FileKind::TransponderList:
+        case FileKind::ImageBackupOrChannelList: break;
         }
         return QStringLiteral("dat");
     }

@@ -14,7 +14,7 @@ public:
     enum class Icon { None, Exclamation };
     enum class Answer { Ok, Yes, No, Cancel };
     // What a file dialog offers to open or proposes to save.
-    enum class FileKind { Image, ChannelList, ImageOrChannelList, Log, Pdf };
+    enum class FileKind { Image, ChannelList, ImageOrChannelList, ImageBackupOrChannelList, Log, Pdf, TransponderList };
 
     virtual ~IUserPrompts() = default;
     virtual Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,

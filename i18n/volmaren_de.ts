@@ -152,6 +152,93 @@
     </message>
 </context>
 <context>
+    <name>CCompareCommands</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>%1 as saved</source>
+        <extracomment>The file on disk, beside the same file&apos;s unsaved data.</extracomment>
+        <translation>%1 wie gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareWindow</name>
+    <message>
+        <source>Name, value or kind of change</source>
+        <translation>Name, Wert oder Art der Änderung</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>&amp;Take From Other</source>
+        <translation>Vom anderen &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Makes the selected rows of ours as the other side has them (Enter)</source>
+        <translation>Macht die gewählten Zeilen bei uns so, wie die andere Seite sie hat (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All</source>
+        <translation>&amp;Alle übernehmen</translation>
+    </message>
+    <message>
+        <source>Makes the channel lists, groups, transponders and satellites as the other side has them; the system settings stay as they are</source>
+        <translation>Macht die Kanallisten, Gruppen, Transponder und Satelliten so, wie die andere Seite sie hat; die Systemeinstellungen bleiben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>this document</source>
+        <translation>dieses Dokument</translation>
+    </message>
+    <message>
+        <source>Compare %1 With %2</source>
+        <translation>%1 mit %2 vergleichen</translation>
+    </message>
+    <message>
+        <source>No image is open.</source>
+        <translation>Kein Abbild ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>No differences: the two are the same.</source>
+        <translation>Keine Unterschiede: beide sind gleich.</translation>
+    </message>
+    <message>
+        <source>Differences: %1</source>
+        <translation>Unterschiede: %1</translation>
+    </message>
+    <message>
+        <source>Differences shown: %1 of %2</source>
+        <translation>Angezeigte Unterschiede: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Unsere</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Die andere</translation>
+    </message>
+    <message>
+        <source>Take From Other</source>
+        <translation>Vom anderen übernehmen</translation>
+    </message>
+    <message>
+        <source>Take All</source>
+        <translation>Alle übernehmen</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was changed.</source>
+        <translation>%1
+
+Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>CConnectDlg</name>
     <message>
         <source>Connect</source>
@@ -168,6 +255,38 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceModel</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Unterschied</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The channel&apos;s position in its list.</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Unsere</translation>
+    </message>
+    <message>
+        <source>Ours: %1</source>
+        <translation>Unsere: %1</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Die andere</translation>
+    </message>
+    <message>
+        <source>Theirs: %1</source>
+        <translation>Die andere: %1</translation>
     </message>
 </context>
 <context>
@@ -403,22 +522,6 @@ Kanäle, die nicht in der Vorlage stehen (sie folgen in ihrer Reihenfolge): %4</
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <source>%1 is larger than any channel list (%2 MiB).</source>
-        <translation>%1 ist größer als jede Kanalliste (%2 MiB).</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3
-
-Nothing was changed.</source>
-        <translation>%1, Zeile %2: %3
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
         <source>The image is consistent: the check found nothing to repair.</source>
         <translation>Das Abbild ist stimmig: Die Prüfung fand nichts zu reparieren.</translation>
     </message>
@@ -593,6 +696,18 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>Export P&amp;DF...</source>
         <translation>&amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Update Transponders...</source>
+        <translation>&amp;Transponder aktualisieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With...</source>
+        <translation>&amp;Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Compare With Sa&amp;ved</source>
+        <translation>Mit &amp;Gespeichertem vergleichen</translation>
     </message>
 </context>
 <context>
@@ -787,6 +902,29 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>CTransferPanel</name>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Empfangen &amp;&amp; Senden </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>EMPFANGEN (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>SENDEN (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+</context>
+<context>
     <name>CTransponderAddDlg</name>
     <message>
         <source>Transponder Add</source>
@@ -836,6 +974,154 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>CTransponderUpdateCommand</name>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>The transponders already are as the checked rows have them: nothing was changed.</source>
+        <translation>Die Transponder sind schon so, wie die angehakten Zeilen sie haben: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any transponder list (%2 MiB).</source>
+        <translation>%1 ist größer als jede Transponderliste (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, Zeile %2: %3
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 holds no satellite.</source>
+        <translation>%1 enthält keinen Satelliten.</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderUpdateDlg</name>
+    <message>
+        <source>%1 (transponders: %2)</source>
+        <translation>%1 (Transponder: %2)</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Aktualisiert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Not in list</source>
+        <translation>Nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>Skipped: DVB-S2</source>
+        <translation>Übergangen: DVB-S2</translation>
+    </message>
+    <message>
+        <source>Skipped: not storable</source>
+        <translation>Übergangen: nicht speicherbar</translation>
+    </message>
+    <message>
+        <source>Checked, it is deleted with its channels.</source>
+        <translation>Angehakt wird er mit seinen Kanälen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Include DVB-S&amp;2 transponders</source>
+        <translation>DVB-S&amp;2-Transponder einbeziehen</translation>
+    </message>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(auswählen)</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s records carry no delivery system: a DVB-S2 transponder is stored as any other.</source>
+        <translation>Die Datensätze des Receivers kennen kein Übertragungssystem: Ein DVB-S2-Transponder wird wie jeder andere gespeichert.</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Source satellite</source>
+        <translation>&amp;Quellsatellit</translation>
+    </message>
+    <message>
+        <source>&amp;Our satellite</source>
+        <translation>&amp;Unser Satellit</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenz (MHz)</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Symbolrate (kS/s)</translation>
+    </message>
+    <message>
+        <source>Channels deleted with it</source>
+        <translation>Damit gelöschte Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Transponders: the checked rows are applied (Space checks or unchecks)</source>
+        <translation>&amp;Transponder: Die angehakten Zeilen werden übernommen (die Leertaste hakt an oder ab)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>New Satellite &quot;%1&quot;</source>
+        <translation>Neuer Satellit &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
+        <translation>Keiner unserer Namen nennt die Position %1: Wählen Sie unseren Satelliten oder einen neuen.</translation>
+    </message>
+    <message>
+        <source>The list gives no position for this satellite: choose ours, or a new one.</source>
+        <translation>Die Liste nennt für diesen Satelliten keine Position: Wählen Sie unseren oder einen neuen.</translation>
+    </message>
+    <message>
+        <source>Checked: %1 to add, %2 to update, %3 to delete with %4 channels. Unchanged: %5, not in the list: %6, skipped: %7.</source>
+        <translation>Angehakt: %1 hinzuzufügen, %2 zu aktualisieren, %3 mit %4 Kanälen zu löschen. Unverändert: %5, nicht in der Liste: %6, übergangen: %7.</translation>
+    </message>
+    <message>
+        <source>Uncheck rows to add, or check rows not in the list to delete them with their channels.</source>
+        <translation>Haken Sie hinzuzufügende Zeilen ab, oder haken Sie Zeilen an, die nicht in der Liste sind, um sie mit ihren Kanälen zu löschen.</translation>
+    </message>
+    <message>
+        <source>Transponders not in the list to delete: %1
+Channels deleted with them: %2</source>
+        <translation>Zu löschende Transponder, die nicht in der Liste sind: %1
+Damit gelöschte Kanäle: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Delete and Apply</source>
+        <translation>&amp;Löschen und übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>CVolmarenDoc</name>
     <message>
         <source>Save As</source>
@@ -881,26 +1167,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>CODE</translation>
     </message>
     <message>
-        <source>Upload &amp;&amp; Download </source>
-        <translation>Empfangen &amp;&amp; Senden </translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <source>UPLOAD (STB -&gt; PC)</source>
-        <translation>EMPFANGEN (STB -&gt; PC)</translation>
-    </message>
-    <message>
-        <source>DOWNLOAD (PC -&gt; STB)</source>
-        <translation>SENDEN (PC -&gt; STB)</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>STOPP</translation>
-    </message>
-    <message>
         <source>Favorite Group &amp;&amp; System Edit</source>
         <translation>Favoritengruppen &amp;&amp; System</translation>
     </message>
@@ -939,10 +1205,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>System Information</source>
-        <translation>Systeminformationen</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1274,21 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>ChannelListFile</name>
+    <message>
+        <source>%1 is larger than any channel list (%2 MiB).</source>
+        <translation>%1 ist größer als jede Kanalliste (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, Zeile %2: %3
+
+Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListPages</name>
     <message>
         <source>Satellite</source>
@@ -1032,6 +1309,184 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>No channels</source>
         <translation>Keine Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTexts</name>
+    <message>
+        <source>LNB power</source>
+        <translation>LNB-Versorgung</translation>
+    </message>
+    <message>
+        <source>LNB high</source>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>LNB low</source>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>22 kHz</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>13/18 V</source>
+        <translation>13/18 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Bouquet</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menüsprache</translation>
+    </message>
+    <message>
+        <source>Display colour</source>
+        <translation>Anzeigefarbe</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>no transponder</source>
+        <translation>kein Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>Systemeinstellungen</translation>
+    </message>
+    <message>
+        <source>(free)</source>
+        <translation>(frei)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV-Kanäle</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radiokanäle</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugekommen</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>umbenannt</translation>
+    </message>
+    <message>
+        <source>retuned</source>
+        <translation>auf anderem Transponder</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of differences: the table, then what happened to its records.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditSystemInfo</name>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +2357,14 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
         <translation>STB-Abbilder und Kanallisten (*.dat *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)</source>
+        <translation>Transponderlisten (*.xml *.conf *.[0-9]E *.[0-9]W);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>
+        <translation>STB-Abbilder, Sicherungen und Kanallisten (*.dat *.bak *.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

@@ -151,6 +151,93 @@
     </message>
 </context>
 <context>
+    <name>CCompareCommands</name>
+    <message>
+        <source>Compare With</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>%1 as saved</source>
+        <extracomment>The file on disk, beside the same file&apos;s unsaved data.</extracomment>
+        <translation>%1 (kaydedilmiş)</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareWindow</name>
+    <message>
+        <source>Name, value or kind of change</source>
+        <translation>Ad, değer veya değişiklik türü</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Süzgeç:</translation>
+    </message>
+    <message>
+        <source>&amp;Take From Other</source>
+        <translation>Diğerinden &amp;Al</translation>
+    </message>
+    <message>
+        <source>Makes the selected rows of ours as the other side has them (Enter)</source>
+        <translation>Seçili satırları bizde diğer taraftaki gibi yapar (Enter)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All</source>
+        <translation>&amp;Tümünü Al</translation>
+    </message>
+    <message>
+        <source>Makes the channel lists, groups, transponders and satellites as the other side has them; the system settings stay as they are</source>
+        <translation>Kanal listelerini, grupları, transponderları ve uyduları diğer taraftaki gibi yapar; sistem ayarları olduğu gibi kalır</translation>
+    </message>
+    <message>
+        <source>this document</source>
+        <translation>bu belge</translation>
+    </message>
+    <message>
+        <source>Compare %1 With %2</source>
+        <translation>%1 ile %2 karşılaştırması</translation>
+    </message>
+    <message>
+        <source>No image is open.</source>
+        <translation>Açık bir görüntü yok.</translation>
+    </message>
+    <message>
+        <source>No differences: the two are the same.</source>
+        <translation>Fark yok: ikisi aynı.</translation>
+    </message>
+    <message>
+        <source>Differences: %1</source>
+        <translation>Farklar: %1</translation>
+    </message>
+    <message>
+        <source>Differences shown: %1 of %2</source>
+        <translation>Gösterilen farklar: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Bizimki</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Diğeri</translation>
+    </message>
+    <message>
+        <source>Take From Other</source>
+        <translation>Diğerinden Al</translation>
+    </message>
+    <message>
+        <source>Take All</source>
+        <translation>Tümünü Al</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was changed.</source>
+        <translation>%1
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
     <name>CConnectDlg</name>
     <message>
         <source>Connect</source>
@@ -167,6 +254,38 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>CDifferenceModel</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 / %3)</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Fark</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The channel&apos;s position in its list.</extracomment>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Bizimki</translation>
+    </message>
+    <message>
+        <source>Ours: %1</source>
+        <translation>Bizimki: %1</translation>
+    </message>
+    <message>
+        <source>Theirs</source>
+        <translation>Diğeri</translation>
+    </message>
+    <message>
+        <source>Theirs: %1</source>
+        <translation>Diğeri: %1</translation>
     </message>
 </context>
 <context>
@@ -402,22 +521,6 @@ Referansta olmayan kanallar (kendi sıralarıyla arkadan gelir): %4</translation
         <translation>Uygula</translation>
     </message>
     <message>
-        <source>%1 is larger than any channel list (%2 MiB).</source>
-        <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 okunamıyor: %2</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3
-
-Nothing was changed.</source>
-        <translation>%1, satır %2: %3
-
-Hiçbir şey değiştirilmedi.</translation>
-    </message>
-    <message>
         <source>The image is consistent: the check found nothing to repair.</source>
         <translation>Görüntü tutarlı: denetim onarılacak bir şey bulmadı.</translation>
     </message>
@@ -592,6 +695,18 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>Export P&amp;DF...</source>
         <translation>&amp;PDF Olarak Dışa Aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Update Transponders...</source>
+        <translation>&amp;Transponderları Güncelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With...</source>
+        <translation>Ka&amp;rşılaştır...</translation>
+    </message>
+    <message>
+        <source>Compare With Sa&amp;ved</source>
+        <translation>Kaydedilmiş &amp;Sürümle Karşılaştır</translation>
     </message>
 </context>
 <context>
@@ -785,6 +900,29 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>CTransferPanel</name>
+    <message>
+        <source>Upload &amp;&amp; Download </source>
+        <translation>Alma &amp;&amp; Gönderme </translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>UPLOAD (STB -&gt; PC)</source>
+        <translation>AL (STB -&gt; PC)</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD (PC -&gt; STB)</source>
+        <translation>GÖNDER (PC -&gt; STB)</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>DUR</translation>
+    </message>
+</context>
+<context>
     <name>CTransponderAddDlg</name>
     <message>
         <source>Transponder Add</source>
@@ -834,6 +972,154 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>CTransponderUpdateCommand</name>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponderları Güncelle</translation>
+    </message>
+    <message>
+        <source>The transponders already are as the checked rows have them: nothing was changed.</source>
+        <translation>Transponderlar zaten işaretli satırlardaki gibi: hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any transponder list (%2 MiB).</source>
+        <translation>%1 hiçbir transponder listesinin olamayacağı kadar büyük (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, satır %2: %3
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 holds no satellite.</source>
+        <translation>%1 hiç uydu içermiyor.</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderUpdateDlg</name>
+    <message>
+        <source>%1 (transponders: %2)</source>
+        <translation>%1 (transponder: %2)</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Eklenecek</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Güncellenecek</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Değişmeyecek</translation>
+    </message>
+    <message>
+        <source>Not in list</source>
+        <translation>Listede yok</translation>
+    </message>
+    <message>
+        <source>Skipped: DVB-S2</source>
+        <translation>Atlanacak: DVB-S2</translation>
+    </message>
+    <message>
+        <source>Skipped: not storable</source>
+        <translation>Atlanacak: saklanamaz</translation>
+    </message>
+    <message>
+        <source>Checked, it is deleted with its channels.</source>
+        <translation>İşaretlenirse kanallarıyla birlikte silinir.</translation>
+    </message>
+    <message>
+        <source>Include DVB-S&amp;2 transponders</source>
+        <translation>DVB-S&amp;2 transponderlarını dahil et</translation>
+    </message>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponderları Güncelle</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(seçin)</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s records carry no delivery system: a DVB-S2 transponder is stored as any other.</source>
+        <translation>Alıcının kayıtları iletim sistemi taşımaz: bir DVB-S2 transponderı diğerleri gibi saklanır.</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Source satellite</source>
+        <translation>&amp;Kaynak uydu</translation>
+    </message>
+    <message>
+        <source>&amp;Our satellite</source>
+        <translation>&amp;Bizim uydu</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değişiklik</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frekans (MHz)</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Sembol oranı (kS/s)</translation>
+    </message>
+    <message>
+        <source>Channels deleted with it</source>
+        <translation>Birlikte silinen kanallar</translation>
+    </message>
+    <message>
+        <source>&amp;Transponders: the checked rows are applied (Space checks or unchecks)</source>
+        <translation>&amp;Transponderlar: işaretli satırlar uygulanır (Boşluk tuşu işaretler ya da işareti kaldırır)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Uygula</translation>
+    </message>
+    <message>
+        <source>New Satellite &quot;%1&quot;</source>
+        <translation>Yeni Uydu &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
+        <translation>Uydularımızın hiçbirinin adı %1 konumunu vermiyor: uydumuzu ya da yeni bir uydu seçin.</translation>
+    </message>
+    <message>
+        <source>The list gives no position for this satellite: choose ours, or a new one.</source>
+        <translation>Liste bu uydu için konum vermiyor: bizim uyduyu ya da yeni bir uydu seçin.</translation>
+    </message>
+    <message>
+        <source>Checked: %1 to add, %2 to update, %3 to delete with %4 channels. Unchanged: %5, not in the list: %6, skipped: %7.</source>
+        <translation>İşaretli: %1 eklenecek, %2 güncellenecek, %3 tanesi %4 kanalla birlikte silinecek. Değişmeyen: %5, listede olmayan: %6, atlanan: %7.</translation>
+    </message>
+    <message>
+        <source>Uncheck rows to add, or check rows not in the list to delete them with their channels.</source>
+        <translation>Eklenecek satırların işaretini kaldırın ya da listede olmayan satırları kanallarıyla birlikte silmek için işaretleyin.</translation>
+    </message>
+    <message>
+        <source>Transponders not in the list to delete: %1
+Channels deleted with them: %2</source>
+        <translation>Silinecek, listede olmayan transponderlar: %1
+Birlikte silinen kanallar: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Delete and Apply</source>
+        <translation>&amp;Sil ve uygula</translation>
+    </message>
+</context>
+<context>
     <name>CVolmarenDoc</name>
     <message>
         <source>Save As</source>
@@ -879,26 +1165,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>KOD</translation>
     </message>
     <message>
-        <source>Upload &amp;&amp; Download </source>
-        <translation>Alma &amp;&amp; Gönderme </translation>
-    </message>
-    <message>
-        <source>COM</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <source>UPLOAD (STB -&gt; PC)</source>
-        <translation>AL (STB -&gt; PC)</translation>
-    </message>
-    <message>
-        <source>DOWNLOAD (PC -&gt; STB)</source>
-        <translation>GÖNDER (PC -&gt; STB)</translation>
-    </message>
-    <message>
-        <source>STOP</source>
-        <translation>DUR</translation>
-    </message>
-    <message>
         <source>Favorite Group &amp;&amp; System Edit</source>
         <translation>Favori Grup &amp;&amp; Sistem Düzenleme</translation>
     </message>
@@ -937,10 +1203,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>System Information</source>
-        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1272,21 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>ChannelListFile</name>
+    <message>
+        <source>%1 is larger than any channel list (%2 MiB).</source>
+        <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, satır %2: %3
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListPages</name>
     <message>
         <source>Satellite</source>
@@ -1030,6 +1307,184 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>No channels</source>
         <translation>Kanal yok</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTexts</name>
+    <message>
+        <source>LNB power</source>
+        <translation>LNB Gücü</translation>
+    </message>
+    <message>
+        <source>LNB high</source>
+        <translation>LNB Yüksek</translation>
+    </message>
+    <message>
+        <source>LNB low</source>
+        <translation>LNB Düşük</translation>
+    </message>
+    <message>
+        <source>22 kHz</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>13/18 V</source>
+        <translation>13/18 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>Bouquet</source>
+        <translation>Buket</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruplar</translation>
+    </message>
+    <message>
+        <source>Menu language</source>
+        <translation>Menü Dili</translation>
+    </message>
+    <message>
+        <source>Display colour</source>
+        <translation>Ekran Rengi</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Metin Rengi</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>no transponder</source>
+        <translation>transponder yok</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grup %1</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>Sistem ayarları</translation>
+    </message>
+    <message>
+        <source>(free)</source>
+        <translation>(boş)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Sıra</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderlar</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>TV kanalları</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Radyo kanalları</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favori grupları</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>eklenmiş</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>kaldırılmış</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>taşınmış</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>yeniden adlandırılmış</translation>
+    </message>
+    <message>
+        <source>retuned</source>
+        <translation>başka transpondera geçmiş</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>değişmiş</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A group of differences: the table, then what happened to its records.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditSystemInfo</name>
+    <message>
+        <source>System Information</source>
+        <translation>Sistem Bilgileri</translation>
     </message>
 </context>
 <context>
@@ -1900,6 +2355,14 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
         <translation>STB görüntüleri ve kanal listeleri (*.dat *.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)</source>
+        <translation>Transponder listeleri (*.xml *.conf *.[0-9]E *.[0-9]W);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>
+        <translation>STB görüntüleri, yedekler ve kanal listeleri (*.dat *.bak *.csv);;Tüm dosyalar (*)</translation>
     </message>
 </context>
 </TS>

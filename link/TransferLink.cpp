@@ -1,11 +1,13 @@
 #include "TransferLink.h"
 
+#include "ImageFormat.h"
 #include "PortMessages.h"
 #include "PortNames.h"
 #include "SerialPort.h"
 #include "TransferTexts.h"
 #include "TransferView.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -31,19 +33,14 @@ CTransferLink::CTransferLink(ITransferView& view, IPortMessages& messages)
 }
 
 CTransferLink::CTransferLink(ITransferView& view, IPortMessages& messages, std::unique_ptr<ISerialPort> port)
-    : m_view(view), m_messages(messages), m_port(std::move(port))
+    : m_pImage(std::make_unique<std::uint8_t[]>(Image::kLargeSize)), m_view(view), m_messages(messages),
+      m_port(std::move(port))
 {
 }
 
 CTransferLink::~CTransferLink()
 {
     Abort();
-}
-
-void CTransferLink::SetImageBuffer(std::uint8_t* image, int* variant)
-{
-    m_pImage = image;
-    m_pVariant = variant;
 }
 
 // --- Port ------------------------------------------------------------------
@@ -74,18 +71,29 @@ bool CTransferLink::ClosePort()
 
 bool CTransferLink::StartUpload(std::uint16_t code)
 {
+    if (HasWorker())
+        return false;
+    m_nVariant = 0;
     return Start(UploadWorker, m_pUploadThread, code, "upload");
 }
 
-bool CTransferLink::StartDownload(std::uint16_t code)
+bool CTransferLink::StartDownload(std::uint16_t code, std::span<const std::uint8_t> image)
 {
+    if (HasWorker() || image.size() < Image::kLargeSize)
+        return false;
+    std::copy(image.begin(), image.begin() + Image::kLargeSize, m_pImage.get());
     return Start(DownloadWorker, m_pDownloadThread, code, "download");
+}
+
+std::span<const std::uint8_t> CTransferLink::ReceivedImage() const
+{
+    return {m_pImage.get(), Image::kLargeSize};
 }
 
 bool CTransferLink::Start(void (*worker)(TransferParams), std::unique_ptr<std::jthread>& slot,
                           std::uint16_t code, const char* transfer)
 {
-    if (HasWorker() || m_pImage == nullptr || m_pVariant == nullptr)
+    if (HasWorker())
         return false;
     char codeText[8];
     std::snprintf(codeText, sizeof codeText, "%04x", code);
@@ -97,8 +105,8 @@ bool CTransferLink::Start(void (*worker)(TransferParams), std::unique_ptr<std::j
     m_bRun = 1;
     m_bAborted = 0;
     try {
-        slot =
-            std::make_unique<std::jthread>(worker, TransferParams{m_pImage, this, &m_view, m_pVariant, code});
+        slot = std::make_unique<std::jthread>(
+            worker, TransferParams{m_pImage.get(), this, &m_view, &m_nVariant, code});
     } catch (const std::system_error&) {
         m_bRun = 0;
         return false;

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
 #include <thread>
 
@@ -36,11 +37,6 @@ public:
     CTransferLink(const CTransferLink&) = delete;
     CTransferLink& operator=(const CTransferLink&) = delete;
 
-    // --- Set-up ----------------------------------------------------------
-    // The raw image buffer (0xA0800 bytes) and where an upload writes the
-    // receiver's variant. Both must outlive every transfer.
-    void SetImageBuffer(std::uint8_t* image, int* variant);
-
     // --- Port ------------------------------------------------------------
     // Reopen the port as "COMn" or as a device path. Failures reach the user
     // through the messages interface, and PortProblem says why. Refused
@@ -58,9 +54,12 @@ public:
 
     // --- Transfers -------------------------------------------------------
     // Start a worker that uses `code` in its handshake. False, with nothing
-    // started, when a worker exists or no image buffer was set.
+    // started, when a worker exists. An upload receives into the link's own
+    // buffer, so that nothing a stopped or refused upload received reaches
+    // anyone; a download sends a copy of `image`, the large layout (0xA0800
+    // bytes; a shorter image is refused).
     bool StartUpload(std::uint16_t code);
-    bool StartDownload(std::uint16_t code);
+    bool StartDownload(std::uint16_t code, std::span<const std::uint8_t> image);
     // The STOP button: asks the transfer to stop, unless a download is locked.
     void Stop();
     // Closing the main window: stops any transfer, even a locked download,
@@ -70,13 +69,19 @@ public:
 
     // Completion, on the owner's thread after the matching notice. Each
     // joins the worker, resets the progress, sets the final status text and
-    // clears the flags. After FinishUpload returns Completed the buffer holds
-    // the image in the layout of the variant written through SetImageBuffer;
-    // the caller converts it.
+    // clears the flags. After FinishUpload returns Completed, ReceivedImage
+    // holds the receiver's image in the layout of ReceivedVariant; the caller
+    // converts it.
     TransferEnd FinishUpload();
     TransferEnd FinishDownload();
     // After PostCodeRefused; the caller shows Text::kInvalidSystemCode.
     void FinishRefused();
+
+    // What the last upload received: 0xA0800 bytes with the image from their
+    // start and zeros after it, and the receiver's variant (1 small, 2 large,
+    // 0 before its reply). Read them only while no worker exists.
+    std::span<const std::uint8_t> ReceivedImage() const;
+    int ReceivedVariant() const { return m_nVariant; }
 
     // A worker exists that the matching Finish method has not joined yet.
     bool HasWorker() const { return m_pUploadThread || m_pDownloadThread; }
@@ -132,8 +137,9 @@ private:
     void EndLog(bool completed);
     void JoinWorkers();
 
-    std::uint8_t* m_pImage = nullptr;
-    int* m_pVariant = nullptr;
+    // What a worker receives into or sends from, and the receiver's variant.
+    std::unique_ptr<std::uint8_t[]> m_pImage;
+    int m_nVariant = 0;
     ITransferView& m_view;
     IPortMessages& m_messages;
     std::unique_ptr<ISerialPort> m_port;

@@ -8,7 +8,7 @@ class CTransferLink;
 class ITransferView;
 
 struct TransferParams {
-    std::uint8_t* pImage;  // the raw image buffer, 0xA0800 bytes
+    std::uint8_t* pImage;  // the link's image buffer, 0xA0800 bytes
     CTransferLink* pLink;
     ITransferView* pView;
     int* pVariant;  // where an upload records the receiver's variant, 1 or 2

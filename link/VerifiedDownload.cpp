@@ -15,26 +15,23 @@ CVerifiedDownload::~CVerifiedDownload()
     if (m_step != Step::ReadingBack)
         return;
     m_link.Abort();
-    m_link.SetImageBuffer(m_pImage, m_pVariant);
 }
 
-bool CVerifiedDownload::Start(std::uint8_t* image, int* variant, std::uint16_t code)
+bool CVerifiedDownload::Start(std::span<const std::uint8_t> image, std::uint16_t code)
 {
-    if (Active())
+    if (Active() || image.size() < Image::kLargeSize)
         return false;
     // A copy: the compare window may show it long after the document has
     // changed.
-    m_sent.assign(image, image + Image::kLargeSize);
+    m_sent.assign(image.begin(), image.begin() + Image::kLargeSize);
     m_readBack.assign(Image::kLargeSize, 0);
     m_nReadBackVariant = 0;
-    m_pImage = image;
-    m_pVariant = variant;
     m_wCode = code;
     m_result = Result::None;
     m_differences.clear();
     m_historyWarning = {};
     m_szLog.clear();
-    if (!m_link.StartDownload(code))
+    if (!m_link.StartDownload(code, m_sent))
         return false;
     m_step = Step::Downloading;
     return true;
@@ -48,8 +45,6 @@ bool CVerifiedDownload::OnDownloadDone()
         End(Result::DownloadStopped);
         return false;
     }
-    // The read-back must not touch what the caller's buffer holds.
-    m_link.SetImageBuffer(m_readBack.data(), &m_nReadBackVariant);
     m_view.SetStatusText(Text::kVerifyReset);
     if (!m_link.StartUpload(m_wCode)) {
         End(Result::ReadBackStopped);
@@ -67,6 +62,9 @@ void CVerifiedDownload::OnUploadDone()
         End(Result::ReadBackStopped);
         return;
     }
+    const std::span<const std::uint8_t> received = m_link.ReceivedImage();
+    m_readBack.assign(received.begin(), received.end());
+    m_nReadBackVariant = m_link.ReceivedVariant();
     const std::span<const std::uint8_t> readBack = ReadBack();
     if (m_bKeepHistory)
         ReceiverHistory::Keep(readBack.data(), m_nReadBackVariant, m_historyWarning);
@@ -95,7 +93,6 @@ std::span<const std::uint8_t> CVerifiedDownload::ReadBack() const
 
 void CVerifiedDownload::End(Result result)
 {
-    m_link.SetImageBuffer(m_pImage, m_pVariant);
     m_step = Step::Idle;
     m_result = result;
     switch (result) {

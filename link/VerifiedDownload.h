@@ -43,11 +43,10 @@ public:
     // unless told otherwise).
     void KeepHistory(bool keep) { m_bKeepHistory = keep; }
 
-    // Starts the download. `image` and `variant` are the buffer the link was
-    // given (SetImageBuffer), holding what is sent in the large layout; the
-    // link gets them back when the read-back ends. False, with nothing
-    // started, when the link refuses to start.
-    bool Start(std::uint8_t* image, int* variant, std::uint16_t code);
+    // Starts the download of a copy of `image`, the large layout (0xA0800
+    // bytes). False, with nothing started, when the image is shorter or the
+    // link refuses to start.
+    bool Start(std::span<const std::uint8_t> image, std::uint16_t code);
     // Notices are this sequence's to handle.
     bool Active() const { return m_step != Step::Idle; }
 
@@ -79,8 +78,7 @@ public:
 private:
     enum class Step { Idle, Downloading, ReadingBack };
 
-    // Ends the sequence: the link gets the caller's buffer back, and the
-    // status line says how a read-back ended.
+    // Ends the sequence; the status line says how a read-back ended.
     void End(Result result);
     // The last transfer's traffic log, after the link has finished it.
     void KeepLog();
@@ -90,8 +88,6 @@ private:
     bool m_bKeepHistory = true;
     Step m_step = Step::Idle;
     Result m_result = Result::None;
-    std::uint8_t* m_pImage = nullptr;
-    int* m_pVariant = nullptr;
     std::uint16_t m_wCode = 0;
     std::vector<std::uint8_t> m_sent;  // large layout
     std::vector<std::uint8_t> m_readBack;  // the receiver's layout from offset 0

@@ -104,8 +104,7 @@ std::string LargeImageFile()
 void BM_LargeTransfer(benchmark::State& state, bool upload)
 {
     const long rate = static_cast<long>(state.range(0));
-    std::vector<std::uint8_t> buffer(Image::kLargeSize, 0x5A);
-    int variant = 0;
+    const std::vector<std::uint8_t> buffer(Image::kLargeSize, 0x5A);
     double cpu = 0, wall = 0, dataPhase = 0;
     for (auto _ : state) {
         std::vector<std::string> args{"--image", LargeImageFile()};
@@ -114,12 +113,11 @@ void BM_LargeTransfer(benchmark::State& state, bool upload)
         CSimProcess sim(args);
         CTimingView view;
         CTransferLink link(view, view);
-        link.SetImageBuffer(buffer.data(), &variant);
         link.OpenDevice(sim.DevicePath());
 
         const double cpuStart = ProcessCpuSeconds();
         const Clock::time_point wallStart = Clock::now();
-        upload ? link.StartUpload(0) : link.StartDownload(0);
+        upload ? link.StartUpload(0) : link.StartDownload(0, buffer);
         const double data = view.WaitForEnd();
         const bool completed =
             (upload ? link.FinishUpload() : link.FinishDownload()) == TransferEnd::Completed;
@@ -159,7 +157,6 @@ void BM_VerifyLarge(benchmark::State& state)
         seed = seed * 1664525u + 1013904223u;
         byte = static_cast<std::uint8_t>(seed >> 24);
     }
-    int variant = 0;
     double readBackData = 0;
     for (auto _ : state) {
         // The simulated receiver is ready again at once: the time a person
@@ -167,11 +164,10 @@ void BM_VerifyLarge(benchmark::State& state)
         CSimProcess sim({"--repeat", "--rate", std::to_string(rate)});
         CTimingView view;
         CTransferLink link(view, view);
-        link.SetImageBuffer(buffer.data(), &variant);
         link.OpenDevice(sim.DevicePath());
         CVerifiedDownload verify(link, view);
         verify.KeepHistory(false);
-        verify.Start(buffer.data(), &variant, 0);
+        verify.Start(buffer, 0);
         view.WaitForEnd();
         view.Rearm();
         const Clock::time_point readBackStart = Clock::now();
@@ -197,13 +193,10 @@ void BM_WaitForSilentReceiver(benchmark::State& state)
         state.SkipWithError("no pseudo-terminal");
         return;
     }
-    std::vector<std::uint8_t> buffer(Image::kLargeSize);
-    int variant = 0;
     double cpu = 0, wall = 0;
     for (auto _ : state) {
         CTimingView view;
         CTransferLink link(view, view);
-        link.SetImageBuffer(buffer.data(), &variant);
         link.OpenDevice(ptsname(master));
         const double cpuStart = ProcessCpuSeconds();
         const Clock::time_point wallStart = Clock::now();

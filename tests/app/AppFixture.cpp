@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "BlankImage.h"
+#include "ChangeRecord.h"
 #include "DemoImage.h"
 #include "ImageDocument.h"
 #include "TemplateIds.h"
@@ -15,6 +16,24 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
+
+Receiver::Receiver(const QStringList& arguments)
+{
+    const QString program = qEnvironmentVariable("STB_SIM");
+    m_process.setProgram(program);
+    m_process.setArguments(arguments);
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.start();
+    if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
+        qFatal("the receiver simulator %s did not start", qPrintable(program));
+    m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+}
+
+Receiver::~Receiver()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
 
 AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
 {
@@ -33,7 +52,7 @@ AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
     m_doc = std::make_unique<CVolmarenDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_doc->OnNewDocument();
-    view().OnInitialUpdate();
+    m_frame->OnInitialUpdate();
     m_frame->show();
     if (!QTest::qWaitForWindowExposed(m_frame.get()))
         qWarning("the main window was not shown");
@@ -234,4 +253,11 @@ QStringList AppFixture::channelNames(const CChannelDatabase& db, ChannelKind kin
         names.append(QString::fromLatin1(record.name));
     }
     return names;
+}
+
+std::vector<std::uint8_t> AppFixture::Bytes(const CChannelDatabase& db)
+{
+    std::vector<std::uint8_t> bytes;
+    CChangeRecord::TakeSnapshot(db, bytes);
+    return bytes;
 }

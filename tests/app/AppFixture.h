@@ -5,19 +5,37 @@
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "TransferPanel.h"
 #include "ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QListView>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CChannelDatabase;
+
+// The receiver simulator, started with `arguments`; its device is the one
+// to give the fixture as COM1.
+class Receiver {
+public:
+    explicit Receiver(const QStringList& arguments);
+    ~Receiver();
+    QString device() const { return m_device; }
+    QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
 
 class AppFixture {
 public:
@@ -31,7 +49,8 @@ public:
     CVolmarenDoc& doc() { return *m_doc; }
     CMainFrame& frame() { return *m_frame; }
     CVolmarenView& view() { return *m_frame->View(); }
-    CChannelDatabase& db() { return m_doc->Database(); }
+    CTransferPanel& transfers() { return *m_frame->Transfers(); }
+    const CChannelDatabase& db() { return m_doc->Database(); }
     ScriptedPrompts& prompts() { return m_prompts; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -49,6 +68,14 @@ public:
     void edit(const std::function<void(CChannelDatabase&)>& change = {});
     // File > Save.
     void save() { QVERIFY(m_doc->OnFileSave()); }
+    // Data a test starts from that no image file carries (bouquet names):
+    // a change through the edit path, then saved, so the document starts
+    // saved with it.
+    void prepare(const std::function<void(CChannelDatabase&)>& change)
+    {
+        edit(change);
+        save();
+    }
 
     // A real left click on `row` of a list (or below its last row for -1),
     // with the form's handling done afterwards.
@@ -67,6 +94,8 @@ public:
     static QStringList rows(QAbstractItemView* list);
     static QStringList cells(QTreeView* list, int row);
     static QList<int> selectedRows(QAbstractItemView* list);
+    // Every byte of the tables, to compare states of the data.
+    static std::vector<std::uint8_t> Bytes(const CChannelDatabase& db);
     // The names of the channels of a table, in slot order.
     static QStringList channelNames(const CChannelDatabase& db, ChannelKind kind);
 

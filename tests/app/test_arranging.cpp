@@ -7,7 +7,6 @@
 #include "CChannelFlagsDlg.h"
 #include "CChannelListView.h"
 #include "CSortChannelsDlg.h"
-#include "ChangeRecord.h"
 #include "KnownImage.h"
 #include "TemplateIds.h"
 
@@ -33,13 +32,6 @@ void TwelveChannels(CChannelDatabase& db)
     AddTransponder(db, 0, 12000, 27500, 0);
     for (int i = 0; i < 12; ++i)
         AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i], 0, 0xFFFF, 0);
-}
-
-std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
-{
-    std::vector<std::uint8_t> bytes;
-    CChangeRecord::TakeSnapshot(db, bytes);
-    return bytes;
 }
 
 // The same image in a database of the test's own, to change directly.
@@ -126,7 +118,7 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
     app.chooseFromMenu(tv, 2, QStringLiteral("Cut"));
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     reference.MoveChannels({6}, 1, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
 
     // A narrowing click keeps the search: the list shows what both choose.
     AppFixture::click(view.SatelliteList(), 0);
@@ -147,7 +139,7 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TwelveChannels)));
     CVolmarenView& view = app.view();
     auto* tv = static_cast<CChannelListView*>(view.ChannelList(kTv));
-    const std::vector<std::uint8_t> original = Bytes(app.db());
+    const std::vector<std::uint8_t> original = AppFixture::Bytes(app.db());
 
     // Rows 1 and 3 dragged by the pointer to the upper half of row 8.
     AppFixture::select(tv, {1, 3});
@@ -164,15 +156,15 @@ void ArrangingTest::aDropMovesAsCutAndPasteDo()
     QVERIFY(!tv->DropLine()->isVisible());
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{6, 7}));
     QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Move Channels"));
-    const std::vector<std::uint8_t> dropped = Bytes(app.db());
+    const std::vector<std::uint8_t> dropped = AppFixture::Bytes(app.db());
 
     // One step back, then Cut and Paste to the same place: the same bytes.
     app.frame().m_pUndoAction->trigger();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
     AppFixture::select(tv, {1, 3});
     app.chooseFromMenu(tv, 3, QStringLiteral("Cut"));
     app.chooseFromMenu(tv, 8, QStringLiteral("Paste"));
-    QVERIFY(Bytes(app.db()) == dropped);
+    QVERIFY(AppFixture::Bytes(app.db()) == dropped);
 }
 
 void ArrangingTest::aPlainPressDragsTheRowUnderIt()
@@ -237,7 +229,7 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
     });
     app.frame().m_pSortAction->trigger();
     reference.SortChannels(std::vector<int>{2, 5, 8, 11}, ChannelSortKey::Name, true, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
     QCOMPARE(AppFixture::cells(tv, 0).at(1), QStringLiteral("Shop"));
 
     // Lock set on three channels; Skip, Audio and the groups left as they
@@ -257,7 +249,7 @@ void ArrangingTest::sortAndEditManyChangeOnlyWhatTheyShouldAsOneStep()
     ChannelFlagChanges lock;
     lock.lock = true;
     reference.SetChannelFlags(std::vector<int>{2, 5, 11}, lock, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
     QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Edit Channels"));
     app.frame().m_pUndoAction->trigger();
     QCOMPARE(app.frame().m_pUndoAction->text(), QStringLiteral("U&ndo Test Change"));
@@ -308,24 +300,24 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
         key(tv, Qt::Key_Up, Qt::AltModifier);
     }
     reference.SwapChannels(8, 5, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
     // In the active window the Edit menu takes the key first: the channel
     // moves once.
     app.frame().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&app.frame()));
     key(tv, Qt::Key_Down, Qt::AltModifier);
     reference.SwapChannels(5, 8, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
     key(tv, Qt::Key_Home);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     key(tv, Qt::Key_Delete);
     reference.DeleteChannels({2}, kTv);
-    QVERIFY(Bytes(app.db()) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(app.db()) == AppFixture::Bytes(reference));
     key(&app.frame(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(app.doc().Saved());
     CChannelDatabase saved;
     LoadInto(saved, scene.image);
-    QVERIFY(Bytes(saved) == Bytes(reference));
+    QVERIFY(AppFixture::Bytes(saved) == AppFixture::Bytes(reference));
 }
 
 QTEST_MAIN(ArrangingTest)

@@ -122,7 +122,7 @@ void ChannelCommandsTest::refusesAnAddToAFullTable()
     QVERIFY(!QApplication::activeModalWidget());
 
     // With 4466 channels the dialog opens and the table fills up.
-    app.db().DeleteChannels({0}, kTv);
+    app.prepare([](CChannelDatabase& db) { db.DeleteChannels({0}, kTv); });
     AppFixture::whenModal<CChannelAddDlg>([](CChannelAddDlg* dialog) {
         for (int id : {DialogIds::Channel::kVideo, DialogIds::Channel::kAudioPid, DialogIds::Channel::kPcr})
             AppFixture::typeInto(dialog, id, QStringLiteral("33"));
@@ -181,7 +181,7 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
-    app.db().SetBouquet("B7", 7, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B7", 7, kTv); });
     AppFixture::select(view.ChannelList(kTv), {2, 5});
 
     AppFixture::clickButton(view.Button(1003));
@@ -221,7 +221,7 @@ void ChannelCommandsTest::movesUpAndDown()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
-    app.db().SetBouquet("B5", 5, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B5", 5, kTv); });
 
     AppFixture::select(tv, {0, 1, 5});
     const int scrolled = tv->verticalScrollBar()->value();
@@ -269,19 +269,19 @@ void ChannelCommandsTest::cutsAndPastes()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
-    app.db().SetBouquet("B6", 6, kTv);
+    app.prepare([](CChannelDatabase& db) { db.SetBouquet("B6", 6, kTv); });
 
     AppFixture::select(tv, {5, 6});
     app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
     QCOMPARE(app.prompts().menus.first(),
              (QStringList{"Add TV-Channel", "Delete TV-Channel", "", "Cut", "Paste", "",
                           "Edit Selected Channels...", "Sort Channels..."}));
-    QVERIFY(view.ChannelCommands()->HasCutList());
+    QVERIFY(app.frame().ChannelCommands()->HasCutList());
     app.chooseFromMenu(tv, 2, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 5, 6, 2, 3, 4, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{2, 3}));
     QCOMPARE(AppFixture::cells(tv, 3).at(3), QStringLiteral("B6"));
-    QVERIFY(!view.ChannelCommands()->HasCutList());
+    QVERIFY(!app.frame().ChannelCommands()->HasCutList());
     QCOMPARE(view.State().ChannelRow(kTv), -1);
     QVERIFY(!app.doc().Saved());
 
@@ -307,7 +307,7 @@ void ChannelCommandsTest::pastesOnlyInTheContextOfTheCut()
     app.chooseFromMenu(view.ChannelList(kRadio), 0, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::channelNames(app.db(), kRadio), QStringList{"R0"});
-    QVERIFY(view.ChannelCommands()->HasCutList());
+    QVERIFY(app.frame().ChannelCommands()->HasCutList());
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));

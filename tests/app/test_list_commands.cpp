@@ -2,7 +2,6 @@
 // and Apply Order From..., and Tools > Check Image..., each change one step.
 #include "AppFixture.h"
 
-#include "ChangeRecord.h"
 #include "ChannelRows.h"
 #include "DemoImage.h"
 #include "ImageCheck.h"
@@ -19,13 +18,6 @@
 namespace {
 
 using FileKind = IUserPrompts::FileKind;
-
-std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
-{
-    std::vector<std::uint8_t> bytes;
-    CChangeRecord::TakeSnapshot(db, bytes);
-    return bytes;
-}
 
 QByteArray FileBytes(const QString& path)
 {
@@ -71,7 +63,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     frame.UpdateCommandStates();
     for (QAction* action : listActions)
         QVERIFY(action->isEnabled());
-    const std::vector<std::uint8_t> original = Bytes(app.db());
+    const std::vector<std::uint8_t> original = AppFixture::Bytes(app.db());
     const QStringList firstRow = AppFixture::cells(app.view().ChannelList(kTv), 0);
 
     // A file that cannot be written is reported; the one that can holds
@@ -92,7 +84,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     // Imported back at once: every byte stays and no step is recorded.
     app.prompts().OpenFile(csv);
     frame.m_pImportAction->trigger();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
     QVERIFY(!app.doc().CanUndo());
     QCOMPARE(app.prompts().reports.size(), 1);
     const int channels = app.db().GetChannelCount(kTv) + app.db().GetChannelCount(kRadio);
@@ -102,14 +94,14 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     // After moves by hand the list brings its order back as one step.
     app.edit([](CChannelDatabase& db) { db.MoveChannels({0, 1, 2}, -1, kTv); });
     app.edit([](CChannelDatabase& db) { db.MoveChannels({5}, 0, kRadio); });
-    const std::vector<std::uint8_t> moved = Bytes(app.db());
+    const std::vector<std::uint8_t> moved = AppFixture::Bytes(app.db());
     app.prompts().OpenFile(csv);
     frame.m_pImportAction->trigger();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
     QCOMPARE(frame.m_pUndoAction->text(), QStringLiteral("U&ndo Import Channels"));
     QCOMPARE(AppFixture::cells(app.view().ChannelList(kTv), 0), firstRow);
     app.doc().Undo();
-    QVERIFY(Bytes(app.db()) == moved);
+    QVERIFY(AppFixture::Bytes(app.db()) == moved);
     QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
     QVERIFY(app.prompts().asked.isEmpty());
 
@@ -121,7 +113,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
         std::strcpy(channel.name, "Caf\xE9");
         db.SetChannel(channel, 0, kTv);
     });
-    const std::vector<std::uint8_t> renamed = Bytes(app.db());
+    const std::vector<std::uint8_t> renamed = AppFixture::Bytes(app.db());
     app.prompts().SaveFile(csv);
     app.prompts().SaveFormat(1);
     frame.m_pExportAction->trigger();
@@ -137,7 +129,7 @@ void ListCommandsTest::anExportedListImportsBackByteForByteAndRestoresItsOrderIn
     app.edit([](CChannelDatabase& db) { db.MoveChannels({0}, -1, kTv); });
     app.prompts().OpenFile(csv);
     frame.m_pImportAction->trigger();
-    QVERIFY(Bytes(app.db()) == renamed);
+    QVERIFY(AppFixture::Bytes(app.db()) == renamed);
     QVERIFY2(app.prompts().reports.last().summary.startsWith(
                  QStringLiteral("The list is not UTF-8 text: it was read as Windows-1252.\n\nMatched: ")),
              qPrintable(app.prompts().reports.last().summary));
@@ -147,7 +139,7 @@ void ListCommandsTest::aBadListChangesNothingAndUnmatchedRowsAreAddedOnlyWhenAsk
 {
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
-    const std::vector<std::uint8_t> original = Bytes(app.db());
+    const std::vector<std::uint8_t> original = AppFixture::Bytes(app.db());
     const std::vector<ChannelRows::Row> rows = ChannelRows::ExportRows(app.db());
     QCOMPARE(rows.size(), std::size_t(6));
 
@@ -167,7 +159,7 @@ void ListCommandsTest::aBadListChangesNothingAndUnmatchedRowsAreAddedOnlyWhenAsk
         QCOMPARE(app.prompts().asked.size(), 1);
         QVERIFY2(app.prompts().asked[0].text.contains(QStringLiteral("line %1:").arg(line)),
                  qPrintable(app.prompts().asked[0].text));
-        QVERIFY(Bytes(app.db()) == original);
+        QVERIFY(AppFixture::Bytes(app.db()) == original);
         QVERIFY(!app.doc().CanUndo());
         QVERIFY(app.prompts().reports.isEmpty());
     }
@@ -195,7 +187,7 @@ void ListCommandsTest::aBadListChangesNothingAndUnmatchedRowsAreAddedOnlyWhenAsk
     QCOMPARE(app.prompts().reports.last().lines,
              QStringList{QStringLiteral("Line 8: ") + QString::fromStdString(ChannelRows::RowText(fresh))});
     app.doc().Undo();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
 
     app.prompts().OpenFile(list);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
@@ -205,14 +197,14 @@ void ListCommandsTest::aBadListChangesNothingAndUnmatchedRowsAreAddedOnlyWhenAsk
     QVERIFY(app.prompts().reports.last().summary.endsWith(QStringLiteral("Unmatched: 0\nAdded: 1")));
     QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Import Channels"));
     app.doc().Undo();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
 }
 
 void ListCommandsTest::applyOrderShowsItsResultBeforeItIsApplied()
 {
     AppFixture app;
     QVERIFY(app.open(app.writeDemo(QStringLiteral("new-scan.dat"))));
-    const std::vector<std::uint8_t> original = Bytes(app.db());
+    const std::vector<std::uint8_t> original = AppFixture::Bytes(app.db());
     CImageDocument reference;
     const QString referencePath = app.writeImage(QStringLiteral("sorted.dat"), [](CChannelDatabase& db) {
         Demo::Build(db, Demo::Size::Normal);
@@ -235,7 +227,7 @@ void ListCommandsTest::applyOrderShowsItsResultBeforeItIsApplied()
     QVERIFY2(preview.summary.startsWith(QStringLiteral("Matched: %1\nMoved: ").arg(channels)),
              qPrintable(preview.summary));
     QVERIFY(preview.lines.isEmpty());
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
     QVERIFY(!app.doc().CanUndo());
 
     // Applied: the reference's order, as one step.
@@ -246,7 +238,7 @@ void ListCommandsTest::applyOrderShowsItsResultBeforeItIsApplied()
     QVERIFY(AppFixture::cells(app.view().ChannelList(kTv), 0).contains(TvNames(reference.m_database)[0]));
     QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Apply Order"));
     app.doc().Undo();
-    QVERIFY(Bytes(app.db()) == original);
+    QVERIFY(AppFixture::Bytes(app.db()) == original);
 }
 
 void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
@@ -260,7 +252,7 @@ void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
         db.SetChannel(channel, 4, kTv);
     });
     QVERIFY(app.open(damaged));
-    const std::vector<std::uint8_t> before = Bytes(app.db());
+    const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
     const int tv = app.db().GetChannelCount(kTv);
     const ImageCheck::Findings findings = ImageCheck::Check(app.db());
     QVERIFY(!findings.empty());
@@ -271,7 +263,7 @@ void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
     QCOMPARE(app.prompts().reports[0].acceptText, QStringLiteral("Repair"));
     QCOMPARE(app.prompts().reports[0].lines.size(), qsizetype(findings.size()));
     QCOMPARE(app.prompts().reports[0].lines[0], QString::fromStdString(findings[0]));
-    QVERIFY(Bytes(app.db()) == before);
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
     QVERIFY(!app.doc().CanUndo());
 
     // The repair is one step, and the image then checks clean.
@@ -285,7 +277,7 @@ void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
     QCOMPARE(app.prompts().asked.size(), 1);
     QVERIFY(app.prompts().asked[0].text.contains(QStringLiteral("nothing to repair")));
     app.doc().Undo();
-    QVERIFY(Bytes(app.db()) == before);
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
 }
 
 QTEST_MAIN(ListCommandsTest)

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QTabBar>
 
@@ -119,7 +121,7 @@ void MainFormTest::showsEveryCellText()
     QCOMPARE(view.State().FirstChannelSelection(), 0);
 
     // Bouquet names are never taken from a file; one set afterwards shows.
-    app.db().SetBouquet("ARD", 0, kTv);
+    app.edit([](CChannelDatabase& db) { db.SetBouquet("ARD", 0, kTv); });
     view.FillChannelList(kTv);
     QCOMPARE(AppFixture::cells(tv, 0), (QStringList{"1", "Das Erste", "Viaccess", "ARD", "News...", "STEREO",
                                                     "101", "102", "103", "ON", "OFF"}));
@@ -134,10 +136,12 @@ void MainFormTest::showsEveryCellText()
              (QStringList{"1", "Radio One", "FTA", "", "NoGroup", "STEREO", "102", "103", "OFF", "OFF"}));
 
     // A name without its NUL is shown up to the end of its field.
-    ChannelRecord record;
-    app.db().GetChannel(record, 1, kTv);
-    std::memset(record.name, 'X', sizeof record.name);
-    app.db().SetChannel(record, 1, kTv);
+    app.edit([](CChannelDatabase& db) {
+        ChannelRecord record;
+        db.GetChannel(record, 1, kTv);
+        std::memset(record.name, 'X', sizeof record.name);
+        db.SetChannel(record, 1, kTv);
+    });
     view.FillChannelList(kTv);
     QCOMPARE(AppFixture::cells(tv, 1).at(1), QString(17, QLatin1Char('X')));
 }
@@ -303,9 +307,16 @@ void MainFormTest::asksBeforeClosingWithUnsavedData()
 
 void MainFormTest::keepsRunningWhenTheCloseSaveFails()
 {
-    AppFixture app;
-    QVERIFY(app.open(app.writeImage(QStringLiteral("known.dat"), BuildKnownImage)));
-    app.doc().Image().m_szFilePath.clear();
+    // Data without a file: uploaded into a new document, then edited.
+    QTemporaryDir images;
+    const QString image = images.filePath(QStringLiteral("known.dat"));
+    AppFixture::WriteImage(image, BuildKnownImage);
+    Receiver receiver({QStringLiteral("--image"), image});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.transfers().PortOpen());
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), 60000);
+    QVERIFY(app.doc().FilePath().isEmpty());
     app.edit();
 
     // Yes, then the file dialog cancelled: nothing written, still running.
@@ -330,8 +341,13 @@ void MainFormTest::asksBeforeReplacingUnsavedWork()
     AppFixture app;
     const QString first = app.writeImage(QStringLiteral("first.dat"), BuildKnownImage);
     const QString second = app.writeDemo(QStringLiteral("second.dat"));
-    QVERIFY(app.open(first));
     auto edit = [&app] { app.edit([](CChannelDatabase& db) { db.SetBouquet("Edited", 0, kTv); }); };
+    // The first image lies in a folder that vanishes, and comes back.
+    const QString folder = app.path(QStringLiteral("stick"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString onStick = QDir(folder).filePath(QStringLiteral("first.dat"));
+    QVERIFY(QFile::copy(first, onStick));
+    QVERIFY(app.open(onStick));
     const QString question = QStringLiteral("Save changes to current STB file?");
 
     // Cancel changes nothing, for Open and for New alike.
@@ -343,25 +359,25 @@ void MainFormTest::asksBeforeReplacingUnsavedWork()
     QCOMPARE(app.prompts().texts(), (QStringList{question, question}));
     QCOMPARE(app.prompts().fileDialogs, 0);
     QVERIFY(!app.doc().NoData());
-    QCOMPARE(app.doc().FilePath(), first);
+    QCOMPARE(app.doc().FilePath(), onStick);
 
     // Yes with a save that fails goes no further.
     app.prompts().asked.clear();
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    app.doc().Image().m_szFilePath = app.path(QStringLiteral("missing/first.dat")).toStdString();
+    QVERIFY(QDir(folder).removeRecursively());
     app.frame().m_pOpenAction->trigger();
     QCOMPARE(app.prompts().asked.size(), 2);
     QCOMPARE(app.prompts().fileDialogs, 0);
     QVERIFY(!app.doc().Saved());
 
     // Yes saves, then opens.
-    app.doc().Image().m_szFilePath = first.toStdString();
+    QVERIFY(QDir().mkpath(folder));
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     app.prompts().OpenFile(second);
     app.frame().m_pOpenAction->trigger();
     QCOMPARE(app.doc().FilePath(), second);
     QVERIFY(app.doc().Saved());
-    QFile saved(first);
+    QFile saved(onStick);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().mid(0x10000, 7), QByteArray("Edited\0", 7));
 

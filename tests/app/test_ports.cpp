@@ -84,8 +84,7 @@ void PortsTest::remembersThePortChosenLastAcrossARestart()
     {
         // Nothing kept yet: COM1. Connect offers the adapter after COM1 and COM2.
         AppFixture app(QString(), settings.path());
-        CVolmarenView& view = app.view();
-        QTRY_COMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
+        QTRY_COMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
         QStringList offered;
         AppFixture::whenModal<CConnectDlg>([&offered](CConnectDlg* dialog) {
             for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
@@ -93,21 +92,21 @@ void PortsTest::remembersThePortChosenLastAcrossARestart()
             dialog->findChildren<QRadioButton*>().last()->click();
             AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
         });
-        view.OnTransferConnect();
+        app.transfers().OnConnect();
         QCOMPARE(offered, (QStringList{"COM1", "COM2", kAdapterEntry}));
-        QCOMPARE(view.StatusText(), QStringLiteral("COM port Connect OK"));
-        QCOMPARE(QString::fromStdString(view.Link().DevicePath()), adapter.Path());
+        QCOMPARE(app.transfers().StatusText(), QStringLiteral("COM port Connect OK"));
+        QCOMPARE(QString::fromStdString(app.transfers().Link().DevicePath()), adapter.Path());
     }
     {
         // The adapter is opened at start-up, and the box shows it; the list is
         // read again when it opens.
         AppFixture app(QString(), settings.path());
         CVolmarenView& view = app.view();
-        QTRY_COMPARE(view.StatusText(), QStringLiteral("ttyUSB7 port Connect OK"));
-        QCOMPARE(QString::fromStdString(view.Link().DevicePath()), adapter.Path());
+        QTRY_COMPARE(app.transfers().StatusText(), QStringLiteral("ttyUSB7 port Connect OK"));
+        QCOMPARE(QString::fromStdString(app.transfers().Link().DevicePath()), adapter.Path());
         QCOMPARE(ComBox(view)->currentText(), kAdapterEntry);
         Choose(ComBox(view), 0);
-        QCOMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
+        QCOMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
         PortChoice::InstallFinder([] { return std::vector<PortDescription>(); });
         ComBox(view)->showPopup();
         QCOMPARE(Items(ComBox(view)), (QStringList{"COM1", "COM2"}));
@@ -115,13 +114,13 @@ void PortsTest::remembersThePortChosenLastAcrossARestart()
         PortChoice::InstallFinder([&adapter] { return adapter.Listing(); });
         Choose(ComBox(view), 2);
         QCOMPARE(Items(ComBox(view)), (QStringList{"COM1", "COM2", kAdapterEntry}));
-        QCOMPARE(view.StatusText(), QStringLiteral("ttyUSB7 port Connect OK"));
-        QCOMPARE(view.m_nComIndex, 2);
+        QCOMPARE(app.transfers().StatusText(), QStringLiteral("ttyUSB7 port Connect OK"));
+        QCOMPARE(app.transfers().ComIndex(), 2);
     }
     // Unplugged since: COM1 again.
     PortChoice::InstallFinder([] { return std::vector<PortDescription>(); });
     AppFixture app(QString(), settings.path());
-    QTRY_COMPARE(app.view().StatusText(), QStringLiteral("COM(1) port Connect OK"));
+    QTRY_COMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
     QCOMPARE(ComBox(app.view())->currentIndex(), 0);
     QVERIFY(app.prompts().asked.isEmpty());
 }
@@ -136,17 +135,17 @@ void PortsTest::saysWhyAChosenPortDidNotOpen()
     });
     AppFixture app;
     CVolmarenView& view = app.view();
-    QTRY_VERIFY(view.PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     Choose(ComBox(view), 3);
-    QVERIFY(!view.PortOpen());
-    QVERIFY(view.StatusText().startsWith(QStringLiteral("Not a serial port: /dev/null.")));
+    QVERIFY(!app.transfers().PortOpen());
+    QVERIFY(app.transfers().StatusText().startsWith(QStringLiteral("Not a serial port: /dev/null.")));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Error : Set COM1 State")});
 
     // Held by another program.
     CSerialPort other;
-    other.Open(adapter.Listing()[0].path, view);
+    other.Open(adapter.Listing()[0].path, app.transfers());
     Choose(ComBox(view), 2);
-    QVERIFY(view.StatusText().startsWith(QStringLiteral("Device busy: ") + adapter.Path()));
+    QVERIFY(app.transfers().StatusText().startsWith(QStringLiteral("Device busy: ") + adapter.Path()));
     app.frame().UpdateCommandStates();
     QVERIFY(!app.frame().m_pUploadAction->isEnabled());
 }

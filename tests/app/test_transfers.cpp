@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 
 #include "CGradientProgressCtrl.h"
+#include "ChangeRecord.h"
 #include "ChannelDatabase.h"
 #include "ImageDocument.h"
 #include "TemplateIds.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QSignalSpy>
 
 #include <fcntl.h>
@@ -23,33 +23,6 @@
 namespace {
 
 constexpr int kTransferTimeout = 60000;
-
-// The receiver simulator, started with `arguments`; its device is COM1.
-class Receiver {
-public:
-    explicit Receiver(const QStringList& arguments)
-    {
-        const QString program = qEnvironmentVariable("STB_SIM");
-        m_process.setProgram(program);
-        m_process.setArguments(arguments);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-        if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(10000))
-            qFatal("the receiver simulator %s did not start", qPrintable(program));
-        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Receiver()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString device() const { return m_device; }
-    QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
 
 QByteArray ReadFile(const QString& path)
 {
@@ -125,6 +98,7 @@ private Q_SLOTS:
     void refusesADownloadWithoutSavedData();
     void reportsARefusedCode();
     void stopsAnUpload();
+    void aStoppedOrRefusedUploadLeavesTheDocument();
     void ignoresStopWhileTheReceiverIsWritten();
     void closingTheWindowStopsATransfer();
     void configuresTheProgressBar();
@@ -140,12 +114,12 @@ void TransfersTest::uploadsALargeImage()
     Receiver receiver({QStringLiteral("--image"), image});
     AppFixture app(receiver.device());
     CVolmarenView& view = app.view();
-    QTRY_VERIFY(view.PortOpen());
-    QCOMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
+    QTRY_VERIFY(app.transfers().PortOpen());
+    QCOMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
 
     QSignalSpy status(StatusLine(view), &QLineEdit::textChanged);
     AppFixture::clickButton(view.Button(1058));
-    QCOMPARE(view.StatusText(), QStringLiteral("Reset your STB and Wait for uploading..."));
+    QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for uploading..."));
     QVERIFY(!view.Button(1058)->isEnabled());
     QVERIFY(!view.SatelliteList()->isEnabled());
     QVERIFY(view.Button(1009)->isEnabled());
@@ -163,7 +137,7 @@ void TransfersTest::uploadsALargeImage()
     QCOMPARE(texts.last(), QString());
     QCOMPARE(app.db().m_nVariant, 2);
     QVERIFY(!app.doc().Saved());
-    QCOMPARE(view.Progress()->GetPos(), 0);
+    QCOMPARE(app.transfers().Progress()->GetPos(), 0);
     QVERIFY(view.Button(1058)->isEnabled());
     QVERIFY(view.SatelliteList()->isEnabled());
     QVERIFY(app.prompts().asked.isEmpty());
@@ -189,7 +163,7 @@ void TransfersTest::uploadsASmallImageWithTheBouquetNotice()
     const QByteArray large = ReadFile(images.demo());
     Receiver receiver({QStringLiteral("--image"), images.small()});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
 
     AppFixture::clickButton(app.view().Button(1058));
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
@@ -213,17 +187,18 @@ void TransfersTest::downloadsTheSavedImage()
     const QString received = images.path(QStringLiteral("received.dat"));
     Receiver receiver({QStringLiteral("--received"), received});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(image));
     QVERIFY(!app.frame().m_pSaveLogAction->isEnabled());
 
     QSignalSpy status(StatusLine(app.view()), &QLineEdit::textChanged);
     AppFixture::clickButton(app.view().Button(1059));
-    QCOMPARE(app.view().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+    QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
+                              kTransferTimeout);
     QVERIFY(Recorded(status).contains(QStringLiteral("Sending DATA...")));
     QVERIFY(app.view().Button(1059)->isEnabled());
-    QVERIFY(!app.view().Link().DownloadLocked());
+    QVERIFY(!app.transfers().Link().DownloadLocked());
     QTRY_COMPARE(ReadFile(received), ReadFile(image));
     QVERIFY(app.prompts().asked.isEmpty());
 
@@ -248,7 +223,7 @@ void TransfersTest::refusesADownloadWithoutSavedData()
     QCOMPARE(app.prompts().texts(),
              (QStringList{"No downloading data has been selected", "STB image File don't saved"}));
     QVERIFY(app.view().Button(1059)->isEnabled());
-    QVERIFY(!app.view().TransferRunning());
+    QVERIFY(!app.transfers().TransferRunning());
 }
 
 void TransfersTest::reportsARefusedCode()
@@ -256,23 +231,24 @@ void TransfersTest::reportsARefusedCode()
     Images images;
     Receiver receiver({QStringLiteral("--code"), QStringLiteral("1234"), QStringLiteral("--repeat")});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(images.demo()));
 
     AppFixture::clickButton(app.view().Button(1059));
     QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts(), QStringList{QStringLiteral("Invalid System Code")},
                               kTransferTimeout);
     QTRY_VERIFY(app.view().Button(1059)->isEnabled());
-    QCOMPARE(app.view().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
-    QVERIFY(!app.view().Link().DownloadLocked());
+    QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
+    QVERIFY(!app.transfers().Link().DownloadLocked());
 
     // Typing the right code makes the next transfer go through.
     auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("1234"));
-    QCOMPARE(app.view().SystemCode().Get(), 0x1234);
+    QCOMPARE(app.transfers().SystemCode().Get(), 0x1234);
     AppFixture::clickButton(app.view().Button(1059));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
+                              kTransferTimeout);
 }
 
 void TransfersTest::stopsAnUpload()
@@ -281,18 +257,64 @@ void TransfersTest::stopsAnUpload()
     const QString image = images.demo();
     Receiver receiver({QStringLiteral("--image"), image, QStringLiteral("--rate"), QStringLiteral("20000")});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
 
     AppFixture::clickButton(app.view().Button(1058));
-    QTRY_VERIFY_WITH_TIMEOUT(app.view().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
     AppFixture::clickButton(app.view().Button(1009));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(),
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(),
                               QStringLiteral("Interupted by User.  Please Reset your STB."),
                               kTransferTimeout);
     QVERIFY(app.doc().NoData());
     QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 0);
     QVERIFY(app.view().Button(1058)->isEnabled());
-    QCOMPARE(app.view().Progress()->GetPos(), 0);
+    QCOMPARE(app.transfers().Progress()->GetPos(), 0);
+}
+
+void TransfersTest::aStoppedOrRefusedUploadLeavesTheDocument()
+{
+    Images images;
+    const QString small = images.small();
+    Receiver receiver({QStringLiteral("--image"), images.demo(), QStringLiteral("--code"),
+                       QStringLiteral("1234"), QStringLiteral("--rate"), QStringLiteral("20000"),
+                       QStringLiteral("--repeat")});
+    AppFixture app(receiver.device());
+    QTRY_VERIFY(app.transfers().PortOpen());
+    QVERIFY(app.open(small));
+    app.edit();
+    auto bytes = [&app] {
+        std::vector<std::uint8_t> snapshot;
+        CChangeRecord::TakeSnapshot(app.db(), snapshot);
+        return snapshot;
+    };
+    const std::vector<std::uint8_t> before = bytes();
+    auto expectUntouched = [&] {
+        QVERIFY(bytes() == before);
+        QCOMPARE(app.db().m_nVariant, 1);
+        QVERIFY(app.doc().HasUnsavedChanges());
+        QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
+        QVERIFY(!app.doc().CanRedo());
+        QCOMPARE(app.doc().FilePath(), small);
+    };
+
+    // The receiver refuses the code.
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts().last(), QStringLiteral("Invalid System Code"),
+                              kTransferTimeout);
+    QTRY_VERIFY(app.view().Button(1058)->isEnabled());
+    expectUntouched();
+
+    // STOP while the large image arrives, after the receiver named its variant.
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    code->selectAll();
+    QTest::keyClicks(code, QStringLiteral("1234"));
+    app.prompts().Answer(IUserPrompts::Answer::No);
+    AppFixture::clickButton(app.view().Button(1058));
+    QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+    AppFixture::clickButton(app.view().Button(1009));
+    QTRY_VERIFY_WITH_TIMEOUT(app.view().Button(1058)->isEnabled(), kTransferTimeout);
+    expectUntouched();
 }
 
 void TransfersTest::ignoresStopWhileTheReceiverIsWritten()
@@ -301,13 +323,15 @@ void TransfersTest::ignoresStopWhileTheReceiverIsWritten()
     const QString image = images.demo();
     Receiver receiver({QStringLiteral("--rate"), QStringLiteral("200000")});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(image));
 
     AppFixture::clickButton(app.view().Button(1059));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Sending DATA..."), kTransferTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Sending DATA..."),
+                              kTransferTimeout);
     AppFixture::clickButton(app.view().Button(1009));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Download complete"), kTransferTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
+                              kTransferTimeout);
 }
 
 void TransfersTest::closingTheWindowStopsATransfer()
@@ -316,22 +340,23 @@ void TransfersTest::closingTheWindowStopsATransfer()
     const QString image = images.demo();
     Receiver receiver({QStringLiteral("--rate"), QStringLiteral("20000")});
     AppFixture app(receiver.device());
-    QTRY_VERIFY(app.view().PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(image));
 
     AppFixture::clickButton(app.view().Button(1059));
-    QTRY_COMPARE_WITH_TIMEOUT(app.view().StatusText(), QStringLiteral("Sending DATA..."), kTransferTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Sending DATA..."),
+                              kTransferTimeout);
     // Even a locked download ends when the window closes; with nothing
     // unsaved no question is asked.
     QVERIFY(app.frame().close());
-    QVERIFY(!app.view().TransferRunning());
+    QVERIFY(!app.transfers().TransferRunning());
     QVERIFY(app.prompts().asked.isEmpty());
 }
 
 void TransfersTest::configuresTheProgressBar()
 {
     AppFixture app;
-    CGradientProgressCtrl* progress = app.view().Progress();
+    CGradientProgressCtrl* progress = app.transfers().Progress();
     QCOMPARE(progress->GetLower(), 0);
     QCOMPARE(progress->GetUpper(), 100);
     progress->SetPos(0);
@@ -349,7 +374,7 @@ void TransfersTest::comBoxOpensThePickedPort()
     qputenv("VOLMAREN_COM2", com2.device());
     AppFixture app;
     CVolmarenView& view = app.view();
-    QTRY_VERIFY(view.PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     auto* box = FindByTemplateId<QComboBox>(&view, 1096);
     QAbstractItemView* entries = box->view();
     auto openList = [box] {
@@ -362,14 +387,14 @@ void TransfersTest::comBoxOpensThePickedPort()
     const QRect second = entries->visualRect(entries->model()->index(1, 0));
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
                       QPoint(second.left() + 4, second.center().y()));
-    QTRY_COMPARE(view.StatusText(), QStringLiteral("COM(2) port Connect OK"));
-    QCOMPARE(view.m_nComIndex, 1);
+    QTRY_COMPARE(app.transfers().StatusText(), QStringLiteral("COM(2) port Connect OK"));
+    QCOMPARE(app.transfers().ComIndex(), 1);
 
     openList();
     QTest::keyClick(entries, Qt::Key_Up);
     QTest::keyClick(entries, Qt::Key_Return);
-    QTRY_COMPARE(view.StatusText(), QStringLiteral("COM(1) port Connect OK"));
-    QCOMPARE(view.m_nComIndex, 0);
+    QTRY_COMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
+    QCOMPARE(app.transfers().ComIndex(), 0);
     qunsetenv("VOLMAREN_COM2");
 }
 
@@ -379,14 +404,14 @@ void TransfersTest::uploadAsksFirstAndShowsItsNoticeOverEmptyLists()
     Receiver receiver({QStringLiteral("--image"), images.small()});
     AppFixture app(receiver.device());
     CVolmarenView& view = app.view();
-    QTRY_VERIFY(view.PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(app.writeDemo(QStringLiteral("edited.dat"))));
     app.edit();
 
     app.prompts().Answer(IUserPrompts::Answer::Cancel);
     AppFixture::clickButton(view.Button(1058));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Save changes to current STB file?")});
-    QVERIFY(!view.TransferRunning());
+    QVERIFY(!app.transfers().TransferRunning());
     QVERIFY(view.Button(1058)->isEnabled());
 
     QList<int> rowsUnderNotice;
@@ -412,20 +437,22 @@ void TransfersTest::aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker()
         {QStringLiteral("--image"), images.demo(), QStringLiteral("--rate"), QStringLiteral("20000")});
     AppFixture app(receiver.device());
     CVolmarenView& view = app.view();
-    QTRY_VERIFY(view.PortOpen());
+    QTRY_VERIFY(app.transfers().PortOpen());
     AppFixture::clickButton(view.Button(1058));
-    QTRY_VERIFY_WITH_TIMEOUT(view.StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
 
     // STOP, and UPLOAD from the menu before the stopped worker has been
     // joined: refused, with the reason; closing then joins that worker.
-    view.OnStop();
+    app.transfers().OnStop();
     app.frame().UpdateCommandStates();
     app.frame().m_pUploadAction->trigger();
-    QCOMPARE(view.StatusText(), QStringLiteral("The last transfer is still ending. Please try again."));
+    QCOMPARE(app.transfers().StatusText(),
+             QStringLiteral("The last transfer is still ending. Please try again."));
     QVERIFY(app.frame().close());
-    QVERIFY(!view.Link().HasWorker());
-    QTRY_COMPARE_WITH_TIMEOUT(
-        view.StatusText(), QStringLiteral("Interupted by User.  Please Reset your STB."), kTransferTimeout);
+    QVERIFY(!app.transfers().Link().HasWorker());
+    QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(),
+                              QStringLiteral("Interupted by User.  Please Reset your STB."),
+                              kTransferTimeout);
     QVERIFY(view.Button(1058)->isEnabled());
 }
 

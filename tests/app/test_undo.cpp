@@ -2,29 +2,18 @@
 // the saved state across Save, Undo and Redo, and the lists coming back.
 #include "AppFixture.h"
 
-#include "ChangeRecord.h"
 #include "KnownImage.h"
 #include "TemplateIds.h"
 
 #include <QAction>
 #include <QLineEdit>
 
-namespace {
-
-std::vector<std::uint8_t> Bytes(const CChannelDatabase& db)
-{
-    std::vector<std::uint8_t> bytes;
-    CChangeRecord::TakeSnapshot(db, bytes);
-    return bytes;
-}
-
-}  // namespace
-
 class UndoTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void undoAndRedoNameTheirStepAndFollowTheSavedState();
     void theCodeBoxKeepsItsOwnEditingKeys();
+    void aChangeCannotBeMadeInsideAnother();
 };
 
 void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
@@ -40,7 +29,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QCOMPARE(undo->text(), QStringLiteral("U&ndo"));
 
     // Hotbird chosen, then deleted: the lists show everything again.
-    const std::vector<std::uint8_t> before = Bytes(app.db());
+    const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
     AppFixture::click(view.SatelliteList(), 2);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
     AppFixture::clickButton(view.Button(1073));
@@ -49,14 +38,14 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
     QVERIFY(undo->isEnabled());
     QVERIFY(!app.doc().Saved());
-    const std::vector<std::uint8_t> after = Bytes(app.db());
+    const std::vector<std::uint8_t> after = AppFixture::Bytes(app.db());
 
     // Saved, then undone with the key: every byte back, unsaved again, and
     // the lists narrowed to Hotbird with its row selected.
     app.save();
     QVERIFY(app.doc().Saved());
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(Bytes(app.db()) == before);
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
     QVERIFY(!app.doc().Saved());
     QVERIFY(app.doc().HasUnsavedChanges());
     QCOMPARE(view.State().Filter(), ChannelFilter::Satellite);
@@ -72,11 +61,11 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     // Both redo keys go forward to the saved data, and the document is
     // saved again: closing asks nothing.
     QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(AppFixture::Bytes(app.db()) == after);
     QVERIFY(app.doc().Saved());
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(Bytes(app.db()) == after);
+    QVERIFY(AppFixture::Bytes(app.db()) == after);
     QVERIFY(!redo->isEnabled());
     QVERIFY(frame.close());
     QCOMPARE(app.prompts().asked.size(), 1);  // the deletion's confirmation only
@@ -103,4 +92,31 @@ void UndoTest::theCodeBoxKeepsItsOwnEditingKeys()
 }
 
 QTEST_MAIN(UndoTest)
+
+void UndoTest::aChangeCannotBeMadeInsideAnother()
+{
+    AppFixture app;
+    QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
+    const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
+    bool innerRan = false;
+    bool innerApplied = true;
+    app.edit([&](CChannelDatabase& db) {
+        db.SetBouquet("Outer", 0, kTv);
+        innerApplied =
+            app.doc().Apply(QStringLiteral("Inner"), ListChange::None, [&](CChannelDatabase& inner) {
+                innerRan = true;
+                inner.SetBouquet("Inner", 1, kTv);
+            });
+    });
+    QVERIFY(!innerApplied);
+    QVERIFY(!innerRan);
+    QCOMPARE(app.doc().UndoLabel(), QStringLiteral("Test Change"));
+    app.doc().Undo();
+    QVERIFY(!app.doc().CanUndo());
+    QVERIFY(AppFixture::Bytes(app.db()) == before);
+    // The guard ends with the change: the next one is made.
+    app.edit();
+    QVERIFY(app.doc().CanUndo());
+}
+
 #include "test_undo.moc"

@@ -18,14 +18,6 @@ std::vector<int> ChannelView(const CChannelViews& views, ChannelKind kind)
     return rows;
 }
 
-std::vector<int> TransponderView(const CChannelViews& views)
-{
-    std::vector<int> rows;
-    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
-        rows.push_back(views.GetTransponderViewEntry(r));
-    return rows;
-}
-
 }  // namespace
 
 TEST(Counts, FullChannelTableNeedsNoEndSlot)
@@ -111,7 +103,7 @@ TEST(Views, FilterBySatelliteAndTransponder)
     views.ShowChannelsOfTransponder(1, kTv);
     EXPECT_EQ(ChannelView(views, kTv), (std::vector<int>{0, 5}));
     views.ShowTranspondersOf(260);
-    EXPECT_EQ(TransponderView(views), (std::vector<int>{0, 2}));
+    EXPECT_EQ(TransponderViewRows(views), (std::vector<int>{0, 2}));
     views.ShowTranspondersOf(7);
     EXPECT_EQ(views.GetTransponderViewEntry(0), -1);
     EXPECT_EQ(db.GetTransponderCountOf(260), 2);

@@ -244,15 +244,14 @@ TEST_F(ImageFiles, ReplacingAFileKeepsItsPermissions)
 TEST(Upload, SmallImageLosesItsBouquetsLargeKeepsThem)
 {
     CImageDocument document;
-    std::uint8_t* raw = document.m_database.GetRawImage();
-    std::fill(raw, raw + Image::kLargeSize, 0x41);
-    document.m_database.m_nVariant = 2;
-    EXPECT_FALSE(document.AcceptUpload());
+    const std::vector<std::uint8_t> uploaded(Image::kLargeSize, 0x41);
+    EXPECT_FALSE(document.AcceptUpload(uploaded, 2));
+    EXPECT_EQ(document.m_database.m_nVariant, 2);
     EXPECT_EQ(document.m_database.GetBouquetTable()[0], 0x41);
     EXPECT_FALSE(document.m_bNoData);
     EXPECT_FALSE(document.m_bSaved);
 
-    document.m_database.m_nVariant = 1;
-    EXPECT_TRUE(document.AcceptUpload());
+    EXPECT_TRUE(document.AcceptUpload(uploaded, 1));
+    EXPECT_EQ(document.m_database.m_nVariant, 1);
     EXPECT_EQ(document.m_database.GetBouquetTable()[0], 0);
 }

@@ -1,11 +1,11 @@
 // The list state on random databases: after any sequence of clicks, searches
 // and tab switches the views show exactly what the choice and the search
-// name, an undo snapshot brings the same views back, and a cut is pasted
-// only where and while it still means what it meant.
+// name. Undo's snapshots and the cut are tried in the window's tests.
 #include "ChannelDatabase.h"
 #include "ChannelSearch.h"
 #include "ListState.h"
 #include "RandomDatabase.h"
+#include "TestTables.h"
 
 #include <gtest/gtest.h>
 
@@ -55,14 +55,6 @@ std::vector<int> ExpectedTransponders(const CChannelDatabase& db, const CListSta
     return transponders;
 }
 
-std::vector<int> Transponders(const CChannelViews& views)
-{
-    std::vector<int> rows;
-    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
-        rows.push_back(views.GetTransponderViewEntry(r));
-    return rows;
-}
-
 // Two letters of some channel's name, or none: searches that find a few.
 std::string SomeSearch(const CChannelDatabase& db, std::mt19937& rng)
 {
@@ -99,7 +91,7 @@ TEST(ListState, TheViewsShowWhatTheChoiceAndTheSearchName)
         for (int step = 0; step < 30; ++step) {
             RandomAction(db, state, rng);
             SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
-            ASSERT_EQ(Transponders(state.Views()), ExpectedTransponders(db, state));
+            ASSERT_EQ(TransponderViewRows(state.Views()), ExpectedTransponders(db, state));
             for (ChannelKind kind : kChannelKinds) {
                 int narrowed = 0;
                 ASSERT_EQ(state.Views().GetChannelViewSlots(kind),
@@ -108,63 +100,4 @@ TEST(ListState, TheViewsShowWhatTheChoiceAndTheSearchName)
             }
         }
     }
-}
-
-TEST(ListState, ASnapshotBringsBackTheSameViews)
-{
-    std::mt19937 rng(191);
-    for (int round = 0; round < 20; ++round) {
-        CChannelDatabase db;
-        FillRandomDatabase(db, rng, RandomTableSizes(rng));
-        CListState state(db);
-        state.ShowEverything();
-        for (int n = Below(rng, 8); n > 0; --n)
-            RandomAction(db, state, rng);
-        const CListState::Snapshot snapshot = state.Save();
-        const std::vector<int> transponders = Transponders(state.Views());
-        const std::vector<int> tv = state.Views().GetChannelViewSlots(kTv);
-        const ChannelKind tab = state.Tab();
-        for (int n = Below(rng, 8); n > 0; --n)
-            RandomAction(db, state, rng);
-        state.Restore(snapshot);
-        EXPECT_EQ(Transponders(state.Views()), transponders);
-        EXPECT_EQ(state.Views().GetChannelViewSlots(kTv), tv);
-        EXPECT_EQ(state.Tab(), tab);
-    }
-}
-
-TEST(ListState, ACutIsPastedOnlyInItsNarrowingAndWhileItsSlotsHoldWhatWasCut)
-{
-    std::mt19937 rng(192);
-    CChannelDatabase db;
-    FillRandomDatabase(db, rng, {2, 6, 40, 0});
-    CListState state(db);
-    state.ShowEverything();
-    EXPECT_FALSE(state.HasCut());
-    const std::vector<int> rows{3, 4, 7};
-    state.Cut(rows);
-    EXPECT_EQ(state.CutSlots(), rows);
-    EXPECT_TRUE(state.CanPaste());
-    state.ChooseChannel(kTv, 10, 10);
-    EXPECT_EQ(state.PastePosition(), 10);
-
-    // Another narrowing, or the other tab, is not where the cut was taken.
-    state.ChooseSatellite(1, 0);
-    EXPECT_FALSE(state.CanPaste());
-    state.ShowEverything();
-    EXPECT_TRUE(state.CanPaste());
-    state.SwitchTab();
-    EXPECT_FALSE(state.CanPaste());
-    state.SwitchTab();
-    EXPECT_TRUE(state.CanPaste());
-
-    // A cut slot that now holds another channel is never pasted.
-    db.SwapChannels(4, 20, kTv);
-    EXPECT_FALSE(state.CanPaste());
-    db.SwapChannels(4, 20, kTv);
-    EXPECT_TRUE(state.CanPaste());
-    state.FinishPaste();
-    EXPECT_FALSE(state.HasCut());
-    EXPECT_EQ(state.ChannelRow(kTv), -1);
-    EXPECT_EQ(state.FirstChannelSelection(), -1);
 }

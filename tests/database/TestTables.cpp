@@ -104,3 +104,11 @@ std::vector<std::uint8_t> ImageBytes(CChannelDatabase& db)
     db.TablesToWorkImage();
     return std::vector<std::uint8_t>(db.GetWorkImage(), db.GetWorkImage() + Image::kLargeSize);
 }
+
+std::vector<int> TransponderViewRows(const CChannelViews& views)
+{
+    std::vector<int> rows;
+    for (int r = 0; views.GetTransponderViewEntry(r) != -1; ++r)
+        rows.push_back(views.GetTransponderViewEntry(r));
+    return rows;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "ChannelViews.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ std::string BouquetName(const CChannelDatabase& db, int slot, ChannelKind kind);
 std::vector<std::string> ChannelNames(const CChannelDatabase& db, ChannelKind kind);
 std::vector<int> TransponderIndexes(const CChannelDatabase& db, ChannelKind kind);
 std::vector<int> SatelliteIndexes(const CChannelDatabase& db);
+// The transponders the transponder view lists, in its order.
+std::vector<int> TransponderViewRows(const CChannelViews& views);
 
 // The whole large image the tables make now.
 std::vector<std::uint8_t> ImageBytes(CChannelDatabase& db);

@@ -87,6 +87,13 @@ void MakeTwoGroups(CChannelDatabase& db)
     Sample::SetMask(db, 0, kRadio, 0x20);
 }
 
+// What the command does with what the dialog ended with.
+void Keep(const CFavoriteGroupDlg& dialog, CChannelDatabase& db)
+{
+    if (dialog.HasChange())
+        ApplyFavoriteGroupEdit(db, dialog.Change());
+}
+
 }  // namespace
 
 class FavoriteGroupDialogs : public QObject {
@@ -202,7 +209,8 @@ void FavoriteGroupDialogs::clickingARowTogglesItAndCountsAsAChange()
     Cancel(&dialog);
     QVERIFY(!IsOpen(dialog));
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.WroteDatabase());
+    QVERIFY(!dialog.HasChange());
+    Keep(dialog, db);
     QCOMPARE(Snapshot(db), before);
 }
 
@@ -241,6 +249,7 @@ void FavoriteGroupDialogs::withoutGroupsEveryGroupActionSaysSo()
     QCOMPARE(prompts.asked[0].buttons, IUserPrompts::Buttons::Ok);
     Cancel(&dialog);
     QCOMPARE(prompts.asked.size(), 3);
+    Keep(dialog, db);
     QCOMPARE(Sample::MaskOf(db, 0, kTv), 0xFF);
 }
 
@@ -275,7 +284,8 @@ void FavoriteGroupDialogs::radioTabShowsAndTogglesTheRadioList()
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{1});
     Ok(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(dialog.WroteDatabase());
+    QVERIFY(dialog.HasChange());
+    Keep(dialog, db);
     QCOMPARE(Sample::MaskOf(db, 3, kRadio), 0x80);
     QCOMPARE(Sample::MaskOf(db, 0, kRadio), 0x20);
     QCOMPARE(Sample::MaskOf(db, 1, kTv), 0x80);
@@ -300,6 +310,7 @@ void FavoriteGroupDialogs::addProposesTheFirstFreeSlotAndKeepsThePosition()
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{});
     ClickRow(&dialog, kTvList, 4);
     Ok(&dialog);
+    Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0xE0);
     QCOMPARE(GroupNameBytes(db, 1), QByteArray("Movies\0\0", 8));
     QCOMPARE(Sample::MaskOf(db, 4, kTv), 0x40);
@@ -362,7 +373,8 @@ void FavoriteGroupDialogs::editRenamesTheGroup()
     QCOMPARE(List(&dialog, kGroups)->currentIndex(), 1);
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{2});
     Ok(&dialog);
-    QVERIFY(dialog.WroteDatabase());
+    QVERIFY(dialog.HasChange());
+    Keep(dialog, db);
     QCOMPARE(GroupNameBytes(db, 2), QByteArray("Fu\0\0\0\0\0\0", 8));
     QCOMPARE(GroupsInUse(db), 0xA0);
 }
@@ -393,6 +405,7 @@ void FavoriteGroupDialogs::deleteAsksThenDropsTheGroupFromEveryChannel()
     Choose(&dialog, kGroups, 1);
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{2});
     Ok(&dialog);
+    Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0x84);
     QCOMPARE(GroupNameBytes(db, 2), QByteArray(8, '\0'));
     QCOMPARE(Sample::MaskOf(db, 2, kTv), 0x04);
@@ -417,6 +430,7 @@ void FavoriteGroupDialogs::deletingTheLastGroupEmptiesTheList()
     ClickRow(&dialog, kTvList, 0);
     QCOMPARE(prompts.texts().last(), QString::fromLatin1(kNoGroup));
     Ok(&dialog);
+    Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0);
     QCOMPARE(Sample::MaskOf(db, 2, kTv), 0);
 }
@@ -431,7 +445,8 @@ void FavoriteGroupDialogs::okWritesOnlyAfterAChange()
     Choose(&dialog, kGroups, 1);
     Ok(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.WroteDatabase());
+    QVERIFY(!dialog.HasChange());
+    Keep(dialog, db);
     QCOMPARE(Snapshot(db), before);
 }
 
@@ -454,7 +469,8 @@ void FavoriteGroupDialogs::closeBoxAnsweredNoWritesTheChanges()
         prompts.Answer(IUserPrompts::Answer::Yes);
         QVERIFY(dropped.close());
         QCOMPARE(dropped.result(), int(QDialog::Rejected));
-        QVERIFY(!dropped.WroteDatabase());
+        QVERIFY(!dropped.HasChange());
+        Keep(dropped, db);
         QCOMPARE(Snapshot(db), before);
     }
     CFavoriteGroupDlg kept(db);
@@ -464,7 +480,8 @@ void FavoriteGroupDialogs::closeBoxAnsweredNoWritesTheChanges()
     QVERIFY(kept.close());
     QCOMPARE(prompts.texts(), (QStringList{kDropChanges, kDropChanges}));
     QCOMPARE(kept.result(), int(QDialog::Rejected));
-    QVERIFY(kept.WroteDatabase());
+    QVERIFY(kept.HasChange());
+    Keep(kept, db);
     QCOMPARE(Sample::MaskOf(db, 7, kTv), 0x80);
     QCOMPARE(GroupsInUse(db), 0xA0);
 }

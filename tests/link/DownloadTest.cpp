@@ -97,7 +97,7 @@ TEST(DownloadFramingTest, ChecksumsOfHeadersAndBlocks)
 
 TEST_F(DownloadTest, SmallReceiverGetsTheSmallImageBlockByBlock)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     ServeReply(false);
     ServeRegions(Image::kSmallShift, 384, kSmallHeader);
     ExpectCompleted();
@@ -114,7 +114,7 @@ TEST_F(DownloadTest, SmallReceiverGetsTheSmallImageBlockByBlock)
 
 TEST_F(DownloadTest, LargeReceiverGetsTheWholeImage)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     peer.Send({0x00, 0x13, 0xFF});  // stray bytes before the receiver is ready
     ServeUntilCode();
     peer.Send({REPLY_LARGE, 0x5A, 0x34, 0x00, ACK});
@@ -125,7 +125,7 @@ TEST_F(DownloadTest, LargeReceiverGetsTheWholeImage)
 
 TEST_F(DownloadTest, SlowReceiverReadingInSmallBurstsLosesNothing)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     ServeReply(false);
     ServeRegions(Image::kSmallShift, 384, kSmallHeader, 7);
     ExpectCompleted();
@@ -133,7 +133,7 @@ TEST_F(DownloadTest, SlowReceiverReadingInSmallBurstsLosesNothing)
 
 TEST_F(DownloadTest, RefusedCodeReleasesTheLock)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     ServeUntilCode();
     peer.Send({REPLY_REFUSED});
     ASSERT_EQ(view.WaitForNotice(), Notice::CodeRefused);
@@ -145,7 +145,7 @@ TEST_F(DownloadTest, RefusedCodeReleasesTheLock)
     EXPECT_EQ(view.WaitForNotice(300ms), Notice::None);
 
     // STOP works again for the next try.
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     link.Stop();
     ASSERT_EQ(view.WaitForNotice(), Notice::DownloadDone);
     EXPECT_EQ(link.FinishDownload(), TransferEnd::Stopped);
@@ -153,7 +153,7 @@ TEST_F(DownloadTest, RefusedCodeReleasesTheLock)
 
 TEST_F(DownloadTest, StopBeforeTheReceiverIsReadySendsNothing)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     link.Stop();
     ASSERT_EQ(view.WaitForNotice(), Notice::DownloadDone);
     EXPECT_TRUE(link.DownloadLocked());
@@ -167,7 +167,7 @@ TEST_F(DownloadTest, StopBeforeTheReceiverIsReadySendsNothing)
 
 TEST_F(DownloadTest, StopIsIgnoredOnceTheReceiverAnswered)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     peer.Send({SYNC});
     ExpectBytes({ACK});
     link.Stop();
@@ -184,7 +184,7 @@ TEST_F(DownloadTest, StopIsIgnoredOnceTheReceiverAnswered)
 
 TEST_F(DownloadTest, ClosingTheWindowEndsALockedDownload)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     ServeReply(true);
     ExpectBytes({CMD_REGION});
     peer.Send({ACK});
@@ -202,7 +202,7 @@ TEST_F(DownloadTest, ClosingTheWindowEndsALockedDownload)
 
 TEST_F(DownloadTest, HangUpDuringBlocksEndsTheTransfer)
 {
-    ASSERT_TRUE(link.StartDownload(kCode));
+    ASSERT_TRUE(link.StartDownload(kCode, image));
     ServeReply(false);
     ExpectBytes({CMD_REGION});
     peer.Send({ACK});

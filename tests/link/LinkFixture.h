@@ -30,11 +30,7 @@ class LinkOverPty : public ::testing::Test {
 protected:
     static constexpr std::uint16_t kCode = 0x1234;
 
-    LinkOverPty()
-    {
-        link.SetImageBuffer(image.data(), &variant);
-        link.OpenDevice(peer.SlavePath());
-    }
+    LinkOverPty() { link.OpenDevice(peer.SlavePath()); }
 
     // The receiver's side up to its answer to the code: checks the hello and
     // the code bytes, low byte first.
@@ -53,7 +49,7 @@ protected:
 
     CPtyPeer peer;
     CRecordingView view;
+    // What a download sends.
     std::vector<std::uint8_t> image = std::vector<std::uint8_t>(Image::kLargeSize, 0xEE);
-    int variant = 0;
     CTransferLink link{view, view};
 };

@@ -23,7 +23,6 @@ protected:
             fs::temp_directory_path() / ("volmaren-sim-test-" + std::to_string(getpid()) + "-" +
                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
-        link.SetImageBuffer(buffer.data(), &variant);
     }
     ~SimulatorTest() override { fs::remove_all(folder); }
 
@@ -38,7 +37,6 @@ protected:
     fs::path folder;
     CRecordingView view;
     std::vector<std::uint8_t> buffer = std::vector<std::uint8_t>(Image::kLargeSize);
-    int variant = 0;
     CTransferLink link{view, view};
 };
 
@@ -56,8 +54,8 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
         ASSERT_TRUE(link.StartUpload(0x2580));
         ASSERT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
         EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
-        EXPECT_EQ(variant, 1);
-        EXPECT_TRUE(std::equal(image.begin(), image.end(), buffer.begin()));
+        EXPECT_EQ(link.ReceivedVariant(), 1);
+        EXPECT_TRUE(std::equal(image.begin(), image.end(), link.ReceivedImage().begin()));
         link.ClosePort();
         EXPECT_EQ(sim.Wait(30s), 0) << sim.Errors();
     }
@@ -67,7 +65,7 @@ TEST_F(SimulatorTest, SmallImageGoesUpAndComesBackThroughANoisyReceiver)
     std::copy(image.begin(), image.end(), buffer.begin() + Image::kSmallShift);
     CSimProcess sim({"--image", imagePath, "--received", receivedPath, "--noise"});
     link.OpenDevice(sim.DevicePath());
-    ASSERT_TRUE(link.StartDownload(0x0000));
+    ASSERT_TRUE(link.StartDownload(0x0000, buffer));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
     EXPECT_EQ(link.FinishDownload(), TransferEnd::Completed);
     link.ClosePort();
@@ -82,7 +80,7 @@ TEST_F(SimulatorTest, WrongCodeIsRefused)
 {
     CSimProcess sim({"--code", "2580"});
     link.OpenDevice(sim.DevicePath());
-    ASSERT_TRUE(link.StartDownload(0x1111));
+    ASSERT_TRUE(link.StartDownload(0x1111, buffer));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::CodeRefused);
     link.FinishRefused();
     link.ClosePort();
@@ -90,7 +88,7 @@ TEST_F(SimulatorTest, WrongCodeIsRefused)
     EXPECT_NE(sim.Errors().find("refused system code 1111"), std::string::npos) << sim.Errors();
 }
 
-TEST_F(SimulatorTest, VerifyReadsBackIntoItsOwnBufferAndGivesTheLinkBack)
+TEST_F(SimulatorTest, VerifyReadsBackWhatWasSentAndLeavesTheLinkReady)
 {
     auto image = PatternImage(Image::kLargeSize, 21);
     std::copy(image.begin(), image.end(), buffer.begin());
@@ -99,7 +97,7 @@ TEST_F(SimulatorTest, VerifyReadsBackIntoItsOwnBufferAndGivesTheLinkBack)
     {
         auto verify = std::make_unique<CVerifiedDownload>(link, view);
         verify->KeepHistory(false);
-        ASSERT_TRUE(verify->Start(buffer.data(), &variant, 0));
+        ASSERT_TRUE(verify->Start(buffer, 0));
         ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
         ASSERT_TRUE(verify->OnDownloadDone());
         EXPECT_EQ(view.LastStatus(), "Download complete. Reset your STB and Wait for verifying...");
@@ -112,7 +110,7 @@ TEST_F(SimulatorTest, VerifyReadsBackIntoItsOwnBufferAndGivesTheLinkBack)
     sim.Signal(SIGUSR1);
     CVerifiedDownload verify(link, view);
     verify.KeepHistory(false);
-    ASSERT_TRUE(verify.Start(buffer.data(), &variant, 0));
+    ASSERT_TRUE(verify.Start(buffer, 0));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::DownloadDone);
     ASSERT_TRUE(verify.OnDownloadDone());
     sim.Signal(SIGUSR1);
@@ -124,14 +122,13 @@ TEST_F(SimulatorTest, VerifyReadsBackIntoItsOwnBufferAndGivesTheLinkBack)
     const std::string& log = verify.TrafficLogText();
     EXPECT_LT(log.find("# transfer: download"), log.find("# transfer: upload")) << log.substr(0, 300);
 
-    // The caller's buffer held what was sent throughout, and is the link's again.
-    EXPECT_EQ(buffer, image);
+    // The link is free for a plain upload afterwards.
     sim.Signal(SIGUSR1);
     ASSERT_TRUE(link.StartUpload(0));
     ASSERT_EQ(view.WaitForNotice(60s), Notice::UploadDone);
     EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
-    EXPECT_EQ(variant, 2);
-    EXPECT_EQ(buffer, image);
+    EXPECT_EQ(link.ReceivedVariant(), 2);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), link.ReceivedImage().begin()));
     link.ClosePort();
 }
 
@@ -256,7 +253,6 @@ TEST_F(SimulatorTest, TrafficLogHoldsEveryByteOfAnUploadAndADownloadInOrder)
     auto owned = std::make_unique<CTappedPort>();
     CTappedPort& tap = *owned;
     CTransferLink tapped(view, view, std::move(owned));
-    tapped.SetImageBuffer(buffer.data(), &variant);
     EXPECT_FALSE(tapped.HasTrafficLog());
 
     for (const bool upload : {true, false}) {
@@ -265,7 +261,7 @@ TEST_F(SimulatorTest, TrafficLogHoldsEveryByteOfAnUploadAndADownloadInOrder)
         tap.written.clear();
         CSimProcess sim({"--image", imagePath, "--noise"});
         tapped.OpenDevice(sim.DevicePath());
-        ASSERT_TRUE(upload ? tapped.StartUpload(0x0042) : tapped.StartDownload(0x0042));
+        ASSERT_TRUE(upload ? tapped.StartUpload(0x0042) : tapped.StartDownload(0x0042, buffer));
         ASSERT_EQ(view.WaitForNotice(60s), upload ? Notice::UploadDone : Notice::DownloadDone);
         ASSERT_EQ(upload ? tapped.FinishUpload() : tapped.FinishDownload(), TransferEnd::Completed);
         tapped.ClosePort();

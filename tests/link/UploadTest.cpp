@@ -22,6 +22,14 @@ protected:
         peer.Send({ACK});
     }
 
+    // What the upload received into the link's own buffer.
+    std::span<const std::uint8_t> Received() const { return link.ReceivedImage(); }
+    // Nothing was received into it: it is as the link was made.
+    bool Untouched() const
+    {
+        return std::all_of(Received().begin(), Received().end(), [](auto b) { return b == 0; });
+    }
+
     void WaitUntilReceived(std::uint64_t count)
     {
         for (int i = 0; i < 3000 && link.ReceivedCount() < count; ++i)
@@ -51,9 +59,9 @@ TEST_P(UploadVariantTest, StoresTheImageAndReportsEveryPercent)
     ASSERT_EQ(view.WaitForNotice(), Notice::UploadDone);
     EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
     EXPECT_TRUE(peer.Silent());
-    EXPECT_EQ(variant, c.variant);
-    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), image.begin()));
-    EXPECT_TRUE(std::all_of(image.begin() + c.length, image.end(), [](auto b) { return b == 0; }));
+    EXPECT_EQ(link.ReceivedVariant(), c.variant);
+    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), Received().begin()));
+    EXPECT_TRUE(std::all_of(Received().begin() + c.length, Received().end(), [](auto b) { return b == 0; }));
 
     std::vector<int> expected(100);
     for (int i = 0; i < 100; ++i)
@@ -90,8 +98,8 @@ TEST_F(UploadTest, DropsStrayBytesBeforeSyncAndBeforeTheLargeAck)
 
     ASSERT_EQ(view.WaitForNotice(), Notice::UploadDone);
     EXPECT_EQ(link.FinishUpload(), TransferEnd::Completed);
-    EXPECT_EQ(variant, 2);
-    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), image.begin()));
+    EXPECT_EQ(link.ReceivedVariant(), 2);
+    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), Received().begin()));
 }
 
 TEST_F(UploadTest, RefusedCodeGivesOnlyTheRefusalAndLeavesTheBuffer)
@@ -106,8 +114,8 @@ TEST_F(UploadTest, RefusedCodeGivesOnlyTheRefusalAndLeavesTheBuffer)
     EXPECT_TRUE(peer.Silent());
     EXPECT_FALSE(link.Running());
     EXPECT_TRUE(link.Aborted());
-    EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](auto b) { return b == 0xEE; }));
-    EXPECT_EQ(variant, 0);
+    EXPECT_TRUE(Untouched());
+    EXPECT_EQ(link.ReceivedVariant(), 0);
     // Ready for another try.
     EXPECT_TRUE(link.StartUpload(kCode));
     link.Stop();
@@ -162,11 +170,12 @@ TEST_P(UploadStopTest, StopEndsTheWorkerPromptlyAndKeepsTheData)
     EXPECT_EQ(view.Progress().back(), 0);
     EXPECT_TRUE(peer.Silent());
     if (received == 0) {
-        EXPECT_TRUE(std::all_of(image.begin(), image.end(), [](auto b) { return b == 0xEE; }));
+        EXPECT_TRUE(Untouched());
     } else {
         const auto part = PatternImage(received, 3);
-        EXPECT_TRUE(std::equal(part.begin(), part.end(), image.begin()));
-        EXPECT_TRUE(std::all_of(image.begin() + received, image.end(), [](auto b) { return b == 0; }));
+        EXPECT_TRUE(std::equal(part.begin(), part.end(), Received().begin()));
+        EXPECT_TRUE(
+            std::all_of(Received().begin() + received, Received().end(), [](auto b) { return b == 0; }));
     }
 }
 
@@ -200,7 +209,7 @@ TEST_F(UploadTest, ClosingTheWindowWhileWaitingEndsTheWorker)
 {
     ASSERT_TRUE(link.StartUpload(kCode));
     EXPECT_FALSE(link.OpenDevice(peer.SlavePath()));  // never reopened under a worker
-    EXPECT_FALSE(link.StartDownload(kCode));
+    EXPECT_FALSE(link.StartDownload(kCode, image));
     link.Abort();
     EXPECT_EQ(view.WaitForNotice(), Notice::UploadDone);
     EXPECT_EQ(link.FinishUpload(), TransferEnd::Stopped);

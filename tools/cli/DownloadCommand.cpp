@@ -20,14 +20,13 @@ int RunDownload(Arguments args)
     if (Outcome opened = OpenImage(document, options.file); opened.status != Exit::kOk)
         return Report(opened);
     // Right after an open the data is saved, so the button's checks pass.
-    document.PrepareDownload();
-    CChannelDatabase& database = document.m_database;
-    if (!options.verify)
-        return Report(
-            RunTransfer(Direction::Download, options, database.GetRawImage(), &database.m_nVariant));
+    const auto prepared = document.PrepareDownload();
+    if (!options.verify) {
+        TransferImage image{{prepared.begin(), prepared.end()}};
+        return Report(RunTransfer(Direction::Download, options, image));
+    }
     std::vector<RecordDifference> differences;
-    const Outcome verified =
-        RunVerifiedDownload(options, database.GetRawImage(), &database.m_nVariant, differences);
+    const Outcome verified = RunVerifiedDownload(options, prepared, differences);
     for (const RecordDifference& difference : differences)
         std::cout << Describe(difference) << '\n';
     return Report(verified);

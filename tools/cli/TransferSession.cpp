@@ -239,13 +239,11 @@ Outcome VerifyOutcome(const CVerifiedDownload& verify, const WaitResult& last, c
 using Transfer = std::function<Outcome(CTransferLink& link, CConsoleTransferView& view, std::uint16_t code,
                                        std::string& log)>;
 
-Outcome RunSession(const TransferOptions& options, std::uint8_t* image, int* variant,
-                   const Transfer& transfer)
+Outcome RunSession(const TransferOptions& options, const Transfer& transfer)
 {
     const std::uint16_t code = SystemCodeFor(options);
     CConsoleTransferView view(isatty(STDERR_FILENO) == 1);
     CTransferLink link(view, view);
-    link.SetImageBuffer(image, variant);
     link.OpenDevice(DevicePathForName(options.port, FindSerialPorts()));
     if (!link.PortIsOpen()) {
         std::cerr << Fill(link.PortProblem()) << '\n';
@@ -270,32 +268,36 @@ Outcome RunSession(const TransferOptions& options, std::uint8_t* image, int* var
 
 }  // namespace
 
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant)
+Outcome RunTransfer(Direction direction, const TransferOptions& options, TransferImage& image)
 {
     return RunSession(
-        options, image, variant,
-        [&](CTransferLink& link, CConsoleTransferView& view, std::uint16_t code, std::string& log) {
+        options, [&](CTransferLink& link, CConsoleTransferView& view, std::uint16_t code, std::string& log) {
             const bool upload = direction == Direction::Upload;
             view.SetStatusText(upload ? Text::kWaitForUpload : Text::kWaitForDownload);
             // No worker, no notice: waiting for one would never end.
-            if (!(upload ? link.StartUpload(code) : link.StartDownload(code)))
+            if (!(upload ? link.StartUpload(code) : link.StartDownload(code, image.bytes)))
                 return Outcome{Exit::kStopped, Text::kTransferNotStarted};
             const Outcome outcome = Finish(direction, link, view, options);
             log = link.TrafficLogText();
+            if (upload && outcome.status == Exit::kOk) {
+                const auto received = link.ReceivedImage();
+                image.bytes.assign(received.begin(), received.end());
+                image.variant = link.ReceivedVariant();
+            }
             return outcome;
         });
 }
 
-Outcome RunVerifiedDownload(const TransferOptions& options, std::uint8_t* image, int* variant,
+Outcome RunVerifiedDownload(const TransferOptions& options, std::span<const std::uint8_t> image,
                             std::vector<RecordDifference>& differences)
 {
     return RunSession(
-        options, image, variant,
+        options,
         [&](CTransferLink& link, CConsoleTransferView& view, std::uint16_t code, std::string& log) {
             CVerifiedDownload verify(link, view);
             verify.KeepHistory(options.keepHistory);
             view.SetStatusText(Text::kWaitForDownload);
-            if (!verify.Start(image, variant, code))
+            if (!verify.Start(image, code))
                 return Outcome{Exit::kStopped, Text::kTransferNotStarted};
             const WaitResult last = RunToEnd(verify, link, view, options);
             log = verify.TrafficLogText();

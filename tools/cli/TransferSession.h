@@ -7,6 +7,7 @@
 #include "PlaceholderText.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,18 +27,26 @@ enum class Direction { Upload, Download };
 Outcome ParseTransferOptions(Arguments args, Direction direction, const char* synopsis,
                              TransferOptions& options);
 
-// Opens the port, starts the transfer on `image` and waits for its end,
-// printing its status texts and progress, then writes the traffic log when
-// one was asked for. Ctrl-C stops it as closing the
-// editor's window does, even a download the receiver has locked. Succeeds
-// only when the transfer completed; an upload's image is then in `image` in
-// the layout of `*variant`.
-Outcome RunTransfer(Direction direction, const TransferOptions& options, std::uint8_t* image, int* variant);
+// The image a transfer sends or brings: for a download the bytes to send
+// (the large layout); for an upload what it received, in the layout of the
+// receiver's variant (1 small, 2 large).
+struct TransferImage {
+    std::vector<std::uint8_t> bytes;
+    int variant = 0;
+};
 
-// Download and Verify as RunTransfer runs a download, the read-back within
-// the same --timeout. Succeeds when the receiver holds exactly what was
-// sent; exit 1 with `differences` naming the records that differ.
-Outcome RunVerifiedDownload(const TransferOptions& options, std::uint8_t* image, int* variant,
+// Opens the port, starts the transfer and waits for its end, printing its
+// status texts and progress, then writes the traffic log when one was asked
+// for. Ctrl-C stops it as closing the editor's window does, even a download
+// the receiver has locked. Succeeds only when the transfer completed; only
+// then does an upload fill `image`.
+Outcome RunTransfer(Direction direction, const TransferOptions& options, TransferImage& image);
+
+// Download and Verify as RunTransfer runs a download of `image` (the large
+// layout), the read-back within the same --timeout. Succeeds when the
+// receiver holds exactly what was sent; exit 1 with `differences` naming the
+// records that differ.
+Outcome RunVerifiedDownload(const TransferOptions& options, std::span<const std::uint8_t> image,
                             std::vector<RecordDifference>& differences);
 
 // Prints a history warning, when there is one, on stderr.

@@ -18,19 +18,17 @@ int RunUpload(Arguments args)
                                  "upload --port DEV [--code DDDD] [--timeout SEC] [--log FILE] OUT", options);
         parsed.status != Exit::kOk)
         return Report(parsed);
-    CImageDocument document;
-    CChannelDatabase& database = document.m_database;
-    if (Outcome transfer =
-            RunTransfer(Direction::Upload, options, database.GetRawImage(), &database.m_nVariant);
-        transfer.status != Exit::kOk)
+    TransferImage received;
+    if (Outcome transfer = RunTransfer(Direction::Upload, options, received); transfer.status != Exit::kOk)
         return Report(transfer);
     // Kept before OUT is written: should that fail, the history still has it.
     if (options.keepHistory) {
         PlaceholderText warning;
-        ReceiverHistory::Keep(database.GetRawImage(), database.m_nVariant, warning);
+        ReceiverHistory::Keep(received.bytes.data(), received.variant, warning);
         ReportHistoryWarning(warning);
     }
-    if (document.AcceptUpload())
+    CImageDocument document;
+    if (document.AcceptUpload(received.bytes, received.variant))
         std::cerr << Text::kBouquetNotice << '\n';
     return Report(SaveImage(document, options.file));
 }

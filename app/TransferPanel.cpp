@@ -1,17 +1,19 @@
-// The form's side of the receiver link: the port, the system code, starting
-// and stopping transfers, and what the form does when a worker reports back.
-#include "CVolmarenView.h"
+#include "TransferPanel.h"
 
 #include "CConnectDlg.h"
 #include "CGradientProgressCtrl.h"
+#include "CHoverButton.h"
 #include "CVolmarenDoc.h"
 #include "CoreText.h"
 #include "PortChoice.h"
 #include "TransferTexts.h"
 #include "UserPrompts.h"
-#include "ui_CVolmarenView.h"
+#include "ui_TransferPanel.h"
+
+#include <QRegularExpressionValidator>
 
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -31,11 +33,46 @@ QString WorkerStatus(const std::string& text)
 
 }  // namespace
 
-// --- Worker notifications, queued to the form -----------------------------------
-// A worker never waits for the form: its updates are queued, and only the
-// form's own thread touches the widgets.
+CTransferPanel::CTransferPanel(CVolmarenDoc& doc, QLineEdit* codeEdit, QWidget* parent)
+    : QGroupBox(parent), m_doc(doc), m_ui(std::make_unique<Ui::CTransferPanel>()), m_link(*this, *this)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->stopButton, &QAbstractButton::clicked, this, &CTransferPanel::OnStop);
+    connect(m_ui->uploadButton, &QAbstractButton::clicked, this, &CTransferPanel::OnUpload);
+    connect(m_ui->downloadButton, &QAbstractButton::clicked, this, &CTransferPanel::OnDownload);
+    connect(m_ui->comBox, &ComPortBox::ClosedUp, this, &CTransferPanel::OnComCloseUp);
 
-void CVolmarenView::SetProgress(int position)
+    codeEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), codeEdit));
+    codeEdit->setText(QString::fromStdString(m_systemCode.Text()));
+    connect(codeEdit, &QLineEdit::textChanged, this, &CTransferPanel::OnCodeChanged);
+}
+
+CTransferPanel::~CTransferPanel()
+{
+    m_link.Abort();
+    m_link.ClosePort();
+}
+
+void CTransferPanel::SetUpOnce()
+{
+    m_ui->stopButton->LoadBitmaps(147);
+    m_ui->downloadButton->LoadBitmaps(155);
+    m_ui->uploadButton->LoadBitmaps(156);
+    Progress()->ApplyFormConfiguration();
+    QTimer::singleShot(500, this, &CTransferPanel::OnTimer);
+}
+
+CGradientProgressCtrl* CTransferPanel::Progress() const
+{
+    return m_ui->progress;
+}
+
+// --- Worker notifications, queued to the panel ----------------------------------
+// A worker never waits for the panel: its updates are queued, and only the
+// panel's own thread touches the widgets.
+
+void CTransferPanel::SetProgress(int position)
 {
     if (QThread::currentThread() == thread())
         Progress()->SetPos(position);
@@ -44,7 +81,7 @@ void CVolmarenView::SetProgress(int position)
             this, [this, position] { Progress()->SetPos(position); }, Qt::QueuedConnection);
 }
 
-void CVolmarenView::SetStatusText(const std::string& text)
+void CTransferPanel::SetStatusText(const std::string& text)
 {
     const QString status = WorkerStatus(text);
     if (QThread::currentThread() == thread())
@@ -54,22 +91,22 @@ void CVolmarenView::SetStatusText(const std::string& text)
             this, [this, status] { SetStatusText(status); }, Qt::QueuedConnection);
 }
 
-void CVolmarenView::PostUploadDone()
+void CTransferPanel::PostUploadDone()
 {
-    QMetaObject::invokeMethod(this, &CVolmarenView::OnUploadDone, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &CTransferPanel::OnUploadDone, Qt::QueuedConnection);
 }
 
-void CVolmarenView::PostDownloadDone()
+void CTransferPanel::PostDownloadDone()
 {
-    QMetaObject::invokeMethod(this, &CVolmarenView::OnDownloadDone, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &CTransferPanel::OnDownloadDone, Qt::QueuedConnection);
 }
 
-void CVolmarenView::PostCodeRefused()
+void CTransferPanel::PostCodeRefused()
 {
-    QMetaObject::invokeMethod(this, &CVolmarenView::OnCodeRefused, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &CTransferPanel::OnCodeRefused, Qt::QueuedConnection);
 }
 
-void CVolmarenView::ShowPortMessage(const std::string& text)
+void CTransferPanel::ShowPortMessage(const std::string& text)
 {
     const QString message = CoreText(text);
     if (QThread::currentThread() == thread())
@@ -81,42 +118,36 @@ void CVolmarenView::ShowPortMessage(const std::string& text)
 
 // --- Controls ---------------------------------------------------------------------
 
-void CVolmarenView::EnableTransferControls(bool enable)
+void CTransferPanel::EnableTransferControls(bool enable)
 {
-    QWidget* controls[] = {
-        m_ui->radioList,      m_ui->tvList,          m_ui->satelliteList,  m_ui->transponderList,
-        m_ui->tabs,           m_ui->satelliteAdd,    m_ui->satelliteEdit,  m_ui->satelliteDel,
-        m_ui->transponderAdd, m_ui->transponderEdit, m_ui->transponderDel, m_ui->channelAdd,
-        m_ui->channelEdit,    m_ui->channelDelete,   m_ui->favGroupButton, m_ui->systemButton,
-        m_ui->channelUp,      m_ui->channelDown,     m_ui->uploadButton,   m_ui->downloadButton,
-        m_ui->comBox,
-    };
-    for (QWidget* control : controls)
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_ui->uploadButton, m_ui->downloadButton, m_ui->comBox})
         control->setEnabled(enable);
+    Q_EMIT EditingEnabled(enable);
     Q_EMIT StateChanged();
 }
 
-void CVolmarenView::SetStatusText(const QString& text)
+void CTransferPanel::SetStatusText(const QString& text)
 {
     m_ui->statusLine->setText(text);
 }
 
-QString CVolmarenView::StatusText() const
+QString CTransferPanel::StatusText() const
 {
     return m_ui->statusLine->text();
 }
 
-bool CVolmarenView::TransferRunning() const
+bool CTransferPanel::TransferRunning() const
 {
     return m_link.Running();
 }
 
-bool CVolmarenView::PortOpen() const
+bool CTransferPanel::PortOpen() const
 {
     return m_link.PortIsOpen();
 }
 
-void CVolmarenView::AbortTransfer()
+void CTransferPanel::AbortTransfer()
 {
     // After STOP a worker may still be ending; it is joined all the same.
     m_link.Abort();
@@ -124,7 +155,7 @@ void CVolmarenView::AbortTransfer()
 
 // --- The port ---------------------------------------------------------------------
 
-void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText)
+void CTransferPanel::OpenChosenPort(const PortChoice::Entry& entry, const QString& connectedText)
 {
     // The link refuses to reopen the port under a running worker.
     m_link.OpenDevice(entry.device.toStdString());
@@ -133,7 +164,7 @@ void CVolmarenView::OpenChosenPort(const PortChoice::Entry& entry, const QString
     SetStatusText(PortOpen() ? connectedText : CoreText(m_link.PortProblem()));
 }
 
-void CVolmarenView::OnTimer()
+void CTransferPanel::OnTimer()
 {
     // The port chosen last, unless it is gone since.
     const QList<PortChoice::Entry> entries = PortChoice::Entries();
@@ -143,7 +174,7 @@ void CVolmarenView::OnTimer()
     OpenChosenPort(entry, PortChoice::ConnectedText(entry));
 }
 
-void CVolmarenView::OnComCloseUp()
+void CTransferPanel::OnComCloseUp()
 {
     if (TransferRunning())
         return;
@@ -153,7 +184,7 @@ void CVolmarenView::OnComCloseUp()
     OpenChosenPort(entry, PortChoice::ConnectedText(entry));
 }
 
-void CVolmarenView::OnTransferConnect()
+void CTransferPanel::OnConnect()
 {
     if (TransferRunning())
         return;
@@ -170,7 +201,7 @@ void CVolmarenView::OnTransferConnect()
     OpenChosenPort(entry, CoreText(Text::kConnectOk));
 }
 
-void CVolmarenView::OnCodeChanged(const QString& text)
+void CTransferPanel::OnCodeChanged(const QString& text)
 {
     if (text.size() == 4)
         m_systemCode.SetFromText(text.toStdString());
@@ -178,7 +209,7 @@ void CVolmarenView::OnCodeChanged(const QString& text)
 
 // --- Starting and stopping ----------------------------------------------------------
 
-void CVolmarenView::OnUpload()
+void CTransferPanel::OnUpload()
 {
     if (TransferRunning() || !m_doc.SaveModified())
         return;
@@ -189,7 +220,7 @@ void CVolmarenView::OnUpload()
     Q_EMIT StateChanged();
 }
 
-void CVolmarenView::OnStartRefused()
+void CTransferPanel::OnStartRefused()
 {
     // A worker that has not been joined yet re-enables the controls when its
     // notice arrives.
@@ -198,7 +229,7 @@ void CVolmarenView::OnStartRefused()
     SetStatusText(CoreText(ending ? Text::kLastTransferEnding : Text::kTransferNotStarted));
 }
 
-void CVolmarenView::OnDownload()
+void CTransferPanel::OnDownload()
 {
     if (TransferRunning())
         return;
@@ -210,22 +241,22 @@ void CVolmarenView::OnDownload()
         Prompts::Message(this, CoreText(Text::kNotSaved));
         return;
     }
-    m_doc.Image().PrepareDownload();
+    const std::span<const std::uint8_t> image = m_doc.PrepareDownload();
     EnableTransferControls(false);
     SetStatusText(CoreText(Text::kWaitForDownload));
-    if (!m_link.StartDownload(m_systemCode.Get()))
+    if (!m_link.StartDownload(m_systemCode.Get(), image))
         OnStartRefused();
     Q_EMIT StateChanged();
 }
 
-void CVolmarenView::OnStop()
+void CTransferPanel::OnStop()
 {
     m_link.Stop();
 }
 
 // --- Completion ---------------------------------------------------------------------
 
-void CVolmarenView::OnUploadDone()
+void CTransferPanel::OnUploadDone()
 {
     const TransferEnd end = m_link.FinishUpload();
     EnableTransferControls(true);
@@ -233,19 +264,17 @@ void CVolmarenView::OnUploadDone()
         return;
     // The lists would repaint the new tables under the old rows while the
     // notice is open.
-    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
-             SatelliteList(), TransponderList(), ChannelList(kTv), ChannelList(kRadio)})
-        ClearList(list);
-    m_doc.AcceptUpload();
+    Q_EMIT UploadArrived();
+    m_doc.AcceptUpload(m_link.ReceivedImage(), m_link.ReceivedVariant());
 }
 
-void CVolmarenView::OnDownloadDone()
+void CTransferPanel::OnDownloadDone()
 {
     m_link.FinishDownload();
     EnableTransferControls(true);
 }
 
-void CVolmarenView::OnCodeRefused()
+void CTransferPanel::OnCodeRefused()
 {
     Prompts::Message(this, CoreText(Text::kInvalidSystemCode));
     m_link.FinishRefused();
