@@ -1,16 +1,22 @@
 #include "RecoveryOffer.h"
 
 #include "CVolmarenDoc.h"
+#include "CompareWindow.h"
+#include "CoreText.h"
+#include "ImageDocument.h"
 #include "RecoveryKeeper.h"
 #include "SystemTexts.h"
 #include "UserPrompts.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
-enum Choice { kRecover, kDiscard, kLater };
+// The question's answers in the order it offers them; a copy of a new image
+// has no saved file to compare with.
+enum class Choice { Recover, Compare, Discard, Later };
 
 QString Native(const std::filesystem::path& path)
 {
@@ -40,12 +46,19 @@ bool CRecoveryOffer::Offer(COrphanedRecoveryCopy& copy, const RecoverySnapshot& 
     if (!snapshot.label.empty())
         question +=
             QStringLiteral("\n\n") + tr("The last change: %1").arg(QString::fromStdString(snapshot.label));
-    const QStringList choices{tr("&Recover"), tr("&Discard"), tr("&Later")};
+    std::vector<Choice> offered{Choice::Recover, Choice::Compare, Choice::Discard, Choice::Later};
+    QStringList choices{tr("&Recover"), tr("&Compare"), tr("&Discard"), tr("&Later")};
+    if (snapshot.file.empty()) {
+        offered.erase(offered.begin() + 1);
+        choices.removeAt(1);
+    }
     for (;;) {
-        switch (
-            Prompts::Current().Choose(m_pOwner, question, QString::fromLatin1(Text::kAppTitle), choices)) {
-        case kRecover: Recover(copy, snapshot); return true;
-        case kDiscard:
+        const int chosen =
+            Prompts::Current().Choose(m_pOwner, question, QString::fromLatin1(Text::kAppTitle), choices);
+        switch (chosen >= 0 && chosen < int(offered.size()) ? offered[std::size_t(chosen)] : Choice::Later) {
+        case Choice::Recover: Recover(copy, snapshot); return true;
+        case Choice::Compare: CompareWithSaved(snapshot); continue;
+        case Choice::Discard:
             if (!Prompts::Confirm(m_pOwner,
                                   tr("The unsaved changes to %1 from %2 will be lost. Discard them?")
                                       .arg(FileOf(snapshot), TimeOf(snapshot))))
@@ -55,6 +68,20 @@ bool CRecoveryOffer::Offer(COrphanedRecoveryCopy& copy, const RecoverySnapshot& 
         default: return false;
         }
     }
+}
+
+void CRecoveryOffer::CompareWithSaved(const RecoverySnapshot& snapshot)
+{
+    CImageDocument saved;
+    PlaceholderText error;
+    if (saved.LoadFile(snapshot.file, error) != CImageDocument::Load::Loaded) {
+        Prompts::Message(m_pOwner, CoreText(error), IUserPrompts::Icon::Exclamation);
+        return;
+    }
+    CImageDocument recovered;
+    recovered.RestoreWorkImage(snapshot.image.data(), snapshot.file);
+    CCompareWindow::ShowImages(saved.m_database, QFileInfo(FileOf(snapshot)).fileName(), recovered.m_database,
+                               tr("recovered from %1").arg(TimeOf(snapshot)), m_pOwner);
 }
 
 void CRecoveryOffer::OfferDeletion(COrphanedRecoveryCopy& copy)

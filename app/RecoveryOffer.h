@@ -1,7 +1,7 @@
 // At start-up, before any file is opened: offers each recovery copy that no
 // running editor holds, one after another. Recover takes the copy as the
-// document; Discard deletes it after a confirmation; Later keeps it for the
-// next start. A damaged copy is named and offered for deletion.
+// document; Compare shows it against its saved file and asks again; Discard
+// deletes it after a confirmation; Later keeps it for the next start. A damaged copy is named and offered for deletion.
 #pragma once
 
 #include "RecoveryFolder.h"
@@ -27,6 +27,9 @@ public:
 private:
     // True when the person recovered it.
     bool Offer(COrphanedRecoveryCopy& copy, const RecoverySnapshot& snapshot);
+    // The saved file as ours, the recovered changes as theirs; an unreadable
+    // file is reported.
+    void CompareWithSaved(const RecoverySnapshot& snapshot);
     void OfferDeletion(COrphanedRecoveryCopy& copy);
     void Recover(COrphanedRecoveryCopy& copy, const RecoverySnapshot& snapshot);
     // The FILE and TIME of "the unsaved changes to FILE from TIME".

@@ -782,6 +782,14 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <source>a new image</source>
         <translation>einem neuen Abbild</translation>
     </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>recovered from %1</source>
+        <translation>wiederhergestellt vom %1</translation>
+    </message>
 </context>
 <context>
     <name>CSatelliteAddDlg</name>

@@ -781,6 +781,14 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <source>a new image</source>
         <translation>yeni bir görüntü</translation>
     </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Karşılaş&amp;tır</translation>
+    </message>
+    <message>
+        <source>recovered from %1</source>
+        <translation>%1 tarihinden kurtarılan</translation>
+    </message>
 </context>
 <context>
     <name>CSatelliteAddDlg</name>

@@ -6,6 +6,8 @@
 #include "AppFixture.h"
 
 #include "CVolmarenApp.h"
+#include "CompareWindow.h"
+#include "ImageDocument.h"
 #include "ChildProcess.h"
 #include "ImageFormat.h"
 #include "KnownImage.h"
@@ -193,24 +195,36 @@ void RecoveryTest::theQuestionOffersEachCopyInTurn()
     const fs::path folder = app.path(QStringLiteral("left")).toStdString();
     fs::create_directories(folder);
     WriteBytes((folder / "editor-damaged.recovery").string(), {'V', 'O', 'L'});
-    const RecoverySnapshot left{1765000000, "/home/ana/STB.dat", "Sort Channels",
-                                std::vector<std::uint8_t>(Image::kLargeSize, 0xFF)};
+    // The copy holds one change more than its saved file.
+    const QString saved = app.writeImage(QStringLiteral("STB.dat"), BuildKnownImage);
+    CImageDocument changed;
     PlaceholderText error;
+    QCOMPARE(changed.LoadFile(saved.toStdString(), error), CImageDocument::Load::Loaded);
+    changed.m_database.SetBouquet("Sport", 0, kTv);
+    const RecoverySnapshot left{1765000000, saved.toStdString(), "Sort Channels", WorkImage(changed.m_database)};
     QVERIFY(COwnRecoveryCopy(folder).Write(left, error));
 
-    // Keep the damaged one; Discard, thought better of, then Later.
+    // Keep the damaged one; Compare, Discard thought better of, then Later.
     ScriptedPrompts& prompts = app.prompts();
     prompts.Answer(IUserPrompts::Answer::No);
+    prompts.Choose(QStringLiteral("Compare"));
     prompts.Choose(QStringLiteral("Discard"));
     prompts.Answer(IUserPrompts::Answer::No);
     prompts.Choose(QStringLiteral("Later"));
+    int differences = -1;
+    AppFixture::whenModal<CCompareWindow>([&](CCompareWindow* shown) {
+        differences = int(shown->Comparison().differences.size());
+        shown->reject();
+    });
     QCOMPARE(CRecoveryOffer(app.doc(), keeper, &app.frame()).Run(folder), false);
-    QCOMPARE(prompts.asked.size(), 4);
+    QCOMPARE(differences, 1);
+    QCOMPARE(prompts.asked.size(), 5);
     QVERIFY(prompts.asked[0].text.contains(QStringLiteral("editor-damaged.recovery is damaged")));
-    QCOMPARE(prompts.asked[1].choices,
-             QStringList({QStringLiteral("&Recover"), QStringLiteral("&Discard"), QStringLiteral("&Later")}));
-    QVERIFY(prompts.asked[1].text.contains(QStringLiteral("/home/ana/STB.dat from ")));
+    QCOMPARE(prompts.asked[1].choices, QStringList({QStringLiteral("&Recover"), QStringLiteral("&Compare"),
+                                                    QStringLiteral("&Discard"), QStringLiteral("&Later")}));
+    QVERIFY(prompts.asked[1].text.contains(saved + QStringLiteral(" from ")));
     QVERIFY(prompts.asked[1].text.contains(QStringLiteral("The last change: Sort Channels")));
+    QCOMPARE(prompts.asked[2].text, prompts.asked[1].text);
     QCOMPARE(FindOrphanedCopies(folder).size(), std::size_t(2));
 
     // Delete the damaged one; Discard the other.
