@@ -12,6 +12,7 @@
 #include "RecentFiles.h"
 #include "SystemInfoCommand.h"
 #include "TrafficLogCommand.h"
+#include "TransponderUpdateCommand.h"
 #include "TransferPanel.h"
 #include "UserPrompts.h"
 
@@ -103,6 +104,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     m_pCheckAction = tools->addAction(tr("&Check Image..."));
+    m_pUpdateTranspondersAction = tools->addAction(tr("&Update Transponders..."));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     m_pAboutAction = help->addAction(tr("&About Volmaren..."));
@@ -125,6 +127,8 @@ void CMainFrame::CreateMenus()
     Connect(m_pImportAction, [lists] { lists->OnImport(); });
     Connect(m_pApplyOrderAction, [lists] { lists->OnApplyOrder(); });
     Connect(m_pCheckAction, [lists] { lists->OnCheckImage(); });
+    auto* transponders = new CTransponderUpdateCommand(m_doc, this);
+    Connect(m_pUpdateTranspondersAction, [transponders] { transponders->OnUpdateTransponders(); });
     CPrintCommands* print = m_pPrintCommands;
     Connect(m_pPrintAction, [print] { print->OnPrint(); });
     Connect(m_pExportPdfAction, [print] { print->OnExportPdf(); });
@@ -219,7 +223,7 @@ void CMainFrame::UpdateCommandStates()
     // A transfer may replace the tables a compare window would take into.
     for (CCompareWindow* window : findChildren<CCompareWindow*>())
         window->AllowTakes(!running);
-    for (QAction* action : {m_pPrintAction, m_pExportPdfAction})
+    for (QAction* action : {m_pPrintAction, m_pExportPdfAction, m_pUpdateTranspondersAction})
         action->setEnabled(!noData && !running);
     // The port is never reopened under a running transfer, and a transfer
     // can start from the menu whenever a port is open.

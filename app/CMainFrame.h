@@ -69,6 +69,7 @@ public:
     QAction* m_pDownloadAction = nullptr;
     QAction* m_pSaveLogAction = nullptr;
     QAction* m_pCheckAction = nullptr;
+    QAction* m_pUpdateTranspondersAction = nullptr;
     QAction* m_pAboutAction = nullptr;
 
 protected:

@@ -3,6 +3,8 @@
 #include "CMainFrame.h"
 #include "CVolmarenDoc.h"
 #include "CVolmarenView.h"
+#include "RecoveryKeeper.h"
+#include "RecoveryOffer.h"
 #include "SystemTexts.h"
 #include "Translations.h"
 
@@ -21,6 +23,7 @@ CVolmarenApp::~CVolmarenApp()
 {
     // The frame holds the form, which refers to the document.
     m_pFrame.reset();
+    m_pRecoveryKeeper.reset();
     m_pDoc.reset();
 }
 
@@ -29,10 +32,14 @@ bool CVolmarenApp::InitInstance()
     m_pDoc = std::make_unique<CVolmarenDoc>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
     m_pDoc->OnNewDocument();
+    m_pRecoveryKeeper = std::make_unique<CRecoveryKeeper>(*m_pDoc);
+    // Asked before the form starts its timers: the port's messages would
+    // otherwise pop up over the question.
+    const bool recovered = CRecoveryOffer(*m_pDoc, *m_pRecoveryKeeper, m_pFrame.get()).Run();
     m_pFrame->OnInitialUpdate();
 
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !m_pDoc->OnOpenDocument(arguments.at(1)))
+    if (!recovered && arguments.size() > 1 && !m_pDoc->OnOpenDocument(arguments.at(1)))
         return false;
 
     m_pFrame->FitToForm();

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CMainFrame;
+class CRecoveryKeeper;
 class CVolmarenDoc;
 
 class CVolmarenApp : public QApplication {
@@ -14,8 +15,10 @@ public:
     CVolmarenApp(int& argc, char** argv);
     ~CVolmarenApp() override;
 
-    // Creates document, frame and form, opens the file named on the command
-    // line, shows the frame. False when the command line cannot be carried out.
+    // Creates document, frame and form, offers the recovery copies crashed
+    // editors left, opens the file named on the command line unless a copy
+    // was recovered, shows the frame. False when the command line cannot be
+    // carried out.
     bool InitInstance();
 
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
@@ -24,4 +27,5 @@ public:
 private:
     std::unique_ptr<CVolmarenDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CRecoveryKeeper> m_pRecoveryKeeper;
 };

@@ -101,6 +101,17 @@ bool CVolmarenDoc::OnOpenDocument(const QString& path)
     return true;
 }
 
+void CVolmarenDoc::OpenRecovered(const std::uint8_t* image, const QString& path)
+{
+    m_document.RestoreWorkImage(image, path.toStdString());
+    m_bCleanIsFile = true;
+    m_history.Clear();
+    m_history.MarkUnsaved();
+    FollowHistory();
+    Q_EMIT Changed(ListChange::Everything, nullptr);
+    Q_EMIT TitleChanged(WindowTitle());
+}
+
 void CVolmarenDoc::AcceptUpload(std::span<const std::uint8_t> image, int variant)
 {
     if (m_document.AcceptUpload(image, variant))
@@ -153,7 +164,11 @@ bool CVolmarenDoc::SaveModifiedForClose()
         return true;
     // A cancelled file dialog or a failed write keeps the program open, so
     // no unsaved work is lost.
-    return AskToSave(&CVolmarenDoc::SaveForClose);
+    const bool mayClose = AskToSave(&CVolmarenDoc::SaveForClose);
+    // Closing without saving: the person gave the changes up.
+    if (mayClose && HasUnsavedChanges())
+        Q_EMIT ChangesDiscarded();
+    return mayClose;
 }
 
 bool CVolmarenDoc::AskToSave(bool (CVolmarenDoc::*save)())
@@ -180,6 +195,9 @@ bool CVolmarenDoc::SaveForClose()
         ReportFileError(error);
         return false;
     }
+    m_bCleanIsFile = true;
+    m_history.MarkClean();
+    FollowHistory();
     return true;
 }
 

@@ -77,6 +77,9 @@ public:
     void OnNewDocument();
     // File > Open of `path`; false when refused or unreadable (reported).
     bool OnOpenDocument(const QString& path);
+    // Takes a recovery copy's working image (Image::kLargeSize bytes) as the
+    // unsaved data of `path` (empty: none); its undo history starts here.
+    void OpenRecovered(const std::uint8_t* image, const QString& path);
     // Takes the image a completed upload brought, in the layout of `variant`,
     // with the notice for a small one: new data, no change to undo.
     void AcceptUpload(std::span<const std::uint8_t> image, int variant);
@@ -108,8 +111,11 @@ Q_SIGNALS:
     // The data changed. After Undo and Redo `context` is what the lists
     // showed on that side of the step; otherwise it is null.
     void Changed(ListChanges lists, const std::any* context);
-    // What Undo and Redo would do, or the saved state, changed.
+    // What Undo and Redo would do, or the saved state, changed; also after
+    // every change of the data.
     void HistoryChanged();
+    // The unsaved changes are given up; nothing of them is to be kept.
+    void ChangesDiscarded();
 
 private:
     // Starts a new history: the data in hand is the clean data.

@@ -122,8 +122,12 @@ void CChannelDatabase::ImageToTables(int variant)
 
 void CChannelDatabase::TablesToWorkImage()
 {
+    BuildWorkImage(m_pWorkImage.get());
+}
+
+void CChannelDatabase::BuildWorkImage(std::uint8_t* work) const
+{
     using namespace Image;
-    std::uint8_t* work = m_pWorkImage.get();
     std::memset(work, 0xFF, kLargeSize);
     std::memcpy(work + kLeadingOffset, m_pLeadingRegion.get(), kLeadingSize);
     std::memcpy(work + kBouquetOffset, m_pBouquetTable.get(), kBouquetSize);

@@ -50,6 +50,9 @@ public:
     void ImageToTables(int variant);
     // Builds the working image from the tables.
     void TablesToWorkImage();
+    // Lays the tables out as the working image into `image`, which has room
+    // for Image::kLargeSize bytes.
+    void BuildWorkImage(std::uint8_t* image) const;
     // Raw image = 0xFF, then the whole working image over it.
     void WorkImageToRaw();
     void ClearBouquetTable();

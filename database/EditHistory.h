@@ -40,6 +40,9 @@ public:
     void Clear();
     // The data in hand is what was last saved.
     void MarkClean() { m_nClean = std::ptrdiff_t(m_nDone); }
+    // The data in hand matches nothing saved, and no step leads back to the
+    // clean data.
+    void MarkUnsaved() { m_nClean = -1; }
     // The data in hand is byte for byte the clean data.
     bool IsClean() const { return m_nClean == std::ptrdiff_t(m_nDone); }
 

@@ -79,6 +79,16 @@ bool CImageDocument::WriteImageFile(std::string& error, ImageFile::Backup backup
     return InEnglish(error, [&](PlaceholderText& message) { return WriteImageFile(message, backup); });
 }
 
+void CImageDocument::RestoreWorkImage(const std::uint8_t* image, const std::string& path)
+{
+    m_database.m_nVariant = 2;
+    std::memcpy(m_database.GetRawImage(), image, Image::kLargeSize);
+    m_database.ImageToTables(2);
+    m_szFilePath = path;
+    m_bNoData = false;
+    m_bSaved = false;
+}
+
 bool CImageDocument::AcceptUpload(std::span<const std::uint8_t> image, int variant)
 {
     std::memcpy(m_database.GetRawImage(), image.data(), std::min(image.size(), Image::kLargeSize));

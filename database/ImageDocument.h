@@ -45,6 +45,11 @@ public:
     bool WriteImageFile(PlaceholderText& error, ImageFile::Backup backup = ImageFile::Backup::None);
     bool WriteImageFile(std::string& error, ImageFile::Backup backup = ImageFile::Backup::None);
 
+    // Takes a working image the editor kept itself (a recovery copy) as the
+    // unsaved data of `path` (empty: none): every table as it was, bouquet
+    // names included. `image` holds Image::kLargeSize bytes.
+    void RestoreWorkImage(const std::uint8_t* image, const std::string& path);
+
     // Takes an uploaded image in the layout of `variant` (1 small, 2 large;
     // at most 0xA0800 bytes are taken): raw image, tables, bouquet clearing
     // for a small image, flags. Returns true when the bouquet table was

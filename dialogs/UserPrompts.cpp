@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -26,6 +27,19 @@ public:
         case QMessageBox::Cancel: return Answer::Cancel;
         default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
         }
+    }
+
+    int Choose(QWidget* owner, const QString& text, const QString& caption,
+               const QStringList& choices) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, owner);
+        QList<QAbstractButton*> buttons;
+        for (const QString& choice : choices)
+            buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+        box.setEscapeButton(buttons.constLast());
+        box.exec();
+        const int chosen = int(buttons.indexOf(box.clickedButton()));
+        return chosen >= 0 ? chosen : int(choices.size()) - 1;
     }
 
     QString OpenFileName(QWidget* owner, const QString& caption, FileKind kind) override
@@ -83,6 +97,11 @@ private:
         case FileKind::ImageBackupOrChannelList:
             return QCoreApplication::translate(
                 "UserPrompts", "STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)");
+        case FileKind::TransponderList:
+            // The dvbv5 files are named after their satellite's position
+            // ("Astra-19.2E"), without an extension.
+            return QCoreApplication::translate(
+                "UserPrompts", "Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)");
         case FileKind::Image:
         case FileKind::Log:
         case FileKind::Pdf: break;
@@ -98,6 +117,7 @@ private:
         case FileKind::Pdf: return QStringLiteral("pdf");
         case FileKind::Image:
         case FileKind::ImageOrChannelList:
+        case FileKind::TransponderList:
         case FileKind::ImageBackupOrChannelList: break;
         }
         return QStringLiteral("dat");

@@ -14,11 +14,16 @@ public:
     enum class Icon { None, Exclamation };
     enum class Answer { Ok, Yes, No, Cancel };
     // What a file dialog offers to open or proposes to save.
-    enum class FileKind { Image, ChannelList, ImageOrChannelList, ImageBackupOrChannelList, Log, Pdf };
+    enum class FileKind { Image, ChannelList, ImageOrChannelList, ImageBackupOrChannelList, Log, Pdf, TransponderList };
 
     virtual ~IUserPrompts() = default;
     virtual Answer Ask(QWidget* owner, const QString& text, const QString& caption, Buttons buttons,
                        Icon icon) = 0;
+    // A question with buttons of its own, `choices` in order (with their
+    // access keys); returns the index of the one chosen. Escape chooses the
+    // last.
+    virtual int Choose(QWidget* owner, const QString& text, const QString& caption,
+                       const QStringList& choices) = 0;
     // Empty when the user cancels.
     virtual QString OpenFileName(QWidget* owner, const QString& caption, FileKind kind) = 0;
     // Asks before an existing file is overwritten; empty when the user cancels.

@@ -718,6 +718,10 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>&amp;PDF exportieren...</translation>
     </message>
     <message>
+        <source>&amp;Update Transponders...</source>
+        <translation>&amp;Transponder aktualisieren...</translation>
+    </message>
+    <message>
         <source>&amp;Compare With...</source>
         <translation>&amp;Vergleichen mit...</translation>
     </message>
@@ -813,6 +817,49 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     <message>
         <source>not readable</source>
         <translation>nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryOffer</name>
+    <message>
+        <source>Volmaren was not closed properly. The unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Volmaren wurde nicht richtig beendet. Die ungespeicherten Änderungen an %1 vom %2 können wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The last change: %1</source>
+        <translation>Die letzte Änderung: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 from %2 will be lost. Discard them?</source>
+        <translation>Die ungespeicherten Änderungen an %1 vom %2 gehen verloren. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 is damaged and cannot be recovered. Delete it?</source>
+        <translation>Die Wiederherstellungsdatei %1 ist beschädigt und kann nicht wiederhergestellt werden. Löschen?</translation>
+    </message>
+    <message>
+        <source>a new image</source>
+        <translation>einem neuen Abbild</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>recovered from %1</source>
+        <translation>wiederhergestellt vom %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1053,154 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
     </message>
 </context>
 <context>
+    <name>CTransponderUpdateCommand</name>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>The transponders already are as the checked rows have them: nothing was changed.</source>
+        <translation>Die Transponder sind schon so, wie die angehakten Zeilen sie haben: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any transponder list (%2 MiB).</source>
+        <translation>%1 ist größer als jede Transponderliste (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, Zeile %2: %3
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 holds no satellite.</source>
+        <translation>%1 enthält keinen Satelliten.</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderUpdateDlg</name>
+    <message>
+        <source>%1 (transponders: %2)</source>
+        <translation>%1 (Transponder: %2)</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Aktualisiert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Not in list</source>
+        <translation>Nicht in der Liste</translation>
+    </message>
+    <message>
+        <source>Skipped: DVB-S2</source>
+        <translation>Übergangen: DVB-S2</translation>
+    </message>
+    <message>
+        <source>Skipped: not storable</source>
+        <translation>Übergangen: nicht speicherbar</translation>
+    </message>
+    <message>
+        <source>Checked, it is deleted with its channels.</source>
+        <translation>Angehakt wird er mit seinen Kanälen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Include DVB-S&amp;2 transponders</source>
+        <translation>DVB-S&amp;2-Transponder einbeziehen</translation>
+    </message>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(auswählen)</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s records carry no delivery system: a DVB-S2 transponder is stored as any other.</source>
+        <translation>Die Datensätze des Receivers kennen kein Übertragungssystem: Ein DVB-S2-Transponder wird wie jeder andere gespeichert.</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Source satellite</source>
+        <translation>&amp;Quellsatellit</translation>
+    </message>
+    <message>
+        <source>&amp;Our satellite</source>
+        <translation>&amp;Unser Satellit</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenz (MHz)</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Symbolrate (kS/s)</translation>
+    </message>
+    <message>
+        <source>Channels deleted with it</source>
+        <translation>Damit gelöschte Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Transponders: the checked rows are applied (Space checks or unchecks)</source>
+        <translation>&amp;Transponder: Die angehakten Zeilen werden übernommen (die Leertaste hakt an oder ab)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>New Satellite &quot;%1&quot;</source>
+        <translation>Neuer Satellit &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
+        <translation>Keiner unserer Namen nennt die Position %1: Wählen Sie unseren Satelliten oder einen neuen.</translation>
+    </message>
+    <message>
+        <source>The list gives no position for this satellite: choose ours, or a new one.</source>
+        <translation>Die Liste nennt für diesen Satelliten keine Position: Wählen Sie unseren oder einen neuen.</translation>
+    </message>
+    <message>
+        <source>Checked: %1 to add, %2 to update, %3 to delete with %4 channels. Unchanged: %5, not in the list: %6, skipped: %7.</source>
+        <translation>Angehakt: %1 hinzuzufügen, %2 zu aktualisieren, %3 mit %4 Kanälen zu löschen. Unverändert: %5, nicht in der Liste: %6, übergangen: %7.</translation>
+    </message>
+    <message>
+        <source>Uncheck rows to add, or check rows not in the list to delete them with their channels.</source>
+        <translation>Haken Sie hinzuzufügende Zeilen ab, oder haken Sie Zeilen an, die nicht in der Liste sind, um sie mit ihren Kanälen zu löschen.</translation>
+    </message>
+    <message>
+        <source>Transponders not in the list to delete: %1
+Channels deleted with them: %2</source>
+        <translation>Zu löschende Transponder, die nicht in der Liste sind: %1
+Damit gelöschte Kanäle: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Delete and Apply</source>
+        <translation>&amp;Löschen und übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>CVolmarenDoc</name>
     <message>
         <source>Save As</source>
@@ -1164,10 +1359,6 @@ Die Reparatur entfernt verwaiste Einträge und spätere Duplikate, beendet jeden
         <translation>%1 ist größer als jede Kanalliste (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -1197,6 +1388,13 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>No channels</source>
         <translation>Keine Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1247,7 +1445,7 @@ Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Scramble</source>
-        <translation>Verschlüsselung</translation>
+        <translation>Verschl.</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -2238,6 +2436,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
         <translation>STB-Abbilder und Kanallisten (*.dat *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)</source>
+        <translation>Transponderlisten (*.xml *.conf *.[0-9]E *.[0-9]W);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>

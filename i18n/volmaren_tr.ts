@@ -717,6 +717,10 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>&amp;PDF Olarak Dışa Aktar...</translation>
     </message>
     <message>
+        <source>&amp;Update Transponders...</source>
+        <translation>&amp;Transponderları Güncelle...</translation>
+    </message>
+    <message>
         <source>&amp;Compare With...</source>
         <translation>Ka&amp;rşılaştır...</translation>
     </message>
@@ -812,6 +816,49 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     <message>
         <source>not readable</source>
         <translation>okunamıyor</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryOffer</name>
+    <message>
+        <source>Volmaren was not closed properly. The unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Volmaren düzgün kapatılmadı. %1 üzerinde %2 tarihinde yapılan kaydedilmemiş değişiklikler kurtarılabilir.</translation>
+    </message>
+    <message>
+        <source>The last change: %1</source>
+        <translation>Son değişiklik: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>&amp;Kurtar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;At</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Sonra</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 from %2 will be lost. Discard them?</source>
+        <translation>%1 üzerinde %2 tarihinde yapılan kaydedilmemiş değişiklikler kaybolacak. Atılsın mı?</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 is damaged and cannot be recovered. Delete it?</source>
+        <translation>Kurtarma dosyası %1 hasarlı ve kurtarılamıyor. Silinsin mi?</translation>
+    </message>
+    <message>
+        <source>a new image</source>
+        <translation>yeni bir görüntü</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Karşılaş&amp;tır</translation>
+    </message>
+    <message>
+        <source>recovered from %1</source>
+        <translation>%1 tarihinden kurtarılan</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1051,154 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
     </message>
 </context>
 <context>
+    <name>CTransponderUpdateCommand</name>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponderları Güncelle</translation>
+    </message>
+    <message>
+        <source>The transponders already are as the checked rows have them: nothing was changed.</source>
+        <translation>Transponderlar zaten işaretli satırlardaki gibi: hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than any transponder list (%2 MiB).</source>
+        <translation>%1 hiçbir transponder listesinin olamayacağı kadar büyük (%2 MiB).</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3
+
+Nothing was changed.</source>
+        <translation>%1, satır %2: %3
+
+Hiçbir şey değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 holds no satellite.</source>
+        <translation>%1 hiç uydu içermiyor.</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderUpdateDlg</name>
+    <message>
+        <source>%1 (transponders: %2)</source>
+        <translation>%1 (transponder: %2)</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Eklenecek</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Güncellenecek</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Değişmeyecek</translation>
+    </message>
+    <message>
+        <source>Not in list</source>
+        <translation>Listede yok</translation>
+    </message>
+    <message>
+        <source>Skipped: DVB-S2</source>
+        <translation>Atlanacak: DVB-S2</translation>
+    </message>
+    <message>
+        <source>Skipped: not storable</source>
+        <translation>Atlanacak: saklanamaz</translation>
+    </message>
+    <message>
+        <source>Checked, it is deleted with its channels.</source>
+        <translation>İşaretlenirse kanallarıyla birlikte silinir.</translation>
+    </message>
+    <message>
+        <source>Include DVB-S&amp;2 transponders</source>
+        <translation>DVB-S&amp;2 transponderlarını dahil et</translation>
+    </message>
+    <message>
+        <source>Update Transponders</source>
+        <translation>Transponderları Güncelle</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(seçin)</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s records carry no delivery system: a DVB-S2 transponder is stored as any other.</source>
+        <translation>Alıcının kayıtları iletim sistemi taşımaz: bir DVB-S2 transponderı diğerleri gibi saklanır.</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Source satellite</source>
+        <translation>&amp;Kaynak uydu</translation>
+    </message>
+    <message>
+        <source>&amp;Our satellite</source>
+        <translation>&amp;Bizim uydu</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değişiklik</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frekans (MHz)</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Sembol oranı (kS/s)</translation>
+    </message>
+    <message>
+        <source>Channels deleted with it</source>
+        <translation>Birlikte silinen kanallar</translation>
+    </message>
+    <message>
+        <source>&amp;Transponders: the checked rows are applied (Space checks or unchecks)</source>
+        <translation>&amp;Transponderlar: işaretli satırlar uygulanır (Boşluk tuşu işaretler ya da işareti kaldırır)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Uygula</translation>
+    </message>
+    <message>
+        <source>New Satellite &quot;%1&quot;</source>
+        <translation>Yeni Uydu &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No name of ours gives the position %1: choose our satellite, or a new one.</source>
+        <translation>Uydularımızın hiçbirinin adı %1 konumunu vermiyor: uydumuzu ya da yeni bir uydu seçin.</translation>
+    </message>
+    <message>
+        <source>The list gives no position for this satellite: choose ours, or a new one.</source>
+        <translation>Liste bu uydu için konum vermiyor: bizim uyduyu ya da yeni bir uydu seçin.</translation>
+    </message>
+    <message>
+        <source>Checked: %1 to add, %2 to update, %3 to delete with %4 channels. Unchanged: %5, not in the list: %6, skipped: %7.</source>
+        <translation>İşaretli: %1 eklenecek, %2 güncellenecek, %3 tanesi %4 kanalla birlikte silinecek. Değişmeyen: %5, listede olmayan: %6, atlanan: %7.</translation>
+    </message>
+    <message>
+        <source>Uncheck rows to add, or check rows not in the list to delete them with their channels.</source>
+        <translation>Eklenecek satırların işaretini kaldırın ya da listede olmayan satırları kanallarıyla birlikte silmek için işaretleyin.</translation>
+    </message>
+    <message>
+        <source>Transponders not in the list to delete: %1
+Channels deleted with them: %2</source>
+        <translation>Silinecek, listede olmayan transponderlar: %1
+Birlikte silinen kanallar: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Delete and Apply</source>
+        <translation>&amp;Sil ve uygula</translation>
+    </message>
+</context>
+<context>
     <name>CVolmarenDoc</name>
     <message>
         <source>Save As</source>
@@ -1162,10 +1357,6 @@ Onarım sahipsiz kayıtları ve sonraki kopyaları kaldırır, her adı kendi al
         <translation>%1 herhangi bir kanal listesinden büyük (%2 MiB).</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 okunamıyor: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3
 
 Nothing was changed.</source>
@@ -1195,6 +1386,13 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>No channels</source>
         <translation>Kanal yok</translation>
+    </message>
+</context>
+<context>
+    <name>ChosenFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 okunamıyor: %2</translation>
     </message>
 </context>
 <context>
@@ -2236,6 +2434,10 @@ Hiçbir şey değiştirilmedi.</translation>
     <message>
         <source>STB images and channel lists (*.dat *.csv);;All files (*)</source>
         <translation>STB görüntüleri ve kanal listeleri (*.dat *.csv);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Transponder lists (*.xml *.conf *.[0-9]E *.[0-9]W);;All files (*)</source>
+        <translation>Transponder listeleri (*.xml *.conf *.[0-9]E *.[0-9]W);;Tüm dosyalar (*)</translation>
     </message>
     <message>
         <source>STB images, backups and channel lists (*.dat *.bak *.csv);;All files (*)</source>

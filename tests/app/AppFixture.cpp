@@ -48,8 +48,9 @@ AppFixture::AppFixture(const QString& com1Device, const QString& settingsDir)
     }
     qputenv("VOLMAREN_COM1", device.toLocal8Bit());
     qputenv("VOLMAREN_CODE_FILE", m_dir.filePath(QStringLiteral("code.tmp")).toLocal8Bit());
-    // Uploads go into a receiver history of the test's, never the user's.
+    // The receiver history and the recovery copies are the test's, never the user's.
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toLocal8Bit());
     m_doc = std::make_unique<CVolmarenDoc>();
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_doc->OnNewDocument();

@@ -41,8 +41,8 @@ class AppFixture {
 public:
     // COM1 is `com1Device`, or else a pseudo-terminal of the fixture's that
     // nothing answers on, so the form's port opens quietly. The editor keeps
-    // its settings in `settingsDir`, or else in a folder of the fixture's, and
-    // its receiver history in the fixture's folder.
+    // its settings in `settingsDir`, or else in a folder of the fixture's,
+    // and its recovery copies and receiver history in folders of the fixture's.
     explicit AppFixture(const QString& com1Device = QString(), const QString& settingsDir = QString());
     ~AppFixture();
 

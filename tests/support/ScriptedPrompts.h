@@ -18,6 +18,7 @@ public:
         QString caption;
         Buttons buttons;
         Icon icon;
+        QStringList choices;  // of a question with buttons of its own
     };
 
     ScriptedPrompts() { Prompts::Install(this); }
@@ -29,6 +30,9 @@ public:
     void SaveFile(const QString& path) { m_saveNames.append(path); }
     // The format to choose, by its index, in the next dialog that offers formats.
     void SaveFormat(int format) { m_saveFormats.append(format); }
+    // The button to choose in the next question with buttons of its own, by
+    // its text without the access key's '&'; unscripted, the last is chosen.
+    void Choose(const QString& choice) { m_choices.append(choice); }
     // The item to choose from the next pop-up menu, by its text.
     void ChooseMenuItem(const QString& text) { m_menuChoices.append(text); }
 
@@ -57,7 +61,7 @@ public:
     IUserPrompts::Answer Ask(QWidget*, const QString& text, const QString& caption, Buttons buttons,
                              Icon icon) override
     {
-        asked.append({text, caption, buttons, icon});
+        asked.append({text, caption, buttons, icon, {}});
         if (whileAsking)
             whileAsking(text);
         if (!m_answers.isEmpty())
@@ -65,6 +69,17 @@ public:
         return buttons == Buttons::Ok      ? IUserPrompts::Answer::Ok
                : buttons == Buttons::YesNo ? IUserPrompts::Answer::No
                                            : IUserPrompts::Answer::Cancel;
+    }
+    int Choose(QWidget*, const QString& text, const QString& caption, const QStringList& choices) override
+    {
+        asked.append({text, caption, Buttons::Ok, Icon::None, choices});
+        if (whileAsking)
+            whileAsking(text);
+        if (m_choices.isEmpty())
+            return int(choices.size()) - 1;
+        QStringList plain = choices;
+        plain.replaceInStrings(QStringLiteral("&"), QString());
+        return int(plain.indexOf(m_choices.takeFirst()));
     }
     QString OpenFileName(QWidget*, const QString&, FileKind kind) override
     {
@@ -106,6 +121,7 @@ public:
 private:
     QList<IUserPrompts::Answer> m_answers;
     QStringList m_menuChoices;
+    QStringList m_choices;
     QStringList m_openNames;
     QStringList m_saveNames;
     QList<int> m_saveFormats;
