@@ -36,7 +36,8 @@ CMainFrame::CMainFrame(CVolmarenDoc& doc, QWidget* parent)
     m_pPrintCommands =
         new CPrintCommands(doc, this, [this] { return ChannelKind(m_pView->Tabs()->currentIndex()); });
     m_pCompareCommands = new CCompareCommands(doc, this);
-    m_pHistoryCommands = new CHistoryCommands(doc, *this, *m_pTransfers);
+    m_pHistoryCommands = new CHistoryCommands(doc, *m_pTransfers, this);
+    connect(m_pHistoryCommands, &CHistoryCommands::Opened, this, &CMainFrame::FitToForm);
     doc.SetPromptOwner(this);
     CreateMenus();
     CreateAccelerators();

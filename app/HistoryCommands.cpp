@@ -1,6 +1,5 @@
 #include "HistoryCommands.h"
 
-#include "CMainFrame.h"
 #include "CReceiverHistoryDlg.h"
 #include "CVolmarenDoc.h"
 #include "CompareWindow.h"
@@ -14,8 +13,8 @@
 
 #include <QMenu>
 
-CHistoryCommands::CHistoryCommands(CVolmarenDoc& doc, CMainFrame& frame, CTransferPanel& transfers)
-    : QObject(&frame), m_doc(doc), m_frame(frame), m_transfers(transfers)
+CHistoryCommands::CHistoryCommands(CVolmarenDoc& doc, CTransferPanel& transfers, QWidget* owner)
+    : QObject(owner), m_doc(doc), m_transfers(transfers), m_pOwner(owner)
 {
 }
 
@@ -39,7 +38,7 @@ void CHistoryCommands::AddToTransferMenu(QMenu* transfer)
 void CHistoryCommands::Connect(QAction* action, void (CHistoryCommands::*command)())
 {
     connect(action, &QAction::triggered, this, [this, action, command] {
-        m_frame.UpdateCommandStates();
+        UpdateStates();
         if (action->isEnabled())
             (this->*command)();
     });
@@ -59,7 +58,7 @@ void CHistoryCommands::OnDownloadAndVerify()
 
 void CHistoryCommands::OnShowHistory()
 {
-    CReceiverHistoryDlg dialog(ReceiverHistory::List(), !m_doc.NoData(), &m_frame);
+    CReceiverHistoryDlg dialog(ReceiverHistory::List(), !m_doc.NoData(), m_pOwner);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.Chosen() == CReceiverHistoryDlg::Choice::Open)
@@ -73,7 +72,7 @@ void CHistoryCommands::Open(const ReceiverHistory::Entry& entry)
     if (m_transfers.TransferRunning() || !m_doc.SaveModified())
         return;
     if (m_doc.OnOpenDocument(QString::fromStdString(entry.path.string())))
-        m_frame.FitToForm();
+        Q_EMIT Opened();
 }
 
 void CHistoryCommands::CompareWith(const ReceiverHistory::Entry& entry)
@@ -82,12 +81,12 @@ void CHistoryCommands::CompareWith(const ReceiverHistory::Entry& entry)
     PlaceholderText error;
     switch (image.LoadFile(entry.path.string(), error)) {
     case CImageDocument::Load::Loaded: break;
-    case CImageDocument::Load::NotAnImage: Prompts::Message(&m_frame, CoreText(Text::kNotAnImage)); return;
+    case CImageDocument::Load::NotAnImage: Prompts::Message(m_pOwner, CoreText(Text::kNotAnImage)); return;
     case CImageDocument::Load::Error:
-        Prompts::Message(&m_frame, CoreText(error), IUserPrompts::Icon::Exclamation);
+        Prompts::Message(m_pOwner, CoreText(error), IUserPrompts::Icon::Exclamation);
         return;
     }
     //: Names an image of the receiver history in the compare window; %1 is when it was read.
     const QString label = tr("receiver %1").arg(QString::fromStdString(entry.date));
-    CCompareWindow::OpenForDocument(m_doc, Diff::FromImage(image.m_database), label, &m_frame);
+    CCompareWindow::OpenForDocument(m_doc, Diff::FromImage(image.m_database), label, m_pOwner);
 }

@@ -5,11 +5,11 @@
 
 #include <QObject>
 
-class CMainFrame;
 class CTransferPanel;
 class CVolmarenDoc;
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace ReceiverHistory {
 struct Entry;
@@ -18,7 +18,8 @@ struct Entry;
 class CHistoryCommands : public QObject {
     Q_OBJECT
 public:
-    CHistoryCommands(CVolmarenDoc& doc, CMainFrame& frame, CTransferPanel& transfers);
+    // `owner` owns the command, its messages and its dialogs.
+    CHistoryCommands(CVolmarenDoc& doc, CTransferPanel& transfers, QWidget* owner);
 
     void AddToFileMenu(QMenu* file);
     void AddToTransferMenu(QMenu* transfer);
@@ -31,6 +32,10 @@ public:
     QAction* VerifyAction() const { return m_pVerifyAction; }
     QAction* KeepAction() const { return m_pKeepAction; }
 
+Q_SIGNALS:
+    // An image of the history became the document.
+    void Opened();
+
 private:
     // Runs `command` only when `action` is available now, so its key obeys
     // the menu's rules.
@@ -40,8 +45,8 @@ private:
     void CompareWith(const ReceiverHistory::Entry& entry);
 
     CVolmarenDoc& m_doc;
-    CMainFrame& m_frame;
     CTransferPanel& m_transfers;
+    QWidget* m_pOwner;
     QAction* m_pHistoryAction = nullptr;
     QAction* m_pVerifyAction = nullptr;
     QAction* m_pKeepAction = nullptr;
