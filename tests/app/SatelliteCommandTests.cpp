@@ -401,4 +401,4 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
 }
 
 QTEST_MAIN(SatelliteCommandsTest)
-#include "test_satellite_commands.moc"
+#include "SatelliteCommandTests.moc"

@@ -445,4 +445,4 @@ void MainFormTest::fileMenuListsTheImagesUsedLast()
 }
 
 QTEST_MAIN(MainFormTest)
-#include "test_mainform.moc"
+#include "MainFormTests.moc"

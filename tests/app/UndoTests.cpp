@@ -119,4 +119,4 @@ void UndoTest::aChangeCannotBeMadeInsideAnother()
     QVERIFY(app.doc().CanUndo());
 }
 
-#include "test_undo.moc"
+#include "UndoTests.moc"

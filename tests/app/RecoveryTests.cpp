@@ -248,4 +248,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_recovery.moc"
+#include "RecoveryTests.moc"

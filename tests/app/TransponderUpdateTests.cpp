@@ -183,4 +183,4 @@ void TransponderUpdateTest::additionsBeyondTheTableChangeNothing()
 }
 
 QTEST_MAIN(TransponderUpdateTest)
-#include "test_transponder_update.moc"
+#include "TransponderUpdateTests.moc"

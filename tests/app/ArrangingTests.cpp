@@ -321,4 +321,4 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
 }
 
 QTEST_MAIN(ArrangingTest)
-#include "test_arranging.moc"
+#include "ArrangingTests.moc"

@@ -442,4 +442,4 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
 }
 
 QTEST_MAIN(ChannelCommandsTest)
-#include "test_channel_commands.moc"
+#include "ChannelCommandTests.moc"

@@ -457,4 +457,4 @@ void TransfersTest::aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker()
 }
 
 QTEST_MAIN(TransfersTest)
-#include "test_transfers.moc"
+#include "TransferTests.moc"

@@ -281,4 +281,4 @@ void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
 }
 
 QTEST_MAIN(ListCommandsTest)
-#include "test_list_commands.moc"
+#include "ListCommandTests.moc"

@@ -583,4 +583,4 @@ void FavoriteGroupDialogs::opensQuicklyWithFullTables()
 }
 
 QTEST_MAIN(FavoriteGroupDialogs)
-#include "tst_favorite_group_dialogs.moc"
+#include "FavoriteGroupDialogTests.moc"

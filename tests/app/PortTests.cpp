@@ -151,4 +151,4 @@ void PortsTest::saysWhyAChosenPortDidNotOpen()
 }
 
 QTEST_MAIN(PortsTest)
-#include "test_ports.moc"
+#include "PortTests.moc"
