@@ -7,8 +7,8 @@
 #include "CChannelFlagsDlg.h"
 #include "CChannelListView.h"
 #include "CSortChannelsDlg.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,11 +27,9 @@ const char* const kNames[] = {"News 1", "Sport",  "News 2", "Movies", "News 3", 
 
 void TwelveChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 12; ++i)
-        AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i], 0, 0xFFFF, 0);
+        AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i]);
 }
 
 // The same image in a database of the test's own, to change directly.

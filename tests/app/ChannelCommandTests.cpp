@@ -6,8 +6,8 @@
 #include "CChannelEditDlg.h"
 #include "ChannelCommands.h"
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 #include "TestTiming.h"
 
 #include <QElapsedTimer>
@@ -19,23 +19,18 @@ namespace {
 // Ten TV channels "C0".."C9" on transponder 0 of satellite 0.
 void TenChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 10; ++i)
-        AddChannel(db, kTv, 0, qPrintable(QStringLiteral("C%1").arg(i)), 0, 0xFFFF, 0);
-    AddChannel(db, kRadio, 0, "R0", 0, 0xFFFF, 0);
+        AddChannel(db, kTv, 0, qPrintable(QStringLiteral("C%1").arg(i)));
+    AddChannel(db, kRadio, 0, "R0");
 }
 
 // Transponder 1 owns the channels in slots 3, 8 and 12 of fourteen.
 void InterleavedChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 14; ++i)
-        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)), 0,
-                   0xFFFF, 0);
+        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)));
 }
 
 QStringList Order(std::initializer_list<int> indexes)
@@ -368,7 +363,7 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), [](CChannelDatabase& db) {
         TenChannels(db);
-        AddChannel(db, kRadio, 0, "R1", 0, 0xFFFF, 0);
+        AddChannel(db, kRadio, 0, "R1");
     })));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);

@@ -3,7 +3,7 @@
 #include "AppFixture.h"
 
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QMenu>

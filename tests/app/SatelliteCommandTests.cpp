@@ -10,8 +10,8 @@
 #include "CTransponderAddDlg.h"
 #include "CTransponderEditDlg.h"
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>

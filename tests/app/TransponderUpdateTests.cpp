@@ -5,7 +5,7 @@
 
 #include "CTransponderUpdateDlg.h"
 #include "ChangeRecord.h"
-#include "KnownImage.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QCheckBox>

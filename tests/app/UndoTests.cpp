@@ -2,8 +2,8 @@
 // the saved state across Save, Undo and Redo, and the lists coming back.
 #include "AppFixture.h"
 
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QLineEdit>
