@@ -103,12 +103,12 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
     reference.SetChannel(renamed, 4, kTv);
 
     AppFixture::select(tv, {3});
-    AppFixture::clickButton(view.Button(1098));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
     reference.SwapChannels(7, 4, kTv);
 
     AppFixture::select(tv, {0});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     reference.DeleteChannels({0}, kTv);
 
     // Now rows 0..2 are slots 1, 3 and 6; the last goes before the first.

@@ -32,7 +32,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
     AppFixture::click(view.SatelliteList(), 2);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(view.SatelliteList()->model()->rowCount(), 2);
     QCOMPARE(view.State().Filter(), ChannelFilter::All);
     QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
