@@ -242,7 +242,7 @@ void TransfersTest::reportsARefusedCode()
     QVERIFY(!app.transfers().Link().DownloadLocked());
 
     // Typing the right code makes the next transfer go through.
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("1234"));
     QCOMPARE(app.transfers().SystemCode().Get(), 0x1234);
@@ -306,7 +306,7 @@ void TransfersTest::aStoppedOrRefusedUploadLeavesTheDocument()
     expectUntouched();
 
     // STOP while the large image arrives, after the receiver named its variant.
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("1234"));
     app.prompts().Answer(IUserPrompts::Answer::No);

@@ -81,7 +81,7 @@ void UndoTest::theCodeBoxKeepsItsOwnEditingKeys()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
     app.edit();
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->setFocus();
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("12"));

@@ -93,6 +93,7 @@ enum : int {
     kDownload = 1059,
     kStop = 1009,
     kStatusLine = 1011,
+    kSystemCode = 1105,
 };
 }
 
