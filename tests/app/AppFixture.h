@@ -7,6 +7,7 @@
 #include "CVolmarenView.h"
 #include "TransferPanel.h"
 #include "ScriptedPrompts.h"
+#include "TemplateIds.h"
 
 #include <QApplication>
 #include <QListView>
@@ -118,7 +119,7 @@ public:
     // Cancels the next modal dialog of type T.
     template <class T> static void cancelModal()
     {
-        whenModal<T>([](T* dialog) { clickButton(FindButton(dialog, 1017)); });
+        whenModal<T>([](T* dialog) { clickButton(FindButton(dialog, DialogIds::kCancel)); });
     }
     static QAbstractButton* FindButton(QWidget* parent, int templateId);
     // Replaces the text of a dialog's edit field by typing.

@@ -5,8 +5,7 @@
 #include "ChannelSearch.h"
 #include "ImageCheck.h"
 #include "EntryLists.h"
-#include "RandomDatabase.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The texts of the form's list cells.
 #include "CellText.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,7 @@
 #include "ImportPlan.h"
 #include "Latin1Text.h"
 #include "OrderPlan.h"
-#include "RandomDatabase.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 #include "TextEncoding.h"
 
 #include <gtest/gtest.h>

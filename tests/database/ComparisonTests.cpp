@@ -5,10 +5,9 @@
 #include "Comparison.h"
 #include "DemoImage.h"
 #include "ImageCheck.h"
-#include "RandomDatabase.h"
 #include "SystemTexts.h"
 #include "TakePlan.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,7 @@
 // counts staying within the tables.
 #include "CellText.h"
 #include "ChannelViews.h"
-#include "RandomDatabase.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

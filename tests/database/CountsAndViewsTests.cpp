@@ -2,7 +2,7 @@
 // within their tables and records that name no parent belong to no one.
 #include "CellText.h"
 #include "ChannelViews.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "BlankImage.h"
 #include "ImageCheck.h"
 #include "DemoImage.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

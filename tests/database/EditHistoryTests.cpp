@@ -2,7 +2,7 @@
 // byte an edit can touch comes back exactly, and the clean state follows.
 #include "ChannelDatabase.h"
 #include "EditHistory.h"
-#include "RandomDatabase.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

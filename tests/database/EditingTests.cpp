@@ -3,7 +3,7 @@
 #include "ImageCheck.h"
 #include "RecordRules.h"
 #include "SystemTexts.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
 // The fast composite operations against the step-by-step ones, on many
 // random valid databases: the tables must come out the same to the byte.
 #include "ImageCheck.h"
-#include "RandomDatabase.h"
 #include "ReferenceOperations.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

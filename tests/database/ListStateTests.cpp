@@ -4,8 +4,7 @@
 #include "ChannelDatabase.h"
 #include "ChannelSearch.h"
 #include "ListState.h"
-#include "RandomDatabase.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

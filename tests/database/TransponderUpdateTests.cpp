@@ -2,8 +2,7 @@
 // applying the plan does, the table limit, a satellite made from the source,
 // and our satellites exported and read back.
 #include "ImageCheck.h"
-#include "RandomDatabase.h"
-#include "TestTables.h"
+#include "TestDatabase.h"
 #include "TransponderUpdate.h"
 
 #include <gtest/gtest.h>

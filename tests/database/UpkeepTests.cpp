@@ -1,5 +1,5 @@
 // The figures the receiver derives from the tables, and its list context.
-#include "TestTables.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

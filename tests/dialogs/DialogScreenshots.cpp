@@ -16,7 +16,7 @@
 #include "CSystemInfoDlg.h"
 #include "CTransponderAddDlg.h"
 #include "CTransponderEditDlg.h"
-#include "SampleDatabase.h"
+#include "TestDatabase.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -51,10 +51,10 @@ int main(int argc, char** argv)
         InstallTranslations(app, QLocale(QString::fromLocal8Bit(argv[2])));
 
     CChannelDatabase db;
-    Sample::Fill(db, 3, 6, 40, 10);
-    Sample::AddGroup(db, 0, "News");
-    Sample::AddGroup(db, 2, "Sport");
-    Sample::SetMask(db, 1, kTv, 0x80);
+    FillSample(db, 3, 6, 40, 10);
+    AddGroup(db, 0, "News");
+    AddGroup(db, 2, "Sport");
+    SetMask(db, 1, kTv, 0x80);
 
     SatelliteRecord satellite{};
     TransponderRecord transponder{};

@@ -1,4 +1,5 @@
-#include "RandomDatabase.h"
+// Random valid databases: every invariant holds, every other byte is random.
+#include "TestDatabase.h"
 
 #include "BlankImage.h"
 #include "ChannelDatabase.h"

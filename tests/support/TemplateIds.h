@@ -71,4 +71,30 @@ namespace Connect {
 enum : int { kCom1 = 1013, kCom2 = 1015 };
 }
 
+// The main window's form is a template too: its buttons, and the transfer
+// panel's controls.
+namespace MainWindow {
+enum : int {
+    kSatelliteAdd = 1071,
+    kSatelliteEdit = 1072,
+    kSatelliteDelete = 1073,
+    kTransponderAdd = 1074,
+    kTransponderEdit = 1075,
+    kTransponderDelete = 1076,
+    kFavoriteGroups = 1079,
+    kSystem = 1080,
+    kChannelUp = 1098,
+    kChannelDown = 1099,
+    kChannelAdd = 1070,
+    kChannelEdit = 1069,
+    kChannelDelete = 1003,
+    kComPort = 1096,
+    kUpload = 1058,
+    kDownload = 1059,
+    kStop = 1009,
+    kStatusLine = 1011,
+    kSystemCode = 1105,
+};
+}
+
 }  // namespace DialogIds

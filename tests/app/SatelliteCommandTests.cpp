@@ -10,8 +10,8 @@
 #include "CTransponderAddDlg.h"
 #include "CTransponderEditDlg.h"
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -55,7 +55,9 @@ void SatelliteCommandsTest::doNothingWithoutAnImage()
     CVolmarenView& view = app.view();
     AppFixture::rightClick(view.SatelliteList(), -1);
     AppFixture::rightClick(view.TransponderList(), -1);
-    for (int id : {1071, 1072, 1073, 1074, 1075, 1076, 1079, 1080})
+    using namespace DialogIds::MainWindow;
+    for (int id : {kSatelliteAdd, kSatelliteEdit, kSatelliteDelete, kTransponderAdd, kTransponderEdit,
+                   kTransponderDelete, kFavoriteGroups, kSystem})
         AppFixture::clickButton(view.Button(id));
     QCoreApplication::processEvents();
     QVERIFY(app.prompts().asked.isEmpty());
@@ -76,7 +78,7 @@ void SatelliteCommandsTest::addsSatellitesUpToTheLimit()
         AppFixture::typeInto(dialog, DialogIds::Satellite::kName, QStringLiteral("Thor 1W"));
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(view.Button(1071));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteAdd));
     QCOMPARE(proposed, QStringLiteral("SAT_300"));
     QCOMPARE(app.db().GetSatelliteCount(), 300);
     SatelliteRecord added;
@@ -90,7 +92,7 @@ void SatelliteCommandsTest::addsSatellitesUpToTheLimit()
     QVERIFY(!app.doc().Saved());
 
     // The 301st is refused before any dialog opens.
-    AppFixture::clickButton(view.Button(1071));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteAdd));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Satellite Count is full.")});
     QCOMPARE(app.db().GetSatelliteCount(), 300);
 }
@@ -115,7 +117,7 @@ void SatelliteCommandsTest::editsTheClickedSatellite()
     // A cancelled edit changes nothing.
     app.save();
     AppFixture::cancelModal<CSatelliteEditDlg>();
-    AppFixture::clickButton(view.Button(1072));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteEdit));
     QVERIFY(app.doc().Saved());
 }
 
@@ -127,17 +129,17 @@ void SatelliteCommandsTest::checksTheSelectionBeforeEditing()
 
     // The last click on "All Satellite": nothing at all.
     AppFixture::click(view.SatelliteList(), 0);
-    AppFixture::clickButton(view.Button(1072));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteEdit));
     QVERIFY(app.prompts().asked.isEmpty());
 
     AppFixture::click(view.SatelliteList(), 1);
     AppFixture::click(view.SatelliteList(), 2, Qt::ControlModifier);
-    AppFixture::clickButton(view.Button(1072));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteEdit));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose only one Satellite")});
 
     app.prompts().asked.clear();
     view.SatelliteList()->clearSelection();
-    AppFixture::clickButton(view.Button(1072));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteEdit));
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("No Satellite has been selected, or Satellite does not exist")});
 }
@@ -156,7 +158,7 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     // "All Satellite" alone: confirmed, then nothing to delete.
     AppFixture::click(view.SatelliteList(), 0);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(app.prompts().texts(),
              (QStringList{"Do you want to delete the current Satellite(s)?", "Please choose the Satellite"}));
     QCOMPARE(app.prompts().asked.first().caption, QStringLiteral("WARNING : Volmaren"));
@@ -164,7 +166,7 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     // Declined: nothing changes.
     app.prompts().asked.clear();
     AppFixture::click(view.SatelliteList(), 2, Qt::ControlModifier);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(app.db().GetSatelliteCount(), 5);
     QVERIFY(app.doc().Saved());
 
@@ -173,7 +175,7 @@ void SatelliteCommandsTest::deletesTheSelectedSatellites()
     AppFixture::click(view.SatelliteList(), 5, Qt::ControlModifier);
     QCOMPARE(AppFixture::selectedRows(view.SatelliteList()), (QList<int>{0, 2, 5}));
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(AfterAll(AppFixture::rows(view.SatelliteList())),
              (QStringList{"Astra 19.2E", "Third", "Fourth"}));
     QCOMPARE(app.db().GetTransponderCount(), 2);
@@ -202,7 +204,7 @@ void SatelliteCommandsTest::deleteAfterMenuAddNeedsAClick()
     QCOMPARE(view.State().FirstSatelliteSelection(), -1);
 
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(app.prompts().texts().last(), QStringLiteral("Please choose the Satellite"));
     QCOMPARE(app.db().GetSatelliteCount(), 3);
 }
@@ -227,7 +229,7 @@ void SatelliteCommandsTest::addsATransponderToTheChosenSatellite()
         AppFixture::pickEntry(dialog, DialogIds::Transponder::kPolarization, 1);
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(view.Button(1074));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderAdd));
     QCOMPARE(satellite, QStringLiteral("Hotbird 13E"));
     QCOMPARE(app.db().GetTransponderCount(), 7);
     TransponderRecord added;
@@ -256,20 +258,20 @@ void SatelliteCommandsTest::checksTheSatelliteBeforeAddingATransponder()
     AppFixture::rightClick(view.SatelliteList(), -1);
     QCOMPARE(app.prompts().menus.size(), 1);
     QCOMPARE(view.State().SatelliteRow(), -1);
-    AppFixture::clickButton(view.Button(1074));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderAdd));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the Satellite")});
 
     // Two satellites selected, the last click on a satellite.
     app.prompts().asked.clear();
     AppFixture::click(view.SatelliteList(), 1);
     AppFixture::click(view.SatelliteList(), 2, Qt::ControlModifier);
-    AppFixture::clickButton(view.Button(1074));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderAdd));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose only one Satellite")});
 
     // The last click on "All Satellite".
     app.prompts().asked.clear();
     AppFixture::click(view.SatelliteList(), 0);
-    AppFixture::clickButton(view.Button(1074));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderAdd));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the Satellite")});
 }
 
@@ -296,7 +298,7 @@ void SatelliteCommandsTest::editsATransponder()
 
     app.prompts().asked.clear();
     view.TransponderList()->clearSelection();
-    AppFixture::clickButton(view.Button(1075));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderEdit));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the Transponder")});
 }
 
@@ -308,14 +310,14 @@ void SatelliteCommandsTest::deletesTransponders()
 
     // Nothing selected: refused before the question.
     view.TransponderList()->clearSelection();
-    AppFixture::clickButton(view.Button(1076));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderDelete));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the Transponder")});
 
     app.prompts().asked.clear();
     AppFixture::click(view.TransponderList(), 1);
     AppFixture::click(view.TransponderList(), 3, Qt::ControlModifier);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1076));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kTransponderDelete));
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("Do you want to delete the current Transponder(s)?")});
     QCOMPARE(app.db().GetTransponderCount(), 1);
@@ -333,7 +335,7 @@ void SatelliteCommandsTest::deletesTransponders()
     // Adding a channel now would use a row that no longer names the
     // transponder clicked: refused.
     app.prompts().asked.clear();
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("Please choose the Satellite and Transponder for channel ADD")});
 }
@@ -353,7 +355,7 @@ void SatelliteCommandsTest::groupChangesRefillTheChannelLists()
                           list->visualRect(list->model()->index(2, 1)).center());
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(view.Button(1079));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kFavoriteGroups));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 2).at(4), QStringLiteral("News"));
     FavoriteGroupRecord news;
     app.db().GetGroup(news, 0);
@@ -370,7 +372,7 @@ void SatelliteCommandsTest::groupChangesRefillTheChannelLists()
         app.prompts().Answer(IUserPrompts::Answer::No);
         dialog->close();
     });
-    AppFixture::clickButton(view.Button(1079));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kFavoriteGroups));
     app.db().GetGroup(news, 0);
     QCOMPARE(news.tvCount, 3);
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 1).at(4), QStringLiteral("News..."));
@@ -385,7 +387,7 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
         AppFixture::pickEntry(dialog, DialogIds::SystemInformation::kLanguage, 4);
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(app.view().Button(1080));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kSystem));
     SystemInfo info;
     app.db().GetSystemInfo(info);
     QCOMPARE(info.menuLanguage, 4);
@@ -401,4 +403,4 @@ void SatelliteCommandsTest::systemInfoChangeMarksTheImageUnsaved()
 }
 
 QTEST_MAIN(SatelliteCommandsTest)
-#include "test_satellite_commands.moc"
+#include "SatelliteCommandTests.moc"

@@ -371,4 +371,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(GradientProgressCtrlTest)
-#include "GradientProgressCtrlTest.moc"
+#include "GradientProgressCtrlTests.moc"

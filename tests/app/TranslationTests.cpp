@@ -123,4 +123,4 @@ void TranslationTest::everyMenuItemHasAnAccessKeyOfItsOwn()
 }
 
 QTEST_MAIN(TranslationTest)
-#include "test_translations.moc"
+#include "TranslationTests.moc"

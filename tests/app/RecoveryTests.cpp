@@ -10,7 +10,7 @@
 #include "ImageDocument.h"
 #include "ChildProcess.h"
 #include "ImageFormat.h"
-#include "KnownImage.h"
+#include "TestDatabase.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffer.h"
 
@@ -201,7 +201,8 @@ void RecoveryTest::theQuestionOffersEachCopyInTurn()
     PlaceholderText error;
     QCOMPARE(changed.LoadFile(saved.toStdString(), error), CImageDocument::Load::Loaded);
     changed.m_database.SetBouquet("Sport", 0, kTv);
-    const RecoverySnapshot left{1765000000, saved.toStdString(), "Sort Channels", WorkImage(changed.m_database)};
+    const RecoverySnapshot left{1765000000, saved.toStdString(), "Sort Channels",
+                                WorkImage(changed.m_database)};
     QVERIFY(COwnRecoveryCopy(folder).Write(left, error));
 
     // Keep the damaged one; Compare, Discard thought better of, then Later.
@@ -248,4 +249,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_recovery.moc"
+#include "RecoveryTests.moc"

@@ -209,4 +209,4 @@ void TransponderDialogs::keysDoNotCloseAndCancelWritesNothing()
 }
 
 QTEST_MAIN(TransponderDialogs)
-#include "tst_transponder_dialogs.moc"
+#include "TransponderDialogTests.moc"

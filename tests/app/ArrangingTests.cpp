@@ -7,8 +7,8 @@
 #include "CChannelFlagsDlg.h"
 #include "CChannelListView.h"
 #include "CSortChannelsDlg.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,11 +27,9 @@ const char* const kNames[] = {"News 1", "Sport",  "News 2", "Movies", "News 3", 
 
 void TwelveChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 12; ++i)
-        AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i], 0, 0xFFFF, 0);
+        AddChannel(db, kTv, i % 3 == 2 ? 1 : 0, kNames[i]);
 }
 
 // The same image in a database of the test's own, to change directly.
@@ -105,12 +103,12 @@ void ArrangingTest::commandsActOnTheRowsTheSearchShows()
     reference.SetChannel(renamed, 4, kTv);
 
     AppFixture::select(tv, {3});
-    AppFixture::clickButton(view.Button(1098));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
     reference.SwapChannels(7, 4, kTv);
 
     AppFixture::select(tv, {0});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     reference.DeleteChannels({0}, kTv);
 
     // Now rows 0..2 are slots 1, 3 and 6; the last goes before the first.
@@ -321,4 +319,4 @@ void ArrangingTest::aWholeEditWithoutTheMouse()
 }
 
 QTEST_MAIN(ArrangingTest)
-#include "test_arranging.moc"
+#include "ArrangingTests.moc"

@@ -39,7 +39,7 @@ struct Station {
     void upload()
     {
         QSignalSpy arrived(&app.transfers(), &CTransferPanel::UploadArrived);
-        AppFixture::clickButton(app.view().Button(1058));
+        AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
         QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, kTransferTimeout);
     }
 
@@ -146,7 +146,7 @@ void HistoryTest::stopEndsTheReadBackAndTheDownloadStaysDone()
                               QStringLiteral("Download complete. Reset your STB and Wait for verifying..."),
                               kTransferTimeout);
     QVERIFY(!station.history().VerifyAction()->isEnabled());
-    AppFixture::clickButton(app.view().Button(1009));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kStop));
     QTRY_VERIFY(!app.transfers().Verify().Active());
     QCOMPARE(app.transfers().StatusText(),
              QStringLiteral(
@@ -155,4 +155,4 @@ void HistoryTest::stopEndsTheReadBackAndTheDownloadStaysDone()
 }
 
 QTEST_MAIN(HistoryTest)
-#include "test_history.moc"
+#include "HistoryTests.moc"

@@ -181,4 +181,4 @@ void CompareTest::compareWithAFileRefusesWhatATableCannotHold()
 }
 
 QTEST_MAIN(CompareTest)
-#include "test_compare.moc"
+#include "CompareTests.moc"

@@ -275,4 +275,4 @@ void SatelliteDialogs::cancelAndCloseBoxLeaveTheRecord()
 }
 
 QTEST_MAIN(SatelliteDialogs)
-#include "tst_satellite_dialogs.moc"
+#include "SatelliteDialogTests.moc"

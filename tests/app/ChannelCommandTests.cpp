@@ -6,8 +6,8 @@
 #include "CChannelEditDlg.h"
 #include "ChannelCommands.h"
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 #include "TestTiming.h"
 
 #include <QElapsedTimer>
@@ -19,23 +19,18 @@ namespace {
 // Ten TV channels "C0".."C9" on transponder 0 of satellite 0.
 void TenChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 10; ++i)
-        AddChannel(db, kTv, 0, qPrintable(QStringLiteral("C%1").arg(i)), 0, 0xFFFF, 0);
-    AddChannel(db, kRadio, 0, "R0", 0, 0xFFFF, 0);
+        AddChannel(db, kTv, 0, qPrintable(QStringLiteral("C%1").arg(i)));
+    AddChannel(db, kRadio, 0, "R0");
 }
 
 // Transponder 1 owns the channels in slots 3, 8 and 12 of fourteen.
 void InterleavedChannels(CChannelDatabase& db)
 {
-    AddSatellite(db, "Astra");
-    AddTransponder(db, 0, 11778, 27500, 1);
-    AddTransponder(db, 0, 12000, 27500, 0);
+    AddSatelliteWithTwoTransponders(db);
     for (int i = 0; i < 14; ++i)
-        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)), 0,
-                   0xFFFF, 0);
+        AddChannel(db, kTv, i == 3 || i == 8 || i == 12 ? 1 : 0, qPrintable(QStringLiteral("C%1").arg(i)));
 }
 
 QStringList Order(std::initializer_list<int> indexes)
@@ -73,7 +68,7 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), TenChannels)));
     CVolmarenView& view = app.view();
 
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("Please choose the Satellite and Transponder for channel ADD")});
 
@@ -88,7 +83,7 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
         AppFixture::typeInto(dialog, DialogIds::Channel::kBouquet, QStringLiteral("Sky"));
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.db().GetChannelCount(kTv), 11);
     ChannelRecord added;
     app.db().GetChannel(added, 10, kTv);
@@ -104,7 +99,7 @@ void ChannelCommandsTest::addsToTheChosenTransponderOnly()
     // "All Transponder" as the last transponder click: refused.
     app.prompts().asked.clear();
     AppFixture::click(view.TransponderList(), 0);
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("Please choose the Satellite and Transponder for channel ADD")});
 }
@@ -117,7 +112,7 @@ void ChannelCommandsTest::refusesAnAddToAFullTable()
     QCOMPARE(app.db().GetChannelCount(kTv), 4467);
     AppFixture::click(view.SatelliteList(), 1);
     AppFixture::click(view.TransponderList(), 1);
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("TV Channel is full")});
     QVERIFY(!QApplication::activeModalWidget());
 
@@ -128,7 +123,7 @@ void ChannelCommandsTest::refusesAnAddToAFullTable()
             AppFixture::typeInto(dialog, id, QStringLiteral("33"));
         AppFixture::clickButton(AppFixture::FindButton(dialog, DialogIds::kOk));
     });
-    AppFixture::clickButton(view.Button(1070));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelAdd));
     QCOMPARE(app.db().GetChannelCount(kTv), 4467);
 }
 
@@ -158,10 +153,10 @@ void ChannelCommandsTest::checksTheSelectionBeforeEditAndDelete()
     QTreeView* tv = view.ChannelList(kTv);
 
     tv->clearSelection();
-    AppFixture::clickButton(view.Button(1069));
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelEdit));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     AppFixture::select(tv, {1, 2});
-    AppFixture::clickButton(view.Button(1069));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelEdit));
     QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel",
                                                  "Please choose only one Channel"}));
 
@@ -172,7 +167,7 @@ void ChannelCommandsTest::checksTheSelectionBeforeEditAndDelete()
     AppFixture::click(view.ChannelList(kRadio), 0);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("There is not Selected Channel.")});
 }
 
@@ -184,12 +179,12 @@ void ChannelCommandsTest::deletesTheSelectedChannels()
     app.prepare([](CChannelDatabase& db) { db.SetBouquet("B7", 7, kTv); });
     AppFixture::select(view.ChannelList(kTv), {2, 5});
 
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Do you want to delete channel(s)?")});
     QCOMPARE(app.db().GetChannelCount(kTv), 10);
 
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 3, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 5).mid(1, 3), (QStringList{"C7", "FTA", "B7"}));
     QCOMPARE(view.State().FirstChannelSelection(), -1);
@@ -208,7 +203,7 @@ void ChannelCommandsTest::deletesWithinOneSatellite()
     // Rows 1 and 3 of the satellite's list are table slots 2 and 4.
     AppFixture::select(tv, {1, 3});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), (QStringList{"Das Erste", "Left Ch", "Std"}));
     QCOMPARE(tv->model()->rowCount(), 2);
     QCOMPARE(AppFixture::cells(tv, 1).mid(0, 2), (QStringList{"2", "Std"}));
@@ -225,7 +220,7 @@ void ChannelCommandsTest::movesUpAndDown()
 
     AppFixture::select(tv, {0, 1, 5});
     const int scrolled = tv->verticalScrollBar()->value();
-    AppFixture::clickButton(view.Button(1098));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{0, 1, 4}));
     QCOMPARE(tv->verticalScrollBar()->value(), scrolled);
@@ -237,12 +232,12 @@ void ChannelCommandsTest::movesUpAndDown()
     // The last row cannot move down: nothing changes, not even the flag.
     app.save();
     AppFixture::select(tv, {9});
-    AppFixture::clickButton(view.Button(1099));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDown));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 5, 4, 6, 7, 8, 9}));
     QVERIFY(app.doc().Saved());
 
     AppFixture::select(tv, {3, 8});
-    AppFixture::clickButton(view.Button(1099));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDown));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 5, 3, 4, 6, 7, 9, 8}));
     QCOMPARE(AppFixture::selectedRows(tv), (QList<int>{4, 9}));
 }
@@ -257,7 +252,7 @@ void ChannelCommandsTest::movesWithinOneTransponder()
     QCOMPARE(view.ChannelList(kTv)->model()->rowCount(), 3);
 
     AppFixture::select(view.ChannelList(kTv), {2});
-    AppFixture::clickButton(view.Button(1098));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 3, 4, 5, 6, 7, 12, 9, 10, 11, 8, 13}));
     QCOMPARE(AppFixture::cells(view.ChannelList(kTv), 1).at(1), QStringLiteral("C12"));
     QCOMPARE(AppFixture::selectedRows(view.ChannelList(kTv)), QList<int>{1});
@@ -326,7 +321,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     app.chooseFromMenu(tv, 6, QStringLiteral("Cut"));
     AppFixture::select(tv, {1});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     app.save();
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 2, 3, 4, 5, 6, 7, 8, 9}));
@@ -337,7 +332,7 @@ void ChannelCommandsTest::neverPastesAStaleCut()
     app.chooseFromMenu(tv, 8, QStringLiteral("Cut"));
     AppFixture::select(tv, {0, 1, 2});
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     app.save();
     app.chooseFromMenu(tv, 0, QStringLiteral("Paste"));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({4, 5, 6, 7, 8, 9}));
@@ -355,7 +350,7 @@ void ChannelCommandsTest::movesFiveHundredRowsQuickly()
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QElapsedTimer timer;
     timer.start();
-    AppFixture::clickButton(view.Button(1099));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDown));
     const qint64 elapsed = timer.elapsed();
     qInfo("moving 500 of 4467 rows down took %lld ms", elapsed);
     QCOMPARE(AppFixture::selectedRows(tv).first(), 1);
@@ -368,7 +363,7 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), [](CChannelDatabase& db) {
         TenChannels(db);
-        AddChannel(db, kRadio, 0, "R1", 0, 0xFFFF, 0);
+        AddChannel(db, kRadio, 0, "R1");
     })));
     CVolmarenView& view = app.view();
     QTreeView* tv = view.ChannelList(kTv);
@@ -384,12 +379,12 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     AppFixture::doubleClickHeld(tv, 7);
     AppFixture::click(tv, 3);
     expectEditOf(QStringLiteral("C3"));
-    AppFixture::clickButton(view.Button(1069));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelEdit));
     AppFixture::cancelModal<CChannelEditDlg>();
     AppFixture::doubleClickHeld(tv, 7);
     AppFixture::click(tv, 3);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1003));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDelete));
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), Order({0, 1, 2, 4, 5, 6, 7, 8, 9}));
 
     // A row clicked in the TV list names no radio channel.
@@ -399,11 +394,11 @@ void ChannelCommandsTest::commandsTakeTheRowLastClickedInTheListInFront()
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QTreeView* radio = view.ChannelList(kRadio);
     radio->setCurrentIndex(radio->model()->index(0, 0));
-    AppFixture::clickButton(view.Button(1069));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelEdit));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Please choose the channel")});
     AppFixture::click(radio, 0);
     expectEditOf(QStringLiteral("R0"));
-    AppFixture::clickButton(view.Button(1069));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelEdit));
 }
 
 void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
@@ -416,10 +411,10 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
 
     AppFixture::click(tv, 300);
     for (int i = 0; i < 10; ++i)
-        AppFixture::clickButton(view.Button(1098));
+        AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{290});
     QCOMPARE(topRow(), 290);
-    AppFixture::clickButton(view.Button(1099));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDown));
     QCOMPARE(topRow(), 291);
 
     AppFixture::select(tv, {2000});
@@ -434,12 +429,12 @@ void ChannelCommandsTest::movedRowsStayInSightAndAMoveWithoutRowsSaysSo()
     AppFixture::click(tv, 5);
     tv->setCurrentIndex(tv->model()->index(4, 0));
     app.prompts().asked.clear();
-    AppFixture::clickButton(view.Button(1098));
-    AppFixture::clickButton(view.Button(1099));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelUp));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kChannelDown));
     QCOMPARE(app.prompts().texts(), (QStringList{"Please choose the channel", "Please choose the channel"}));
     QCOMPARE(AppFixture::selectedRows(tv), QList<int>{4});
     QCOMPARE(AppFixture::channelNames(app.db(), kTv), names);
 }
 
 QTEST_MAIN(ChannelCommandsTest)
-#include "test_channel_commands.moc"
+#include "ChannelCommandTests.moc"

@@ -232,4 +232,4 @@ void SystemAndConnectDialogs::connectEnterPressesTheFocusedButton()
 }
 
 QTEST_MAIN(SystemAndConnectDialogs)
-#include "tst_system_connect_dialogs.moc"
+#include "SystemConnectDialogTests.moc"

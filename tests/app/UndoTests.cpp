@@ -2,8 +2,8 @@
 // the saved state across Save, Undo and Redo, and the lists coming back.
 #include "AppFixture.h"
 
-#include "KnownImage.h"
 #include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -32,7 +32,7 @@ void UndoTest::undoAndRedoNameTheirStepAndFollowTheSavedState()
     const std::vector<std::uint8_t> before = AppFixture::Bytes(app.db());
     AppFixture::click(view.SatelliteList(), 2);
     app.prompts().Answer(IUserPrompts::Answer::Yes);
-    AppFixture::clickButton(view.Button(1073));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kSatelliteDelete));
     QCOMPARE(view.SatelliteList()->model()->rowCount(), 2);
     QCOMPARE(view.State().Filter(), ChannelFilter::All);
     QCOMPARE(undo->text(), QStringLiteral("U&ndo Delete Satellite"));
@@ -81,7 +81,7 @@ void UndoTest::theCodeBoxKeepsItsOwnEditingKeys()
     AppFixture app;
     QVERIFY(app.open(app.writeImage(QStringLiteral("stb.dat"), BuildKnownImage)));
     app.edit();
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->setFocus();
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("12"));
@@ -119,4 +119,4 @@ void UndoTest::aChangeCannotBeMadeInsideAnother()
     QVERIFY(app.doc().CanUndo());
 }
 
-#include "test_undo.moc"
+#include "UndoTests.moc"

@@ -6,8 +6,8 @@
 #include "DemoImage.h"
 #include "ImageCheck.h"
 #include "ImageDocument.h"
-#include "KnownImage.h"
 #include "Latin1Text.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QFile>
@@ -281,4 +281,4 @@ void ListCommandsTest::checkImageOffersTheRepairAsOneStep()
 }
 
 QTEST_MAIN(ListCommandsTest)
-#include "test_list_commands.moc"
+#include "ListCommandTests.moc"

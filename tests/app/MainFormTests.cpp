@@ -3,7 +3,8 @@
 #include "AppFixture.h"
 
 #include "ChannelDatabase.h"
-#include "KnownImage.h"
+#include "TemplateIds.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QMenu>
@@ -314,7 +315,7 @@ void MainFormTest::keepsRunningWhenTheCloseSaveFails()
     Receiver receiver({QStringLiteral("--image"), image});
     AppFixture app(receiver.device());
     QTRY_VERIFY(app.transfers().PortOpen());
-    AppFixture::clickButton(app.view().Button(1058));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), 60000);
     QVERIFY(app.doc().FilePath().isEmpty());
     app.edit();
@@ -445,4 +446,4 @@ void MainFormTest::fileMenuListsTheImagesUsedLast()
 }
 
 QTEST_MAIN(MainFormTest)
-#include "test_mainform.moc"
+#include "MainFormTests.moc"

@@ -5,7 +5,7 @@
 
 #include "CTransponderUpdateDlg.h"
 #include "ChangeRecord.h"
-#include "KnownImage.h"
+#include "TestDatabase.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -183,4 +183,4 @@ void TransponderUpdateTest::additionsBeyondTheTableChangeNothing()
 }
 
 QTEST_MAIN(TransponderUpdateTest)
-#include "test_transponder_update.moc"
+#include "TransponderUpdateTests.moc"

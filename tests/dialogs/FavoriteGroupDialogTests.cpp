@@ -5,7 +5,7 @@
 #include "CGroupAddDlg.h"
 #include "CGroupEditDlg.h"
 #include "DialogDriver.h"
-#include "SampleDatabase.h"
+#include "TestDatabase.h"
 #include "ScriptedPrompts.h"
 #include "TestTiming.h"
 
@@ -79,12 +79,12 @@ QByteArray GroupNameBytes(const CChannelDatabase& db, int slot)
 // 0 with TV 1, "Sport" in slot 2 with TV 2 and radio 0.
 void MakeTwoGroups(CChannelDatabase& db)
 {
-    Sample::Fill(db, 3, 6, 10, 4);
-    Sample::AddGroup(db, 0, "News");
-    Sample::AddGroup(db, 2, "Sport");
-    Sample::SetMask(db, 1, kTv, 0x80);
-    Sample::SetMask(db, 2, kTv, 0x20);
-    Sample::SetMask(db, 0, kRadio, 0x20);
+    FillSample(db, 3, 6, 10, 4);
+    AddGroup(db, 0, "News");
+    AddGroup(db, 2, "Sport");
+    SetMask(db, 1, kTv, 0x80);
+    SetMask(db, 2, kTv, 0x20);
+    SetMask(db, 0, kRadio, 0x20);
 }
 
 // What the command does with what the dialog ended with.
@@ -126,7 +126,7 @@ void FavoriteGroupDialogs::opensWithTheGroupsInSlotOrderAndTheirMembers()
 {
     CChannelDatabase db;
     MakeTwoGroups(db);
-    Sample::AddGroup(db, 6, "Kids");
+    AddGroup(db, 6, "Kids");
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Favorite Group Edit"));
@@ -235,8 +235,8 @@ void FavoriteGroupDialogs::withoutGroupsEveryGroupActionSaysSo()
 {
     ScriptedPrompts prompts;
     CChannelDatabase db;
-    Sample::Fill(db, 1, 1, 5, 2);
-    Sample::SetMask(db, 0, kTv, 0xFF);
+    FillSample(db, 1, 1, 5, 2);
+    SetMask(db, 0, kTv, 0xFF);
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     QCOMPARE(List(&dialog, kGroups)->count(), 0);
@@ -250,15 +250,15 @@ void FavoriteGroupDialogs::withoutGroupsEveryGroupActionSaysSo()
     Cancel(&dialog);
     QCOMPARE(prompts.asked.size(), 3);
     Keep(dialog, db);
-    QCOMPARE(Sample::MaskOf(db, 0, kTv), 0xFF);
+    QCOMPARE(MaskOf(db, 0, kTv), 0xFF);
 }
 
 void FavoriteGroupDialogs::aListWithoutChannelsSaysSo()
 {
     ScriptedPrompts prompts;
     CChannelDatabase db;
-    Sample::Fill(db, 1, 1, 0, 0);
-    Sample::AddGroup(db, 3, "Empty");
+    FillSample(db, 1, 1, 0, 0);
+    AddGroup(db, 3, "Empty");
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     QTest::mouseClick(ListOf(&dialog, kTvList)->viewport(), Qt::LeftButton, {}, QPoint(40, 5));
@@ -286,9 +286,9 @@ void FavoriteGroupDialogs::radioTabShowsAndTogglesTheRadioList()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(dialog.HasChange());
     Keep(dialog, db);
-    QCOMPARE(Sample::MaskOf(db, 3, kRadio), 0x80);
-    QCOMPARE(Sample::MaskOf(db, 0, kRadio), 0x20);
-    QCOMPARE(Sample::MaskOf(db, 1, kTv), 0x80);
+    QCOMPARE(MaskOf(db, 3, kRadio), 0x80);
+    QCOMPARE(MaskOf(db, 0, kRadio), 0x20);
+    QCOMPARE(MaskOf(db, 1, kTv), 0x80);
 }
 
 void FavoriteGroupDialogs::addProposesTheFirstFreeSlotAndKeepsThePosition()
@@ -313,16 +313,16 @@ void FavoriteGroupDialogs::addProposesTheFirstFreeSlotAndKeepsThePosition()
     Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0xE0);
     QCOMPARE(GroupNameBytes(db, 1), QByteArray("Movies\0\0", 8));
-    QCOMPARE(Sample::MaskOf(db, 4, kTv), 0x40);
+    QCOMPARE(MaskOf(db, 4, kTv), 0x40);
 }
 
 void FavoriteGroupDialogs::addWithAllEightGroupsUsedOpensNothing()
 {
     ScriptedPrompts prompts;
     CChannelDatabase db;
-    Sample::Fill(db, 1, 1, 3, 0);
+    FillSample(db, 1, 1, 3, 0);
     for (int slot = 0; slot < 8; ++slot)
-        Sample::AddGroup(db, slot, "G");
+        AddGroup(db, slot, "G");
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     Click(&dialog, kAdd);
@@ -384,9 +384,9 @@ void FavoriteGroupDialogs::deleteAsksThenDropsTheGroupFromEveryChannel()
     ScriptedPrompts prompts;
     CChannelDatabase db;
     MakeTwoGroups(db);
-    Sample::AddGroup(db, 5, "Music");
-    Sample::SetMask(db, 2, kTv, 0x24);
-    Sample::SetMask(db, 3, kRadio, 0x84);
+    AddGroup(db, 5, "Music");
+    SetMask(db, 2, kTv, 0x24);
+    SetMask(db, 3, kRadio, 0x84);
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     Choose(&dialog, kGroups, 1);
@@ -408,18 +408,18 @@ void FavoriteGroupDialogs::deleteAsksThenDropsTheGroupFromEveryChannel()
     Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0x84);
     QCOMPARE(GroupNameBytes(db, 2), QByteArray(8, '\0'));
-    QCOMPARE(Sample::MaskOf(db, 2, kTv), 0x04);
-    QCOMPARE(Sample::MaskOf(db, 0, kRadio), 0x00);
-    QCOMPARE(Sample::MaskOf(db, 3, kRadio), 0x84);
+    QCOMPARE(MaskOf(db, 2, kTv), 0x04);
+    QCOMPARE(MaskOf(db, 0, kRadio), 0x00);
+    QCOMPARE(MaskOf(db, 3, kRadio), 0x84);
 }
 
 void FavoriteGroupDialogs::deletingTheLastGroupEmptiesTheList()
 {
     ScriptedPrompts prompts;
     CChannelDatabase db;
-    Sample::Fill(db, 1, 1, 4, 1);
-    Sample::AddGroup(db, 4, "Only");
-    Sample::SetMask(db, 2, kTv, 0x08);
+    FillSample(db, 1, 1, 4, 1);
+    AddGroup(db, 4, "Only");
+    SetMask(db, 2, kTv, 0x08);
     CFavoriteGroupDlg dialog(db);
     QVERIFY(Open(dialog));
     QCOMPARE(CheckedRows(&dialog, kTvList), QList<int>{2});
@@ -432,7 +432,7 @@ void FavoriteGroupDialogs::deletingTheLastGroupEmptiesTheList()
     Ok(&dialog);
     Keep(dialog, db);
     QCOMPARE(GroupsInUse(db), 0);
-    QCOMPARE(Sample::MaskOf(db, 2, kTv), 0);
+    QCOMPARE(MaskOf(db, 2, kTv), 0);
 }
 
 void FavoriteGroupDialogs::okWritesOnlyAfterAChange()
@@ -482,7 +482,7 @@ void FavoriteGroupDialogs::closeBoxAnsweredNoWritesTheChanges()
     QCOMPARE(kept.result(), int(QDialog::Rejected));
     QVERIFY(kept.HasChange());
     Keep(kept, db);
-    QCOMPARE(Sample::MaskOf(db, 7, kTv), 0x80);
+    QCOMPARE(MaskOf(db, 7, kTv), 0x80);
     QCOMPARE(GroupsInUse(db), 0xA0);
 }
 
@@ -556,10 +556,10 @@ void FavoriteGroupDialogs::groupEditKeepsANameThatFillsTheField()
 void FavoriteGroupDialogs::opensQuicklyWithFullTables()
 {
     CChannelDatabase db;
-    Sample::Fill(db, 300, 4000, Image::kMaxTvChannels, Image::kMaxRadioChannels);
-    Sample::AddGroup(db, 0, "All");
+    FillSample(db, 300, 4000, Image::kMaxTvChannels, Image::kMaxRadioChannels);
+    AddGroup(db, 0, "All");
     for (int i = 0; i < Image::kMaxTvChannels; i += 2)
-        Sample::SetMask(db, i, kTv, 0x80);
+        SetMask(db, i, kTv, 0x80);
 
     QElapsedTimer clock;
     clock.start();
@@ -583,4 +583,4 @@ void FavoriteGroupDialogs::opensQuicklyWithFullTables()
 }
 
 QTEST_MAIN(FavoriteGroupDialogs)
-#include "tst_favorite_group_dialogs.moc"
+#include "FavoriteGroupDialogTests.moc"

@@ -43,7 +43,7 @@ private:
 
 QComboBox* ComBox(CVolmarenView& view)
 {
-    return FindByTemplateId<QComboBox>(&view, 1096);
+    return FindByTemplateId<QComboBox>(&view, DialogIds::MainWindow::kComPort);
 }
 
 QStringList Items(const QComboBox* box)
@@ -151,4 +151,4 @@ void PortsTest::saysWhyAChosenPortDidNotOpen()
 }
 
 QTEST_MAIN(PortsTest)
-#include "test_ports.moc"
+#include "PortTests.moc"

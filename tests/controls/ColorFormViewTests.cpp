@@ -29,4 +29,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(ColorFormViewTest)
-#include "ColorFormViewTest.moc"
+#include "ColorFormViewTests.moc"

@@ -206,4 +206,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(HoverButtonTest)
-#include "HoverButtonTest.moc"
+#include "HoverButtonTests.moc"

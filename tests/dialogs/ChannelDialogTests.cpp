@@ -456,4 +456,4 @@ void ChannelDialogs::fieldsKeepLongerStoredTextsAndTakeOnlyWhatFits()
 }
 
 QTEST_MAIN(ChannelDialogs)
-#include "tst_channel_dialogs.moc"
+#include "ChannelDialogTests.moc"

@@ -174,4 +174,4 @@ void PrintTest::theEditorPrintsAndExportsTheListInFrontByGroup()
 }
 
 QTEST_MAIN(PrintTest)
-#include "test_print.moc"
+#include "PrintTests.moc"

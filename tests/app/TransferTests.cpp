@@ -84,7 +84,7 @@ QStringList Recorded(const QSignalSpy& spy)
 
 QLineEdit* StatusLine(CVolmarenView& view)
 {
-    return FindByTemplateId<QLineEdit>(&view, 1011);
+    return FindByTemplateId<QLineEdit>(&view, DialogIds::MainWindow::kStatusLine);
 }
 
 }  // namespace
@@ -118,11 +118,11 @@ void TransfersTest::uploadsALargeImage()
     QCOMPARE(app.transfers().StatusText(), QStringLiteral("COM(1) port Connect OK"));
 
     QSignalSpy status(StatusLine(view), &QLineEdit::textChanged);
-    AppFixture::clickButton(view.Button(1058));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kUpload));
     QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for uploading..."));
-    QVERIFY(!view.Button(1058)->isEnabled());
+    QVERIFY(!view.Button(DialogIds::MainWindow::kUpload)->isEnabled());
     QVERIFY(!view.SatelliteList()->isEnabled());
-    QVERIFY(view.Button(1009)->isEnabled());
+    QVERIFY(view.Button(DialogIds::MainWindow::kStop)->isEnabled());
     app.frame().UpdateCommandStates();
     for (QAction* action :
          {app.frame().m_pOpenAction, app.frame().m_pExitAction, app.frame().m_pConnectAction,
@@ -138,7 +138,7 @@ void TransfersTest::uploadsALargeImage()
     QCOMPARE(app.db().m_nVariant, 2);
     QVERIFY(!app.doc().Saved());
     QCOMPARE(app.transfers().Progress()->GetPos(), 0);
-    QVERIFY(view.Button(1058)->isEnabled());
+    QVERIFY(view.Button(DialogIds::MainWindow::kUpload)->isEnabled());
     QVERIFY(view.SatelliteList()->isEnabled());
     QVERIFY(app.prompts().asked.isEmpty());
 
@@ -165,7 +165,7 @@ void TransfersTest::uploadsASmallImageWithTheBouquetNotice()
     AppFixture app(receiver.device());
     QTRY_VERIFY(app.transfers().PortOpen());
 
-    AppFixture::clickButton(app.view().Button(1058));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
     QTRY_VERIFY_WITH_TIMEOUT(!app.doc().NoData(), kTransferTimeout);
     QCOMPARE(app.prompts().texts(),
              QStringList{QStringLiteral("Notice : Your current Bouquet data will be initialized")});
@@ -192,12 +192,12 @@ void TransfersTest::downloadsTheSavedImage()
     QVERIFY(!app.frame().m_pSaveLogAction->isEnabled());
 
     QSignalSpy status(StatusLine(app.view()), &QLineEdit::textChanged);
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
                               kTransferTimeout);
     QVERIFY(Recorded(status).contains(QStringLiteral("Sending DATA...")));
-    QVERIFY(app.view().Button(1059)->isEnabled());
+    QVERIFY(app.view().Button(DialogIds::MainWindow::kDownload)->isEnabled());
     QVERIFY(!app.transfers().Link().DownloadLocked());
     QTRY_COMPARE(ReadFile(received), ReadFile(image));
     QVERIFY(app.prompts().asked.isEmpty());
@@ -216,13 +216,13 @@ void TransfersTest::downloadsTheSavedImage()
 void TransfersTest::refusesADownloadWithoutSavedData()
 {
     AppFixture app;
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QVERIFY(app.open(app.writeDemo(QStringLiteral("demo.dat"))));
     app.edit();
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QCOMPARE(app.prompts().texts(),
              (QStringList{"No downloading data has been selected", "STB image File don't saved"}));
-    QVERIFY(app.view().Button(1059)->isEnabled());
+    QVERIFY(app.view().Button(DialogIds::MainWindow::kDownload)->isEnabled());
     QVERIFY(!app.transfers().TransferRunning());
 }
 
@@ -234,19 +234,19 @@ void TransfersTest::reportsARefusedCode()
     QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(images.demo()));
 
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts(), QStringList{QStringLiteral("Invalid System Code")},
                               kTransferTimeout);
-    QTRY_VERIFY(app.view().Button(1059)->isEnabled());
+    QTRY_VERIFY(app.view().Button(DialogIds::MainWindow::kDownload)->isEnabled());
     QCOMPARE(app.transfers().StatusText(), QStringLiteral("Reset your STB and Wait for Downloading..."));
     QVERIFY(!app.transfers().Link().DownloadLocked());
 
     // Typing the right code makes the next transfer go through.
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("1234"));
     QCOMPARE(app.transfers().SystemCode().Get(), 0x1234);
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
                               kTransferTimeout);
 }
@@ -259,15 +259,15 @@ void TransfersTest::stopsAnUpload()
     AppFixture app(receiver.device());
     QTRY_VERIFY(app.transfers().PortOpen());
 
-    AppFixture::clickButton(app.view().Button(1058));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
     QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
-    AppFixture::clickButton(app.view().Button(1009));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kStop));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(),
                               QStringLiteral("Interupted by User.  Please Reset your STB."),
                               kTransferTimeout);
     QVERIFY(app.doc().NoData());
     QCOMPARE(app.view().SatelliteList()->model()->rowCount(), 0);
-    QVERIFY(app.view().Button(1058)->isEnabled());
+    QVERIFY(app.view().Button(DialogIds::MainWindow::kUpload)->isEnabled());
     QCOMPARE(app.transfers().Progress()->GetPos(), 0);
 }
 
@@ -299,21 +299,22 @@ void TransfersTest::aStoppedOrRefusedUploadLeavesTheDocument()
 
     // The receiver refuses the code.
     app.prompts().Answer(IUserPrompts::Answer::No);
-    AppFixture::clickButton(app.view().Button(1058));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
     QTRY_COMPARE_WITH_TIMEOUT(app.prompts().texts().last(), QStringLiteral("Invalid System Code"),
                               kTransferTimeout);
-    QTRY_VERIFY(app.view().Button(1058)->isEnabled());
+    QTRY_VERIFY(app.view().Button(DialogIds::MainWindow::kUpload)->isEnabled());
     expectUntouched();
 
     // STOP while the large image arrives, after the receiver named its variant.
-    auto* code = FindByTemplateId<QLineEdit>(&app.view(), 1105);
+    auto* code = FindByTemplateId<QLineEdit>(&app.view(), DialogIds::MainWindow::kSystemCode);
     code->selectAll();
     QTest::keyClicks(code, QStringLiteral("1234"));
     app.prompts().Answer(IUserPrompts::Answer::No);
-    AppFixture::clickButton(app.view().Button(1058));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kUpload));
     QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
-    AppFixture::clickButton(app.view().Button(1009));
-    QTRY_VERIFY_WITH_TIMEOUT(app.view().Button(1058)->isEnabled(), kTransferTimeout);
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kStop));
+    QTRY_VERIFY_WITH_TIMEOUT(app.view().Button(DialogIds::MainWindow::kUpload)->isEnabled(),
+                             kTransferTimeout);
     expectUntouched();
 }
 
@@ -326,10 +327,10 @@ void TransfersTest::ignoresStopWhileTheReceiverIsWritten()
     QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(image));
 
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Sending DATA..."),
                               kTransferTimeout);
-    AppFixture::clickButton(app.view().Button(1009));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kStop));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Download complete"),
                               kTransferTimeout);
 }
@@ -343,7 +344,7 @@ void TransfersTest::closingTheWindowStopsATransfer()
     QTRY_VERIFY(app.transfers().PortOpen());
     QVERIFY(app.open(image));
 
-    AppFixture::clickButton(app.view().Button(1059));
+    AppFixture::clickButton(app.view().Button(DialogIds::MainWindow::kDownload));
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(), QStringLiteral("Sending DATA..."),
                               kTransferTimeout);
     // Even a locked download ends when the window closes; with nothing
@@ -375,7 +376,7 @@ void TransfersTest::comBoxOpensThePickedPort()
     AppFixture app;
     CVolmarenView& view = app.view();
     QTRY_VERIFY(app.transfers().PortOpen());
-    auto* box = FindByTemplateId<QComboBox>(&view, 1096);
+    auto* box = FindByTemplateId<QComboBox>(&view, DialogIds::MainWindow::kComPort);
     QAbstractItemView* entries = box->view();
     auto openList = [box] {
         box->showPopup();
@@ -409,10 +410,10 @@ void TransfersTest::uploadAsksFirstAndShowsItsNoticeOverEmptyLists()
     app.edit();
 
     app.prompts().Answer(IUserPrompts::Answer::Cancel);
-    AppFixture::clickButton(view.Button(1058));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kUpload));
     QCOMPARE(app.prompts().texts(), QStringList{QStringLiteral("Save changes to current STB file?")});
     QVERIFY(!app.transfers().TransferRunning());
-    QVERIFY(view.Button(1058)->isEnabled());
+    QVERIFY(view.Button(DialogIds::MainWindow::kUpload)->isEnabled());
 
     QList<int> rowsUnderNotice;
     app.prompts().whileAsking = [&view, &rowsUnderNotice](const QString& text) {
@@ -424,7 +425,7 @@ void TransfersTest::uploadAsksFirstAndShowsItsNoticeOverEmptyLists()
             rowsUnderNotice.append(list->model()->rowCount());
     };
     app.prompts().Answer(IUserPrompts::Answer::No);
-    AppFixture::clickButton(view.Button(1058));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kUpload));
     QTRY_COMPARE_WITH_TIMEOUT(rowsUnderNotice.size(), 4, kTransferTimeout);
     QCOMPARE(rowsUnderNotice, (QList<int>{0, 0, 0, 0}));
     QTRY_COMPARE(view.SatelliteList()->model()->rowCount(), 9);
@@ -438,7 +439,7 @@ void TransfersTest::aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker()
     AppFixture app(receiver.device());
     CVolmarenView& view = app.view();
     QTRY_VERIFY(app.transfers().PortOpen());
-    AppFixture::clickButton(view.Button(1058));
+    AppFixture::clickButton(view.Button(DialogIds::MainWindow::kUpload));
     QTRY_VERIFY_WITH_TIMEOUT(app.transfers().StatusText().startsWith(QLatin1Char('(')), kTransferTimeout);
 
     // STOP, and UPLOAD from the menu before the stopped worker has been
@@ -453,8 +454,8 @@ void TransfersTest::aRefusedStartSaysWhyAndCloseJoinsAStoppedWorker()
     QTRY_COMPARE_WITH_TIMEOUT(app.transfers().StatusText(),
                               QStringLiteral("Interupted by User.  Please Reset your STB."),
                               kTransferTimeout);
-    QVERIFY(view.Button(1058)->isEnabled());
+    QVERIFY(view.Button(DialogIds::MainWindow::kUpload)->isEnabled());
 }
 
 QTEST_MAIN(TransfersTest)
-#include "test_transfers.moc"
+#include "TransferTests.moc"
