@@ -85,20 +85,39 @@ void CVolmarenDoc::OnNewDocument()
 
 bool CVolmarenDoc::OnOpenDocument(const QString& path)
 {
-    PlaceholderText error;
-    switch (m_document.LoadFile(path.toStdString(), error)) {
-    case CImageDocument::Load::NotAnImage:
-        Prompts::Message(m_pPromptOwner, CoreText(Text::kNotAnImage));
+    if (!LoadFile(path))
         return false;
-    case CImageDocument::Load::Error: ReportFileError(error); return false;
-    case CImageDocument::Load::Loaded: break;
-    }
     m_bCleanIsFile = true;
     StartHistory();
     Q_EMIT Changed(ListChange::Everything, nullptr);
     Q_EMIT TitleChanged(WindowTitle());
     Q_EMIT FileUsed(path);
     return true;
+}
+
+bool CVolmarenDoc::OpenCopy(const QString& path)
+{
+    if (!LoadFile(path))
+        return false;
+    m_document.m_szFilePath.clear();
+    m_bCleanIsFile = false;
+    StartHistory();
+    Q_EMIT Changed(ListChange::Everything, nullptr);
+    Q_EMIT TitleChanged(WindowTitle());
+    return true;
+}
+
+bool CVolmarenDoc::LoadFile(const QString& path)
+{
+    PlaceholderText error;
+    switch (m_document.LoadFile(path.toStdString(), error)) {
+    case CImageDocument::Load::NotAnImage:
+        Prompts::Message(m_pPromptOwner, CoreText(Text::kNotAnImage));
+        return false;
+    case CImageDocument::Load::Error: ReportFileError(error); return false;
+    case CImageDocument::Load::Loaded: return true;
+    }
+    return false;
 }
 
 void CVolmarenDoc::OpenRecovered(const std::uint8_t* image, const QString& path)

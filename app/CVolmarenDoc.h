@@ -77,6 +77,10 @@ public:
     void OnNewDocument();
     // File > Open of `path`; false when refused or unreadable (reported).
     bool OnOpenDocument(const QString& path);
+    // Opens a copy of the image at `path` as data no file holds yet, as an
+    // upload brings it: Save asks for a name, so the file itself (an image
+    // the receiver history keeps) is never written over.
+    bool OpenCopy(const QString& path);
     // Takes a recovery copy's working image (Image::kLargeSize bytes) as the
     // unsaved data of `path` (empty: none); its undo history starts here.
     void OpenRecovered(const std::uint8_t* image, const QString& path);
@@ -118,6 +122,9 @@ Q_SIGNALS:
     void ChangesDiscarded();
 
 private:
+    // Reads the image at `path` into the document; false when refused or
+    // unreadable (reported).
+    bool LoadFile(const QString& path);
     // Starts a new history: the data in hand is the clean data.
     void StartHistory();
     void FollowHistory();

@@ -71,7 +71,7 @@ void CHistoryCommands::Open(const ReceiverHistory::Entry& entry)
 {
     if (m_transfers.TransferRunning() || !m_doc.SaveModified())
         return;
-    if (m_doc.OnOpenDocument(QString::fromStdString(entry.path.string())))
+    if (m_doc.OpenCopy(QString::fromStdString(entry.path.string())))
         Q_EMIT Opened();
 }
 
