@@ -12,6 +12,18 @@ struct CliResult {
     std::string err;
 };
 
+using Lines = std::vector<std::string>;
+
+// The lines of a program's output, each without its newline.
+inline Lines SplitLines(const std::string& text)
+{
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+        lines.push_back(text.substr(start, nl - start));
+    return lines;
+}
+
 class CliRunner {
 public:
     CliRunner();

@@ -14,17 +14,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-Lines SplitLines(const std::string& text)
-{
-    Lines lines;
-    std::size_t start = 0;
-    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
-        lines.push_back(text.substr(start, nl - start));
-    return lines;
-}
-
 class Cli : public ::testing::Test {
 protected:
     void SetUp() override

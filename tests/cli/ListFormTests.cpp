@@ -12,16 +12,6 @@
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Lines = std::vector<std::string>;
-
-Lines SplitLines(const std::string& text)
-{
-    Lines lines;
-    std::size_t start = 0;
-    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
-        lines.push_back(text.substr(start, nl - start));
-    return lines;
-}
 
 // A value as the text shows it; names joined by `separator`.
 std::string Text(const Json& value, const char* separator = ",")
